@@ -1,0 +1,3 @@
+#include "Geometry.h"
+
+void Geometry::copyFrom(const Geometry&) {}

@@ -1,0 +1,138 @@
+#pragma once
+// Growable list: (pointer, count, capacity). An empty list's first allocation
+// takes 2 slots and every growth doubles. `Inline` slots live inside the
+// holder, so small lists (corners of a quad, faces of an edge) cost no heap
+// allocation; the doubling rule then starts from that inline capacity.
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <type_traits>
+#include <utility>
+
+template <class T, int Inline = 0>
+class List {
+    static_assert(std::is_trivially_copyable_v<T>, "List holds plain records and pointers");
+
+public:
+    List() = default;
+    List(const List& other) { assign(other); }
+    List& operator=(const List& other)
+    {
+        if (this != &other)
+            assign(other);
+        return *this;
+    }
+    ~List() { freeStorage(); }
+
+    int count() const { return count_; }
+    int capacity() const { return capacity_; }
+    bool empty() const { return count_ == 0; }
+    T* data() { return items_; }
+    const T* data() const { return items_; }
+    T& operator[](int i) { return items_[i]; }
+    const T& operator[](int i) const { return items_[i]; }
+    T* begin() { return items_; }
+    T* end() { return items_ + count_; }
+    const T* begin() const { return items_; }
+    const T* end() const { return items_ + count_; }
+    T& last() { return items_[count_ - 1]; }
+
+    // Returns false (list unchanged) only when memory ran out.
+    bool append(const T& item)
+    {
+        if (count_ == capacity_ && !grow(capacity_ == 0 ? 2 : capacity_ * 2))
+            return false;
+        items_[count_++] = item;
+        return true;
+    }
+
+    bool reserve(int wanted) { return wanted <= capacity_ || grow(wanted); }
+
+    // Removes the item at i; later items shift down one place.
+    void removeAt(int i)
+    {
+        std::memmove(static_cast<void*>(items_ + i), items_ + i + 1, sizeof(T) * (count_ - i - 1));
+        --count_;
+    }
+
+    // Removes the first occurrence of item; false when absent.
+    bool removeOne(const T& item)
+    {
+        int i = indexOf(item);
+        if (i < 0)
+            return false;
+        removeAt(i);
+        return true;
+    }
+
+    int indexOf(const T& item) const
+    {
+        for (int i = 0; i < count_; ++i)
+            if (items_[i] == item)
+                return i;
+        return -1;
+    }
+    bool contains(const T& item) const { return indexOf(item) >= 0; }
+
+    void clear() { count_ = 0; }
+    // Drops the storage too, back to the inline slots.
+    void freeStorage()
+    {
+        if (items_ != inlineItems())
+            std::free(items_);
+        items_ = inlineItems();
+        count_ = 0;
+        capacity_ = Inline;
+    }
+    void truncate(int n)
+    {
+        if (n < count_)
+            count_ = n;
+    }
+    void reverse()
+    {
+        for (int i = 0, j = count_ - 1; i < j; ++i, --j)
+            std::swap(items_[i], items_[j]);
+    }
+    bool operator==(const List& other) const
+    {
+        if (count_ != other.count_)
+            return false;
+        for (int i = 0; i < count_; ++i)
+            if (!(items_[i] == other.items_[i]))
+                return false;
+        return true;
+    }
+
+private:
+    T* inlineItems() { return Inline ? reinterpret_cast<T*>(storage_) : nullptr; }
+
+    bool grow(int newCapacity)
+    {
+        T* fresh = static_cast<T*>(std::malloc(sizeof(T) * static_cast<size_t>(newCapacity)));
+        if (!fresh)
+            return false;
+        if (count_)
+            std::memcpy(static_cast<void*>(fresh), items_, sizeof(T) * count_);
+        if (items_ != inlineItems())
+            std::free(items_);
+        items_ = fresh;
+        capacity_ = newCapacity;
+        return true;
+    }
+
+    void assign(const List& other)
+    {
+        count_ = 0;
+        if (!reserve(other.count_))
+            return;
+        if (other.count_)
+            std::memcpy(static_cast<void*>(items_), other.items_, sizeof(T) * other.count_);
+        count_ = other.count_;
+    }
+
+    T* items_ = inlineItems();
+    int count_ = 0;
+    int capacity_ = Inline;
+    alignas(T) unsigned char storage_[Inline ? Inline * sizeof(T) : 1];
+};

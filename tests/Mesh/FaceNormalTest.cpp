@@ -1,0 +1,124 @@
+// Face normals (triangle/quad rule, weighted n-gon rule) and vertex normals.
+#include <gtest/gtest.h>
+
+#include "Mesh/Pool.h"
+#include "support/Fixtures.h"
+
+using namespace fixtures;
+
+namespace {
+void expectNear(const Point3D& p, float x, float y, float z)
+{
+    EXPECT_NEAR(p.x, x, 1e-6f);
+    EXPECT_NEAR(p.y, y, 1e-6f);
+    EXPECT_NEAR(p.z, z, 1e-6f);
+}
+} // namespace
+
+TEST(FaceNormal, CounterClockwiseFacesPointUp)
+{
+    for (int n : {3, 4, 5, 6, 12})
+        expectNear(ngon(n)->faces[0]->normal, 0, 0, 1);
+}
+
+TEST(FaceNormal, CubeFacesPointOutward)
+{
+    MeshPtr m = cube();
+    for (Face* f : m->faces) {
+        Point3D c = f->centre();
+        EXPECT_NEAR(f->normal.dot(c.normalized()), 1.0f, 1e-6f);
+    }
+}
+
+TEST(FaceNormal, QuadUsesOnlyItsFirstThreeCorners)
+{
+    // A bent quad: the fourth corner is lifted far out of the plane.
+    MeshPtr m = meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 5}}, {{0, 1, 2, 3}});
+    expectNear(m->faces[0]->normal, 0, 0, 1);
+}
+
+TEST(FaceNormal, PlanarConvexPentagonMatchesTheQuadOfItsFirstCorners)
+{
+    std::vector<Point> pts = {{0, 0, 0}, {2, 0, 1}, {2, 2, 1}, {1, 3, 0.5f}, {0, 2, 0}};
+    // All on the plane z = x / 2.
+    MeshPtr pentagon = meshFrom(pts, {{0, 1, 2, 3, 4}});
+    MeshPtr quad = meshFrom(pts, {{0, 1, 2, 3}});
+    const Point3D& a = pentagon->faces[0]->normal;
+    const Point3D& b = quad->faces[0]->normal;
+    expectNear(a, b.x, b.y, b.z);
+    EXPECT_NEAR(a.length(), 1.0f, 1e-6f);
+}
+
+TEST(FaceNormal, ConcaveNgonStillFacesItsWinding)
+{
+    // An L-shaped hexagon, counter-clockwise.
+    MeshPtr m = meshFrom({{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}}, {{0, 1, 2, 3, 4, 5}});
+    expectNear(m->faces[0]->normal, 0, 0, 1);
+}
+
+TEST(FaceNormal, DegenerateFacesGiveZeroNotNaN)
+{
+    MeshPtr line = meshFrom({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}, {{0, 1, 2}});
+    expectNear(line->faces[0]->normal, 0, 0, 0);
+    MeshPtr point = meshFrom({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}}, {{0, 1, 2, 3, 4}});
+    expectNear(point->faces[0]->normal, 0, 0, 0);
+}
+
+TEST(VertexNormal, SmoothModeAveragesAdjacentFaceNormals)
+{
+    MeshPtr m = cube();
+    m->update(true, false, InnerShape::SmoothShade);
+    for (const Vertex* v : m->vertices) {
+        Point3D n(v->normal);
+        Point3D expected = Point3D(v->x, v->y, v->z).normalized();
+        EXPECT_NEAR(n.dot(expected), 1.0f, 1e-6f);
+    }
+}
+
+TEST(VertexNormal, CancellingNeighboursGiveZeroNotNaN)
+{
+    // The same triangle twice, once each way round.
+    MeshPtr m = meshFrom({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {{0, 1, 2}, {0, 2, 1}});
+    m->update(true, false, InnerShape::SmoothShade);
+    for (const Vertex* v : m->vertices)
+        for (float c : v->normal)
+            EXPECT_EQ(c, 0.0f);
+}
+
+TEST(VertexNormal, FlatModeLeavesVertexNormalsAlone)
+{
+    MeshPtr m = ngon(4);
+    m->vertices[0]->normal[0] = 7;
+    m->update(true, false, InnerShape::FlatShade);
+    EXPECT_EQ(m->vertices[0]->normal[0], 7);
+    // -1 means the mesh's own mode.
+    m->setShadingMode(InnerShape::GhostedShade);
+    m->update(true, false, -1);
+    EXPECT_NEAR(m->vertices[0]->normal[2], 1.0f, 1e-6f);
+}
+
+TEST(MeshUpdate, PositionsFollowStencilsAndDisplacement)
+{
+    MeshPtr base = openGrid(1, 1);
+    MeshPtr level(take<InnerShape>());
+    Vertex* mid = take<Vertex>();
+    mid->stencil.append({base->vertices[0], 0.5f, 0});
+    mid->stencil.append({base->vertices[3], 0.5f, 0});
+    Vertex* nested = take<Vertex>();
+    nested->stencil.append({mid, 0.5f, StencilEntry::Expand});
+    nested->stencil.append({base->vertices[1], 0.5f, 0});
+    nested->ensureDisplacement()[2] = 2.0f;
+    Vertex* empty = take<Vertex>(9, 9, 9);
+    level->addVertex(mid);
+    level->addVertex(nested);
+    level->addVertex(empty);
+    level->update(false, true, -1);
+    EXPECT_FLOAT_EQ(mid->x, 0.5f);
+    EXPECT_FLOAT_EQ(mid->y, 0.5f);
+    EXPECT_FLOAT_EQ(nested->x, 0.75f);
+    EXPECT_FLOAT_EQ(nested->y, 0.25f);
+    EXPECT_FLOAT_EQ(nested->z, 2.0f);
+    EXPECT_FLOAT_EQ(empty->x, 0.0f);
+    EXPECT_TRUE(level->hasDisplacement());
+    EXPECT_FALSE(base->hasDisplacement());
+}

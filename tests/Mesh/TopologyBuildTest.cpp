@@ -1,0 +1,179 @@
+// The four topology invariants after buildEdges and rebuildTopology, over
+// the fixture catalogue and randomly damaged edge sets.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+using namespace fixtures;
+
+namespace {
+struct NamedMesh {
+    const char* name;
+    std::function<MeshPtr()> make;
+};
+
+const std::vector<NamedMesh>& catalogue()
+{
+    static const std::vector<NamedMesh> meshes = {
+        {"grid", [] { return openGrid(7, 5); }},
+        {"cube", [] { return cube(); }},
+        {"triangle", [] { return ngon(3); }},
+        {"octagon", [] { return ngon(8); }},
+        {"twoQuads", twoQuads},
+        {"quadWithHole", quadWithHole},
+        {"fold", fold},
+        {"nonManifold", nonManifold},
+        {"withDegenerate", withDegenerate},
+        {"mixedPolygons", mixedPolygons},
+    };
+    return meshes;
+}
+
+int boundaryCount(const InnerShape& m)
+{
+    int n = 0;
+    for (const Edge* e : m.edges)
+        n += e->has(Geometry::Boundary);
+    return n;
+}
+} // namespace
+
+TEST(TopologyBuild, BuildEdgesKeepsInvariantsOnEveryFixture)
+{
+    for (const auto& [name, make] : catalogue()) {
+        MeshPtr m = make();
+        EXPECT_EQ(validateTopology(*m), "") << name;
+        // Running it again gives the same edge count: corners get fresh edges.
+        int edges = m->edges.count();
+        m->buildEdges();
+        EXPECT_EQ(validateTopology(*m), "") << name;
+        EXPECT_EQ(m->edges.count(), edges) << name;
+    }
+}
+
+TEST(TopologyBuild, RebuildTopologyKeepsInvariantsOnEveryFixture)
+{
+    for (const auto& [name, make] : catalogue()) {
+        MeshPtr m = make();
+        int edges = m->edges.count();
+        m->rebuildTopology(true);
+        EXPECT_EQ(validateTopology(*m), "") << name;
+        EXPECT_EQ(m->edges.count(), edges) << name;
+    }
+}
+
+TEST(TopologyBuild, EdgeCountsOfKnownMeshes)
+{
+    EXPECT_EQ(cube()->edges.count(), 12);
+    EXPECT_EQ(openGrid(3, 2)->edges.count(), 3 * 3 + 4 * 2);
+    MeshPtr hole = quadWithHole();
+    EXPECT_EQ(hole->edges.count(), 8);
+    EXPECT_EQ(boundaryCount(*hole), 8);
+    EXPECT_EQ(boundaryCount(*cube()), 0);
+}
+
+TEST(TopologyBuild, TwoQuadsShareOneInteriorEdge)
+{
+    MeshPtr m = twoQuads();
+    ASSERT_EQ(m->edges.count(), 7);
+    Edge* shared = m->findEdge(m->vertices[1], m->vertices[4]);
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(shared->faces.count(), 2);
+    EXPECT_FALSE(shared->has(Geometry::Boundary));
+    EXPECT_EQ(boundaryCount(*m), 6);
+    // First use decides direction: the left quad walks 1 → 4.
+    EXPECT_EQ(shared->startVertex, m->vertices[1]);
+    EXPECT_EQ(InnerShape::otherFace(m->faces[0], shared), m->faces[1]);
+    EXPECT_EQ(InnerShape::otherFace(m->faces[0], m->faces[0]->corners[0].edge), nullptr);
+}
+
+TEST(TopologyBuild, FoldLinksTheFaceTwiceToOneEdge)
+{
+    MeshPtr m = fold();
+    Edge* e = m->findEdge(m->vertices[1], m->vertices[2]);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->faces.count(), 2);
+    EXPECT_EQ(e->faces[0], m->faces[0]);
+    EXPECT_EQ(e->faces[1], m->faces[0]);
+    EXPECT_EQ(m->faces[0]->corners[1].edge, e);
+    EXPECT_EQ(m->faces[0]->corners[2].edge, e);
+}
+
+TEST(TopologyBuild, NonManifoldEdgeHasThreeFacesAndIsNotBoundary)
+{
+    MeshPtr m = nonManifold();
+    Edge* e = m->findEdge(m->vertices[0], m->vertices[1]);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->faces.count(), 3);
+    EXPECT_FALSE(e->has(Geometry::Boundary));
+}
+
+TEST(TopologyBuild, WithoutFacesNothingChangesButTheCount)
+{
+    MeshPtr m(take<InnerShape>());
+    m->addVertex(take<Vertex>(0, 0, 0));
+    m->addVertex(take<Vertex>(1, 0, 0));
+    Edge* wire = take<Edge>(m->vertices[0], m->vertices[1]);
+    m->addEdge(wire);
+    int before = m->changeCount;
+    m->buildEdges();
+    EXPECT_EQ(m->changeCount, before + 1);
+    ASSERT_EQ(m->edges.count(), 1);
+    EXPECT_EQ(m->edges[0], wire);
+}
+
+TEST(TopologyBuild, WireEdgesStayAtTheFrontInOrder)
+{
+    MeshPtr m = twoQuads();
+    Vertex* extra = take<Vertex>(5, 5, 5);
+    m->addVertex(extra);
+    Edge* wireA = take<Edge>(m->vertices[0], extra);
+    Edge* wireB = take<Edge>(m->vertices[2], extra);
+    m->addEdge(wireA);
+    m->addEdge(wireB);
+    m->buildEdges();
+    ASSERT_EQ(m->edges.count(), 9);
+    EXPECT_EQ(m->edges[0], wireA);
+    EXPECT_EQ(m->edges[1], wireB);
+    EXPECT_EQ(validateTopology(*m), "");
+}
+
+TEST(TopologyBuild, RebuildMergesDuplicateEdgesAndFillsMissingOnes)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        MeshPtr m = openGrid(6, 4);
+        const int expected = m->edges.count();
+        // Damage: drop some corner edges, and point others at fresh duplicates.
+        for (Face* f : m->faces)
+            for (Corner& c : f->corners) {
+                int roll = static_cast<int>(random() % 4);
+                if (roll == 0) {
+                    c.edge = nullptr;
+                } else if (roll == 1) {
+                    Edge* dup = take<Edge>(c.edge->endVertex, c.edge->startVertex);
+                    m->addEdge(dup);
+                    c.edge = dup;
+                }
+            }
+        for (Edge* e : m->edges)
+            e->set(Geometry::Boundary, round % 2);
+        m->rebuildTopology(true);
+        EXPECT_EQ(validateTopology(*m), "") << "round " << round;
+        EXPECT_EQ(m->edges.count(), expected) << "round " << round;
+    }
+}
+
+TEST(TopologyBuild, RebuildRepairsCornerEdgesThatJoinTheWrongVertices)
+{
+    MeshPtr m = twoQuads();
+    m->faces[0]->corners[0].edge = m->faces[1]->corners[2].edge;
+    m->rebuildTopology(true);
+    EXPECT_EQ(validateTopology(*m), "");
+    EXPECT_EQ(m->edges.count(), 7);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The shared catalogue of test meshes, named for what they exercise. Each
+// returns a mesh from the pool with edges built (unless said otherwise);
+// hold it in a MeshPtr so that it goes back to its pool.
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "Mesh/InnerShape.h"
+
+struct ReleaseGeometry {
+    void operator()(Geometry* g) const
+    {
+        if (g)
+            g->release();
+    }
+};
+using MeshPtr = std::unique_ptr<InnerShape, ReleaseGeometry>;
+
+namespace fixtures {
+
+struct Point {
+    float x, y, z;
+};
+
+// Builds a mesh from positions and faces given as vertex indices; `holes`
+// gives, per face index, the loops of its inner contours. Edges are built
+// when `buildEdges` is set.
+MeshPtr meshFrom(const std::vector<Point>& points, const std::vector<std::vector<int>>& faces,
+                 bool buildEdges = true,
+                 const std::vector<std::pair<int, std::vector<int>>>& holes = {});
+
+MeshPtr openGrid(int columns, int rows, float size = 1.0f); // quads in the XY plane
+MeshPtr cube(float half = 1.0f);                             // 6 outward quads
+MeshPtr ngon(int corners, float radius = 1.0f);              // one planar convex n-gon in XY
+MeshPtr twoQuads();                                          // two quads sharing one side
+MeshPtr quadWithHole();                                      // a square with a square hole
+MeshPtr fold();                                              // one face using a side twice, both ways
+MeshPtr nonManifold();                                       // three triangles on one edge
+MeshPtr withDegenerate();                                    // two triangles and a two-corner face
+MeshPtr mixedPolygons();                                     // triangles, quads and a hexagon, shared sides
+
+} // namespace fixtures
