@@ -104,7 +104,6 @@ TEST(CommandHelp, MissingExactlyForTheListedIds)
     for (int id : allCommandIds()) {
         EXPECT_EQ(commandHelp(id).empty(), hasNoHelp(id)) << id;
     }
-    EXPECT_EQ(commandHelpText(9), commandHelp(9));
 }
 
 TEST(CommandHelp, TellingEntriesVerbatim)
