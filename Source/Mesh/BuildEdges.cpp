@@ -1,7 +1,4 @@
 // Deriving edges from face corners in time linear in the corner count.
-#include <memory>
-#include <new>
-
 #include "InnerShape.h"
 #include "Pool.h"
 #include "VertexEdgeTable.h"
@@ -15,23 +12,38 @@ void InnerShape::buildEdges()
     for (int i = 0; i < vertexCount; ++i)
         vertices[i]->tag = i;
 
-    // Edges no face corner refers to (wire edges) stay at the front.
+    static VertexEdgeTable table;
+    if (!table.start(vertexCount))
+        return;
+    // Edges no face corner refers to (wire edges) stay at the front. Hole
+    // corners count as references too: otherwise a second run would keep
+    // the old hole edges as wire edges beside the new ones.
     for (Edge* e : edges)
         e->tag = 1;
     long cornerCount = 0;
-    // Hole corners count as references too: otherwise a second run would
-    // keep the old hole edges as wire edges beside the new ones.
-    auto unmarkContour = [&](const Face* contour) {
-        for (const Corner& c : contour->corners)
+    bool foreignVertices = false;
+    auto countContour = [&](const Face* contour) {
+        const int n = contour->corners.count();
+        for (int k = 0; k < n; ++k) {
+            const Corner& c = contour->corners[k];
             if (c.edge)
                 c.edge->tag = 0;
-        cornerCount += contour->corners.count();
+            int a = VertexEdgeTable::positionIn(*this, c.vertex);
+            int b = VertexEdgeTable::positionIn(*this, contour->corners[k + 1 == n ? 0 : k + 1].vertex);
+            if (a < 0 || b < 0)
+                foreignVertices = true;
+            else
+                table.countSide(a, b);
+        }
+        cornerCount += n;
     };
-    for (Face* f : faces) {
-        unmarkContour(f);
+    for (const Face* f : faces) {
+        countContour(f);
         for (const Face* h : f->holes)
-            unmarkContour(h);
+            countContour(h);
     }
+    if (!table.finishCounting())
+        return;
     int kept = 0;
     for (Edge* e : edges)
         if (e->tag == 1)
@@ -41,37 +53,43 @@ void InnerShape::buildEdges()
     // avoids most regrowth without claiming twice the memory.
     edges.reserve(kept + static_cast<int>(cornerCount / 2) + 1);
 
-    VertexEdgeTable table;
-    if (!table.build(*this))
-        return;
-    for (Face* f : faces) {
-        auto linkContour = [&](Face* contour) {
-            const int n = contour->corners.count();
-            for (int k = 0; k < n; ++k) {
-                Corner& c = contour->corners[k];
-                Vertex* a = c.vertex;
-                Vertex* b = contour->corners[k + 1 == n ? 0 : k + 1].vertex;
-                if (!table.owns(*this, a) || !table.owns(*this, b))
+    auto linkContour = [&](Face* owner, Face* contour) {
+        const int n = contour->corners.count();
+        if (n == 0)
+            return;
+        int a = contour->corners[0].vertex->tag;
+        for (int k = 0; k < n; ++k) {
+            Corner& c = contour->corners[k];
+            Vertex* next = contour->corners[k + 1 == n ? 0 : k + 1].vertex;
+            int b = next->tag;
+            int sideStart = a;
+            a = b;
+            if (foreignVertices) {
+                sideStart = VertexEdgeTable::positionIn(*this, c.vertex);
+                b = VertexEdgeTable::positionIn(*this, next);
+                if (sideStart < 0 || b < 0)
                     continue;
-                Edge* e = table.find(a, b);
-                if (!e)
-                    e = table.find(b, a);
-                if (e) {
-                    e->set(Boundary, false);
-                } else {
-                    e = take<Edge>(a, b);
-                    if (!e)
-                        continue;
-                    table.add(a, b, e);
-                    edges.append(e);
-                    e->set(Boundary, true);
-                }
-                e->faces.append(f);
-                c.edge = e;
             }
-        };
-        linkContour(f);
+            int found = table.find(sideStart, b);
+            Edge* e;
+            if (found >= 0) {
+                e = edges[found];
+                e->flags &= ~Boundary;
+            } else {
+                e = take<Edge>(c.vertex, next);
+                if (!e)
+                    continue;
+                table.add(sideStart, b, edges.count());
+                edges.append(e);
+                e->flags |= Boundary;
+            }
+            e->faces.append(owner);
+            c.edge = e;
+        }
+    };
+    for (Face* f : faces) {
+        linkContour(f, f);
         for (Face* h : f->holes)
-            linkContour(h);
+            linkContour(f, h);
     }
 }

@@ -105,7 +105,13 @@ public:
     }
 
 private:
-    T* inlineItems() { return Inline ? reinterpret_cast<T*>(storage_) : nullptr; }
+    T* inlineItems()
+    {
+        if constexpr (Inline > 0)
+            return reinterpret_cast<T*>(storage_.bytes);
+        else
+            return nullptr;
+    }
 
     bool grow(int newCapacity)
     {
@@ -134,5 +140,10 @@ private:
     T* items_ = inlineItems();
     int count_ = 0;
     int capacity_ = Inline;
-    alignas(T) unsigned char storage_[Inline ? Inline * sizeof(T) : 1];
+    struct InlineStorage {
+        alignas(T) unsigned char bytes[Inline * sizeof(T)];
+    };
+    struct NoStorage {};
+    // A list without inline slots costs only its pointer and two counts.
+    [[no_unique_address]] std::conditional_t<(Inline > 0), InlineStorage, NoStorage> storage_;
 };

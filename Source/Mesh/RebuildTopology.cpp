@@ -20,6 +20,7 @@ void InnerShape::rebuildTopology(bool releaseDuplicates)
                 visit(f, h);
         }
     };
+    auto position = [&](const Vertex* v) { return VertexEdgeTable::positionIn(*this, v); };
 
     forEachContour([&](Face*, Face* contour) {
         const int n = contour->corners.count();
@@ -33,51 +34,71 @@ void InnerShape::rebuildTopology(bool releaseDuplicates)
         }
     });
 
+    // Rows sized for every edge and every corner side, since a damaged
+    // corner may still need an edge of its own.
     VertexEdgeTable table;
-    if (!table.build(*this, true))
+    if (!table.start(vertexCount))
         return;
+    for (const Edge* e : edges) {
+        int a = position(e->startVertex), b = position(e->endVertex);
+        if (a >= 0 && b >= 0)
+            table.countSide(a, b);
+    }
+    forEachContour([&](Face*, Face* contour) {
+        const int n = contour->corners.count();
+        for (int k = 0; k < n; ++k) {
+            int a = position(contour->corners[k].vertex), b = position(contour->corners[k + 1 == n ? 0 : k + 1].vertex);
+            if (a >= 0 && b >= 0)
+                table.countSide(a, b);
+        }
+    });
+    if (!table.finishCounting())
+        return;
+
     // Edge tags: 0 kept, 1 duplicate of an earlier edge.
     std::vector<Edge*> duplicates;
-    for (Edge* e : edges) {
+    for (int i = 0; i < edges.count(); ++i) {
+        Edge* e = edges[i];
         e->faces.clear();
         e->tag = 0;
-        if (!table.owns(*this, e->startVertex) || !table.owns(*this, e->endVertex))
+        int a = position(e->startVertex), b = position(e->endVertex);
+        if (a < 0 || b < 0)
             continue;
-        if (table.find(e->startVertex, e->endVertex) || table.find(e->endVertex, e->startVertex)) {
+        if (table.find(a, b) >= 0) {
             e->tag = 1;
             duplicates.push_back(e);
         } else {
-            table.add(e->startVertex, e->endVertex, e);
+            table.add(a, b, i);
         }
     }
 
-    auto twinOf = [&](const Vertex* a, const Vertex* b) -> Edge* {
-        Edge* e = table.find(a, b);
-        return e ? e : table.find(b, a);
-    };
     forEachContour([&](Face* owner, Face* contour) {
         const int n = contour->corners.count();
         for (int k = 0; k < n; ++k) {
             Corner& c = contour->corners[k];
-            Vertex* a = c.vertex;
-            Vertex* b = contour->corners[k + 1 == n ? 0 : k + 1].vertex;
+            Vertex* next = contour->corners[k + 1 == n ? 0 : k + 1].vertex;
             Edge* e = c.edge;
             // A corner whose stored edge does not join its two vertices (a
             // damaged file) gets the edge that does, made if need be.
-            if (e && !e->joins(a, b))
+            if (e && !e->joins(c.vertex, next))
                 e = nullptr;
-            if (table.owns(*this, a) && table.owns(*this, b)) {
-                Edge* twin = twinOf(a, b);
-                if (!twin) {
-                    twin = e ? e : take<Edge>(a, b);
-                    if (!twin)
-                        continue;
-                    if (!e)
-                        edges.append(twin);
-                    twin->tag = 0;
-                    table.add(a, b, twin);
+            int a = position(c.vertex), b = position(next);
+            if (a >= 0 && b >= 0) {
+                int twin = table.find(a, b);
+                if (twin >= 0) {
+                    e = edges[twin];
+                } else {
+                    if (!e) {
+                        e = take<Edge>(c.vertex, next);
+                        if (!e)
+                            continue;
+                    }
+                    // Every listed edge with these ends is in the table, so
+                    // a stored edge that is not must be missing from the list.
+                    e->tag = 0;
+                    table.add(a, b, edges.count());
+                    edges.append(e);
                 }
-                e = twin;
             }
             if (!e)
                 continue;
@@ -96,5 +117,6 @@ void InnerShape::rebuildTopology(bool releaseDuplicates)
     edges.truncate(kept);
     if (releaseDuplicates)
         for (Edge* e : duplicates)
-            e->release();
+            if (e->tag == 1)
+                e->release();
 }

@@ -1,52 +1,40 @@
 #include "VertexEdgeTable.h"
 
+#include <algorithm>
 #include <new>
 
 #include "InnerShape.h"
 
-bool VertexEdgeTable::owns(const InnerShape& mesh, const Vertex* v) const
+int VertexEdgeTable::positionIn(const InnerShape& mesh, const Vertex* v)
 {
-    return v && v->tag >= 0 && v->tag < mesh.vertices.count() && mesh.vertices[v->tag] == v;
+    if (v && v->tag >= 0 && v->tag < mesh.vertices.count() && mesh.vertices[v->tag] == v)
+        return v->tag;
+    return -1;
 }
 
-bool VertexEdgeTable::build(const InnerShape& mesh, bool withEdges)
+template <class T>
+bool VertexEdgeTable::ensure(std::unique_ptr<T[]>& array, long& capacity, long wanted)
 {
-    const int n = mesh.vertices.count();
-    start_.reset(new (std::nothrow) int[n + 1]());
-    used_.reset(new (std::nothrow) int[n + 1]());
-    if (!start_ || !used_)
+    if (wanted <= capacity)
+        return true;
+    array.reset(new (std::nothrow) T[wanted]);
+    capacity = array ? wanted : 0;
+    return array != nullptr;
+}
+
+bool VertexEdgeTable::start(int vertexCount)
+{
+    vertexCount_ = vertexCount;
+    if (!ensure(start_, startCapacity_, vertexCount + 1L) || !ensure(used_, usedCapacity_, vertexCount + 1L))
         return false;
-    // A row holds at most one entry per corner (or edge) starting there.
-    auto countContour = [&](const Face* f) {
-        for (const Corner& c : f->corners)
-            if (owns(mesh, c.vertex))
-                ++start_[c.vertex->tag + 1];
-    };
-    for (const Face* f : mesh.faces) {
-        countContour(f);
-        for (const Face* h : f->holes)
-            countContour(h);
-    }
-    if (withEdges)
-        for (const Edge* e : mesh.edges)
-            if (owns(mesh, e->startVertex))
-                ++start_[e->startVertex->tag + 1];
-    for (int i = 0; i < n; ++i)
+    std::fill(start_.get(), start_.get() + vertexCount + 1, 0);
+    std::fill(used_.get(), used_.get() + vertexCount + 1, 0);
+    return true;
+}
+
+bool VertexEdgeTable::finishCounting()
+{
+    for (int i = 0; i < vertexCount_; ++i)
         start_[i + 1] += start_[i];
-    entries_.reset(new (std::nothrow) Entry[start_[n] + 1]);
-    return entries_ != nullptr;
-}
-
-Edge* VertexEdgeTable::find(const Vertex* a, const Vertex* b) const
-{
-    const Entry* row = entries_.get() + start_[a->tag];
-    for (int i = 0, n = used_[a->tag]; i < n; ++i)
-        if (row[i].other == b)
-            return row[i].edge;
-    return nullptr;
-}
-
-void VertexEdgeTable::add(const Vertex* a, const Vertex* b, Edge* e)
-{
-    entries_[start_[a->tag] + used_[a->tag]++] = Entry{b, e};
+    return ensure(entries_, entryCapacity_, start_[vertexCount_] + 1L);
 }
