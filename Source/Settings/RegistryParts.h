@@ -1,0 +1,29 @@
+#pragma once
+// The registry's tables, one file per stretch of related groups. buildRegistry
+// calls them in this order, which is the order of the groups.
+#include "Mesh/DisplaySettings.h"
+#include "Settings/SettingsRegistry.h"
+#include "Settings/SettingsVariables.h"
+
+// "Soft Selection" to "Smooth": the value tools.
+void registerValueToolGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "Cube" to "Cylinder": the primitives.
+void registerPrimitiveGroups(SettingsRegistry& registry);
+// "Save Incremental Options" to "Booleans".
+void registerModellingGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "General Settings" to "Light Options".
+void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh);
+// "Color Settings".
+void registerColourGroups(SettingsRegistry& registry);
+// "Display Settings".
+void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh);
+// "Mouse Settings".
+void registerMouseGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "Topology Tool Options" to "Cut Options".
+void registerToolOptionGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "Displacement Map Options" and "Normal Map Options".
+void registerMapGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "Obj Options" to "Render External Options": files and renderers.
+void registerFormatGroups(SettingsRegistry& registry);
+// "Selection Style Options" to "Export UVs To Image Options".
+void registerSelectionAndUVGroups(SettingsRegistry& registry, SettingsVariables& v);
