@@ -1,0 +1,26 @@
+// Starts Tavo: the GL format, the application, GLUT and the main window.
+#include <QApplication>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "qtTavoApplicationWindow.h"
+#include "qtTavoGLWidget.h"
+
+int main(int argc, char** argv)
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    qtTavoGLWidget::setDefaultSurfaceFormat();
+    QApplication app(argc, argv);
+    qtTavoGLWidget::initializeGlut(argc, argv);
+
+    // The first argument left after the toolkit took its own is the start-up
+    // argument (typically a scene file to open).
+    QStringList arguments = QApplication::arguments();
+    std::string startupArgument = arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
+
+    qtTavoApplicationWindow window(startupArgument);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,230 @@
+#include "qtTavoApplicationWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "Scene/Scene.h"
+#include "qtTavoGLWidget.h"
+
+namespace {
+const char* const ProgramName = "Tavo";
+constexpr int InitialWidth = 1024;
+constexpr int InitialHeight = 768;
+constexpr int ProgramCursorCount = 4;
+
+// The real scene behind the shell's link.
+class LinkedScene : public SceneLink {
+public:
+    LinkedScene(TavoApplicationWindow* window, const std::string& startupArgument) : scene_(window, startupArgument)
+    {
+    }
+    void start() override { scene_.start(); }
+    void mousePress(int x, int y, int button, int modifiers) override { scene_.mousePress(x, y, button, modifiers); }
+    void mouseDrag(int x, int y) override { scene_.mouseDrag(x, y); }
+    void mouseHover(int x, int y) override { scene_.mouseHover(x, y); }
+    void mouseRelease(int x, int y) override { scene_.mouseRelease(x, y); }
+    void wheel(int x, int y, int button, int modifiers) override { scene_.wheel(x, y, button, modifiers); }
+    void keyPress(int key, int modifiers) override { scene_.keyPress(key, modifiers); }
+    void keyHold(int key, int modifiers) override { scene_.keyHold(key, modifiers); }
+    void keyReleaseAfterHold(int key) override { scene_.keyReleaseAfterHold(key); }
+    void keyReleaseAfterTap(int key) override { scene_.keyReleaseAfterTap(key); }
+    void confirm() override { scene_.confirm(); }
+    void cancel() override { scene_.cancel(); }
+    void deleteSelection() override { scene_.deleteSelection(); }
+    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override
+    {
+        return scene_.executeCommand(commandId, argument, mode, x, y);
+    }
+    void resize(int width, int height) override { scene_.resize(width, height); }
+    void draw() override { scene_.draw(); }
+    bool close() override { return scene_.close(); }
+
+private:
+    Scene scene_;
+};
+
+std::unique_ptr<SceneLink> makeLinkedScene(TavoApplicationWindow* window, const std::string& startupArgument)
+{
+    return std::make_unique<LinkedScene>(window, startupArgument);
+}
+
+// The program's own cursors come from the resource folder as
+// "cursor1.png" … "cursor4.png"; a missing one falls back to a cross.
+QCursor programCursor(int shape)
+{
+    QPixmap image(QString("%1/Cursors/cursor%2.png").arg(TAVO_RESOURCE_DIR).arg(shape));
+    if (image.isNull())
+        return QCursor(Qt::CrossCursor);
+    return QCursor(image);
+}
+}
+
+qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgument, const SceneFactory& makeScene)
+{
+    setWindowTitle(ProgramName);
+    resize(InitialWidth, InitialHeight);
+    glWidget_ = new qtTavoGLWidget(this);
+    setCentralWidget(glWidget_);
+    buildMenus();
+    statusBar()->showMessage(QString());
+
+    scene_ = makeScene ? makeScene(this, startupArgument) : makeLinkedScene(this, startupArgument);
+    glWidget_->setScene(scene_.get());
+    glWidget_->setFocus();
+    if (scene_)
+        scene_->start();
+}
+
+qtTavoApplicationWindow::~qtTavoApplicationWindow()
+{
+    // The scene may give back GL objects, and the viewport must not reach a
+    // scene that is gone.
+    glWidget_->setScene(nullptr);
+    glWidget_->makeCurrent();
+    scene_.reset();
+    glWidget_->doneCurrent();
+}
+
+void qtTavoApplicationWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu("File");
+    QAction* quit = file->addAction("Quit");
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+int qtTavoApplicationWindow::executeCommand(int commandId, const std::string& argument, int mode, int x, int y)
+{
+    if (!scene_)
+        return 0;
+    glWidget_->makeSceneContextCurrent();
+    return scene_->executeCommand(commandId, argument, mode, x, y);
+}
+
+void qtTavoApplicationWindow::redraw()
+{
+    glWidget_->redrawNow();
+}
+
+int qtTavoApplicationWindow::ask(const std::string& message, bool okOnly)
+{
+    QString text = QString::fromStdString(message);
+    if (okOnly) {
+        QMessageBox::information(this, ProgramName, text, QMessageBox::Ok);
+        return Yes;
+    }
+    QMessageBox::StandardButton answer = QMessageBox::question(
+        this, ProgramName, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return Yes;
+    if (answer == QMessageBox::No)
+        return No;
+    return Cancel;
+}
+
+void qtTavoApplicationWindow::showStatus(const std::string& message)
+{
+    statusBar()->showMessage(QString::fromStdString(message));
+}
+
+void qtTavoApplicationWindow::viewportSize(int& width, int& height)
+{
+    width = glWidget_->framebufferWidth();
+    height = glWidget_->framebufferHeight();
+}
+
+void qtTavoApplicationWindow::setTitle(const std::string& title)
+{
+    setWindowTitle(QString::fromStdString(title));
+}
+
+bool qtTavoApplicationWindow::isMaximized()
+{
+    return QMainWindow::isMaximized();
+}
+
+bool qtTavoApplicationWindow::isMinimized()
+{
+    return QMainWindow::isMinimized();
+}
+
+void qtTavoApplicationWindow::windowSize(int& width, int& height)
+{
+    width = size().width();
+    height = size().height();
+}
+
+void qtTavoApplicationWindow::windowPosition(int& x, int& y)
+{
+    x = pos().x();
+    y = pos().y();
+}
+
+void qtTavoApplicationWindow::resizeWindow(int width, int height)
+{
+    resize(width, height);
+}
+
+void qtTavoApplicationWindow::moveWindow(int x, int y)
+{
+    move(x, y);
+}
+
+void qtTavoApplicationWindow::showMaximized()
+{
+    QMainWindow::showMaximized();
+}
+
+void qtTavoApplicationWindow::screenSize(int& width, int& height)
+{
+    QScreen* s = screen();
+    width = s ? s->size().width() : 0;
+    height = s ? s->size().height() : 0;
+}
+
+std::vector<unsigned char> qtTavoApplicationWindow::saveDockState()
+{
+    QByteArray state = saveState();
+    return std::vector<unsigned char>(state.begin(), state.end());
+}
+
+void qtTavoApplicationWindow::restoreDockState(const std::vector<unsigned char>& state)
+{
+    restoreState(QByteArray(reinterpret_cast<const char*>(state.data()), static_cast<qsizetype>(state.size())));
+}
+
+void qtTavoApplicationWindow::setCursorShape(int shape)
+{
+    if (shape >= 1 && shape <= ProgramCursorCount)
+        glWidget_->setCursor(programCursor(shape));
+    else
+        glWidget_->setCursor(Qt::ArrowCursor);
+}
+
+void qtTavoApplicationWindow::setBusyCursor(bool busy)
+{
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void qtTavoApplicationWindow::closeEvent(QCloseEvent* event)
+{
+    glWidget_->makeSceneContextCurrent();
+    if (scene_ && !scene_->close()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The main window: menu bar, status bar and the OpenGL viewport in the
+// centre. It owns the scene and is the scene's way out to the user.
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Scene/TavoApplicationWindow.h"
+
+class SceneLink;
+class qtTavoGLWidget;
+
+class qtTavoApplicationWindow : public QMainWindow, public TavoApplicationWindow {
+    Q_OBJECT
+
+public:
+    // Makes the scene for a window; the default makes the real one.
+    using SceneFactory =
+        std::function<std::unique_ptr<SceneLink>(TavoApplicationWindow* window, const std::string& startupArgument)>;
+
+    // Builds the window and its viewport, then the scene, which is started
+    // once the window is complete. startupArgument is the command line's.
+    explicit qtTavoApplicationWindow(const std::string& startupArgument, const SceneFactory& makeScene = {});
+    ~qtTavoApplicationWindow() override;
+
+    qtTavoGLWidget* glWidget() const { return glWidget_; }
+
+    // --- TavoApplicationWindow ---
+    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override;
+    void redraw() override;
+    int ask(const std::string& message, bool okOnly) override;
+    void showStatus(const std::string& message) override;
+    void viewportSize(int& width, int& height) override;
+    void setTitle(const std::string& title) override;
+    bool isMaximized() override;
+    bool isMinimized() override;
+    void windowSize(int& width, int& height) override;
+    void windowPosition(int& x, int& y) override;
+    void resizeWindow(int width, int height) override;
+    void moveWindow(int x, int y) override;
+    void showMaximized() override;
+    void screenSize(int& width, int& height) override;
+    std::vector<unsigned char> saveDockState() override;
+    void restoreDockState(const std::vector<unsigned char>& state) override;
+    void setCursorShape(int shape) override;
+    void setBusyCursor(bool busy) override;
+
+protected:
+    // Asks the scene, which may refuse (unsaved changes, Cancel).
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+
+    qtTavoGLWidget* glWidget_ = nullptr;
+    std::unique_ptr<SceneLink> scene_;
+    bool busy_ = false;
+};

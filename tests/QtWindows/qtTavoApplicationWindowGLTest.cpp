@@ -1,0 +1,377 @@
+// The main window and its viewport with a recording stand-in for the scene:
+// start-up, sizing, painting, closing, questions and event translation.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "QtWindows/qtTavoApplicationWindow.h"
+#include "QtWindows/qtTavoGLWidget.h"
+
+namespace {
+void ensureApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    qtTavoGLWidget::setDefaultSurfaceFormat();
+    static int argc = 1;
+    static char name[] = "tavo_gl_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// Records every call as one line of text; paints the viewport red.
+class RecordingScene : public SceneLink {
+public:
+    void start() override { log("start"); }
+    void mousePress(int x, int y, int button, int modifiers) override { log("press", {x, y, button, modifiers}); }
+    void mouseDrag(int x, int y) override { log("drag", {x, y}); }
+    void mouseHover(int x, int y) override { log("hover", {x, y}); }
+    void mouseRelease(int x, int y) override { log("release", {x, y}); }
+    void wheel(int x, int y, int button, int modifiers) override { log("wheel", {x, y, button, modifiers}); }
+    void keyPress(int key, int modifiers) override { log("keyPress", {key, modifiers}); }
+    void keyHold(int key, int modifiers) override { log("keyHold", {key, modifiers}); }
+    void keyReleaseAfterHold(int key) override { log("keyReleaseAfterHold", {key}); }
+    void keyReleaseAfterTap(int key) override { log("keyReleaseAfterTap", {key}); }
+    void confirm() override { log("confirm"); }
+    void cancel() override { log("cancel"); }
+    void deleteSelection() override { log("deleteSelection"); }
+    int executeCommand(int commandId, const std::string&, int mode, int, int) override
+    {
+        log("execute", {commandId, mode});
+        return 7;
+    }
+    void resize(int width, int height) override { log("resize", {width, height}); }
+    void draw() override
+    {
+        ++draws;
+        glClearColor(1, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    bool close() override
+    {
+        log("close");
+        return allowClose;
+    }
+
+    void log(const std::string& what, std::vector<int> values = {})
+    {
+        std::ostringstream line;
+        line << what;
+        for (int v : values)
+            line << ' ' << v;
+        calls.push_back(line.str());
+    }
+    int count(const std::string& what) const
+    {
+        int n = 0;
+        for (const std::string& c : calls)
+            n += c.rfind(what, 0) == 0;
+        return n;
+    }
+
+    std::vector<std::string> calls;
+    int draws = 0;
+    bool allowClose = true;
+};
+
+class MainWindowGLTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        window_ = std::make_unique<qtTavoApplicationWindow>(
+            "startup.tvb", [this](TavoApplicationWindow* w, const std::string& argument) {
+                madeFor_ = w;
+                argument_ = argument;
+                auto scene = std::make_unique<RecordingScene>();
+                scene_ = scene.get();
+                return scene;
+            });
+        view_ = window_->glWidget();
+    }
+
+    void showAndWait()
+    {
+        window_->resize(400, 300);
+        window_->show();
+        QElapsedTimer timer;
+        timer.start();
+        while (!(scene_->draws && scene_->count("resize")) && timer.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_TRUE(view_->isValid());
+        ASSERT_GT(scene_->draws, 0);
+        scene_->calls.clear();
+    }
+
+    void send(QEvent& event) { QCoreApplication::sendEvent(view_, &event); }
+
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QMouseEvent event(type, at, view_->mapToGlobal(at), button, held, modifiers);
+        send(event);
+    }
+
+    void key(QEvent::Type type, int k, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent event(type, k, modifiers, QString(), autoRepeat);
+        send(event);
+    }
+
+    std::unique_ptr<qtTavoApplicationWindow> window_;
+    qtTavoGLWidget* view_ = nullptr;
+    RecordingScene* scene_ = nullptr;
+    TavoApplicationWindow* madeFor_ = nullptr;
+    std::string argument_;
+};
+
+TEST_F(MainWindowGLTest, SceneIsMadeForTheWindowAndStartedOnce)
+{
+    EXPECT_EQ(madeFor_, window_.get());
+    EXPECT_EQ(argument_, "startup.tvb");
+    EXPECT_EQ(scene_->calls, std::vector<std::string>{"start"});
+    EXPECT_EQ(window_->windowTitle(), "Tavo");
+    EXPECT_EQ(window_->centralWidget(), view_);
+}
+
+TEST_F(MainWindowGLTest, FileMenuHasQuit)
+{
+    QList<QAction*> menus = window_->menuBar()->actions();
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.first()->text(), "File");
+    QList<QAction*> items = menus.first()->menu()->actions();
+    ASSERT_FALSE(items.isEmpty());
+    EXPECT_EQ(items.last()->text(), "Quit");
+}
+
+TEST_F(MainWindowGLTest, ShowingResizesTheSceneToTheViewport)
+{
+    window_->resize(400, 300);
+    window_->show();
+    QElapsedTimer timer;
+    timer.start();
+    while (!scene_->count("resize") && timer.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_GE(scene_->count("resize"), 1);
+    int width = 0, height = 0;
+    window_->viewportSize(width, height);
+    EXPECT_GT(width, 0);
+    EXPECT_GT(height, 0);
+    EXPECT_LT(height, 300) << "the menu and status bars take their share";
+    std::string last;
+    for (const std::string& c : scene_->calls)
+        if (c.rfind("resize", 0) == 0)
+            last = c;
+    EXPECT_EQ(last, "resize " + std::to_string(width) + " " + std::to_string(height));
+}
+
+TEST_F(MainWindowGLTest, PaintingDrawsTheSceneInTheViewport)
+{
+    showAndWait();
+    QImage image = view_->grabFramebuffer();
+    EXPECT_GE(scene_->draws, 1);
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(255, 0, 0));
+}
+
+TEST_F(MainWindowGLTest, RedrawPaintsAtOnceOnlyWhenShown)
+{
+    window_->redraw();
+    EXPECT_EQ(scene_->draws, 0);
+    showAndWait();
+    int before = scene_->draws;
+    window_->redraw();
+    EXPECT_EQ(scene_->draws, before + 1);
+    // The paint that shows the frame does not draw it again.
+    QApplication::processEvents();
+    EXPECT_EQ(scene_->draws, before + 1);
+    EXPECT_EQ(view_->grabFramebuffer().pixelColor(5, 5), QColor(255, 0, 0));
+}
+
+TEST_F(MainWindowGLTest, RefusedCloseKeepsTheWindowOpen)
+{
+    showAndWait();
+    scene_->allowClose = false;
+    EXPECT_FALSE(window_->close());
+    EXPECT_TRUE(window_->isVisible());
+    scene_->allowClose = true;
+    EXPECT_TRUE(window_->close());
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(scene_->count("close"), 2);
+}
+
+TEST_F(MainWindowGLTest, CommandsAndStatusReachTheirTargets)
+{
+    EXPECT_EQ(window_->executeCommand(37, "", 0, 1, 2), 7);
+    EXPECT_EQ(scene_->calls.back(), "execute 37 0");
+    window_->showStatus("You must select faces");
+    EXPECT_EQ(window_->statusBar()->currentMessage(), "You must select faces");
+    window_->setTitle("Tavo - cube.tvb");
+    EXPECT_EQ(window_->windowTitle(), "Tavo - cube.tvb");
+}
+
+// Answers the next modal box with the given button.
+void answerNextBox(QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, [button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->button(button))
+            box->button(button)->click();
+    });
+}
+
+TEST_F(MainWindowGLTest, AskMapsTheButtonsAndIsTitledTavo)
+{
+    showAndWait();
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            title = box->windowTitle();
+    });
+    answerNextBox(QMessageBox::Yes);
+    EXPECT_EQ(window_->ask("Save current file before closing?", false), TavoApplicationWindow::Yes);
+    EXPECT_EQ(title, "Tavo");
+    answerNextBox(QMessageBox::No);
+    EXPECT_EQ(window_->ask("Save current file before closing?", false), TavoApplicationWindow::No);
+    answerNextBox(QMessageBox::Cancel);
+    EXPECT_EQ(window_->ask("Save current file before closing?", false), TavoApplicationWindow::Cancel);
+    answerNextBox(QMessageBox::Ok);
+    EXPECT_EQ(window_->ask("Done", true), 1);
+}
+
+TEST_F(MainWindowGLTest, MouseEventsUseSceneCodesAndUpwardY)
+{
+    showAndWait();
+    int h = view_->framebufferHeight();
+    mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    mouse(QEvent::MouseMove, {12, 22}, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {12, 22}, Qt::LeftButton, Qt::NoButton);
+    mouse(QEvent::MouseMove, {13, 23}, Qt::NoButton, Qt::NoButton);
+    mouse(QEvent::MouseButtonDblClick, {13, 23}, Qt::RightButton, Qt::RightButton, Qt::AltModifier | Qt::ShiftModifier);
+    mouse(QEvent::MouseButtonPress, {1, 1}, Qt::XButton2, Qt::XButton2, Qt::MetaModifier);
+    auto y = [h](int qtY) { return std::to_string(h - qtY); };
+    std::vector<std::string> expected = {
+        "press 10 " + y(20) + " 0 1", "drag 12 " + y(22),          "release 12 " + y(22),
+        "hover 13 " + y(23),          "press 13 " + y(23) + " 9 6", "press 1 " + y(1) + " 4 1",
+    };
+    EXPECT_EQ(scene_->calls, expected);
+}
+
+TEST_F(MainWindowGLTest, WheelDirectionGivesButtonFiveOrSix)
+{
+    showAndWait();
+    int h = view_->framebufferHeight();
+    QWheelEvent up({5, 5}, view_->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, Qt::ShiftModifier,
+                   Qt::NoScrollPhase, false);
+    QWheelEvent down({5, 5}, view_->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    send(up);
+    send(down);
+    std::vector<std::string> expected = {"wheel 5 " + std::to_string(h - 5) + " 5 4",
+                                         "wheel 5 " + std::to_string(h - 5) + " 6 0"};
+    EXPECT_EQ(scene_->calls, expected);
+}
+
+TEST_F(MainWindowGLTest, TappedAndHeldKeys)
+{
+    showAndWait();
+    key(QEvent::KeyPress, Qt::Key_E);
+    key(QEvent::KeyRelease, Qt::Key_E);
+    key(QEvent::KeyPress, Qt::Key_B, false, Qt::ControlModifier);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        key(QEvent::KeyRelease, Qt::Key_B, true, Qt::ControlModifier);
+        key(QEvent::KeyPress, Qt::Key_B, true, Qt::ControlModifier);
+    }
+    key(QEvent::KeyRelease, Qt::Key_B, false, Qt::ControlModifier);
+    std::vector<std::string> expected = {
+        "keyPress 69 0",   "keyReleaseAfterTap 69",  "keyPress 66 1",
+        "keyHold 66 1",    "keyReleaseAfterHold 66",
+    };
+    EXPECT_EQ(scene_->calls, expected);
+}
+
+TEST_F(MainWindowGLTest, OwnKeysAndModifierKeys)
+{
+    showAndWait();
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Shift,
+                  Qt::Key_Alt, Qt::Key_Meta}) {
+        key(QEvent::KeyPress, k);
+        key(QEvent::KeyRelease, k);
+    }
+    std::vector<std::string> expected = {"confirm", "confirm", "cancel", "deleteSelection", "deleteSelection"};
+    EXPECT_EQ(scene_->calls, expected);
+}
+
+TEST_F(MainWindowGLTest, HeldTabTurnsEveryModifierIntoEight)
+{
+    showAndWait();
+    key(QEvent::KeyPress, Qt::Key_Tab);
+    key(QEvent::KeyPress, Qt::Key_W, false, Qt::ShiftModifier);
+    mouse(QEvent::MouseButtonPress, {3, 3}, Qt::MiddleButton, Qt::MiddleButton);
+    key(QEvent::KeyRelease, Qt::Key_Tab);
+    key(QEvent::KeyPress, Qt::Key_Q, false, Qt::ShiftModifier);
+    ASSERT_EQ(scene_->calls.size(), 3u);
+    EXPECT_EQ(scene_->calls[0], "keyPress 87 8");
+    EXPECT_EQ(scene_->calls[1].substr(scene_->calls[1].size() - 4), " 1 8");
+    EXPECT_EQ(scene_->calls[2], "keyPress 81 4");
+}
+
+TEST_F(MainWindowGLTest, LosingFocusFinishesKeysStillDown)
+{
+    showAndWait();
+    key(QEvent::KeyPress, Qt::Key_Tab);
+    key(QEvent::KeyPress, Qt::Key_A);
+    key(QEvent::KeyPress, Qt::Key_S);
+    key(QEvent::KeyPress, Qt::Key_S, true);
+    QFocusEvent out(QEvent::FocusOut);
+    send(out);
+    key(QEvent::KeyRelease, Qt::Key_A);
+    key(QEvent::KeyPress, Qt::Key_D);
+    std::vector<std::string> expected = {
+        "keyPress 65 8", "keyPress 83 8", "keyHold 83 8", "keyReleaseAfterTap 65", "keyReleaseAfterHold 83",
+        "keyPress 68 0",
+    };
+    EXPECT_EQ(scene_->calls, expected);
+}
+
+TEST(qtTavoGLWidgetCodes, ModifierCodes)
+{
+    using M = Qt::KeyboardModifier;
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(Qt::NoModifier, false), 0);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier, false), 1);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::MetaModifier, false), 1);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::AltModifier, false), 2);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier | M::AltModifier, false), 3);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ShiftModifier, false), 4);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier | M::ShiftModifier, false), 5);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::AltModifier | M::ShiftModifier, false), 6);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier | M::AltModifier | M::ShiftModifier, false), 0);
+    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ShiftModifier, true), 8);
+}
+
+TEST(qtTavoGLWidgetCodes, ButtonCodes)
+{
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::LeftButton, false), 0);
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::MiddleButton, false), 1);
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::RightButton, false), 2);
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::XButton1, false), 3);
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::XButton2, true), 11);
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::LeftButton, true), 7);
+    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::ExtraButton5, false), -1);
+}
+}
