@@ -28,12 +28,15 @@ void InnerShape::buildEdges()
             const Corner& c = contour->corners[k];
             if (c.edge)
                 c.edge->tag = 0;
-            int a = VertexEdgeTable::positionIn(*this, c.vertex);
-            int b = VertexEdgeTable::positionIn(*this, contour->corners[k + 1 == n ? 0 : k + 1].vertex);
-            if (a < 0 || b < 0)
+            // Each corner's vertex is checked once; the side's other end is
+            // the next corner's, checked on its own turn.
+            if (VertexEdgeTable::positionIn(*this, c.vertex) < 0) {
                 foreignVertices = true;
-            else
-                table.countSide(a, b);
+                continue;
+            }
+            const Vertex* next = contour->corners[k + 1 == n ? 0 : k + 1].vertex;
+            if (next && static_cast<unsigned>(next->tag) < static_cast<unsigned>(vertexCount))
+                table.countSide(c.vertex->tag, next->tag);
         }
         cornerCount += n;
     };
@@ -67,8 +70,10 @@ void InnerShape::buildEdges()
             if (foreignVertices) {
                 sideStart = VertexEdgeTable::positionIn(*this, c.vertex);
                 b = VertexEdgeTable::positionIn(*this, next);
-                if (sideStart < 0 || b < 0)
+                if (sideStart < 0 || b < 0) {
+                    c.edge = nullptr;
                     continue;
+                }
             }
             int found = table.find(sideStart, b);
             Edge* e;

@@ -5,13 +5,6 @@
 
 #include "InnerShape.h"
 
-int VertexEdgeTable::positionIn(const InnerShape& mesh, const Vertex* v)
-{
-    if (v && v->tag >= 0 && v->tag < mesh.vertices.count() && mesh.vertices[v->tag] == v)
-        return v->tag;
-    return -1;
-}
-
 template <class T>
 bool VertexEdgeTable::ensure(std::unique_ptr<T[]>& array, long& capacity, long wanted)
 {

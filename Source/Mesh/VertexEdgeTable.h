@@ -8,8 +8,7 @@
 #include <memory>
 #include <utility>
 
-class InnerShape;
-class Face;
+#include "InnerShape.h"
 
 class VertexEdgeTable {
 public:
@@ -41,7 +40,12 @@ public:
 
     // The list position of v when v is the vertex there, else -1 (a corner
     // naming a vertex of another mesh).
-    static int positionIn(const InnerShape& mesh, const class Vertex* v);
+    static int positionIn(const InnerShape& mesh, const Vertex* v)
+    {
+        if (v && v->tag >= 0 && v->tag < mesh.vertices.count() && mesh.vertices[v->tag] == v)
+            return v->tag;
+        return -1;
+    }
 
 private:
     struct Entry {

@@ -177,3 +177,18 @@ TEST(TopologyBuild, RebuildRepairsCornerEdgesThatJoinTheWrongVertices)
     EXPECT_EQ(validateTopology(*m), "");
     EXPECT_EQ(m->edges.count(), 7);
 }
+
+TEST(TopologyBuild, CornersNamingForeignVerticesAreLeftWithoutEdges)
+{
+    MeshPtr m = twoQuads();
+    Vertex stray(9, 9, 9);
+    stray.tag = 1 << 30; // whatever an earlier algorithm left there
+    m->faces[1]->corners[1].vertex = &stray;
+    m->faces[1]->corners[1].edge = nullptr;
+    m->buildEdges();
+    EXPECT_EQ(m->faces[1]->corners[1].edge, nullptr);
+    EXPECT_EQ(m->faces[1]->corners[0].edge, nullptr); // its side ends at the stray vertex
+    EXPECT_NE(m->faces[0]->corners[0].edge, nullptr);
+    m->rebuildTopology(true);
+    EXPECT_NE(m->faces[0]->corners[1].edge, nullptr);
+}
