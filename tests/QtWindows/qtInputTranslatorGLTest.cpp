@@ -1,0 +1,384 @@
+// The viewport's event translation, driven by synthetic events into a sink
+// that records the scene calls: button and modifier codes, flipped y, chords,
+// double clicks, the wheel, key taps and holds, the keys with operations of
+// their own, and Tab held as a modifier.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "QtWindows/qtInputTranslator.h"
+#include "QtWindows/qtTavoGLWidget.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+// Synthetic events need no display; without one, the offscreen platform
+// serves. Another test in this binary may have made the application already.
+void ensureApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtTavoGLWidget::setDefaultSurfaceFormat();
+    static int argc = 1;
+    static char name[] = "tavo_gl_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// One line of text per scene call.
+class RecordingSink : public qtInputTranslator::Sink {
+public:
+    std::vector<std::string> calls;
+
+    void mousePress(int x, int y, int button, int modifiers) override { log("press", {x, y, button, modifiers}); }
+    void mouseDrag(int x, int y) override { log("drag", {x, y}); }
+    void mouseHover(int x, int y) override { log("hover", {x, y}); }
+    void mouseRelease(int x, int y) override { log("release", {x, y}); }
+    void wheel(int x, int y, int button, int modifiers) override { log("wheel", {x, y, button, modifiers}); }
+    void keyPress(int key, int modifiers) override { log("keyPress", {key, modifiers}); }
+    void keyHold(int key, int modifiers) override { log("keyHold", {key, modifiers}); }
+    void keyReleaseAfterHold(int key) override { log("keyReleaseAfterHold", {key}); }
+    void keyReleaseAfterTap(int key) override { log("keyReleaseAfterTap", {key}); }
+    void confirm() override { log("confirm"); }
+    void cancel() override { log("cancel"); }
+    void deleteSelection() override { log("deleteSelection"); }
+    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override
+    {
+        log("execute" + argument, {commandId, mode, x, y});
+        return 0;
+    }
+
+private:
+    void log(const std::string& name, std::initializer_list<int> args = {})
+    {
+        std::ostringstream line;
+        line << name;
+        for (int a : args)
+            line << ' ' << a;
+        calls.push_back(line.str());
+    }
+};
+
+constexpr int height = 100;
+
+class qtInputTranslatorTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureApplication(); }
+    void SetUp() override { input.setViewportHeight(height); }
+
+    std::vector<std::string> take()
+    {
+        std::vector<std::string> out;
+        out.swap(sink.calls);
+        return out;
+    }
+
+    void press(int x, int y, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {})
+    {
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), button, held, mods);
+        input.mousePress(e);
+    }
+    void doubleClick(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
+    {
+        QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(x, y), QPointF(x, y), button, button, mods);
+        input.mouseDoubleClick(e);
+    }
+    void move(int x, int y, Qt::MouseButtons held)
+    {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, held, {});
+        input.mouseMove(e);
+    }
+    void release(int x, int y, Qt::MouseButton button, Qt::MouseButtons stillHeld = {})
+    {
+        QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), QPointF(x, y), button, stillHeld, {});
+        input.mouseRelease(e);
+    }
+    void click(Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
+    {
+        press(10, 20, button, button, mods);
+        release(10, 20, button);
+    }
+    void turn(QPoint angleDelta, Qt::KeyboardModifiers mods = {})
+    {
+        QWheelEvent e(QPointF(5, 95), QPointF(5, 95), QPoint(), angleDelta, Qt::NoButton, mods, Qt::NoScrollPhase,
+                      false);
+        input.wheel(e);
+    }
+    void keyDown(int key, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
+    {
+        QKeyEvent e(QEvent::KeyPress, key, mods, scanCode, 0, 0, QString(), autoRepeat);
+        input.keyPress(e);
+    }
+    void keyUp(int key, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
+    {
+        QKeyEvent e(QEvent::KeyRelease, key, mods, scanCode, 0, 0, QString(), autoRepeat);
+        input.keyRelease(e);
+    }
+    // A held key as X11 delivers it: each repeat is a release and a press,
+    // both marked as auto-repeats.
+    void repeat(int key, int times)
+    {
+        for (int i = 0; i < times; ++i) {
+            keyUp(key, {}, true);
+            keyDown(key, {}, true);
+        }
+    }
+    void tap(int key, Qt::KeyboardModifiers mods = {})
+    {
+        keyDown(key, mods);
+        keyUp(key, mods);
+    }
+
+    RecordingSink sink;
+    qtInputTranslator input{&sink};
+};
+
+std::string pressCall(int button, int modifiers)
+{
+    return "press 10 80 " + std::to_string(button) + " " + std::to_string(modifiers);
+}
+
+} // namespace
+
+TEST_F(qtInputTranslatorTest, PressAndReleaseFlipY)
+{
+    press(10, 30, Qt::LeftButton, Qt::LeftButton);
+    release(12, 99, Qt::LeftButton);
+    EXPECT_THAT(take(), ElementsAre("press 10 70 0 0", "release 12 1"));
+    EXPECT_EQ(input.lastX, 12);
+    EXPECT_EQ(input.lastY, 1);
+}
+
+TEST_F(qtInputTranslatorTest, PositionsScaleByThePixelRatio)
+{
+    input.setViewportHeight(200, 2.0);
+    press(10, 30, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_THAT(take(), ElementsAre("press 20 140 0 0"));
+}
+
+TEST_F(qtInputTranslatorTest, EachButtonHasItsCode)
+{
+    const std::pair<Qt::MouseButton, int> buttons[] = {
+        {Qt::LeftButton, 0}, {Qt::MiddleButton, 1}, {Qt::RightButton, 2}, {Qt::XButton1, 3}, {Qt::XButton2, 4}};
+    for (auto [button, code] : buttons) {
+        click(button);
+        EXPECT_THAT(take(), ElementsAre(pressCall(code, 0), "release 10 80")) << code;
+    }
+}
+
+TEST_F(qtInputTranslatorTest, PressesCarryTheModifierCode)
+{
+    const std::pair<Qt::KeyboardModifiers, int> cases[] = {
+        {Qt::ControlModifier, 1},
+        {Qt::AltModifier, 2},
+        {Qt::ControlModifier | Qt::AltModifier, 3},
+        {Qt::ShiftModifier, 4},
+        {Qt::ControlModifier | Qt::ShiftModifier, 5},
+        {Qt::AltModifier | Qt::ShiftModifier, 6},
+        {Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, 0},
+        {Qt::MetaModifier, 1},
+        {Qt::MetaModifier | Qt::ShiftModifier, 1},
+        {Qt::ShiftModifier | Qt::KeypadModifier, 4},
+    };
+    for (auto [mods, code] : cases) {
+        press(10, 20, Qt::RightButton, Qt::RightButton, mods);
+        EXPECT_THAT(take(), ElementsAre(pressCall(2, code))) << code;
+    }
+}
+
+TEST_F(qtInputTranslatorTest, DoubleClickFollowsItsPressWithTheDoubleCode)
+{
+    press(10, 20, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    release(10, 20, Qt::LeftButton);
+    doubleClick(10, 20, Qt::LeftButton, Qt::ShiftModifier);
+    release(10, 20, Qt::LeftButton);
+    EXPECT_THAT(take(), ElementsAre(pressCall(0, 4), "release 10 80", pressCall(7, 0), "release 10 80"));
+
+    const std::pair<Qt::MouseButton, int> doubles[] = {
+        {Qt::MiddleButton, 8}, {Qt::RightButton, 9}, {Qt::XButton1, 10}, {Qt::XButton2, 11}, {Qt::NoButton, 7}};
+    for (auto [button, code] : doubles) {
+        doubleClick(10, 20, button, Qt::ControlModifier);
+        EXPECT_THAT(take(), ElementsAre(pressCall(code, 0))) << code;
+    }
+}
+
+TEST_F(qtInputTranslatorTest, ChordsRunViewCommandsInsteadOfPresses)
+{
+    press(10, 20, Qt::LeftButton, Qt::LeftButton);
+    press(11, 21, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton);
+    EXPECT_THAT(take(), ElementsAre(pressCall(0, 0), "execute 9013 1 11 79"));
+
+    press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    press(10, 20, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
+    EXPECT_THAT(take(), ElementsAre("execute 9011 1 10 80", "execute 9011 1 10 80"));
+
+    press(10, 20, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::AltModifier);
+    press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::AltModifier);
+    EXPECT_THAT(take(), ElementsAre("execute 9012 1 10 80", "execute 9012 1 10 80"));
+
+    // Alt is the only modifier that changes a chord.
+    press(10, 20, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::ControlModifier);
+    press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::MiddleButton | Qt::RightButton);
+    EXPECT_THAT(take(), ElementsAre("execute 9013 1 10 80", "execute 9013 1 10 80"));
+}
+
+TEST_F(qtInputTranslatorTest, OtherButtonsHeldTogetherPressTheWeightiestOrTheExtra)
+{
+    press(10, 20, Qt::RightButton, Qt::RightButton | Qt::MiddleButton);
+    press(10, 20, Qt::XButton1, Qt::LeftButton | Qt::XButton1);
+    press(10, 20, Qt::LeftButton, Qt::LeftButton | Qt::XButton2);
+    press(10, 20, Qt::ExtraButton3, Qt::LeftButton | Qt::ExtraButton3);
+    EXPECT_THAT(take(), ElementsAre(pressCall(1, 0), pressCall(3, 0), pressCall(0, 0)));
+}
+
+TEST_F(qtInputTranslatorTest, MovesDragWithAMainButtonAndHoverWithNone)
+{
+    move(1, 2, Qt::NoButton);
+    move(3, 4, Qt::LeftButton);
+    move(5, 6, Qt::RightButton | Qt::XButton1);
+    move(7, 8, Qt::MiddleButton);
+    move(9, 10, Qt::XButton1 | Qt::XButton2);
+    EXPECT_THAT(take(), ElementsAre("hover 1 98", "drag 3 96", "drag 5 94", "drag 7 92"));
+    EXPECT_EQ(input.lastY, 90);
+}
+
+TEST_F(qtInputTranslatorTest, WheelTurnsUpAndDown)
+{
+    turn(QPoint(0, 120));
+    turn(QPoint(0, -120));
+    turn(QPoint(0, 15), Qt::ControlModifier);
+    turn(QPoint(0, -15), Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_THAT(take(), ElementsAre("wheel 5 5 5 0", "wheel 5 5 6 0", "wheel 5 5 5 1", "wheel 5 5 6 6"));
+}
+
+TEST_F(qtInputTranslatorTest, MetaOnTheWheelIsNoModifier)
+{
+    turn(QPoint(0, 120), Qt::MetaModifier);
+    turn(QPoint(0, 120), Qt::MetaModifier | Qt::ShiftModifier);
+    EXPECT_THAT(take(), ElementsAre("wheel 5 5 5 0", "wheel 5 5 5 0"));
+}
+
+TEST_F(qtInputTranslatorTest, SidewaysScrollingTurnsTheWheelOnlyWithAlt)
+{
+    turn(QPoint(120, 0));
+    turn(QPoint(0, 0));
+    EXPECT_THAT(take(), IsEmpty());
+    turn(QPoint(-120, 0), Qt::AltModifier);
+    EXPECT_THAT(take(), ElementsAre("wheel 5 5 6 2"));
+}
+
+TEST_F(qtInputTranslatorTest, KeyTapPressesThenReleasesAfterTap)
+{
+    tap(Qt::Key_E);
+    tap(Qt::Key_E, Qt::ControlModifier);
+    tap(Qt::Key_E, Qt::MetaModifier);
+    tap(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyReleaseAfterTap 69", "keyPress 69 1",
+                                    "keyReleaseAfterTap 69", "keyPress 69 1", "keyReleaseAfterTap 69",
+                                    "keyPress 69 0", "keyReleaseAfterTap 69"));
+}
+
+TEST_F(qtInputTranslatorTest, HeldKeyHoldsOnceThenReleasesAfterHold)
+{
+    keyDown(Qt::Key_E);
+    repeat(Qt::Key_E, 4);
+    EXPECT_TRUE(input.keyHeld);
+    keyUp(Qt::Key_E);
+    tap(Qt::Key_E);
+    EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyReleaseAfterHold 69", "keyPress 69 0",
+                                    "keyReleaseAfterTap 69"));
+}
+
+TEST_F(qtInputTranslatorTest, ANewPressEndsTheHoldOfTheLastKey)
+{
+    keyDown(Qt::Key_E);
+    repeat(Qt::Key_E, 2);
+    keyDown(Qt::Key_W);
+    keyUp(Qt::Key_E);
+    keyUp(Qt::Key_W);
+    EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyPress 87 0", "keyReleaseAfterTap 87"));
+}
+
+TEST_F(qtInputTranslatorTest, KeysNeverPressedHereReleaseNothing)
+{
+    keyUp(Qt::Key_E);
+    keyDown(Qt::Key_E, {}, true);
+    EXPECT_THAT(take(), IsEmpty());
+}
+
+TEST_F(qtInputTranslatorTest, ReleaseMatchesThePhysicalKey)
+{
+    // Shift+1 goes down as "!" and, with Shift let go first, comes up as "1".
+    keyDown(Qt::Key_Exclam, Qt::ShiftModifier, false, 10);
+    keyUp(Qt::Key_1, {}, false, 10);
+    EXPECT_THAT(take(), ElementsAre("keyPress 33 4", "keyReleaseAfterTap 33"));
+}
+
+TEST_F(qtInputTranslatorTest, ReturnEscapeAndDeleteRunTheirOperationsOncePerPress)
+{
+    const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete};
+    for (int key : keys) {
+        keyDown(key);
+        repeat(key, 2);
+        keyUp(key);
+    }
+    EXPECT_THAT(take(), ElementsAre("confirm", "confirm", "cancel", "deleteSelection", "deleteSelection"));
+}
+
+TEST_F(qtInputTranslatorTest, ModifierKeysAloneReachNoBinding)
+{
+    const int keys[] = {Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_Tab};
+    for (int key : keys)
+        tap(key);
+    EXPECT_THAT(take(), IsEmpty());
+    // Ctrl is a key like any other; the toolkit counts it as held in its own press.
+    tap(Qt::Key_Control);
+    EXPECT_THAT(take(), ElementsAre("keyPress 16777249 1", "keyReleaseAfterTap 16777249"));
+}
+
+TEST_F(qtInputTranslatorTest, TabHeldMakesEveryCodeTabUntilReleased)
+{
+    keyDown(Qt::Key_Tab);
+    repeat(Qt::Key_Tab, 2);
+    tap(Qt::Key_E, Qt::ControlModifier);
+    turn(QPoint(0, 120), Qt::ShiftModifier);
+    press(10, 20, Qt::LeftButton, Qt::LeftButton, Qt::AltModifier);
+    EXPECT_THAT(take(), ElementsAre("keyPress 69 8", "keyReleaseAfterTap 69", "wheel 5 5 5 8", pressCall(0, 8)));
+    keyUp(Qt::Key_Tab);
+    tap(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_THAT(take(), ElementsAre("keyPress 69 1", "keyReleaseAfterTap 69"));
+}
+
+TEST_F(qtInputTranslatorTest, MouseReleaseAndBacktabEndTab)
+{
+    keyDown(Qt::Key_Tab);
+    release(10, 20, Qt::LeftButton);
+    EXPECT_FALSE(input.tabHeld);
+    keyDown(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(input.tabHeld);
+    keyUp(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(input.tabHeld);
+}
+
+TEST_F(qtInputTranslatorTest, KeyEventsAreAccepted)
+{
+    const int keys[] = {Qt::Key_E, Qt::Key_Shift, Qt::Key_Escape};
+    for (int key : keys) {
+        QKeyEvent e(QEvent::KeyPress, key, {});
+        e.ignore();
+        input.keyPress(e);
+        EXPECT_TRUE(e.isAccepted()) << key;
+    }
+}
