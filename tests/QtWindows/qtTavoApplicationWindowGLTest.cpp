@@ -1,5 +1,6 @@
 // The main window and its viewport with a recording stand-in for the scene:
-// start-up, sizing, painting, closing, questions and event translation.
+// start-up, sizing, painting, closing, questions and the viewport's link to
+// the scene.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <memory>
 #include <sstream>
@@ -254,124 +254,14 @@ TEST_F(MainWindowGLTest, AskMapsTheButtonsAndIsTitledTavo)
     EXPECT_EQ(window_->ask("Done", true), 1);
 }
 
-TEST_F(MainWindowGLTest, MouseEventsUseSceneCodesAndUpwardY)
-{
-    showAndWait();
-    int h = view_->framebufferHeight();
-    mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
-    mouse(QEvent::MouseMove, {12, 22}, Qt::NoButton, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, {12, 22}, Qt::LeftButton, Qt::NoButton);
-    mouse(QEvent::MouseMove, {13, 23}, Qt::NoButton, Qt::NoButton);
-    mouse(QEvent::MouseButtonDblClick, {13, 23}, Qt::RightButton, Qt::RightButton, Qt::AltModifier | Qt::ShiftModifier);
-    mouse(QEvent::MouseButtonPress, {1, 1}, Qt::XButton2, Qt::XButton2, Qt::MetaModifier);
-    auto y = [h](int qtY) { return std::to_string(h - qtY); };
-    std::vector<std::string> expected = {
-        "press 10 " + y(20) + " 0 1", "drag 12 " + y(22),          "release 12 " + y(22),
-        "hover 13 " + y(23),          "press 13 " + y(23) + " 9 6", "press 1 " + y(1) + " 4 1",
-    };
-    EXPECT_EQ(scene_->calls, expected);
-}
-
-TEST_F(MainWindowGLTest, WheelDirectionGivesButtonFiveOrSix)
-{
-    showAndWait();
-    int h = view_->framebufferHeight();
-    QWheelEvent up({5, 5}, view_->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton, Qt::ShiftModifier,
-                   Qt::NoScrollPhase, false);
-    QWheelEvent down({5, 5}, view_->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
-    send(up);
-    send(down);
-    std::vector<std::string> expected = {"wheel 5 " + std::to_string(h - 5) + " 5 4",
-                                         "wheel 5 " + std::to_string(h - 5) + " 6 0"};
-    EXPECT_EQ(scene_->calls, expected);
-}
-
-TEST_F(MainWindowGLTest, TappedAndHeldKeys)
+TEST_F(MainWindowGLTest, ViewportInputReachesTheWindowsScene)
 {
     showAndWait();
     key(QEvent::KeyPress, Qt::Key_E);
     key(QEvent::KeyRelease, Qt::Key_E);
-    key(QEvent::KeyPress, Qt::Key_B, false, Qt::ControlModifier);
-    for (int repeat = 0; repeat < 3; ++repeat) {
-        key(QEvent::KeyRelease, Qt::Key_B, true, Qt::ControlModifier);
-        key(QEvent::KeyPress, Qt::Key_B, true, Qt::ControlModifier);
-    }
-    key(QEvent::KeyRelease, Qt::Key_B, false, Qt::ControlModifier);
-    std::vector<std::string> expected = {
-        "keyPress 69 0",   "keyReleaseAfterTap 69",  "keyPress 66 1",
-        "keyHold 66 1",    "keyReleaseAfterHold 66",
-    };
+    mouse(QEvent::MouseMove, {4, 4}, Qt::NoButton, Qt::NoButton);
+    std::vector<std::string> expected = {"keyPress 69 0", "keyReleaseAfterTap 69",
+                                         "hover 4 " + std::to_string(view_->framebufferHeight() - 4)};
     EXPECT_EQ(scene_->calls, expected);
-}
-
-TEST_F(MainWindowGLTest, OwnKeysAndModifierKeys)
-{
-    showAndWait();
-    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Shift,
-                  Qt::Key_Alt, Qt::Key_Meta}) {
-        key(QEvent::KeyPress, k);
-        key(QEvent::KeyRelease, k);
-    }
-    std::vector<std::string> expected = {"confirm", "confirm", "cancel", "deleteSelection", "deleteSelection"};
-    EXPECT_EQ(scene_->calls, expected);
-}
-
-TEST_F(MainWindowGLTest, HeldTabTurnsEveryModifierIntoEight)
-{
-    showAndWait();
-    key(QEvent::KeyPress, Qt::Key_Tab);
-    key(QEvent::KeyPress, Qt::Key_W, false, Qt::ShiftModifier);
-    mouse(QEvent::MouseButtonPress, {3, 3}, Qt::MiddleButton, Qt::MiddleButton);
-    key(QEvent::KeyRelease, Qt::Key_Tab);
-    key(QEvent::KeyPress, Qt::Key_Q, false, Qt::ShiftModifier);
-    ASSERT_EQ(scene_->calls.size(), 3u);
-    EXPECT_EQ(scene_->calls[0], "keyPress 87 8");
-    EXPECT_EQ(scene_->calls[1].substr(scene_->calls[1].size() - 4), " 1 8");
-    EXPECT_EQ(scene_->calls[2], "keyPress 81 4");
-}
-
-TEST_F(MainWindowGLTest, LosingFocusFinishesKeysStillDown)
-{
-    showAndWait();
-    key(QEvent::KeyPress, Qt::Key_Tab);
-    key(QEvent::KeyPress, Qt::Key_A);
-    key(QEvent::KeyPress, Qt::Key_S);
-    key(QEvent::KeyPress, Qt::Key_S, true);
-    QFocusEvent out(QEvent::FocusOut);
-    send(out);
-    key(QEvent::KeyRelease, Qt::Key_A);
-    key(QEvent::KeyPress, Qt::Key_D);
-    std::vector<std::string> expected = {
-        "keyPress 65 8", "keyPress 83 8", "keyHold 83 8", "keyReleaseAfterTap 65", "keyReleaseAfterHold 83",
-        "keyPress 68 0",
-    };
-    EXPECT_EQ(scene_->calls, expected);
-}
-
-TEST(qtTavoGLWidgetCodes, ModifierCodes)
-{
-    using M = Qt::KeyboardModifier;
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(Qt::NoModifier, false), 0);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier, false), 1);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::MetaModifier, false), 1);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::AltModifier, false), 2);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier | M::AltModifier, false), 3);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ShiftModifier, false), 4);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier | M::ShiftModifier, false), 5);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::AltModifier | M::ShiftModifier, false), 6);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ControlModifier | M::AltModifier | M::ShiftModifier, false), 0);
-    EXPECT_EQ(qtTavoGLWidget::modifierCode(M::ShiftModifier, true), 8);
-}
-
-TEST(qtTavoGLWidgetCodes, ButtonCodes)
-{
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::LeftButton, false), 0);
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::MiddleButton, false), 1);
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::RightButton, false), 2);
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::XButton1, false), 3);
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::XButton2, true), 11);
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::LeftButton, true), 7);
-    EXPECT_EQ(qtTavoGLWidget::buttonCode(Qt::ExtraButton5, false), -1);
 }
 }

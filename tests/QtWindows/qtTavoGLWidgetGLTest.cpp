@@ -1,0 +1,268 @@
+// The viewport widget's own share of input handling, driven by synthetic
+// events into a recording scene: that every kind of event reaches the scene
+// flipped against the current height with the GL context current, focus on
+// mouse moves, Tab kept from the focus chain, keys surviving a focus out, the
+// release signal, tablet pressure and the widget's sizes. The translation
+// itself is tested with the translator.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QPointingDevice>
+#include <QTabletEvent>
+#include <QWheelEvent>
+
+#include <initializer_list>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "QtWindows/qtTavoGLWidget.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+void ensureApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    qtTavoGLWidget::setDefaultSurfaceFormat();
+    static int argc = 1;
+    static char name[] = "tavo_gl_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// One line per input call; counts the calls made while `context` was not current.
+class RecordingScene : public SceneLink {
+public:
+    void start() override {}
+    void mousePress(int x, int y, int button, int modifiers) override { log("press", {x, y, button, modifiers}); }
+    void mouseDrag(int x, int y) override { log("drag", {x, y}); }
+    void mouseHover(int x, int y) override { log("hover", {x, y}); }
+    void mouseRelease(int x, int y) override { log("release", {x, y}); }
+    void wheel(int x, int y, int button, int modifiers) override { log("wheel", {x, y, button, modifiers}); }
+    void keyPress(int key, int modifiers) override { log("keyPress", {key, modifiers}); }
+    void keyHold(int key, int modifiers) override { log("keyHold", {key, modifiers}); }
+    void keyReleaseAfterHold(int key) override { log("keyReleaseAfterHold", {key}); }
+    void keyReleaseAfterTap(int key) override { log("keyReleaseAfterTap", {key}); }
+    void confirm() override { log("confirm"); }
+    void cancel() override { log("cancel"); }
+    void deleteSelection() override { log("deleteSelection"); }
+    int executeCommand(int commandId, const std::string&, int mode, int x, int y) override
+    {
+        log("execute", {commandId, mode, x, y});
+        return 0;
+    }
+    void resize(int width, int height) override { log("resize", {width, height}); }
+    void draw() override
+    {
+        ++draws;
+        glClearColor(0, 0, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    bool close() override { return true; }
+
+    std::vector<std::string> take()
+    {
+        std::vector<std::string> out;
+        out.swap(calls);
+        return out;
+    }
+
+    std::vector<std::string> calls;
+    int draws = 0;
+    const QOpenGLContext* context = nullptr;
+    int callsWithoutContext = 0;
+
+private:
+    void log(const std::string& name, std::initializer_list<int> values = {})
+    {
+        if (context && QOpenGLContext::currentContext() != context)
+            ++callsWithoutContext;
+        std::ostringstream line;
+        line << name;
+        for (int v : values)
+            line << ' ' << v;
+        calls.push_back(line.str());
+    }
+};
+
+// The viewport beside a text field, so that focus has somewhere else to go.
+class qtTavoGLWidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        host = std::make_unique<QWidget>();
+        view = new qtTavoGLWidget(host.get());
+        field = new QLineEdit(host.get());
+        view->setGeometry(0, 0, 200, 100);
+        field->setGeometry(0, 100, 200, 24);
+        host->resize(200, 124);
+        view->setScene(&scene);
+        host->show();
+        QElapsedTimer timer;
+        timer.start();
+        while (!(view->isValid() && scene.draws) && timer.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_TRUE(view->isValid());
+        scene.context = view->context();
+        view->setFocus();
+        scene.take();
+    }
+
+    // Widget y to the scene's, which counts upwards from the bottom row.
+    std::string y(int widgetY) const { return std::to_string(view->framebufferHeight() - widgetY); }
+
+    void send(QEvent& event) { QCoreApplication::sendEvent(view, &event); }
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, modifiers);
+        send(event);
+    }
+    void key(QEvent::Type type, int k, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent event(type, k, modifiers, QString(), autoRepeat);
+        send(event);
+    }
+    void wheel(QPointF at, int delta)
+    {
+        QWheelEvent event(at, view->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        send(event);
+    }
+
+    RecordingScene scene; // outlives the widgets that call it
+    std::unique_ptr<QWidget> host;
+    qtTavoGLWidget* view = nullptr; // owned by host
+    QLineEdit* field = nullptr;     // owned by host
+};
+
+} // namespace
+
+TEST_F(qtTavoGLWidgetTest, EveryKindOfEventReachesTheSceneWithYUpwards)
+{
+    mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    mouse(QEvent::MouseMove, {12, 22}, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {12, 22}, Qt::LeftButton, Qt::NoButton);
+    mouse(QEvent::MouseMove, {13, 23}, Qt::NoButton, Qt::NoButton);
+    mouse(QEvent::MouseButtonDblClick, {13, 23}, Qt::RightButton, Qt::RightButton);
+    wheel({5, 5}, 120);
+    key(QEvent::KeyPress, Qt::Key_E);
+    key(QEvent::KeyRelease, Qt::Key_E);
+    key(QEvent::KeyPress, Qt::Key_Escape);
+    EXPECT_THAT(scene.take(), ElementsAre("press 10 " + y(20) + " 0 1", "drag 12 " + y(22), "release 12 " + y(22),
+                                          "hover 13 " + y(23), "press 13 " + y(23) + " 9 0", "wheel 5 " + y(5) + " 5 0",
+                                          "keyPress 69 0", "keyReleaseAfterTap 69", "cancel"));
+}
+
+TEST_F(qtTavoGLWidgetTest, AfterAResizeEventsFlipAgainstTheNewHeight)
+{
+    view->resize(150, 60);
+    ASSERT_EQ(view->framebufferHeight(), 60);
+    mouse(QEvent::MouseButtonPress, {4, 0}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_THAT(scene.take(), ElementsAre("resize 150 60", "press 4 60 0 0"));
+}
+
+TEST_F(qtTavoGLWidgetTest, TheContextIsCurrentForEveryEvent)
+{
+    auto fresh = [this] { view->doneCurrent(); };
+    fresh();
+    mouse(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+    fresh();
+    mouse(QEvent::MouseButtonPress, {1, 1}, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    fresh();
+    mouse(QEvent::MouseButtonDblClick, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+    fresh();
+    mouse(QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::LeftButton);
+    fresh();
+    mouse(QEvent::MouseButtonRelease, {2, 2}, Qt::LeftButton, Qt::NoButton);
+    fresh();
+    wheel({2, 2}, -120);
+    fresh();
+    key(QEvent::KeyPress, Qt::Key_E);
+    fresh();
+    key(QEvent::KeyRelease, Qt::Key_E);
+    EXPECT_EQ(scene.take().size(), 8u);
+    EXPECT_EQ(scene.callsWithoutContext, 0);
+}
+
+TEST_F(qtTavoGLWidgetTest, AMouseMoveTakesTheKeyboardFocus)
+{
+    field->setFocus();
+    ASSERT_EQ(host->focusWidget(), field);
+    mouse(QEvent::MouseMove, {30, 30}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(host->focusWidget(), view);
+}
+
+TEST_F(qtTavoGLWidgetTest, TabIsAModifierNotAFocusKey)
+{
+    key(QEvent::KeyPress, Qt::Key_Tab);
+    EXPECT_EQ(host->focusWidget(), view);
+    key(QEvent::KeyPress, Qt::Key_E);
+    EXPECT_THAT(scene.take(), ElementsAre("keyPress 69 8"));
+}
+
+TEST_F(qtTavoGLWidgetTest, LosingTheFocusReleasesNoKey)
+{
+    key(QEvent::KeyPress, Qt::Key_Tab);
+    key(QEvent::KeyPress, Qt::Key_S);
+    key(QEvent::KeyPress, Qt::Key_S, true);
+    QFocusEvent out(QEvent::FocusOut);
+    send(out);
+    EXPECT_THAT(scene.take(), ElementsAre("keyPress 83 8", "keyHold 83 8"));
+    key(QEvent::KeyRelease, Qt::Key_S);
+    key(QEvent::KeyPress, Qt::Key_D);
+    EXPECT_THAT(scene.take(), ElementsAre("keyReleaseAfterHold 83", "keyPress 68 8"));
+}
+
+TEST_F(qtTavoGLWidgetTest, ReleaseIsSignalledAfterTheSceneSawIt)
+{
+    QObject::connect(view, &qtTavoGLWidget::mouseReleased, [this] { scene.calls.push_back("signal"); });
+    mouse(QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_THAT(scene.take(), ElementsAre("press 3 " + y(3) + " 0 0", "release 3 " + y(3), "signal"));
+}
+
+TEST_F(qtTavoGLWidgetTest, TabletPressureIsKeptAndTheEventLeftForTheMouse)
+{
+    EXPECT_FLOAT_EQ(view->penPressure, 1.0f);
+    QPointingDevice pen("pen", 1, QInputDevice::DeviceType::Stylus, QPointingDevice::PointerType::Pen,
+                        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2);
+    QTabletEvent event(QEvent::TabletPress, &pen, {5, 5}, view->mapToGlobal(QPointF(5, 5)), 0.25, 0, 0, 0, 0, 0,
+                       Qt::NoModifier, Qt::LeftButton, Qt::LeftButton);
+    send(event);
+    EXPECT_FLOAT_EQ(view->penPressure, 0.25f);
+    EXPECT_FALSE(event.isAccepted());
+    EXPECT_THAT(scene.take(), IsEmpty());
+}
+
+TEST_F(qtTavoGLWidgetTest, PrefersSixHundredByThreeHundredFiftyAndShrinksToFifty)
+{
+    EXPECT_EQ(view->sizeHint(), QSize(600, 350));
+    EXPECT_EQ(view->minimumSize(), QSize(50, 50));
+}
+
+TEST_F(qtTavoGLWidgetTest, WithoutASceneEventsGoNowhere)
+{
+    int drawn = scene.draws;
+    view->setScene(nullptr);
+    mouse(QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+    key(QEvent::KeyPress, Qt::Key_E);
+    view->redrawNow();
+    EXPECT_THAT(scene.take(), IsEmpty());
+    EXPECT_EQ(scene.draws, drawn);
+}
