@@ -1,0 +1,20 @@
+#include "Scene/SceneManager.h"
+
+#include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneCommandManager.h"
+#include "Scene/SceneDisplayManager.h"
+#include "Scene/SceneObjectManager.h"
+#include "Scene/SceneSelectionManager.h"
+#include "Scene/SceneToolManager.h"
+
+void SceneManager::attach(SceneManagers* directory)
+{
+    managers = directory;
+    peers.clear();
+    peers.append(directory->applicationManager);
+    peers.append(directory->commandManager);
+    peers.append(directory->displayManager);
+    peers.append(directory->objectManager);
+    peers.append(directory->selectionManager);
+    peers.append(directory->toolManager);
+}

@@ -1,0 +1,6 @@
+#include "Scene/SceneSelectionManager.h"
+
+void SceneSelectionManager::initialize()
+{
+    setSoftSelection(false);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The window interface: the only way from the scene out to the user. Every
+// operation has an empty default so that shells implement what they have.
+#include <string>
+#include <vector>
+
+class TavoWindow {
+public:
+    virtual ~TavoWindow() = default;
+};
+
+class TavoApplicationWindow : public TavoWindow {
+public:
+    // Answers of `ask`.
+    enum Answer { No = 0, Yes = 1, Cancel = 2 };
+
+    // Forwards to Scene::executeCommand so that commands a manager triggers take the full path.
+    virtual int executeCommand(int /*commandId*/, const std::string& /*argument*/, int /*mode*/, int /*x*/, int /*y*/)
+    {
+        return 0;
+    }
+    // Makes the GL context current, calls Scene::draw and swaps, synchronously.
+    virtual void redraw() {}
+    // Modal question titled "Tavo". okOnly: one "OK" button, result 1;
+    // otherwise "Yes", "No", "Cancel" giving 1, 0, 2.
+    virtual int ask(const std::string& /*message*/, bool okOnly) { return okOnly ? Yes : Cancel; }
+    virtual void showStatus(const std::string& /*message*/) {}
+    virtual void viewportSize(int& width, int& height)
+    {
+        width = 0;
+        height = 0;
+    }
+    // Told of every repeatable command before it runs.
+    virtual void commandStarted(int /*commandId*/) {}
+    // File name behind a custom-primitive command id; empty when none.
+    virtual std::string customPrimitiveFile(int /*commandId*/) { return {}; }
+    // Window title (the application manager adds the file name and "*").
+    virtual void setTitle(const std::string& /*title*/) {}
+
+    // Window geometry.
+    virtual bool isMaximized() { return false; }
+    virtual bool isMinimized() { return false; }
+    virtual void windowSize(int& width, int& height)
+    {
+        width = 0;
+        height = 0;
+    }
+    virtual void windowPosition(int& x, int& y)
+    {
+        x = 0;
+        y = 0;
+    }
+    virtual void resizeWindow(int /*width*/, int /*height*/) {}
+    virtual void moveWindow(int /*x*/, int /*y*/) {}
+    virtual void showMaximized() {}
+    virtual void screenSize(int& width, int& height)
+    {
+        width = 0;
+        height = 0;
+    }
+    virtual std::vector<unsigned char> saveDockState() { return {}; }
+    virtual void restoreDockState(const std::vector<unsigned char>& /*state*/) {}
+    // 0 arrow, 1 to 4 the program's own cursors.
+    virtual void setCursorShape(int /*shape*/) {}
+    virtual void setBusyCursor(bool /*busy*/) {}
+};

@@ -1,0 +1,82 @@
+// How the scene builds and wires its six managers.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/SceneRecordingManagers.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+std::vector<SceneManager*> asVector(const List<SceneManager*>& list)
+{
+    return {list.begin(), list.end()};
+}
+
+} // namespace
+
+TEST(SceneConstructionTest, ManagerListIsInBroadcastOrder)
+{
+    RecordedScene s;
+    EXPECT_THAT(asVector(s.scene->managerList),
+                ElementsAre(s.display, s.command, s.object, s.selection, s.tool, s.application));
+}
+
+TEST(SceneConstructionTest, DirectoryHoldsTheSixManagersAndIsShared)
+{
+    RecordedScene s;
+    SceneManagers* d = s.scene->managers;
+    EXPECT_EQ(d->objectManager, s.object);
+    EXPECT_EQ(d->toolManager, s.tool);
+    EXPECT_EQ(d->selectionManager, s.selection);
+    EXPECT_EQ(d->displayManager, s.display);
+    EXPECT_EQ(d->applicationManager, s.application);
+    EXPECT_EQ(d->commandManager, s.command);
+    for (SceneManager* m : s.scene->managerList)
+        EXPECT_EQ(m->managers, d);
+}
+
+TEST(SceneConstructionTest, EveryManagerSeesItsPeersInTheSameFixedOrder)
+{
+    RecordedScene s;
+    for (SceneManager* m : s.scene->managerList)
+        EXPECT_THAT(asVector(m->peers),
+                    ElementsAre(s.application, s.command, s.display, s.object, s.selection, s.tool));
+}
+
+TEST(SceneConstructionTest, AttachesInListOrderThenBuildsTheRegistry)
+{
+    RecordedScene s;
+    EXPECT_THAT(s.log.entries, ElementsAre("display.attach()", "command.attach()", "object.attach()",
+                                           "selection.attach()", "tool.attach()", "application.attach()",
+                                           "application.buildSettingsRegistry()"));
+}
+
+TEST(SceneConstructionTest, ToolsReachTheSceneThroughTheToolManager)
+{
+    RecordedScene s;
+    EXPECT_EQ(Tool::scene, s.scene->managers);
+    // Tools are built before the tool manager is attached; building one forgets the scene.
+    CallLog log;
+    RecordingTool late(log, "late");
+    EXPECT_EQ(Tool::scene, nullptr);
+}
+
+TEST(SceneConstructionTest, ToolsForgetADestroyedScene)
+{
+    auto s = std::make_unique<RecordedScene>();
+    s.reset();
+    EXPECT_EQ(Tool::scene, nullptr);
+}
+
+TEST(SceneConstructionTest, OwnConstructorGivesTheWindowAndArgumentToTheApplicationManager)
+{
+    RecordingWindow window;
+    Scene scene(&window, "model.tvb");
+    EXPECT_EQ(scene.window, &window);
+    EXPECT_EQ(scene.applicationManager->window, &window);
+    EXPECT_EQ(scene.applicationManager->startupArgument, "model.tvb");
+    EXPECT_EQ(scene.managerList.count(), 6);
+    for (int i = 0; i < MouseBindings::Count; ++i)
+        EXPECT_EQ(scene.applicationManager->mouseBindings.command(i), -1);
+}

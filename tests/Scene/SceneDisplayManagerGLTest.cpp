@@ -1,0 +1,187 @@
+// One frame of the display manager, drawn into a small framebuffer and read back.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <QApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "QtWindows/qtTavoGLWidget.h"
+#include "Scene/Scene.h"
+#include "Scene/SceneDisplayManager.h"
+#include "Scene/SceneObjectManager.h"
+#include "Scene/TavoApplicationWindow.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+// An outward-facing cube of half size 1 at the origin. (The GL test binary
+// has no shared fixtures, so it builds its own.)
+Shape* makeCube()
+{
+    Shape* s = take<Shape>();
+    const float corners[8][3] = {{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1},
+                                 {-1, -1, 1},  {1, -1, 1},  {1, 1, 1},  {-1, 1, 1}};
+    const int sides[6][4] = {{0, 3, 2, 1}, {4, 5, 6, 7}, {0, 1, 5, 4}, {2, 3, 7, 6}, {1, 2, 6, 5}, {0, 4, 7, 3}};
+    Vertex* v[8];
+    for (int i = 0; i < 8; ++i) {
+        v[i] = take<Vertex>(corners[i][0], corners[i][1], corners[i][2]);
+        s->addVertex(v[i]);
+    }
+    for (const int* side : sides) {
+        Face* f = take<Face>();
+        for (int k = 0; k < 4; ++k)
+            f->appendCorner(v[side[k]]);
+        s->addFace(f);
+    }
+    s->buildEdges();
+    s->update(true, false, -1);
+    return s;
+}
+
+void ensureApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    qtTavoGLWidget::setDefaultSurfaceFormat();
+    static int argc = 1;
+    static char name[] = "tavo_gl_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// A drawer that logs each draw pass and whether the lights were on in it.
+class PassRecorder : public SceneManager {
+public:
+    PassRecorder(std::vector<std::string>& passLog, std::string ownerName) : log(passLog), name(std::move(ownerName)) {}
+    void drawActiveViewport() override { note("lit"); }
+    void drawActiveViewportUnlit() override { note("unlit"); }
+    void drawOverlay() override { note("overlay"); }
+
+private:
+    void note(const std::string& pass)
+    {
+        log.push_back(name + "." + pass + (glIsEnabled(GL_LIGHTING) ? " lights on" : " lights off"));
+    }
+    std::vector<std::string>& log;
+    std::string name;
+};
+
+class SceneFrame : public ::testing::Test {
+protected:
+    static constexpr int Size = 64;
+
+    void SetUp() override
+    {
+        ensureApplication();
+        surface_ = std::make_unique<QOffscreenSurface>();
+        surface_->setFormat(QSurfaceFormat::defaultFormat());
+        surface_->create();
+        context_ = std::make_unique<QOpenGLContext>();
+        context_->setFormat(QSurfaceFormat::defaultFormat());
+        ASSERT_TRUE(context_->create());
+        ASSERT_TRUE(context_->makeCurrent(surface_.get()));
+        fbo_ = std::make_unique<QOpenGLFramebufferObject>(Size, Size, QOpenGLFramebufferObject::Depth);
+        ASSERT_TRUE(fbo_->bind());
+        scene_ = std::make_unique<Scene>(&window_, "");
+        scene_->resize(Size, Size);
+    }
+
+    void TearDown() override
+    {
+        scene_.reset();
+        fbo_.reset();
+        if (context_)
+            context_->doneCurrent();
+    }
+
+    // A unit cube (half size 1) at the origin, owned by the scene.
+    Shape* addCube()
+    {
+        Shape* s = makeCube();
+        scene_->objectManager->addObject(s);
+        return s;
+    }
+
+    std::vector<int> pixel(int x, int y)
+    {
+        glFinish();
+        unsigned char rgba[4] = {0, 0, 0, 0};
+        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+        return {rgba[0], rgba[1], rgba[2]};
+    }
+    std::vector<int> centre() { return pixel(Size / 2, Size / 2); }
+    std::vector<int> corner() { return pixel(1, 1); }
+
+    TavoApplicationWindow window_;
+    std::unique_ptr<QOffscreenSurface> surface_;
+    std::unique_ptr<QOpenGLContext> context_;
+    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    std::unique_ptr<Scene> scene_;
+};
+
+} // namespace
+
+TEST_F(SceneFrame, ObjectAtTheOriginFillsTheCentreOnTheBackground)
+{
+    addCube();
+    scene_->draw();
+    EXPECT_NE(centre(), corner());
+    std::vector<int> background = corner();
+    EXPECT_GT(background[0] + background[1] + background[2], 0);
+}
+
+TEST_F(SceneFrame, HiddenObjectsAreNotDrawn)
+{
+    scene_->draw();
+    std::vector<int> empty = centre();
+    addCube()->set(Geometry::Hidden);
+    scene_->draw();
+    EXPECT_EQ(centre(), empty);
+}
+
+TEST_F(SceneFrame, SelectedObjectsStandOut)
+{
+    Shape* cube = addCube();
+    scene_->draw();
+    std::vector<int> plain = centre();
+    cube->set(Geometry::Selected);
+    scene_->draw();
+    EXPECT_NE(centre(), plain);
+}
+
+TEST_F(SceneFrame, DrawersGetTheLitThenUnlitPassesThenTheOverlay)
+{
+    std::vector<std::string> log;
+    PassRecorder first(log, "first");
+    PassRecorder second(log, "second");
+    List<SceneManager*> drawers;
+    drawers.append(&first);
+    drawers.append(&second);
+    scene_->displayManager->drawViewports(drawers);
+    EXPECT_THAT(log, ElementsAre("first.lit lights on", "second.lit lights on", "first.unlit lights off",
+                                 "second.unlit lights off", "first.overlay lights off",
+                                 "second.overlay lights off"));
+}
+
+TEST_F(SceneFrame, EmptyDrawingAreaDrawsNothing)
+{
+    std::vector<std::string> log;
+    PassRecorder drawer(log, "drawer");
+    List<SceneManager*> drawers;
+    drawers.append(&drawer);
+    scene_->resize(0, Size);
+    scene_->displayManager->drawViewports(drawers);
+    EXPECT_THAT(log, IsEmpty());
+}

@@ -1,0 +1,189 @@
+// Start-up, drawing and closing of the scene.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/SceneRecordingManagers.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+const char* const closeQuestion = "Save current file before closing?";
+
+} // namespace
+
+TEST(SceneLifecycleTest, StartUnbindsTheMouseBeforeReadingPreferences)
+{
+    RecordedScene s;
+    s.bindMouse(0, 37);
+    s.bindMouse(57, 5);
+    s.scene->start();
+    EXPECT_TRUE(s.application->mouseUnboundWhenRead);
+}
+
+TEST(SceneLifecycleTest, StartInitializesInListOrderThenSizesTheViewports)
+{
+    RecordedScene s;
+    s.window.viewportWidth = 320;
+    s.window.viewportHeight = 200;
+    s.log.clear();
+    s.scene->start();
+    EXPECT_THAT(s.log.only({"readPreferences", "initialize", "resize"}),
+                ElementsAre("application.readPreferences()", "display.initialize()", "command.initialize()",
+                            "object.initialize()", "selection.initialize()", "tool.initialize()",
+                            "application.initialize()", "display.resize(320,200)"));
+    EXPECT_EQ(s.display->viewportWidth, 320);
+    EXPECT_EQ(s.display->viewportHeight, 200);
+    EXPECT_TRUE(s.application->redrawRequested);
+}
+
+TEST(SceneLifecycleTest, StartSwitchesSoftSelectionOff)
+{
+    RecordedScene s;
+    s.scene->start();
+    EXPECT_THAT(s.log.only({"setSoftSelection"}), ElementsAre("selection.setSoftSelection(0)"));
+}
+
+TEST(SceneLifecycleTest, DrawHandsTheDisplaySelectionToolAndApplication)
+{
+    RecordedScene s;
+    s.scene->draw();
+    ASSERT_EQ(s.display->lastDrawers.count(), 3);
+    EXPECT_EQ(s.display->lastDrawers[0], s.selection);
+    EXPECT_EQ(s.display->lastDrawers[1], s.tool);
+    EXPECT_EQ(s.display->lastDrawers[2], s.application);
+}
+
+TEST(SceneLifecycleTest, CloseWithoutChangesAsksNothingAndShutsDownInOrder)
+{
+    RecordedScene s;
+    s.log.clear();
+    EXPECT_TRUE(s.scene->close());
+    EXPECT_THAT(s.window.questions, IsEmpty());
+    EXPECT_THAT(s.log.only({"shutdown", "writePreferences"}),
+                ElementsAre("display.shutdown()", "command.shutdown()", "object.shutdown()",
+                            "selection.shutdown()", "tool.shutdown()", "application.shutdown()",
+                            "application.writePreferences()"));
+}
+
+TEST(SceneLifecycleTest, CloseWithChangesRefreshesBeforeAsking)
+{
+    RecordedScene s;
+    s.command->unsavedChanges = true;
+    s.window.answers = {TavoApplicationWindow::No};
+    s.scene->close();
+    EXPECT_THAT(s.window.calls, ElementsAre("redraw", std::string("ask:") + closeQuestion));
+}
+
+TEST(SceneLifecycleTest, CloseAnsweredCancelKeepsRunning)
+{
+    RecordedScene s;
+    s.command->unsavedChanges = true;
+    s.window.answers = {TavoApplicationWindow::Cancel};
+    s.log.clear();
+    EXPECT_FALSE(s.scene->close());
+    EXPECT_THAT(s.window.questions, ElementsAre(closeQuestion));
+    EXPECT_THAT(s.log.only({"shutdown", "writePreferences", "saveScene"}), IsEmpty());
+}
+
+TEST(SceneLifecycleTest, CloseAnsweredNoDiscardsAndShutsDown)
+{
+    RecordedScene s;
+    s.command->unsavedChanges = true;
+    s.window.answers = {TavoApplicationWindow::No};
+    s.log.clear();
+    EXPECT_TRUE(s.scene->close());
+    EXPECT_THAT(s.log.only({"saveScene"}), IsEmpty());
+    EXPECT_EQ(s.log.only({"shutdown"}).size(), 6u);
+    EXPECT_EQ(s.log.only({"writePreferences"}).size(), 1u);
+}
+
+TEST(SceneLifecycleTest, CloseAnsweredYesSavesFirst)
+{
+    RecordedScene s;
+    s.command->unsavedChanges = true;
+    s.application->saveSucceeds = true;
+    s.window.answers = {TavoApplicationWindow::Yes};
+    s.log.clear();
+    EXPECT_TRUE(s.scene->close());
+    std::vector<std::string> order = s.log.only({"saveScene", "shutdown"});
+    ASSERT_EQ(order.size(), 7u);
+    EXPECT_EQ(order.front(), "application.saveScene()");
+}
+
+TEST(SceneLifecycleTest, CloseIsRefusedWhenSavingFails)
+{
+    RecordedScene s;
+    s.command->unsavedChanges = true;
+    s.application->saveSucceeds = false;
+    s.window.answers = {TavoApplicationWindow::Yes};
+    s.log.clear();
+    EXPECT_FALSE(s.scene->close());
+    EXPECT_THAT(s.log.only({"shutdown", "writePreferences"}), IsEmpty());
+}
+
+TEST(SceneLifecycleTest, DismissedQuestionCountsAsCancel)
+{
+    RecordedScene s;
+    s.command->unsavedChanges = true;
+    s.window.answers = {-1};
+    EXPECT_FALSE(s.scene->close());
+}
+
+TEST(SceneLifecycleTest, UntilFilesCanBeSavedYesRefusesTheClose)
+{
+    RecordingWindow window;
+    Scene scene(&window, "");
+    window.scene = &scene;
+    scene.commandManager->unsavedChanges = true;
+    window.answers = {TavoApplicationWindow::Yes};
+    EXPECT_FALSE(scene.close());
+}
+
+TEST(SceneLifecycleTest, ShutdownStoresWindowGeometryOnlyWhenNormal)
+{
+    RecordingWindow window;
+    window.windowWidth = 1024;
+    window.windowHeight = 700;
+    window.windowX = 30;
+    window.windowY = 40;
+    Scene scene(&window, "");
+    SceneApplicationManager* app = scene.applicationManager;
+    app->shutdown();
+    EXPECT_EQ(app->windowWidth, 1024);
+    EXPECT_EQ(app->windowHeight, 700);
+    EXPECT_EQ(app->windowX, 30);
+    EXPECT_EQ(app->windowY, 40);
+    EXPECT_FALSE(app->windowMaximized);
+
+    window.maximized = true;
+    window.windowWidth = 1920;
+    app->shutdown();
+    EXPECT_TRUE(app->windowMaximized);
+    EXPECT_EQ(app->windowWidth, 1024);
+
+    window.maximized = false;
+    window.minimized = true;
+    app->shutdown();
+    EXPECT_FALSE(app->windowMaximized);
+    EXPECT_EQ(app->windowWidth, 1024);
+}
+
+TEST(SceneLifecycleTest, ApplicationShutdownSavesSettingsFirst)
+{
+    RecordedScene s;
+    s.log.clear();
+    s.application->shutdown();
+    EXPECT_THAT(s.log.entries, ElementsAre("application.shutdown()", "application.saveSettings()"));
+}
+
+TEST(SceneLifecycleTest, DisplayAndToolShutdownSaveTheirSettings)
+{
+    RecordedScene s;
+    s.log.clear();
+    s.display->shutdown();
+    s.tool->shutdown();
+    EXPECT_THAT(s.log.entries, ElementsAre("display.shutdown()", "display.saveSettings()", "tool.shutdown()",
+                                           "tool.saveSettings()"));
+}

@@ -1,0 +1,145 @@
+// Drags, hovers, releases and the wheel.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/SceneRecordingManagers.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::Pair;
+
+namespace {
+
+constexpr int extrude = 37;
+constexpr int wheelUpEntry = 28;
+constexpr int wheelDownWithCtrlEntry = 38;
+
+} // namespace
+
+TEST(SceneMouseMotionTest, UnconsumedPressThenDragRunsTheBindingOnPressAndOnRelease)
+{
+    RecordedScene s;
+    s.bindMouse(0, extrude);
+    s.scene->mousePress(1, 2, 0, 0);
+    s.scene->mouseDrag(5, 6);
+    s.scene->mouseRelease(7, 8);
+    EXPECT_THAT(s.log.only({"dispatch"}), ElementsAre("command.dispatch(37,1,1,2)", "command.dispatch(37,3,7,8)"));
+    EXPECT_FALSE(s.scene->pendingMouseClick);
+}
+
+TEST(SceneMouseMotionTest, PressWithoutDragRunsOnlyThePressMode)
+{
+    RecordedScene s;
+    s.bindMouse(0, extrude);
+    s.scene->mousePress(1, 2, 0, 0);
+    s.scene->mouseRelease(1, 2);
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1)));
+}
+
+TEST(SceneMouseMotionTest, HoverIsNoDrag)
+{
+    RecordedScene s;
+    s.bindMouse(0, extrude);
+    s.scene->mousePress(1, 2, 0, 0);
+    s.scene->mouseHover(5, 6);
+    EXPECT_FALSE(s.scene->mouseMoved);
+    s.scene->mouseRelease(1, 2);
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1)));
+}
+
+TEST(SceneMouseMotionTest, ConsumedPressIsNotRunAgainOnRelease)
+{
+    RecordedScene s;
+    s.bindMouse(0, extrude);
+    s.selection->results["mousePress"] = true;
+    s.scene->mousePress(1, 2, 0, 0);
+    s.scene->mouseDrag(5, 6);
+    s.scene->mouseRelease(7, 8);
+    EXPECT_THAT(s.command->executed, IsEmpty());
+}
+
+TEST(SceneMouseMotionTest, ASecondReleaseRunsNothing)
+{
+    RecordedScene s;
+    s.bindMouse(0, extrude);
+    s.scene->mousePress(1, 2, 0, 0);
+    s.scene->mouseDrag(5, 6);
+    s.scene->mouseRelease(7, 8);
+    s.scene->mouseDrag(5, 6);
+    s.scene->mouseRelease(7, 8);
+    EXPECT_EQ(s.command->executed.size(), 2u);
+}
+
+TEST(SceneMouseMotionTest, DragGoesToDisplayToolSelectionUntilOneTakesIt)
+{
+    RecordedScene s;
+    s.scene->mouseDrag(5, 6);
+    EXPECT_THAT(s.log.only({"mouseDrag"}),
+                ElementsAre("display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 0", "selection.mouseDrag(5,6) -> 0"));
+
+    s.log.clear();
+    s.tool->results["mouseDrag"] = true;
+    s.scene->mouseDrag(5, 6);
+    EXPECT_THAT(s.log.only({"mouseDrag"}), ElementsAre("display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 1"));
+
+    s.log.clear();
+    s.display->results["mouseDrag"] = true;
+    s.scene->mouseDrag(5, 6);
+    EXPECT_THAT(s.log.only({"mouseDrag"}), ElementsAre("display.mouseDrag(5,6) -> 1"));
+}
+
+TEST(SceneMouseMotionTest, HoverGoesToDisplayToolSelectionUntilOneTakesIt)
+{
+    RecordedScene s;
+    s.scene->mouseHover(5, 6);
+    EXPECT_THAT(s.log.only({"mouseHover"}), ElementsAre("display.mouseHover(5,6) -> 0", "tool.mouseHover(5,6) -> 0",
+                                                        "selection.mouseHover(5,6) -> 0"));
+    s.log.clear();
+    s.tool->results["mouseHover"] = true;
+    s.scene->mouseHover(5, 6);
+    EXPECT_THAT(s.log.only({"mouseHover"}), ElementsAre("display.mouseHover(5,6) -> 0", "tool.mouseHover(5,6) -> 1"));
+}
+
+TEST(SceneMouseMotionTest, ReleaseRunsThePendingCommandBeforeTheChain)
+{
+    RecordedScene s;
+    s.bindMouse(0, extrude);
+    s.scene->mousePress(1, 2, 0, 0);
+    s.scene->mouseDrag(5, 6);
+    s.log.clear();
+    s.display->results["mouseRelease"] = true;
+    s.scene->mouseRelease(7, 8);
+    EXPECT_THAT(s.log.only({"dispatch", "mouseRelease"}),
+                ElementsAre("command.dispatch(37,3,7,8)", "display.mouseRelease(7,8) -> 1"));
+}
+
+TEST(SceneMouseMotionTest, ReleaseChainStopsAtTheFirstTaker)
+{
+    RecordedScene s;
+    s.tool->results["mouseRelease"] = true;
+    s.scene->mouseRelease(7, 8);
+    EXPECT_THAT(s.log.only({"mouseRelease"}),
+                ElementsAre("display.mouseRelease(7,8) -> 0", "tool.mouseRelease(7,8) -> 1"));
+}
+
+TEST(SceneMouseMotionTest, WheelRunsItsBindingThroughTheCommandManagerOnly)
+{
+    RecordedScene s;
+    s.bindMouse(wheelUpEntry, 228);
+    s.bindMouse(wheelDownWithCtrlEntry, 229);
+    s.scene->wheel(4, 5, 5, 0);
+    s.scene->wheel(4, 5, 6, 1);
+    EXPECT_THAT(s.log.only({"mousePress"}),
+                ElementsAre("command.mousePress(4,5,5,0,228,0) -> 1", "command.mousePress(4,5,6,1,229,0) -> 1"));
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(228, 1), Pair(229, 1)));
+}
+
+TEST(SceneMouseMotionTest, EveryEventEndsWithAnUpdatePass)
+{
+    RecordedScene s;
+    s.scene->mouseDrag(1, 1);
+    s.scene->mouseHover(1, 1);
+    s.scene->mouseRelease(1, 1);
+    s.scene->wheel(1, 1, 5, 0);
+    EXPECT_EQ(s.log.only({"toolsHook"}).size(), 4u);
+}

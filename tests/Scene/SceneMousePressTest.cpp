@@ -1,0 +1,213 @@
+// The press chain: display, tool priority pass, view commands, tools,
+// selection, and the command manager last.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/SceneRecordingManagers.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::Pair;
+
+namespace {
+
+constexpr int extrude = 37;
+constexpr int rotateView = 9013;
+constexpr int leftNoModifier = 0; // mouse table entry of a plain left press
+constexpr int leftWithAlt = 1;
+
+std::vector<std::string> pressChain(const RecordedScene& s)
+{
+    return s.log.only({"mousePress", "priorityPress"});
+}
+
+} // namespace
+
+TEST(SceneMousePressTest, UnconsumedPressVisitsEveryManagerAndRunsTheBinding)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    s.scene->mousePress(5, 6, 0, 0);
+    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(5,6,0,0,37,0) -> 0",
+                                           "tool.priorityPress(5,6,0,0,37,0) -> 0",
+                                           "tool.mousePress(5,6,0,0,37,0) -> 0",
+                                           "selection.mousePress(5,6,0,0,37,0) -> 0",
+                                           "command.mousePress(5,6,0,0,37,0) -> 1"));
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, SceneManager::ModePress)));
+    EXPECT_THAT(s.window.calls, ElementsAre("execute:37/1"));
+    EXPECT_TRUE(s.scene->pendingMouseClick);
+    EXPECT_EQ(s.scene->pendingMouseCommand, extrude);
+}
+
+TEST(SceneMousePressTest, CommandRunsAtThePressPosition)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    s.scene->mousePress(12, 34, 0, 0);
+    EXPECT_THAT(s.log.only({"dispatch"}), ElementsAre("command.dispatch(37,1,12,34)"));
+}
+
+TEST(SceneMousePressTest, ModifiersSelectTheBinding)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    s.bindMouse(leftWithAlt, 39);
+    s.scene->mousePress(0, 0, 0, 2);
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(39, 1)));
+}
+
+TEST(SceneMousePressTest, DisplayTakingThePressIsSeenByEveryLaterManager)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    s.display->results["mousePress"] = true;
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(1,2,0,0,37,0) -> 1",
+                                           "tool.priorityPress(1,2,0,0,37,1) -> 0",
+                                           "tool.mousePress(1,2,0,0,37,1) -> 0",
+                                           "selection.mousePress(1,2,0,0,37,1) -> 0",
+                                           "command.mousePress(1,2,0,0,37,1) -> 0"));
+    EXPECT_THAT(s.command->executed, IsEmpty());
+    EXPECT_FALSE(s.scene->pendingMouseClick);
+}
+
+TEST(SceneMousePressTest, ViewCommandsReachTheCommandManagerBeforeTools)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, rotateView);
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(1,2,0,0,9013,0) -> 0",
+                                           "tool.priorityPress(1,2,0,0,9013,0) -> 0",
+                                           "command.mousePress(1,2,0,0,9013,0) -> 1",
+                                           "tool.mousePress(1,2,0,0,9013,1) -> 0",
+                                           "selection.mousePress(1,2,0,0,9013,1) -> 0",
+                                           "command.mousePress(1,2,0,0,9013,1) -> 0"));
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(rotateView, 1)));
+    EXPECT_FALSE(s.scene->pendingMouseClick);
+}
+
+TEST(SceneMousePressTest, EveryViewCommandAndNoOtherTakesTheEarlyRoute)
+{
+    for (int id : {9010, 9011, 9012, 9013, 9014, 9015}) {
+        RecordedScene s;
+        s.bindMouse(leftNoModifier, id);
+        s.scene->mousePress(0, 0, 0, 0);
+        bool early = id >= 9011 && id <= 9014;
+        EXPECT_EQ(s.log.only({"mousePress"}).size(), early ? 5u : 4u) << id;
+        EXPECT_EQ(s.command->executed.size(), 1u) << id;
+    }
+}
+
+TEST(SceneMousePressTest, ViewCommandIsNotRunWhenTheDisplayTookThePress)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, rotateView);
+    s.display->results["mousePress"] = true;
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(s.log.only({"mousePress"})[1], "command.mousePress(1,2,0,0,9013,1) -> 0");
+    EXPECT_THAT(s.command->executed, IsEmpty());
+}
+
+TEST(SceneMousePressTest, SelectionTakingThePressLeavesNothingPending)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    s.selection->results["mousePress"] = true;
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(s.log.only({"mousePress"}).back(), "command.mousePress(1,2,0,0,37,1) -> 0");
+    EXPECT_FALSE(s.scene->pendingMouseClick);
+    EXPECT_THAT(s.command->executed, IsEmpty());
+}
+
+TEST(SceneMousePressTest, ToolTakingThePressIsSeenBySelection)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    RecordingTool brush(s.log, "move");
+    brush.results["mousePress"] = true;
+    s.tool->activeTools.append(&brush);
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(1,2,0,0,37,0) -> 0",
+                                           "tool.priorityPress(1,2,0,0,37,0) -> 0",
+                                           "tool.mousePress(1,2,0,0,37,0) -> 1",
+                                           "move.mousePress(1,2,0,0,37) -> 1",
+                                           "selection.mousePress(1,2,0,0,37,1) -> 0",
+                                           "command.mousePress(1,2,0,0,37,1) -> 0"));
+    EXPECT_TRUE(s.tool->isDragInProgress());
+}
+
+TEST(SceneMousePressTest, PriorityToolsGetThePressInTheEarlyPassOnly)
+{
+    RecordedScene s;
+    RecordingTool normal(s.log, "normal");
+    RecordingTool brush(s.log, "brush", false, true);
+    s.tool->activeTools.append(&normal);
+    s.tool->activeTools.append(&brush);
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(1,2,0,0,-1,0) -> 0",
+                                           "tool.priorityPress(1,2,0,0,-1,0) -> 0",
+                                           "brush.mousePress(1,2,0,0,-1) -> 0",
+                                           "tool.mousePress(1,2,0,0,-1,0) -> 0",
+                                           "normal.mousePress(1,2,0,0,-1) -> 0",
+                                           "selection.mousePress(1,2,0,0,-1,0) -> 0",
+                                           "command.mousePress(1,2,0,0,-1,0) -> 1"));
+}
+
+TEST(SceneMousePressTest, PriorityToolTakingThePressKeepsItFromViewCommands)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, rotateView);
+    RecordingTool brush(s.log, "brush", false, true);
+    brush.results["mousePress"] = true;
+    s.tool->activeTools.append(&brush);
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_THAT(s.log.only({"mousePress"})[2], "command.mousePress(1,2,0,0,9013,1) -> 0");
+    EXPECT_THAT(s.command->executed, IsEmpty());
+}
+
+TEST(SceneMousePressTest, PressWithTabHeldReachesNoToolAndUsesThePlainBinding)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    RecordingTool normal(s.log, "normal");
+    RecordingTool brush(s.log, "brush", false, true);
+    normal.results["mousePress"] = true;
+    brush.results["mousePress"] = true;
+    s.tool->activeTools.append(&normal);
+    s.tool->activeTools.append(&brush);
+    s.scene->mousePress(1, 2, 0, ModifierCode::TabHeld);
+    EXPECT_THAT(s.log.only({"mousePress"}), ElementsAre("display.mousePress(1,2,0,8,37,0) -> 0",
+                                                        "tool.mousePress(1,2,0,8,37,0) -> 0",
+                                                        "selection.mousePress(1,2,0,8,37,0) -> 0",
+                                                        "command.mousePress(1,2,0,8,37,0) -> 1"));
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1)));
+}
+
+TEST(SceneMousePressTest, UnboundPressIsOfferedButRunsNothing)
+{
+    RecordedScene s;
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_EQ(s.log.only({"mousePress"}).size(), 4u);
+    EXPECT_THAT(s.command->executed, IsEmpty());
+    EXPECT_TRUE(s.scene->pendingMouseClick);
+    EXPECT_EQ(s.scene->pendingMouseCommand, -1);
+}
+
+TEST(SceneMousePressTest, PressResetsTheDragState)
+{
+    RecordedScene s;
+    s.scene->mouseDrag(3, 3);
+    ASSERT_TRUE(s.scene->mouseMoved);
+    s.scene->mousePress(1, 2, 0, 0);
+    EXPECT_FALSE(s.scene->mouseMoved);
+}
+
+TEST(SceneMousePressTest, EndsWithOneUpdatePass)
+{
+    RecordedScene s;
+    s.bindMouse(leftNoModifier, extrude);
+    s.scene->mousePress(1, 2, 0, 0);
+    // One pass for the command it ran, one for the press itself.
+    EXPECT_THAT(s.log.only({"toolsHook", "mousePress"}).back(), "tool.toolsHook()");
+    EXPECT_EQ(s.log.only({"toolsHook"}).size(), 2u);
+}

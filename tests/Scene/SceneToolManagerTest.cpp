@@ -1,0 +1,165 @@
+// How the tool manager hands events and draw passes to the active tools.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/SceneRecordingManagers.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+// A tool that exits every tool when it sees a drag, as a tool finishing
+// itself from an event would.
+class ExitingTool : public RecordingTool {
+public:
+    using RecordingTool::RecordingTool;
+    bool mouseDrag(int x, int y, Camera* camera) override
+    {
+        RecordingTool::mouseDrag(x, y, camera);
+        scene->toolManager->exitTools();
+        return false;
+    }
+};
+
+struct ToolScene {
+    ToolScene()
+        : a(log, "a"), b(log, "b"), manipulator(log, "move", true)
+    {
+        scene = std::make_unique<Scene>(&window, "");
+        tools = scene->toolManager;
+        for (Tool* t : {static_cast<Tool*>(&a), static_cast<Tool*>(&b), static_cast<Tool*>(&manipulator)})
+            tools->activeTools.append(t);
+    }
+    CallLog log;
+    RecordingWindow window;
+    RecordingTool a, b, manipulator;
+    std::unique_ptr<Scene> scene;
+    SceneToolManager* tools = nullptr;
+};
+
+} // namespace
+
+TEST(SceneToolManagerTest, EventsStopAtTheFirstToolThatTakesThem)
+{
+    ToolScene s;
+    s.b.results = {{"mouseDrag", true}, {"mouseHover", true}, {"mouseRelease", true}, {"commandKey", true}};
+    EXPECT_TRUE(s.tools->mouseDrag(1, 2));
+    EXPECT_TRUE(s.tools->mouseHover(1, 2));
+    EXPECT_TRUE(s.tools->mouseRelease(1, 2));
+    EXPECT_TRUE(s.tools->commandKey(69, 0, 1, 37));
+    EXPECT_THAT(s.log.only({"mouseDrag", "mouseHover", "mouseRelease", "commandKey"}),
+                ElementsAre("a.mouseDrag(1,2) -> 0", "b.mouseDrag(1,2) -> 1", "a.mouseHover(1,2) -> 0",
+                            "b.mouseHover(1,2) -> 1", "a.mouseRelease(1,2) -> 0", "b.mouseRelease(1,2) -> 1",
+                            "a.commandKey(69,0,1,37) -> 0", "b.commandKey(69,0,1,37) -> 1"));
+}
+
+TEST(SceneToolManagerTest, EventsNobodyTakesVisitEveryTool)
+{
+    ToolScene s;
+    EXPECT_FALSE(s.tools->deleteKey());
+    EXPECT_THAT(s.log.only({"deleteKey"}),
+                ElementsAre("a.deleteKey() -> 0", "b.deleteKey() -> 0", "move.deleteKey() -> 0"));
+}
+
+TEST(SceneToolManagerTest, ToolsThatLeftTheListMidEventAreNotAsked)
+{
+    CallLog log;
+    ExitingTool exiting(log, "exiting");
+    RecordingTool next(log, "next");
+    RecordingTool manipulator(log, "move", true);
+    RecordingWindow window;
+    Scene scene(&window, "");
+    scene.toolManager->activeTools.append(&exiting);
+    scene.toolManager->activeTools.append(&next);
+    scene.toolManager->activeTools.append(&manipulator);
+    scene.toolManager->mouseDrag(1, 2);
+    EXPECT_THAT(log.only({"mouseDrag"}), ElementsAre("exiting.mouseDrag(1,2) -> 0", "move.mouseDrag(1,2) -> 0"));
+}
+
+TEST(SceneToolManagerTest, ReleaseForgetsThePreHighlight)
+{
+    ToolScene s;
+    Point3D p;
+    s.tools->preHighlight = &p;
+    s.tools->mouseRelease(0, 0);
+    EXPECT_EQ(s.tools->preHighlight, nullptr);
+    EXPECT_EQ(s.tools->preHighlightObject, nullptr);
+}
+
+TEST(SceneToolManagerTest, RedrawRequestOfAnyToolIsTheManagersAndIsClearedWithIt)
+{
+    ToolScene s;
+    EXPECT_FALSE(s.tools->isRedrawRequested());
+    s.b.redrawNeeded = true;
+    EXPECT_TRUE(s.tools->isRedrawRequested());
+    s.tools->clearRedrawRequest();
+    EXPECT_FALSE(s.b.redrawNeeded);
+    EXPECT_FALSE(s.tools->isRedrawRequested());
+}
+
+TEST(SceneToolManagerTest, UpdateRequestOfAnyToolIsASceneChangeAndIsClearedWithIt)
+{
+    ToolScene s;
+    EXPECT_FALSE(s.tools->isSceneChanged());
+    s.a.updateNeeded = true;
+    EXPECT_TRUE(s.tools->isSceneChanged());
+    s.tools->clearSceneChanged();
+    EXPECT_FALSE(s.a.updateNeeded);
+    EXPECT_FALSE(s.tools->isSceneChanged());
+}
+
+TEST(SceneToolManagerTest, TransformManipulatorsDrawInTheOverlayOthersWithTheScene)
+{
+    ToolScene s;
+    s.tools->drawActiveViewport();
+    EXPECT_THAT(s.log.only({"draw"}), ElementsAre("a.draw()", "b.draw()"));
+    s.log.clear();
+    s.tools->drawOverlay();
+    EXPECT_THAT(s.log.only({"draw"}), ElementsAre("move.draw()"));
+    s.log.clear();
+    s.tools->showManipulators = false;
+    s.tools->drawOverlay();
+    EXPECT_THAT(s.log.only({"draw"}), IsEmpty());
+}
+
+TEST(SceneToolManagerTest, UnlitPassGivesEveryToolItsAfterDraw)
+{
+    ToolScene s;
+    s.tools->drawActiveViewportUnlit();
+    EXPECT_THAT(s.log.only({"afterDraw"}), ElementsAre("a.afterDraw()", "b.afterDraw()", "move.afterDraw()"));
+}
+
+TEST(SceneToolManagerTest, ExitKeepsOnlyTheTransformManipulator)
+{
+    ToolScene s;
+    s.tools->exitTools();
+    EXPECT_THAT(s.log.only({"deactivate"}), ElementsAre("a.deactivate()", "b.deactivate()"));
+    ASSERT_EQ(s.tools->activeTools.count(), 1);
+    EXPECT_EQ(s.tools->activeTools[0], &s.manipulator);
+    EXPECT_TRUE(s.tools->redrawRequested);
+    EXPECT_TRUE(s.tools->sceneChanged);
+}
+
+TEST(SceneToolManagerTest, ExitWithNothingToPutBackLeavesTheListEmpty)
+{
+    CallLog log;
+    RecordingTool slide(log, "slide");
+    SceneToolManager tools;
+    tools.activeTools.append(&slide);
+    tools.exitTools();
+    EXPECT_TRUE(tools.activeTools.empty());
+}
+
+TEST(SceneToolManagerTest, WorksBeforeItIsAttached)
+{
+    CallLog log;
+    RecordingTool tool(log, "tool");
+    tool.results["mousePress"] = true;
+    SceneToolManager tools;
+    tools.activeTools.append(&tool);
+    EXPECT_TRUE(tools.mousePress(1, 2, 0, 0, -1, false));
+    EXPECT_TRUE(tools.isDragInProgress());
+    tools.commandExecuted(37, SceneManager::ModeDirect);
+    EXPECT_FALSE(tools.isDragInProgress());
+}

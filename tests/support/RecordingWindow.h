@@ -1,0 +1,47 @@
+#pragma once
+// A window that records what the scene asks of it: status messages,
+// questions (answered from a script), redraws and titles. Commands are
+// forwarded to the scene, as the real window does.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "Scene/TavoApplicationWindow.h"
+
+class Scene;
+
+class RecordingWindow : public TavoApplicationWindow {
+public:
+    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override;
+    void redraw() override;
+    // Takes the next scripted answer, or `defaultAnswer` when the script is used up.
+    int ask(const std::string& message, bool okOnly) override;
+    void showStatus(const std::string& message) override;
+    void viewportSize(int& outWidth, int& outHeight) override;
+    void commandStarted(int commandId) override;
+    void setTitle(const std::string& title) override;
+    bool isMaximized() override { return maximized; }
+    bool isMinimized() override { return minimized; }
+    void windowSize(int& outWidth, int& outHeight) override;
+    void windowPosition(int& outX, int& outY) override;
+
+    Scene* scene = nullptr;              // where commands go; none are run while null
+    std::deque<int> answers;             // scripted answers of `ask`, first first
+    int defaultAnswer = Cancel;
+    int redrawCount = 0;
+    std::vector<std::string> statusMessages;
+    std::vector<std::string> questions;
+    std::vector<std::string> titles;
+    std::vector<int> startedCommands;
+    // Every call above in order: "redraw", "ask:<message>", "execute:<id>/<mode>", ...
+    std::vector<std::string> calls;
+
+    int viewportWidth = 640;
+    int viewportHeight = 480;
+    bool maximized = false;
+    bool minimized = false;
+    int windowWidth = 800;
+    int windowHeight = 600;
+    int windowX = 10;
+    int windowY = 20;
+};
