@@ -17,6 +17,7 @@ void buildRegistry(SettingsRegistry& registry, SettingsVariables& variables, Mes
     registerColourGroups(registry);
     registerDisplayGroups(registry, variables, meshDisplay);
     registerMouseGroups(registry, variables);
+    registerBindingGroups(registry);
     registerToolOptionGroups(registry, variables);
     registerMapGroups(registry, variables);
     registerFormatGroups(registry);

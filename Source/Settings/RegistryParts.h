@@ -19,6 +19,8 @@ void registerColourGroups(SettingsRegistry& registry);
 void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh);
 // "Mouse Settings".
 void registerMouseGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "Button Settings" and "Keyboard Settings", filled by their editors and loads.
+void registerBindingGroups(SettingsRegistry& registry);
 // "Topology Tool Options" to "Cut Options".
 void registerToolOptionGroups(SettingsRegistry& registry, SettingsVariables& v);
 // "Displacement Map Options" and "Normal Map Options".

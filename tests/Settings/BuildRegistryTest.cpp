@@ -132,6 +132,9 @@ const GroupExpectation expectedGroups[] = {
         {114, 100070, "Color Settings", 43},
         {117, 100071, "Display Settings", 27},
         {217, -1, "Mouse Settings", 58},
+        // The binding groups the preferences file fills; empty when built.
+        {115, -1, "Button Settings", 0},
+        {116, -1, "Keyboard Settings", 0},
         {240, -1, "Topology Tool Options", 6},
         {147, 100110, "Manipulator Options", 3},
         {305, -1, "Snap Manipulator Tool Options", 2},

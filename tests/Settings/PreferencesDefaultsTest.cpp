@@ -1,0 +1,204 @@
+// The preferences and mouse presets shipped in Resources/: they parse, bind
+// only commands the command table knows, and hold what a first start needs.
+#include "Mesh/DisplaySettings.h"
+#include "Scene/CommandTable.h"
+#include "Settings/BuildRegistry.h"
+#include "Settings/KeyBindingOptions.h"
+#include "Settings/PreferencesElement.h"
+#include "Settings/PreferencesFile.h"
+#include "Settings/PreferencesTempFolder.h"
+#include "Settings/SettingsVariables.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+const std::filesystem::path resources = TAVO_RESOURCE_DIR;
+constexpr int MouseGroupId = 217;
+
+// The group ids of a file, in file order.
+std::vector<int> groupIds(const std::string& text)
+{
+    std::vector<int> ids;
+    PreferencesElementReader reader(text);
+    PreferencesElement element;
+    while (reader.next(element))
+        if (element.name == "prefgrp")
+            ids.push_back(std::stoi(*element.attribute("id")));
+    return ids;
+}
+
+class ShippedPreferencesTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override
+    {
+        buildRegistry(registry, variables, meshDisplay);
+        path = resources / GetParam();
+        text = PreferencesTempFolder::read(path);
+        ASSERT_FALSE(text.empty()) << path;
+        loadPreferences(path, registry);
+    }
+
+    SettingsVariables variables;
+    MeshDisplaySettings meshDisplay;
+    SettingsRegistry registry;
+    std::filesystem::path path;
+    std::string text;
+};
+
+TEST_P(ShippedPreferencesTest, SetsEveryMouseEntryToAKnownCommandOrNone)
+{
+    const OptionGroup& group = *registry.findGroup(MouseGroupId);
+    // A name outside the 58 would have been appended to the group.
+    EXPECT_EQ(group.optionCount(), MouseBindingCount);
+    std::set<std::string> named;
+    PreferencesElementReader reader(text);
+    PreferencesElement element;
+    int group217Items = 0;
+    bool inMouse = false;
+    while (reader.next(element)) {
+        if (element.name == "prefgrp")
+            inMouse = *element.attribute("id") == std::to_string(MouseGroupId);
+        if (element.name == "item" && inMouse) {
+            ++group217Items;
+            named.insert(*element.attribute("name"));
+        }
+    }
+    EXPECT_EQ(group217Items, MouseBindingCount);
+    EXPECT_EQ(named.size(), static_cast<size_t>(MouseBindingCount));
+    for (int i = 0; i < MouseBindingCount; ++i) {
+        int command = variables.mouseBindings[i];
+        EXPECT_TRUE(command == -1 || !commandName(command).empty()) << group.option(i).name() << " " << command;
+    }
+}
+
+TEST_P(ShippedPreferencesTest, IsWrittenInTheFormASaveGives)
+{
+    std::vector<const OptionGroup*> groups;
+    for (int id : groupIds(text))
+        groups.push_back(registry.findGroup(id));
+    PreferencesTempFolder folder;
+    ASSERT_TRUE(savePreferences(groups, folder.file("again.tvp"), commandName));
+    EXPECT_EQ(PreferencesTempFolder::read(folder.file("again.tvp")), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, ShippedPreferencesTest,
+                         ::testing::Values("Preferences/tavodata.tvp", "Presets/Mouse/One-Button.tvp",
+                                           "Presets/Mouse/Ostra.tvp"),
+                         [](const auto& info) {
+                             std::string name = std::filesystem::path(info.param).stem().string();
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+class DefaultPreferencesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        buildRegistry(registry, variables, meshDisplay);
+        loadPreferences(resources / "Preferences/tavodata.tvp", registry);
+        keys = keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName);
+    }
+
+    int key(int code, int modifiers) const
+    {
+        for (const KeyBindingTriple& k : keys)
+            if (k.key == code && k.modifiers == modifiers)
+                return k.command;
+        return -1;
+    }
+
+    int mouse(const char* settingName) const { return *registry.intValue(MouseGroupId, settingName); }
+
+    SettingsVariables variables;
+    MeshDisplaySettings meshDisplay;
+    SettingsRegistry registry;
+    std::vector<KeyBindingTriple> keys;
+};
+
+TEST_F(DefaultPreferencesTest, HoldsOnlyTheBindingGroups)
+{
+    std::string text = PreferencesTempFolder::read(resources / "Preferences/tavodata.tvp");
+    EXPECT_EQ(groupIds(text), (std::vector<int>{MouseGroupId, KeyboardSettingsGroupId}));
+}
+
+TEST_F(DefaultPreferencesTest, EveryKeyBindingResolvesAndIsReachable)
+{
+    const OptionGroup& group = *registry.findGroup(KeyboardSettingsGroupId);
+    ASSERT_GT(group.optionCount(), 0);
+    EXPECT_EQ(static_cast<int>(keys.size()), group.optionCount()) << "a name no command has";
+    const std::set<int> modifierCodes = {0, 1, 2, 3, 4, 5, 6, 8};
+    std::set<std::pair<int, int>> pressed;
+    for (const KeyBindingTriple& k : keys) {
+        EXPECT_TRUE(modifierCodes.contains(k.modifiers)) << k.key;
+        EXPECT_TRUE(pressed.insert({k.key, k.modifiers}).second) << "shadowed: " << k.key << " " << k.modifiers;
+    }
+}
+
+TEST_F(DefaultPreferencesTest, BindsTheKeysAModellerExpects)
+{
+    const int ctrl = 1, ctrlShift = 5, none = 0;
+    const std::pair<std::pair<int, int>, const char*> expected[] = {
+        {{'W', none}, "Move Manipulator Tool"}, {{'E', none}, "Rotate Manipulator Tool"},
+        {{'R', none}, "Scale Manipulator Tool"}, {{'1', none}, "Vertex Selection Mode"},
+        {{'2', none}, "Edge Selection Mode"},   {{'3', none}, "Face Selection Mode"},
+        {{'4', none}, "Object Selection Mode"}, {{'Z', ctrl}, "Undo"},
+        {{'Z', ctrlShift}, "Redo"},             {{'Y', ctrl}, "Redo"},
+        {{'S', ctrl}, "Save Scene"},            {{'O', ctrl}, "Open Scene"},
+        {{'N', ctrl}, "New Scene"},             {{' ', none}, "Repeat"},
+    };
+    for (const auto& [press, command] : expected)
+        EXPECT_EQ(key(press.first, press.second), commandIdByName(command)) << command;
+}
+
+// A preset applied on top of the defaults, as the mouse editor does.
+class MousePresetTest : public DefaultPreferencesTest {
+protected:
+    void apply(const char* preset)
+    {
+        loadPreferences(resources / "Presets/Mouse" / preset, *registry.findGroup(MouseGroupId));
+    }
+};
+
+TEST_F(MousePresetTest, OneButtonNeedsOnlyTheLeftButton)
+{
+    apply("One-Button.tvp");
+    std::set<int> reachable;
+    const OptionGroup& group = *registry.findGroup(MouseGroupId);
+    for (int i = 0; i < group.optionCount(); ++i) {
+        const std::string& name = group.option(i).name();
+        int command = *group.option(i).intValue();
+        bool leftOrWheel = name.ends_with("LMB") && !name.ends_with("LMMB");
+        leftOrWheel = leftOrWheel || name.ends_with("SU") || name.ends_with("SD");
+        if (!leftOrWheel)
+            EXPECT_EQ(command, -1) << name;
+        else if (name.ends_with("LMB"))
+            reachable.insert(command);
+    }
+    for (const char* command : {"Select Visible New", "Select Visible Add", "Select Visible Subtract",
+                                "Rotate View", "Pan View", "Zoom View", "Context Menu"})
+        EXPECT_TRUE(reachable.contains(commandIdByName(command))) << command;
+}
+
+TEST_F(MousePresetTest, OstraRotatesZoomsAndPansOnTheThreeButtons)
+{
+    apply("Ostra.tvp");
+    EXPECT_EQ(mouse("LMB"), commandIdByName("Rotate View"));
+    EXPECT_EQ(mouse("MMB"), commandIdByName("Zoom View"));
+    EXPECT_EQ(mouse("RMB"), commandIdByName("Pan View"));
+    EXPECT_NE(mouse("ShiftLMB"), -1);
+}
+
+TEST_F(MousePresetTest, APresetLeavesTheKeyboardAlone)
+{
+    int before = registry.findGroup(KeyboardSettingsGroupId)->optionCount();
+    apply("Ostra.tvp");
+    EXPECT_EQ(registry.findGroup(KeyboardSettingsGroupId)->optionCount(), before);
+    EXPECT_EQ(keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName), keys);
+}
+
+} // namespace

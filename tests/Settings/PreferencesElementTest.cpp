@@ -1,0 +1,60 @@
+#include "Settings/PreferencesElement.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string attribute(const PreferencesElement& element, const char* key)
+{
+    const std::string* value = element.attribute(key);
+    return value ? *value : "<none>";
+}
+
+TEST(PreferencesElementTest, SplitsNameAndAttributes)
+{
+    PreferencesElement e = parsePreferencesElement("item type=\"int\"  name=\"LMB\"\tval=\"9010\"");
+    EXPECT_EQ(e.name, "item");
+    ASSERT_EQ(e.attributes.size(), 3u);
+    EXPECT_EQ(attribute(e, "type"), "int");
+    EXPECT_EQ(attribute(e, "name"), "LMB");
+    EXPECT_EQ(attribute(e, "val"), "9010");
+    EXPECT_EQ(attribute(e, "missing"), "<none>");
+}
+
+TEST(PreferencesElementTest, ValuesSplitIntoWordsAreJoinedWithTheirWhiteSpace)
+{
+    PreferencesElement e = parsePreferencesElement(
+        "item name=\"Minutes To  Autosave\" val=\" 1.0\t2.0 3.0 \" empty=\"\" lone=\" \"");
+    EXPECT_EQ(attribute(e, "name"), "Minutes To  Autosave");
+    EXPECT_EQ(attribute(e, "val"), " 1.0\t2.0 3.0 ");
+    EXPECT_EQ(attribute(e, "empty"), "");
+    EXPECT_EQ(attribute(e, "lone"), " ");
+}
+
+TEST(PreferencesElementTest, OddWordsAreSkippedAndOpenValuesRunToTheEnd)
+{
+    PreferencesElement e = parsePreferencesElement("item stray =\"x\" bare=word val=\"a b  ");
+    EXPECT_EQ(e.name, "item");
+    EXPECT_EQ(attribute(e, "bare"), "word");
+    EXPECT_EQ(attribute(e, "val"), "a b");
+    EXPECT_EQ(e.attributes.size(), 2u);
+    EXPECT_TRUE(parsePreferencesElement("  \n ").name.empty());
+}
+
+TEST(PreferencesElementTest, ReaderSkipsTextAndStopsInsideAnElement)
+{
+    PreferencesElementReader reader("text <a x=\"1\">between</a><b");
+    PreferencesElement e;
+    ASSERT_TRUE(reader.next(e));
+    EXPECT_EQ(e.name, "a");
+    EXPECT_EQ(attribute(e, "x"), "1");
+    ASSERT_TRUE(reader.next(e));
+    EXPECT_EQ(e.name, "/a");
+    EXPECT_FALSE(reader.next(e));
+    EXPECT_EQ(e.name, "/a");
+    EXPECT_FALSE(reader.next(e));
+}
+
+} // namespace

@@ -1,0 +1,347 @@
+#include "Mesh/DisplaySettings.h"
+#include "Settings/BuildRegistry.h"
+#include "Settings/PreferencesFile.h"
+#include "Settings/SettingsVariables.h"
+#include "Settings/PreferencesTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+OptionItem& add(OptionGroup& group, const char* name, OptionType type)
+{
+    return group.addOption(OptionItem(name, type));
+}
+
+// One option of every saveable type, a command and a file path.
+void fillSample(OptionGroup& group)
+{
+    add(group, "Count", OptionType::Int).setInt(-3);
+    add(group, "On", OptionType::Bool).setBool(true);
+    add(group, "Size", OptionType::Float).setFloat(0.5f);
+    add(group, "Axis", OptionType::Choice).setInt(2);
+    add(group, "Label", OptionType::String).setString("two words");
+    add(group, "Go", OptionType::Command).setCommandId(37);
+    add(group, "Tint", OptionType::Colour).setTriple(1.0f, 0.5f, 0.25f);
+    add(group, "File", OptionType::FilePath).setString("/a b/c.rib");
+    add(group, "Where", OptionType::Point).setTriple(-1.0f, 0.0f, 2.5f);
+}
+
+class PreferencesFileTest : public ::testing::Test {
+protected:
+    std::filesystem::path save(const std::vector<const OptionGroup*>& groups, const GroupNameLookup& names = {})
+    {
+        std::filesystem::path path = folder.file("out.tvp");
+        EXPECT_TRUE(savePreferences(groups, path, names));
+        return path;
+    }
+
+    PreferencesTempFolder folder;
+};
+
+TEST_F(PreferencesFileTest, WritesTheLineTemplatesExactly)
+{
+    OptionGroup sample("Sample", 7);
+    fillSample(sample);
+    OptionGroup empty("Nothing", 8);
+    OptionGroup other("Other", 9);
+    add(other, "Far", OptionType::Float).setFloat(0.0000004f);
+
+    std::filesystem::path path = save({&sample, &empty, &other}, [](int id) {
+        return id == 7 ? std::string_view("Sample Options") : std::string_view();
+    });
+
+    EXPECT_EQ(PreferencesTempFolder::read(path),
+              "<preffile>\n"
+              "<prefgrp name=\"Sample Options\" id=\"7\">\n"
+              "\t<item type=\"int\" name=\"Count\" val=\"-3\"></item>\n"
+              "\t<item type=\"bool\" name=\"On\" val=\"1\"></item>\n"
+              "\t<item type=\"float\" name=\"Size\" val=\"0.500000\"></item>\n"
+              "\t<item type=\"choice\" name=\"Axis\" val=\"2\"></item>\n"
+              "\t<item type=\"string\" name=\"Label\" val=\"two words\"></item>\n"
+              "\t<item type=\"color\" name=\"Tint\" val=\"1.000000 0.500000 0.250000\"></item>\n"
+              "\t<item type=\"string\" name=\"File\" val=\"/a b/c.rib\"></item>\n"
+              "\t<item type=\"point\" name=\"Where\" val=\"-1.000000 0.000000 2.500000\"></item>\n"
+              "</prefgrp>\n"
+              "<prefgrp name=\"Other\" id=\"9\">\n"
+              "\t<item type=\"float\" name=\"Far\" val=\"0.000000\"></item>\n"
+              "</prefgrp>\n"
+              "</preffile>\n");
+}
+
+TEST_F(PreferencesFileTest, EveryTypeReadsBackAsWritten)
+{
+    OptionGroup written("Sample", 7);
+    fillSample(written);
+    std::filesystem::path path = save({&written});
+
+    // Loaded into an empty group, every option is appended with its value.
+    OptionGroup read("Sample", 7);
+    loadPreferences(path, read);
+    EXPECT_EQ(read.optionCount(), 8);
+    EXPECT_EQ(read.findOption("File")->type(), static_cast<int>(OptionType::String));
+    std::filesystem::path again = folder.file("again.tvp");
+    ASSERT_TRUE(savePreferences(read, again));
+    EXPECT_EQ(PreferencesTempFolder::read(again), PreferencesTempFolder::read(path));
+}
+
+TEST_F(PreferencesFileTest, FloatsKeepSixDecimals)
+{
+    const std::pair<float, float> cases[] = {
+        {0.0000004f, 0.0f},           {0.0000006f, 0.000001f}, {1.23456789f, 1.234568f},
+        {-2.0000004f, -2.0f},         {123456.75f, 123456.75f}, {0.0078125f, 0.007812f},
+    };
+    for (const auto& [value, expected] : cases) {
+        OptionGroup group("G", 1);
+        add(group, "Size", OptionType::Float).setFloat(value);
+        add(group, "Where", OptionType::Point).setTriple(value, -value, 0.0f);
+        std::filesystem::path path = save({&group});
+        group.findOption("Size")->setFloat(99.0f);
+        group.findOption("Where")->setTriple(99.0f, 99.0f, 99.0f);
+        loadPreferences(path, group);
+        EXPECT_EQ(*group.findOption("Size")->floatValue(), expected) << value;
+        EXPECT_EQ(group.findOption("Where")->tripleValue()[0], expected) << value;
+        EXPECT_EQ(group.findOption("Where")->tripleValue()[1], -expected) << value;
+    }
+}
+
+TEST_F(PreferencesFileTest, StringsKeepTheirWhiteSpace)
+{
+    const std::string values[] = {
+        "", "one", "two words", "  leading", "trailing  ", "double  space", "tab\there",
+        "new\nline", "a=\"b", "less < than", "key=\"value\"x", " ", "C:\\Program Files\\x",
+    };
+    for (const std::string& value : values) {
+        OptionGroup group("G", 1);
+        add(group, "Text with spaces", OptionType::String).setString(value);
+        std::filesystem::path path = save({&group});
+        group.findOption("Text with spaces")->setString("changed");
+        loadPreferences(path, group);
+        EXPECT_EQ(*group.findOption("Text with spaces")->stringValue(), value);
+        EXPECT_EQ(group.optionCount(), 1);
+    }
+}
+
+TEST_F(PreferencesFileTest, BoundOptionsWriteAndReadTheirVariables)
+{
+    int count = 12;
+    float tint[3] = {0.1f, 0.2f, 0.3f};
+    std::string text = "bound text";
+    OptionGroup group("G", 1);
+    add(group, "Count", OptionType::Int).bind(&count);
+    add(group, "Tint", OptionType::Colour).bind(tint);
+    add(group, "Text", OptionType::String).bind(&text);
+    std::filesystem::path path = save({&group});
+
+    count = 0;
+    tint[1] = 9.0f;
+    text.clear();
+    loadPreferences(path, group);
+    EXPECT_EQ(count, 12);
+    EXPECT_EQ(tint[1], 0.2f);
+    EXPECT_EQ(text, "bound text");
+}
+
+TEST_F(PreferencesFileTest, GroupsInAnotherOrderLoadTheSame)
+{
+    OptionGroup a("A", 1), b("B", 2);
+    add(a, "Value", OptionType::Int).setInt(11);
+    add(b, "Value", OptionType::Int).setInt(22);
+    std::filesystem::path path = save({&b, &a});
+
+    a.findOption("Value")->setInt(0);
+    b.findOption("Value")->setInt(0);
+    OptionGroup* groups[] = {&a, &b};
+    loadPreferences(path, groups);
+    EXPECT_EQ(*a.findOption("Value")->intValue(), 11);
+    EXPECT_EQ(*b.findOption("Value")->intValue(), 22);
+}
+
+TEST_F(PreferencesFileTest, APresetChangesOnlyItsOwnGroup)
+{
+    OptionGroup a("A", 1), b("B", 2), c("C", 3);
+    for (OptionGroup* g : {&a, &b, &c})
+        add(*g, "Value", OptionType::Int).setInt(g->id() * 10);
+    std::filesystem::path path = save({&a, &b, &c});
+    for (OptionGroup* g : {&a, &b, &c})
+        g->findOption("Value")->setInt(0);
+
+    loadPreferences(path, b);
+    EXPECT_EQ(*a.findOption("Value")->intValue(), 0);
+    EXPECT_EQ(*b.findOption("Value")->intValue(), 20);
+    EXPECT_EQ(*c.findOption("Value")->intValue(), 0);
+    EXPECT_EQ(a.optionCount(), 1);
+    EXPECT_EQ(c.optionCount(), 1);
+}
+
+TEST_F(PreferencesFileTest, UnknownTypesGroupsAndElementsAreIgnored)
+{
+    OptionGroup group("G", 1);
+    add(group, "Value", OptionType::Int).setInt(1);
+    add(group, "Other", OptionType::Int).setInt(2);
+    std::filesystem::path path = folder.write("in.tvp",
+        "junk before <?xml version=\"1.0\"?>\n"
+        "<item type=\"int\" name=\"Value\" val=\"50\"></item>\n" // before any group
+        "<preffile>\n"
+        "<prefgrp name=\"Missing\" id=\"999\">\n"
+        "\t<item type=\"int\" name=\"Value\" val=\"60\"></item>\n"
+        "</prefgrp>\n"
+        "<prefgrp name=\"No id\">\n"
+        "\t<item type=\"int\" name=\"Value\" val=\"61\"></item>\n"
+        "<prefgrp name=\"G\" id=\"1\">\n"
+        "\t<item type=\"vector\" name=\"Value\" val=\"70\"></item>\n"
+        "\t<item type=\"int\" name=\"Value\"></item>\n"
+        "\t<item name=\"Value\" val=\"71\"></item>\n"
+        "\t<comment text=\"x\"></comment>\n"
+        "\t<item type=\"int\" name=\"Other\" val=\"80\"></item>\n"
+        "</prefgrp>\n"
+        "</preffile>\n");
+    loadPreferences(path, group);
+    EXPECT_EQ(*group.findOption("Value")->intValue(), 1);
+    EXPECT_EQ(*group.findOption("Other")->intValue(), 80);
+    EXPECT_EQ(group.optionCount(), 2);
+}
+
+TEST_F(PreferencesFileTest, UnknownNamesAreAppendedWithTheirType)
+{
+    OptionGroup group("G", 1);
+    add(group, "Value", OptionType::Int).setInt(1);
+    std::filesystem::path path = folder.write("in.tvp",
+        "<preffile><prefgrp name=\"G\" id=\"1\">"
+        "<item type=\"point\" name=\"New Point\" val=\"1.5 -2 3\"></item>"
+        "<item type=\"string\" name=\"New Text\" val=\"x  y\"></item>"
+        "<item type=\"float\" name=\"Bad Number\" val=\"abc\"></item>"
+        "<item type=\"point\" name=\"Short Point\" val=\"1 2\"></item>"
+        "</prefgrp></preffile>");
+    loadPreferences(path, group);
+
+    ASSERT_EQ(group.optionCount(), 3);
+    const OptionItem& point = group.option(1);
+    EXPECT_EQ(point.name(), "New Point");
+    EXPECT_EQ(point.type(), static_cast<int>(OptionType::Point));
+    EXPECT_EQ(point.tripleValue()[0], 1.5f);
+    EXPECT_EQ(point.tripleValue()[1], -2.0f);
+    EXPECT_EQ(point.tripleValue()[2], 3.0f);
+    EXPECT_EQ(group.option(2).type(), static_cast<int>(OptionType::String));
+    EXPECT_EQ(*group.option(2).stringValue(), "x  y");
+}
+
+TEST_F(PreferencesFileTest, AValueOfAnotherTypeOrUnreadableLeavesTheOption)
+{
+    OptionGroup group("G", 1);
+    add(group, "Size", OptionType::Float).setFloat(1.0f);
+    add(group, "Axis", OptionType::Choice).setInt(1);
+    add(group, "File", OptionType::FilePath).setString("old");
+    add(group, "Count", OptionType::Int).setInt(4);
+    std::filesystem::path path = folder.write("in.tvp",
+        "<prefgrp id=\"1\">"
+        "<item type=\"int\" name=\"Size\" val=\"7\"></item>"
+        "<item type=\"int\" name=\"Axis\" val=\"2\"></item>"
+        "<item type=\"string\" name=\"File\" val=\"new\"></item>"
+        "<item type=\"int\" name=\"Count\" val=\"5x\"></item>"
+        "</prefgrp>");
+    loadPreferences(path, group);
+    EXPECT_EQ(*group.findOption("Size")->floatValue(), 1.0f);
+    EXPECT_EQ(*group.findOption("Axis")->intValue(), 1);
+    EXPECT_EQ(*group.findOption("File")->stringValue(), "new");
+    EXPECT_EQ(*group.findOption("Count")->intValue(), 4);
+}
+
+TEST_F(PreferencesFileTest, AFileCutInsideAnElementKeepsWhatWasApplied)
+{
+    OptionGroup group("G", 1);
+    add(group, "First", OptionType::Int).setInt(1);
+    add(group, "Second", OptionType::Int).setInt(2);
+    std::filesystem::path path = folder.write("in.tvp",
+        "<preffile>\n<prefgrp name=\"G\" id=\"1\">\n"
+        "\t<item type=\"int\" name=\"First\" val=\"10\"></item>\n"
+        "\t<item type=\"int\" name=\"Second\" val=\"20\"");
+    loadPreferences(path, group);
+    EXPECT_EQ(*group.findOption("First")->intValue(), 10);
+    EXPECT_EQ(*group.findOption("Second")->intValue(), 2);
+}
+
+TEST_F(PreferencesFileTest, KeyboardSettingsAreRebuiltFromTheFile)
+{
+    OptionGroup keyboard("Keyboard Settings", KeyboardSettingsGroupId);
+    OptionGroup other("Other", 1);
+    add(keyboard, "Stale", OptionType::String).setString("1 0");
+    add(other, "Kept", OptionType::Int).setInt(3);
+    OptionGroup* groups[] = {&keyboard, &other};
+    std::filesystem::path path = folder.write("in.tvp",
+        "<preffile>\n<prefgrp name=\"Keyboard Settings\" id=\"116\">\n"
+        "\t<item type=\"string\" name=\"Undo\" val=\"90 1\"></item>\n"
+        "\t<item type=\"string\" name=\"Redo\" val=\"90 5\"></item>\n"
+        "</prefgrp>\n<prefgrp name=\"Other\" id=\"1\">\n</prefgrp>\n</preffile>\n");
+    loadPreferences(path, groups);
+    ASSERT_EQ(keyboard.optionCount(), 2);
+    EXPECT_EQ(keyboard.option(0).name(), "Undo");
+    EXPECT_EQ(*keyboard.option(1).stringValue(), "90 5");
+    EXPECT_EQ(other.optionCount(), 1);
+
+    // A file without the group leaves the bindings; an empty group clears them.
+    loadPreferences(folder.write("none.tvp", "<preffile>\n</preffile>\n"), groups);
+    EXPECT_EQ(keyboard.optionCount(), 2);
+    loadPreferences(folder.write("empty.tvp", "<prefgrp id=\"116\"></prefgrp>"), groups);
+    EXPECT_EQ(keyboard.optionCount(), 0);
+}
+
+TEST_F(PreferencesFileTest, SavingWhereNoFileCanBeCreatedFails)
+{
+    OptionGroup group("G", 1);
+    add(group, "Value", OptionType::Int);
+    EXPECT_FALSE(savePreferences(group, folder.file("missing/folder/out.tvp")));
+    EXPECT_FALSE(savePreferences(group, folder.path()));
+}
+
+class PreferencesRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        buildRegistry(registry, variables, meshDisplay);
+        buildRegistry(defaults, defaultVariables, defaultMeshDisplay);
+    }
+
+    std::string savedText(const SettingsRegistry& which)
+    {
+        std::filesystem::path path = folder.file("text.tvp");
+        EXPECT_TRUE(savePreferences(which, path));
+        return PreferencesTempFolder::read(path);
+    }
+
+    PreferencesTempFolder folder;
+    SettingsVariables variables, defaultVariables;
+    MeshDisplaySettings meshDisplay, defaultMeshDisplay;
+    SettingsRegistry registry, defaults;
+};
+
+TEST_F(PreferencesRegistryTest, AMissingFileLeavesTheDefaults)
+{
+    std::string before = savedText(registry);
+    loadPreferences(folder.file("absent.tvp"), registry);
+    loadPreferences(folder.path(), registry);
+    EXPECT_EQ(savedText(registry), before);
+}
+
+TEST_F(PreferencesRegistryTest, TheWholeRegistryRoundTrips)
+{
+    registry.setInt(113, "Minutes To Autosave", 7);
+    registry.setColour(114, "Grid", 0.25f, 0.5f, 0.75f);
+    registry.setString(100005, "Header File", "/home/me/my header.rib");
+    registry.setFloat(140, "Default Amount", 0.3333333f);
+    variables.mouseBindings[0] = 9010;
+    std::filesystem::path path = folder.file("all.tvp");
+    ASSERT_TRUE(savePreferences(registry, path));
+
+    loadPreferences(path, defaults);
+    EXPECT_EQ(savedText(defaults), PreferencesTempFolder::read(path));
+    EXPECT_EQ(*defaults.intValue(113, "Minutes To Autosave"), 7);
+    EXPECT_EQ(defaultVariables.mouseBindings[0], 9010);
+    EXPECT_EQ(defaultVariables.bevelAmount, 0.333333f);
+    EXPECT_EQ(defaults.stringValue(100005, "Header File"), "/home/me/my header.rib");
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#include "Settings/KeyBindingOptions.h"
+#include "Settings/PreferencesFile.h"
+#include "Settings/PreferencesTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+// A small command table of its own, so that the converter is tested without
+// the program's.
+const std::map<int, std::string> names = {{68, "Undo"}, {69, "Redo"}, {53, "Move Manipulator Tool"}};
+
+std::string_view nameOf(int id)
+{
+    auto it = names.find(id);
+    return it == names.end() ? std::string_view() : std::string_view(it->second);
+}
+
+int idOf(std::string_view name)
+{
+    for (const auto& [id, n] : names)
+        if (n == name)
+            return id;
+    return -1;
+}
+
+constexpr int KeyZ = 90, KeyY = 89, KeyW = 87, KeyTab = 0x01000001, KeyDown = 0x01000015;
+
+TEST(PreferencesKeyBindingsTest, RepeatedCommandsGetNumberedNames)
+{
+    const KeyBindingTriple bindings[] = {
+        {KeyZ, 1, 68}, {KeyZ, 5, 69}, {KeyY, 1, 69}, {KeyW, 0, 53}, {KeyDown, 8, 69},
+    };
+    OptionGroup group("Keyboard Settings", 116);
+    group.addOption(OptionItem("Stale", OptionType::Int));
+    storeKeyBindings(bindings, group, nameOf);
+
+    ASSERT_EQ(group.optionCount(), 5);
+    const char* expected[][2] = {
+        {"Undo", "90 1"}, {"Redo", "90 5"}, {"Redo #2", "89 1"},
+        {"Move Manipulator Tool", "87 0"}, {"Redo #3", "16777237 8"},
+    };
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(group.option(i).name(), expected[i][0]);
+        EXPECT_EQ(group.option(i).type(), static_cast<int>(OptionType::String));
+        EXPECT_EQ(*group.option(i).stringValue(), expected[i][1]);
+    }
+}
+
+TEST(PreferencesKeyBindingsTest, EveryBindingSurvivesTheFile)
+{
+    // Odd key codes above 2^24 are the ones a float would round.
+    const std::vector<KeyBindingTriple> bindings = {
+        {KeyZ, 1, 68}, {KeyTab, 0, 69}, {KeyZ, 1, 69}, {KeyDown, 6, 53},
+        {KeyY, 1, 69}, {KeyW, 0, 250123}, {KeyW, 0, 250123}, {KeyZ, 1, 68},
+    };
+    OptionGroup group("Keyboard Settings", 116);
+    storeKeyBindings(bindings, group, nameOf);
+    PreferencesTempFolder folder;
+    ASSERT_TRUE(savePreferences(group, folder.file("keys.tvp")));
+
+    OptionGroup loaded("Keyboard Settings", 116);
+    loadPreferences(folder.file("keys.tvp"), loaded);
+    EXPECT_EQ(keyBindingsFromGroup(loaded, idOf), bindings);
+}
+
+TEST(PreferencesKeyBindingsTest, UnreadableOptionsAreSkipped)
+{
+    OptionGroup group("Keyboard Settings", 116);
+    auto addString = [&](const char* name, const char* value) {
+        group.addOption(OptionItem(name, OptionType::String)).setString(value);
+    };
+    addString("Undo", "90 1");
+    addString("Unknown Command", "90 2");
+    addString("Redo", "ninety 1");
+    addString("Redo #2", "90");
+    addString("Redo #x", "90 3");
+    addString("-4", "90 4");
+    group.addOption(OptionItem("Redo #3", OptionType::Point)).setTriple(90, 5, 0);
+    addString("Redo #4", "89 1");
+    addString("72", "72 0");
+
+    const std::vector<KeyBindingTriple> expected = {{KeyZ, 1, 68}, {KeyY, 1, 69}, {72, 0, 72}};
+    EXPECT_EQ(keyBindingsFromGroup(group, idOf), expected);
+}
+
+} // namespace

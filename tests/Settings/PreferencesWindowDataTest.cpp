@@ -1,0 +1,37 @@
+#include "Settings/WindowData.h"
+#include "Settings/PreferencesTempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PreferencesWindowDataTest, TheBlockComesBackByteForByte)
+{
+    PreferencesTempFolder temp;
+    std::vector<char> block;
+    for (int i = 0; i < 10000; ++i)
+        block.push_back(static_cast<char>(i * 7));
+    block.insert(block.end(), {'\r', '\n', '\0', '\x1a', '\n'});
+    ASSERT_TRUE(saveWindowData(temp.file("windowdata.dat"), block));
+    EXPECT_EQ(std::filesystem::file_size(temp.file("windowdata.dat")), block.size());
+
+    std::vector<char> read = {'o', 'l', 'd'};
+    ASSERT_TRUE(loadWindowData(temp.file("windowdata.dat"), read));
+    EXPECT_EQ(read, block);
+
+    ASSERT_TRUE(saveWindowData(temp.file("empty.dat"), {}));
+    ASSERT_TRUE(loadWindowData(temp.file("empty.dat"), read));
+    EXPECT_TRUE(read.empty());
+}
+
+TEST(PreferencesWindowDataTest, MissingFilesLeaveTheBlockAlone)
+{
+    PreferencesTempFolder temp;
+    std::vector<char> read = {'k', 'e', 'p', 't'};
+    EXPECT_FALSE(loadWindowData(temp.file("absent.dat"), read));
+    EXPECT_FALSE(loadWindowData(temp.path(), read));
+    EXPECT_EQ(read, (std::vector<char>{'k', 'e', 'p', 't'}));
+    EXPECT_FALSE(saveWindowData(temp.file("no/such/folder.dat"), read));
+}
+
+} // namespace
