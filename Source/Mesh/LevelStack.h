@@ -1,0 +1,119 @@
+#pragma once
+// The subdivision level stack of a scene object. Level 0 is the object's own
+// control mesh; every level above it is a mesh of its own, built from the
+// level below, whose vertices compute their positions through stencils.
+#include <cstdint>
+
+#include "InnerShape.h"
+#include "List.h"
+
+class Shape;
+
+// Map entries are indexed by the `id` of an element of the level below.
+// `parent` is that element's position in its own list; the second word is
+// the position of its first descendant in this level's list.
+struct FaceMapEntry {
+    int32_t parent = -1;
+    int32_t firstChild = -1; // children are contiguous, one per corner of the parent
+    int32_t childCount = 0;
+    bool operator==(const FaceMapEntry& o) const
+    {
+        return parent == o.parent && firstChild == o.firstChild && childCount == o.childCount;
+    }
+};
+struct EdgeMapEntry {
+    int32_t parent = -1;
+    int32_t firstHalf = -1; // the second half follows it
+    bool operator==(const EdgeMapEntry& o) const { return parent == o.parent && firstHalf == o.firstHalf; }
+};
+struct VertexMapEntry {
+    int32_t parent = -1;
+    int32_t vertexPoint = -1;
+    bool operator==(const VertexMapEntry& o) const { return parent == o.parent && vertexPoint == o.vertexPoint; }
+};
+
+// One level of the stack. Records above the base own their mesh.
+struct LevelRecord {
+    InnerShape* mesh = nullptr; // the owning object itself for the base record
+    List<FaceMapEntry> faceMap;
+    List<EdgeMapEntry> edgeMap;
+    List<VertexMapEntry> vertexMap;
+};
+
+// Builds the level above `below`: fills `outRecord.mesh` with a new mesh
+// from the pool and the record's maps. Returns false, leaving the record
+// empty, when it cannot.
+using LevelBuilder = bool (*)(InnerShape& below, LevelRecord& outRecord);
+
+// Sculpted offsets of a range of levels, kept while levels are torn down and
+// built again or copied to another object. Each offset is recorded both by
+// vertex position and by (face position, corner), so that it can be put back
+// exactly where the topology is unchanged and face by face where it is not.
+struct DisplacementSnapshot {
+    struct ByVertex {
+        int32_t level;
+        int32_t vertex;
+        float offset[3];
+    };
+    struct ByCorner {
+        int32_t level;
+        int32_t face;
+        int32_t corner;
+        float offset[3];
+    };
+    List<ByVertex> byVertex;
+    List<ByCorner> byCorner;
+    List<int32_t> vertexCounts; // per level, from level 0; -1 for levels not taken
+};
+
+class LevelStack {
+public:
+    explicit LevelStack(Shape& owner);
+    LevelStack(const LevelStack&) = delete;
+    LevelStack& operator=(const LevelStack&) = delete;
+    ~LevelStack();
+
+    // The mesh of level i, or the owning object when i is out of range.
+    InnerShape* levelMesh(int i) const;
+    // The record of level i, or the base record when i is out of range.
+    LevelRecord* levelRecord(int i);
+    int levelCount() const { return levels.count(); }
+    int maxBuiltLevel() const { return levels.count() - 1; }
+    // How many level edges one control edge becomes at the current level.
+    int segmentsPerEdge() const { return 1 << currentLevel; }
+
+    // Moves to the level above the current one: an existing level is
+    // brought up to date with the levels below it, a missing one is built
+    // from the top level with `builder`. False (nothing changed) when no
+    // level could be built.
+    bool stepUp();
+    // Releases every level above the base, from the top down; back to level 0.
+    void clearLevels();
+    // Builds the same number of levels again from the current control mesh,
+    // keeping their displacement where elements still correspond and the
+    // current level where it still exists.
+    void rebuildLevels();
+
+    bool anyLevelHasDisplacement() const;
+    // Records the displacement of levels fromLevel … top into `out`.
+    void saveDisplacement(int fromLevel, DisplacementSnapshot& out) const;
+    // Puts saved offsets back onto the levels that exist. With `byVertexFirst`
+    // a level whose vertex count is unchanged takes them by vertex position;
+    // otherwise (and always without it) they go face by face, corner by corner.
+    void restoreDisplacement(const DisplacementSnapshot& saved, bool byVertexFirst);
+
+    // The builder of new levels, installed by the subdivision code; while
+    // none is installed no level above the base can be built.
+    static LevelBuilder builder;
+
+    List<LevelRecord*> levels; // entry 0 is &baseLevel
+    LevelRecord baseLevel;     // mesh = the owner, maps empty
+    List<LevelRecord*> spare;  // owned records kept aside by the level code; freed with the stack
+    Shape* owner;
+    int32_t currentLevel = 0;  // index into levels of the level shown and edited
+    bool dirty = false;        // the levels above the base must be rebuilt before use
+    int32_t reserved[8] = {2, 1, 0, 3, 0, 3, 2, 1}; // level-code parameters; only the initial values are fixed
+
+private:
+    static void releaseRecord(LevelRecord* record);
+};

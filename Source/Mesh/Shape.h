@@ -1,0 +1,84 @@
+#pragma once
+// The scene object: a control mesh plus its subdivision level stack and the
+// object-level state that scenes, commands and file formats work with.
+// Primitives, instances, lights and UV proxies derive from it.
+#include <cstdint>
+
+#include "InnerShape.h"
+#include "LevelStack.h"
+#include "List.h"
+#include "MirrorPlane.h"
+
+class Shape : public InnerShape {
+public:
+    // An empty object named "Generic" with only its base level.
+    Shape();
+    // Duplicates every element of `mesh` (connectivity, flags, mirror
+    // partners, display state), then numbers the lists. When `mesh` is a
+    // Shape with displacement on some level, the same number of levels is
+    // built and the displacement taken over face by face, the faces of both
+    // objects corresponding by list position; otherwise only the base level.
+    explicit Shape(const InnerShape& mesh);
+    Shape(const Shape& other);
+    Shape& operator=(const Shape&) = delete;
+
+    // --- virtual operations (after those of InnerShape) ---
+    ~Shape() override = default;
+    // Releases the levels, their meshes and all elements; back to the Shape pool.
+    void release() override;
+    // Shares the other mesh's elements as InnerShape::copyFrom does; the
+    // levels no longer match the control mesh and are rebuilt before next use.
+    void copyFrom(const Geometry& other) override;
+    int shapeKind() const override { return KindShape; }
+    // Numbers the control mesh, then every built level; returns the control vertex count.
+    int renumber() override;
+    // After a change of the control mesh's topology: rebuilds the levels,
+    // recalculates symmetry (when on) and renumbers.
+    void topologyChanged() override;
+    // Updates the control mesh without positions, then levels 1 … current
+    // with the given arguments. Mode -1 is the object's shading mode, or
+    // smooth for a flat object at or above "Smooth Shade At SubD Level".
+    void update(bool normals, bool positions, int mode) override;
+    // Flips as InnerShape::flipFaces; then topologyChanged when at most half
+    // of the faces were listed, otherwise the level stack is rebuilt outright.
+    void flipFaces(const List<Face*>& list) override;
+    void clearVertexFaceLists() override;
+    // Sets the mode on the control mesh and every level (levels of a flat
+    // object at or above "Smooth Shade At SubD Level" get smooth), then update.
+    void setShadingMode(int mode) override;
+    bool isPlainMesh() const override { return false; }
+    // The mesh of the current level: the object itself at level 0.
+    virtual InnerShape* currentLevelMesh();
+
+    // --- object state ---
+    // True when every element of the list is Selected; true for an empty list.
+    bool allVerticesSelected() const;
+    bool allEdgesSelected() const;
+    bool allFacesSelected() const;
+    bool hasMirrorVertices() const;
+    void setUvFlag(bool on) { uvFlag = on; }
+    int currentLevel() const { return levelStack.currentLevel; }
+    // Gives every level the object's Symmetry bit and mirror plane and, with
+    // Symmetry on, pairs the level's own vertices and faces.
+    void syncLevelSymmetry();
+
+    LevelStack levelStack;
+    int32_t tag = 0;                 // scratch for object-level algorithms
+    int32_t instanceMirror = 0;      // the instance mirror setting
+    MirrorPlane instanceMirrorPlane; // plane of instance mirroring
+    List<Geometry*> bookkeeping[4];  // owned list storage, empty at construction
+    bool uvFlag = false;             // set by the UV commands
+    int32_t toggleLevel = 1;         // the level to return to when toggling back from level 0
+
+protected:
+    // Frees everything the object owns; every concrete release calls it and
+    // then gives the object back to its own pool.
+    void releaseObjectState();
+
+private:
+    // The mode the levels are shaded with under the smooth-at-level rule.
+    int levelShadingMode() const;
+    void applyLevelShading();
+    void rebuildLevelStack();
+    void takeOverLevels(const Shape& other);
+};

@@ -1,0 +1,100 @@
+// Lights: defaults from the bound light settings, the position and target
+// vertices of the light's mesh, and the type rules.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Mesh/Light.h"
+#include "Mesh/Pool.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using LightPtr = std::unique_ptr<Light, ReleaseGeometry>;
+
+class LightTest : public ::testing::Test {
+protected:
+    void SetUp() override { saved = lightDefaults(); }
+    void TearDown() override { lightDefaults() = saved; }
+    LightDefaults saved;
+};
+
+TEST_F(LightTest, DefaultLightIsDirectional)
+{
+    LightPtr light(take<Light>(Point3D(1, 4, 2)));
+    EXPECT_EQ(light->shapeKind(), InnerShape::KindLight);
+    EXPECT_EQ(light->lightType, Light::DirectionalLight);
+    EXPECT_EQ(light->w, 0.0f);
+}
+
+TEST_F(LightTest, NewLightsTakeTheCurrentSettings)
+{
+    lightDefaults().type = Light::SpotLight;
+    lightDefaults().diffuse[0] = 0.25f;
+    lightDefaults().constantAttenuation = 2.0f;
+    LightPtr light(take<Light>());
+    EXPECT_EQ(light->lightType, Light::SpotLight);
+    EXPECT_EQ(light->w, 1.0f);
+    EXPECT_FLOAT_EQ(light->diffuse[0], 0.25f);
+    EXPECT_FLOAT_EQ(light->constantAttenuation, 2.0f);
+}
+
+TEST_F(LightTest, MeshHoldsThePositionAndATargetTwoUnitsBelow)
+{
+    LightPtr light(take<Light>(Point3D(1, 4, 2), Light::SpotLight));
+    ASSERT_EQ(light->vertices.count(), 2);
+    EXPECT_EQ(light->vertices[0], &light->pivot());
+    EXPECT_EQ(light->vertices[1], &light->target);
+    EXPECT_FLOAT_EQ(light->position().y, 4.0f);
+    EXPECT_FLOAT_EQ(light->target.x, 1.0f);
+    EXPECT_FLOAT_EQ(light->target.y, 2.0f);
+    EXPECT_FLOAT_EQ(light->target.z, 2.0f);
+    EXPECT_FLOAT_EQ(light->direction().y, -1.0f);
+}
+
+TEST_F(LightTest, PointLightHasNoTargetInItsMesh)
+{
+    LightPtr light(take<Light>(Point3D(0, 0, 0), Light::PointLight));
+    ASSERT_EQ(light->vertices.count(), 1);
+    EXPECT_EQ(light->w, 1.0f);
+    light->setLightType(Light::DirectionalLight);
+    EXPECT_EQ(light->vertices.count(), 2);
+    light->setLightType(Light::PointLight);
+    EXPECT_EQ(light->vertices.count(), 1);
+}
+
+TEST_F(LightTest, TypeSetterRules)
+{
+    LightPtr light(take<Light>(Point3D(0, 0, 0), Light::PointLight));
+    light->spotCutoff = 120.0f;
+    EXPECT_FALSE(light->setLightType(3));
+    EXPECT_FALSE(light->setLightType(-1));
+    EXPECT_EQ(light->lightType, Light::PointLight);
+    EXPECT_TRUE(light->setLightType(Light::SpotLight));
+    EXPECT_FLOAT_EQ(light->spotCutoff, 45.0f);
+    light->spotCutoff = 89.999f;
+    light->setLightType(Light::SpotLight);
+    EXPECT_FLOAT_EQ(light->spotCutoff, 89.999f);
+    light->setLightType(Light::DirectionalLight);
+    EXPECT_EQ(light->w, 0.0f);
+}
+
+TEST_F(LightTest, AnInvalidDefaultTypeGivesADirectionalLight)
+{
+    lightDefaults().type = 7;
+    LightPtr light(take<Light>());
+    EXPECT_EQ(light->lightType, Light::DirectionalLight);
+}
+
+TEST_F(LightTest, ReleaseGoesBackToTheLightPool)
+{
+    LightPtr light(take<Light>(Point3D(0, 1, 0), Light::SpotLight));
+    const long lightsFree = Pool<Light>::freeCount();
+    const long verticesFree = Pool<Vertex>::freeCount();
+    light.reset();
+    EXPECT_EQ(Pool<Light>::freeCount(), lightsFree + 1);
+    // Position and target live inside the light, not in the vertex pool.
+    EXPECT_EQ(Pool<Vertex>::freeCount(), verticesFree);
+}
+
+} // namespace

@@ -1,0 +1,337 @@
+// The object's level stack: levels are made by a stand-in builder that copies
+// the level below with one-to-one stencils, so the object-level rules (update
+// and shading over the levels, copies, rebuilds) can be checked on their own.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "Mesh/DisplaySettings.h"
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+bool copyLevel(InnerShape& below, LevelRecord& outRecord)
+{
+    InnerShape* level = take<InnerShape>(below);
+    if (!level)
+        return false;
+    for (int i = 0; i < level->vertices.count(); ++i) {
+        Vertex* v = level->vertices[i];
+        v->freeDisplacement();
+        v->stencil.append({below.vertices[i], 1.0f, StencilEntry::Parent});
+        v->set2(Geometry::VertexPoint);
+        outRecord.vertexMap.append({i, i});
+    }
+    for (int i = 0; i < level->faces.count(); ++i)
+        outRecord.faceMap.append({i, i, 1});
+    level->displayFlags |= InnerShape::SubdivisionLevel;
+    level->update(true, true, -1);
+    level->renumber();
+    outRecord.mesh = level;
+    return true;
+}
+
+class ShapeLevels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedBuilder = LevelStack::builder;
+        savedSmoothFrom = meshDisplaySettings().smoothShadeAtSubdLevel;
+        LevelStack::builder = copyLevel;
+    }
+    void TearDown() override
+    {
+        LevelStack::builder = savedBuilder;
+        meshDisplaySettings().smoothShadeAtSubdLevel = savedSmoothFrom;
+    }
+
+    static ShapePtr shapeWithLevels(const InnerShape& mesh, int count)
+    {
+        ShapePtr s(take<Shape>(mesh));
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(s->levelStack.stepUp());
+        return s;
+    }
+    static void displace(InnerShape* level, int vertex, float dx, float dy, float dz)
+    {
+        float* d = level->vertices[vertex]->ensureDisplacement();
+        d[0] = dx;
+        d[1] = dy;
+        d[2] = dz;
+    }
+
+    LevelBuilder savedBuilder = nullptr;
+    int savedSmoothFrom = 0;
+};
+
+TEST_F(ShapeLevels, NoLevelIsBuiltWithoutABuilder)
+{
+    LevelStack::builder = nullptr;
+    ShapePtr s(take<Shape>());
+    EXPECT_FALSE(s->levelStack.stepUp());
+    EXPECT_EQ(s->levelStack.levelCount(), 1);
+    EXPECT_EQ(s->currentLevel(), 0);
+}
+
+TEST_F(ShapeLevels, SteppingUpBuildsThenRevisits)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 2);
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
+    EXPECT_EQ(s->currentLevel(), 2);
+    InnerShape* top = s->currentLevelMesh();
+    EXPECT_NE(top, s.get());
+    EXPECT_EQ(top, s->levelStack.levelMesh(2));
+    s->levelStack.currentLevel = 1;
+    EXPECT_TRUE(s->levelStack.stepUp());
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
+    EXPECT_EQ(s->currentLevelMesh(), top);
+}
+
+TEST_F(ShapeLevels, NewLevelTakesTheObjectsMirrorPlane)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s(take<Shape>(*cube));
+    s->mirrorPlane.set(Point3D(0, 3, 0), Point3D(0, 1, 0));
+    ASSERT_TRUE(s->levelStack.stepUp());
+    EXPECT_FLOAT_EQ(s->levelStack.levelMesh(1)->mirrorPlane.point.y, 3.0f);
+    EXPECT_FLOAT_EQ(s->levelStack.levelMesh(1)->mirrorPlane.normal.y, 1.0f);
+}
+
+TEST_F(ShapeLevels, UpdateCarriesControlPositionsUpToTheCurrentLevelOnly)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 2);
+    s->levelStack.currentLevel = 1;
+    s->vertices[0]->setPosition(-3, -1, -1);
+    s->update(true, true, -1);
+    EXPECT_FLOAT_EQ(s->vertices[0]->x, -3.0f);
+    EXPECT_FLOAT_EQ(s->levelStack.levelMesh(1)->vertices[0]->x, -3.0f);
+    EXPECT_FLOAT_EQ(s->levelStack.levelMesh(2)->vertices[0]->x, -1.0f);
+}
+
+TEST_F(ShapeLevels, UpdateAddsLevelDisplacement)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 1);
+    displace(s->levelStack.levelMesh(1), 6, 0.5f, 0, 0);
+    s->update(false, true, -1);
+    EXPECT_FLOAT_EQ(s->levelStack.levelMesh(1)->vertices[6]->x, 1.5f);
+}
+
+TEST_F(ShapeLevels, FlatObjectAtOrAboveTheSettingShadesItsLevelsSmooth)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 3);
+    meshDisplaySettings().smoothShadeAtSubdLevel = 2;
+    s->setShadingMode(InnerShape::FlatShade);
+    EXPECT_EQ(s->shadingMode(), InnerShape::FlatShade);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(s->levelStack.levelMesh(i)->shadingMode(), InnerShape::SmoothShade) << "level " << i;
+}
+
+TEST_F(ShapeLevels, WithTheSettingOffFlatLevelsStayFlat)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 3);
+    s->setShadingMode(InnerShape::SmoothShade);
+    meshDisplaySettings().smoothShadeAtSubdLevel = 0;
+    s->setShadingMode(InnerShape::FlatShade);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(s->levelStack.levelMesh(i)->shadingMode(), InnerShape::FlatShade) << "level " << i;
+}
+
+TEST_F(ShapeLevels, BelowTheSettingLevelTheLevelsFollowTheObject)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 3);
+    s->levelStack.currentLevel = 1;
+    meshDisplaySettings().smoothShadeAtSubdLevel = 2;
+    s->setShadingMode(InnerShape::FlatShade);
+    EXPECT_EQ(s->levelStack.levelMesh(3)->shadingMode(), InnerShape::FlatShade);
+    s->setShadingMode(InnerShape::Wireframe);
+    EXPECT_EQ(s->levelStack.levelMesh(3)->shadingMode(), InnerShape::Wireframe);
+}
+
+TEST_F(ShapeLevels, UpdateAtTheSmoothLevelComputesVertexNormals)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 2);
+    meshDisplaySettings().smoothShadeAtSubdLevel = 2;
+    s->update(true, false, -1);
+    const float* n = s->levelStack.levelMesh(2)->vertices[6]->normal;
+    const float third = 1.0f / std::sqrt(3.0f);
+    EXPECT_NEAR(n[0], third, 1e-5f);
+    EXPECT_NEAR(n[1], third, 1e-5f);
+    EXPECT_NEAR(n[2], third, 1e-5f);
+}
+
+TEST_F(ShapeLevels, CopyWithDisplacementRebuildsTheLevelsAndTakesItOver)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr source = shapeWithLevels(*cube, 2);
+    displace(source->levelStack.levelMesh(1), 2, 0, 0.25f, 0);
+    displace(source->levelStack.levelMesh(2), 6, 0.5f, 0, 0);
+    ShapePtr copy(take<Shape>(*source));
+    source.reset();
+    ASSERT_EQ(copy->levelStack.maxBuiltLevel(), 2);
+    EXPECT_EQ(copy->currentLevel(), 2);
+    const Vertex* v1 = copy->levelStack.levelMesh(1)->vertices[2];
+    const Vertex* v2 = copy->levelStack.levelMesh(2)->vertices[6];
+    ASSERT_TRUE(v1->displacement);
+    ASSERT_TRUE(v2->displacement);
+    EXPECT_FLOAT_EQ(v1->displacement[1], 0.25f);
+    EXPECT_FLOAT_EQ(v2->displacement[0], 0.5f);
+    EXPECT_FLOAT_EQ(v2->x, 1.5f);
+    EXPECT_FALSE(copy->levelStack.levelMesh(2)->vertices[5]->hasNonZeroDisplacement());
+    EXPECT_EQ(validateTopology(*copy->levelStack.levelMesh(2)), "");
+}
+
+TEST_F(ShapeLevels, CopyKeepsTheSourcesCurrentLevel)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr source = shapeWithLevels(*cube, 2);
+    displace(source->levelStack.levelMesh(2), 0, 0, 0, 1);
+    source->levelStack.currentLevel = 1;
+    ShapePtr copy(take<Shape>(*source));
+    EXPECT_EQ(copy->levelStack.maxBuiltLevel(), 2);
+    EXPECT_EQ(copy->currentLevel(), 1);
+}
+
+TEST_F(ShapeLevels, CopyWithoutDisplacementHasOnlyItsBaseLevel)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr source = shapeWithLevels(*cube, 2);
+    ShapePtr copy(take<Shape>(*source));
+    EXPECT_EQ(copy->levelStack.levelCount(), 1);
+    EXPECT_EQ(copy->currentLevel(), 0);
+}
+
+TEST_F(ShapeLevels, RebuildKeepsDisplacementAcrossAFlipOfMostFaces)
+{
+    // Flipping reorders corners but no vertex: offsets must stay on their vertices.
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 1);
+    InnerShape* old = s->levelStack.levelMesh(1);
+    displace(old, 4, 0, 0, 0.5f);
+    List<Face*> all;
+    for (Face* f : s->faces)
+        all.append(f);
+    s->flipFaces(all);
+    InnerShape* level = s->levelStack.levelMesh(1);
+    ASSERT_EQ(s->levelStack.maxBuiltLevel(), 1);
+    EXPECT_EQ(s->currentLevel(), 1);
+    ASSERT_TRUE(level->vertices[4]->displacement);
+    EXPECT_FLOAT_EQ(level->vertices[4]->displacement[2], 0.5f);
+    EXPECT_FLOAT_EQ(level->vertices[4]->z, 1.5f);
+    EXPECT_FLOAT_EQ(level->faces[1]->normal.z, -1.0f);
+}
+
+TEST_F(ShapeLevels, TopologyChangeRestoresDisplacementFaceByFace)
+{
+    // A loose vertex at the front of the list goes: vertex positions shift,
+    // faces do not, so the offsets must follow the faces' corners.
+    MeshPtr grid = fixtures::meshFrom({{9, 9, 9}, {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {{1, 2, 3, 4}});
+    ShapePtr s = shapeWithLevels(*grid, 1);
+    displace(s->levelStack.levelMesh(1), 3, 0, 0, 0.75f);
+    Vertex* loose = s->vertices[0];
+    s->vertices.removeAt(0);
+    loose->release();
+    s->touch();
+    s->topologyChanged();
+    InnerShape* level = s->levelStack.levelMesh(1);
+    ASSERT_EQ(level->vertices.count(), 4);
+    ASSERT_TRUE(level->vertices[2]->displacement);
+    EXPECT_FLOAT_EQ(level->vertices[2]->displacement[2], 0.75f);
+    EXPECT_FALSE(level->vertices[1]->hasNonZeroDisplacement());
+    EXPECT_FALSE(level->vertices[3]->hasNonZeroDisplacement());
+}
+
+TEST_F(ShapeLevels, RebuildKeepsTheCurrentLevel)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 3);
+    s->levelStack.currentLevel = 2;
+    s->topologyChanged();
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 3);
+    EXPECT_EQ(s->currentLevel(), 2);
+}
+
+TEST_F(ShapeLevels, CopyFromRebuildsTheLevelsBeforeTheyAreUsed)
+{
+    MeshPtr cube = fixtures::cube();
+    MeshPtr grid = fixtures::openGrid(1, 1);
+    ShapePtr s = shapeWithLevels(*cube, 1);
+    const List<Vertex*> oldVertices = s->vertices;
+    const List<Edge*> oldEdges = s->edges;
+    const List<Face*> oldFaces = s->faces;
+    s->copyFrom(*grid);
+    EXPECT_TRUE(s->levelStack.dirty);
+    InnerShape* level = s->currentLevelMesh();
+    EXPECT_FALSE(s->levelStack.dirty);
+    EXPECT_EQ(level->vertices.count(), 4);
+    EXPECT_EQ(level->vertices[0]->stencil[0].source, grid->vertices[0]);
+    // The grid's elements are shared now; the grid releases them, and the
+    // cube's elements, which an undo record would hold, are released here.
+    s->vertices = oldVertices;
+    s->edges = oldEdges;
+    s->faces = oldFaces;
+    s->levelStack.clearLevels();
+}
+
+TEST_F(ShapeLevels, RenumberAndFaceListsReachEveryLevel)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 2);
+    InnerShape* top = s->levelStack.levelMesh(2);
+    std::swap(top->faces[0], top->faces[5]);
+    top->vertices[1]->faces.append(top->faces[0]);
+    s->renumber();
+    EXPECT_EQ(top->faces[0]->index, 0);
+    EXPECT_EQ(top->faces[5]->index, 5);
+    s->clearVertexFaceLists();
+    EXPECT_TRUE(top->vertices[1]->faces.empty());
+}
+
+TEST_F(ShapeLevels, SymmetryReachesEveryLevel)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 2);
+    s->setSymmetry(true);
+    s->topologyChanged();
+    for (int i = 1; i <= 2; ++i) {
+        InnerShape* level = s->levelStack.levelMesh(i);
+        EXPECT_TRUE(level->hasSymmetry());
+        EXPECT_EQ(level->vertices[0]->mirror, level->vertices[1]) << "level " << i;
+    }
+    EXPECT_EQ(s->vertices[0]->mirror, s->vertices[1]);
+}
+
+TEST_F(ShapeLevels, ReleasingTheObjectReleasesItsLevels)
+{
+    MeshPtr cube = fixtures::cube();
+    const long meshesFree = Pool<InnerShape>::freeCount();
+    ShapePtr s = shapeWithLevels(*cube, 3);
+    EXPECT_EQ(Pool<InnerShape>::freeCount(), meshesFree - 3);
+    s.reset();
+    EXPECT_EQ(Pool<InnerShape>::freeCount(), meshesFree);
+}
+
+TEST_F(ShapeLevels, ClearLevelsReturnsToTheBase)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeWithLevels(*cube, 2);
+    s->levelStack.clearLevels();
+    EXPECT_EQ(s->levelStack.levelCount(), 1);
+    EXPECT_EQ(s->currentLevel(), 0);
+    EXPECT_EQ(s->currentLevelMesh(), s.get());
+    EXPECT_EQ(s->levelStack.segmentsPerEdge(), 1);
+}
+
+} // namespace

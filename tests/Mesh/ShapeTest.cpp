@@ -1,0 +1,190 @@
+// The scene object at its base level: construction, copies, selection
+// queries and the hooks that run after an edit.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+ShapePtr shapeOf(const InnerShape& mesh)
+{
+    return ShapePtr(take<Shape>(mesh));
+}
+
+TEST(ShapeConstruction, DefaultObjectHasOnlyItsBaseLevel)
+{
+    ShapePtr s(take<Shape>());
+    EXPECT_EQ(s->name, "Generic");
+    EXPECT_EQ(s->shapeKind(), InnerShape::KindShape);
+    EXPECT_EQ(s->kind(), Geometry::KindMesh);
+    EXPECT_FALSE(s->isPlainMesh());
+    EXPECT_EQ(s->levelStack.levelCount(), 1);
+    EXPECT_EQ(s->currentLevel(), 0);
+    EXPECT_EQ(s->toggleLevel, 1);
+    EXPECT_EQ(s->currentLevelMesh(), s.get());
+    EXPECT_EQ(s->levelStack.levelMesh(5), s.get());
+}
+
+TEST(ShapeConstruction, FromMeshDuplicatesEveryElementAndNumbersThem)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeOf(*cube);
+    ASSERT_EQ(s->vertices.count(), 8);
+    ASSERT_EQ(s->edges.count(), 12);
+    ASSERT_EQ(s->faces.count(), 6);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_NE(s->vertices[i], cube->vertices[i]);
+        EXPECT_EQ(s->vertices[i]->index, i);
+    }
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_NE(s->faces[i], cube->faces[i]);
+        EXPECT_EQ(s->faces[i]->index, i);
+    }
+    EXPECT_EQ(validateTopology(*s), "");
+}
+
+TEST(ShapeConstruction, CopyStaysValidAfterTheSourceIsReleased)
+{
+    MeshPtr grid = fixtures::openGrid(2, 2);
+    ShapePtr first = shapeOf(*grid);
+    grid.reset();
+    ShapePtr second(take<Shape>(*first));
+    first.reset();
+    EXPECT_EQ(validateTopology(*second), "");
+    EXPECT_EQ(second->vertices.count(), 9);
+    EXPECT_EQ(second->faces.count(), 4);
+    EXPECT_FLOAT_EQ(second->vertices[8]->x, 2.0f);
+    EXPECT_FLOAT_EQ(second->vertices[8]->y, 2.0f);
+}
+
+TEST(ShapeConstruction, CopyIsIndependentOfItsSource)
+{
+    MeshPtr grid = fixtures::openGrid(1, 1);
+    ShapePtr source = shapeOf(*grid);
+    ShapePtr copy(take<Shape>(*source));
+    source->vertices[0]->setPosition(5, 5, 5);
+    source->faces[0]->set(Geometry::Selected);
+    EXPECT_FLOAT_EQ(copy->vertices[0]->x, 0.0f);
+    EXPECT_FALSE(copy->faces[0]->isSelected());
+}
+
+TEST(ShapeConstruction, CopyPointsMirrorPartnersIntoItself)
+{
+    MeshPtr grid = fixtures::openGrid(1, 1);
+    ShapePtr source = shapeOf(*grid);
+    source->vertices[0]->mirror = source->vertices[1];
+    source->vertices[1]->mirror = source->vertices[0];
+    source->faces[0]->mirror = source->faces[0];
+    ShapePtr copy(take<Shape>(*source));
+    EXPECT_EQ(copy->vertices[0]->mirror, copy->vertices[1]);
+    EXPECT_EQ(copy->vertices[1]->mirror, copy->vertices[0]);
+    EXPECT_EQ(copy->faces[0]->mirror, copy->faces[0]);
+}
+
+TEST(ShapeRelease, ReturnsTheObjectAndItsElementsToTheirPools)
+{
+    MeshPtr grid = fixtures::openGrid(3, 3);
+    ShapePtr s = shapeOf(*grid);
+    const long shapesFree = Pool<Shape>::freeCount();
+    const long verticesFree = Pool<Vertex>::freeCount();
+    const long facesFree = Pool<Face>::freeCount();
+    s.reset();
+    EXPECT_EQ(Pool<Shape>::freeCount(), shapesFree + 1);
+    EXPECT_EQ(Pool<Vertex>::freeCount(), verticesFree + 16);
+    EXPECT_EQ(Pool<Face>::freeCount(), facesFree + 9);
+}
+
+TEST(ShapeSelection, EmptyListsCountAsAllSelected)
+{
+    ShapePtr s(take<Shape>());
+    EXPECT_TRUE(s->allFacesSelected());
+    EXPECT_TRUE(s->allEdgesSelected());
+    EXPECT_TRUE(s->allVerticesSelected());
+}
+
+TEST(ShapeSelection, OneUnselectedElementMakesTheListNotAllSelected)
+{
+    MeshPtr grid = fixtures::openGrid(2, 1);
+    ShapePtr s = shapeOf(*grid);
+    for (Face* f : s->faces)
+        f->set(Geometry::Selected);
+    for (Edge* e : s->edges)
+        e->set(Geometry::Selected);
+    for (Vertex* v : s->vertices)
+        v->set(Geometry::Selected);
+    EXPECT_TRUE(s->allFacesSelected());
+    EXPECT_TRUE(s->allEdgesSelected());
+    EXPECT_TRUE(s->allVerticesSelected());
+    s->faces[1]->set(Geometry::Selected, false);
+    s->edges[3]->set(Geometry::Selected, false);
+    s->vertices[5]->set(Geometry::Selected, false);
+    EXPECT_FALSE(s->allFacesSelected());
+    EXPECT_FALSE(s->allEdgesSelected());
+    EXPECT_FALSE(s->allVerticesSelected());
+}
+
+TEST(ShapeState, OneVertexWithAPartnerIsEnough)
+{
+    MeshPtr grid = fixtures::openGrid(1, 1);
+    ShapePtr s = shapeOf(*grid);
+    EXPECT_FALSE(s->hasMirrorVertices());
+    s->vertices[3]->mirror = s->vertices[3];
+    EXPECT_TRUE(s->hasMirrorVertices());
+}
+
+TEST(ShapeEdits, UpdateNeverRecomputesControlPositions)
+{
+    // Control vertices have no stencil: evaluating one would send it to the origin.
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeOf(*cube);
+    s->update(true, true, -1);
+    EXPECT_FLOAT_EQ(s->vertices[6]->x, 1.0f);
+    EXPECT_FLOAT_EQ(s->vertices[6]->z, 1.0f);
+}
+
+TEST(ShapeEdits, FlipFacesReversesAndKeepsTopologyValid)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = shapeOf(*cube);
+    const int before = s->changeCount;
+    List<Face*> list;
+    list.append(s->faces[1]);
+    s->flipFaces(list);
+    EXPECT_FLOAT_EQ(s->faces[1]->normal.z, -1.0f);
+    EXPECT_FLOAT_EQ(s->faces[0]->normal.z, -1.0f);
+    EXPECT_GT(s->changeCount, before);
+    EXPECT_EQ(validateTopology(*s), "");
+}
+
+TEST(ShapeEdits, TopologyChangedRenumbersAndRecalculatesSymmetry)
+{
+    MeshPtr grid = fixtures::openGrid(2, 1);
+    ShapePtr s = shapeOf(*grid);
+    s->mirrorPlane.set(Point3D(1, 0, 0), Point3D(1, 0, 0));
+    s->setSymmetry(true);
+    std::swap(s->vertices[0], s->vertices[2]);
+    s->topologyChanged();
+    EXPECT_EQ(s->vertices[0]->index, 0);
+    EXPECT_EQ(s->vertices[2]->index, 2);
+    EXPECT_EQ(s->vertices[0]->mirror, s->vertices[2]);
+    EXPECT_TRUE(s->vertices[1]->has2(Geometry::OnPlane));
+    EXPECT_EQ(s->faces[0]->mirror, s->faces[1]);
+}
+
+TEST(ShapeEdits, TopologyChangedLeavesMirrorsAloneWithoutSymmetry)
+{
+    MeshPtr grid = fixtures::openGrid(2, 1);
+    ShapePtr s = shapeOf(*grid);
+    s->mirrorPlane.set(Point3D(1, 0, 0), Point3D(1, 0, 0));
+    s->topologyChanged();
+    EXPECT_FALSE(s->hasMirrorVertices());
+}
+
+} // namespace

@@ -1,0 +1,243 @@
+// Pairing vertices and faces across a symmetry plane, and deriving the plane
+// from an edge that lies on it.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Symmetry.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+MirrorPlane planeAt(float x)
+{
+    MirrorPlane plane;
+    plane.set(Point3D(x, 0, 0), Point3D(1, 0, 0));
+    return plane;
+}
+
+// Every partner is mutual and sits at the reflection of its vertex.
+void expectMutualPartners(const InnerShape& mesh, const MirrorPlane& plane)
+{
+    for (const Vertex* v : mesh.vertices) {
+        if (!v->mirror)
+            continue;
+        EXPECT_EQ(v->mirror->mirror, v);
+        Point3D r = plane.reflect(*v);
+        EXPECT_NEAR(r.x, v->mirror->x, 1e-4f);
+        EXPECT_NEAR(r.y, v->mirror->y, 1e-4f);
+        EXPECT_NEAR(r.z, v->mirror->z, 1e-4f);
+        EXPECT_EQ(v->has2(Geometry::OnPlane), v->mirror == v);
+    }
+    for (const Face* f : mesh.faces) {
+        if (f->mirror) {
+            EXPECT_EQ(f->mirror->mirror, f);
+        }
+    }
+}
+
+TEST(SymmetryPairs, SymmetricGridPairsEveryVertexAndFace)
+{
+    MeshPtr grid = fixtures::openGrid(4, 2);
+    const MirrorPlane plane = planeAt(2);
+    SymmetryCounts counts = calculateSymmetry(*grid, plane, MinSymmetryTolerance);
+    EXPECT_EQ(counts.onPlaneVertices, 3);
+    EXPECT_EQ(counts.pairedVertices, 12);
+    EXPECT_EQ(counts.unpairedVertices, 0);
+    EXPECT_EQ(counts.pairedFaces, 8);
+    EXPECT_EQ(counts.selfFaces, 0);
+    for (int j = 0; j <= 2; ++j)
+        for (int i = 0; i <= 4; ++i)
+            EXPECT_EQ(grid->vertices[j * 5 + i]->mirror, grid->vertices[j * 5 + 4 - i]) << i << "," << j;
+    for (int j = 0; j < 2; ++j)
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(grid->faces[j * 4 + i]->mirror, grid->faces[j * 4 + 3 - i]);
+    EXPECT_TRUE(grid->vertices[7]->has2(Geometry::OnPlane));
+    EXPECT_FALSE(grid->vertices[6]->has2(Geometry::OnPlane));
+    expectMutualPartners(*grid, plane);
+}
+
+TEST(SymmetryPairs, FacesStraddlingThePlaneAreTheirOwnPartners)
+{
+    MeshPtr grid = fixtures::openGrid(3, 1);
+    SymmetryCounts counts = calculateSymmetry(*grid, planeAt(1.5f), MinSymmetryTolerance);
+    EXPECT_EQ(counts.selfFaces, 1);
+    EXPECT_EQ(counts.pairedFaces, 2);
+    EXPECT_EQ(counts.onPlaneVertices, 0);
+    EXPECT_EQ(grid->faces[1]->mirror, grid->faces[1]);
+    EXPECT_EQ(grid->faces[0]->mirror, grid->faces[2]);
+}
+
+TEST(SymmetryPairs, CubeAcrossTheYZPlane)
+{
+    MeshPtr cube = fixtures::cube();
+    SymmetryCounts counts = calculateSymmetry(*cube, cube->mirrorPlane, MinSymmetryTolerance);
+    EXPECT_EQ(counts.pairedVertices, 8);
+    EXPECT_EQ(counts.onPlaneVertices, 0);
+    EXPECT_EQ(cube->vertices[0]->mirror, cube->vertices[1]);
+    EXPECT_EQ(cube->vertices[7]->mirror, cube->vertices[6]);
+    EXPECT_EQ(counts.selfFaces, 4);
+    EXPECT_EQ(cube->faces[3]->mirror, cube->faces[5]);
+    EXPECT_EQ(cube->faces[0]->mirror, cube->faces[0]);
+    expectMutualPartners(*cube, cube->mirrorPlane);
+}
+
+TEST(SymmetryPairs, VerticesWithoutACounterpartKeepNoPartner)
+{
+    MeshPtr grid = fixtures::openGrid(2, 1);
+    grid->vertices[5]->setPosition(2.3f, 1, 0);
+    SymmetryCounts counts = calculateSymmetry(*grid, planeAt(1), MinSymmetryTolerance);
+    EXPECT_EQ(counts.unpairedVertices, 2);
+    EXPECT_EQ(counts.onPlaneVertices, 2);
+    EXPECT_EQ(counts.pairedVertices, 2);
+    EXPECT_EQ(grid->vertices[5]->mirror, nullptr);
+    EXPECT_EQ(grid->vertices[3]->mirror, nullptr);
+    EXPECT_EQ(grid->vertices[0]->mirror, grid->vertices[2]);
+    EXPECT_EQ(counts.unpairedFaces, 2);
+    EXPECT_EQ(grid->faces[0]->mirror, nullptr);
+}
+
+TEST(SymmetryPairs, ARerunClearsEarlierPartnersAndMarks)
+{
+    MeshPtr grid = fixtures::openGrid(4, 1);
+    calculateSymmetry(*grid, planeAt(0), MinSymmetryTolerance);
+    EXPECT_TRUE(grid->vertices[0]->has2(Geometry::OnPlane));
+    calculateSymmetry(*grid, planeAt(2), MinSymmetryTolerance);
+    EXPECT_FALSE(grid->vertices[0]->has2(Geometry::OnPlane));
+    EXPECT_EQ(grid->vertices[0]->mirror, grid->vertices[4]);
+    MirrorPlane far;
+    far.set(Point3D(0, 100, 0), Point3D(0, 1, 0));
+    SymmetryCounts counts = calculateSymmetry(*grid, far, MinSymmetryTolerance);
+    EXPECT_EQ(counts.unpairedVertices, 10);
+    EXPECT_EQ(grid->vertices[0]->mirror, nullptr);
+    EXPECT_EQ(grid->faces[0]->mirror, nullptr);
+}
+
+TEST(SymmetryPairs, CoincidentVerticesPairOneToOne)
+{
+    MeshPtr mesh = fixtures::meshFrom({{1, 0, 0}, {1, 0, 0}, {-1, 0, 0}, {-1, 0, 0}, {-1, 0, 0}}, {});
+    SymmetryCounts counts = calculateSymmetry(*mesh, planeAt(0), MinSymmetryTolerance);
+    EXPECT_EQ(counts.pairedVertices, 4);
+    EXPECT_EQ(counts.unpairedVertices, 1);
+    expectMutualPartners(*mesh, planeAt(0));
+}
+
+TEST(SymmetryPairs, NonFiniteVerticesStayUnpaired)
+{
+    MeshPtr mesh = fixtures::meshFrom({{NAN, 0, 0}, {1, INFINITY, 0}, {1, 0, 0}, {-1, 0, 0}}, {});
+    SymmetryCounts counts = calculateSymmetry(*mesh, planeAt(0), MinSymmetryTolerance);
+    EXPECT_EQ(counts.unpairedVertices, 2);
+    EXPECT_EQ(mesh->vertices[0]->mirror, nullptr);
+    EXPECT_EQ(mesh->vertices[2]->mirror, mesh->vertices[3]);
+}
+
+TEST(SymmetryTolerance, PartnersCountOnlyStrictlyWithinTheTolerance)
+{
+    MeshPtr mesh = fixtures::meshFrom(
+        {{0.5f, 0, 0}, {-0.50015f, 0, 0}, {0.5f, 1, 0}, {-0.50025f, 1, 0}, {0.00009f, 2, 0}, {0.00011f, 3, 0}}, {});
+    calculateSymmetry(*mesh, planeAt(0), MinSymmetryTolerance);
+    EXPECT_EQ(mesh->vertices[0]->mirror, mesh->vertices[1]);
+    EXPECT_EQ(mesh->vertices[2]->mirror, nullptr);
+    EXPECT_EQ(mesh->vertices[3]->mirror, nullptr);
+    EXPECT_TRUE(mesh->vertices[4]->has2(Geometry::OnPlane));
+    EXPECT_EQ(mesh->vertices[4]->mirror, mesh->vertices[4]);
+    EXPECT_FALSE(mesh->vertices[5]->has2(Geometry::OnPlane));
+    EXPECT_EQ(mesh->vertices[5]->mirror, nullptr);
+}
+
+TEST(SymmetryTolerance, LargerToleranceReachesFurtherSmallerIsRaised)
+{
+    MeshPtr mesh = fixtures::meshFrom({{0.5f, 0, 0}, {-0.50015f, 0, 0}, {0.5f, 1, 0}, {-0.50025f, 1, 0}}, {});
+    calculateSymmetry(*mesh, planeAt(0), 0.0003f);
+    EXPECT_EQ(mesh->vertices[2]->mirror, mesh->vertices[3]);
+    calculateSymmetry(*mesh, planeAt(0), 0.00001f);
+    EXPECT_EQ(mesh->vertices[0]->mirror, mesh->vertices[1]);
+    EXPECT_EQ(mesh->vertices[2]->mirror, nullptr);
+}
+
+TEST(SymmetryTolerance, ToleranceAppliesPerAxis)
+{
+    // 0.00015 off on two axes: within the tolerance on each, though farther in distance.
+    MeshPtr mesh = fixtures::meshFrom({{0.5f, 0, 0}, {-0.50015f, 0.00015f, 0}}, {});
+    calculateSymmetry(*mesh, planeAt(0), MinSymmetryTolerance);
+    EXPECT_EQ(mesh->vertices[0]->mirror, mesh->vertices[1]);
+}
+
+TEST(SymmetryScale, LargeMeshIsPairedWithoutComparingEveryPair)
+{
+    // 200 000 vertices: a search over all pairs would take minutes.
+    MeshPtr mesh(take<InnerShape>());
+    for (int j = 0; j < 400; ++j)
+        for (int i = 0; i < 500; ++i)
+            mesh->addVertex(take<Vertex>(i * 0.01f - 2.495f, j * 0.01f, 0.0f));
+    auto start = std::chrono::steady_clock::now();
+    SymmetryCounts counts = calculateSymmetry(*mesh, planeAt(0), MinSymmetryTolerance);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(counts.pairedVertices, 200000);
+    EXPECT_LT(seconds, 10.0);
+    EXPECT_EQ(mesh->vertices[0]->mirror, mesh->vertices[499]);
+}
+
+TEST(SymmetryFromEdge, FlatStretchGivesThePlaneAcrossIt)
+{
+    MeshPtr grid = fixtures::openGrid(2, 2);
+    Edge* middle = grid->findEdge(grid->vertices[1], grid->vertices[4]);
+    ASSERT_NE(middle, nullptr);
+    SymmetryCounts counts;
+    ASSERT_TRUE(calculateSymmetryFromEdge(*grid, *middle, MinSymmetryTolerance, counts));
+    EXPECT_NEAR(std::fabs(grid->mirrorPlane.normal.x), 1.0f, 1e-6f);
+    EXPECT_NEAR(grid->mirrorPlane.reflect(Point3D(0, 0, 0)).x, 2.0f, 1e-6f);
+    EXPECT_EQ(counts.onPlaneVertices, 3);
+    EXPECT_EQ(counts.pairedVertices, 6);
+    EXPECT_EQ(grid->faces[0]->mirror, grid->faces[1]);
+}
+
+TEST(SymmetryFromEdge, RidgeGivesThePlaneBetweenItsFaces)
+{
+    // The edge x = y = 1 of the cube lies on the diagonal plane x = y.
+    MeshPtr cube = fixtures::cube();
+    Edge* ridge = cube->findEdge(cube->vertices[2], cube->vertices[6]);
+    ASSERT_NE(ridge, nullptr);
+    MirrorPlane plane;
+    ASSERT_TRUE(symmetryPlaneFromEdge(*ridge, plane));
+    Point3D r = plane.reflect(Point3D(1, -1, 0.5f));
+    EXPECT_NEAR(r.x, -1.0f, 1e-5f);
+    EXPECT_NEAR(r.y, 1.0f, 1e-5f);
+    EXPECT_NEAR(r.z, 0.5f, 1e-5f);
+    SymmetryCounts counts = calculateSymmetry(*cube, plane, MinSymmetryTolerance);
+    EXPECT_EQ(counts.onPlaneVertices, 4);
+    EXPECT_EQ(cube->vertices[1]->mirror, cube->vertices[3]);
+}
+
+TEST(SymmetryFromEdge, BoundaryEdgeOfAHalfModel)
+{
+    MeshPtr half = fixtures::openGrid(1, 1);
+    Edge* border = half->findEdge(half->vertices[1], half->vertices[3]);
+    ASSERT_NE(border, nullptr);
+    MirrorPlane plane;
+    ASSERT_TRUE(symmetryPlaneFromEdge(*border, plane));
+    Point3D r = plane.reflect(Point3D(0, 0.5f, 0));
+    EXPECT_NEAR(r.x, 2.0f, 1e-5f);
+    EXPECT_NEAR(r.y, 0.5f, 1e-5f);
+}
+
+TEST(SymmetryFromEdge, EdgesThatGiveNoPlaneChangeNothing)
+{
+    MeshPtr grid = fixtures::openGrid(1, 1);
+    grid->mirrorPlane.set(Point3D(0, 7, 0), Point3D(0, 1, 0));
+    Edge* wire = take<Edge>(grid->vertices[0], grid->vertices[3]);
+    grid->addEdge(wire);
+    SymmetryCounts counts;
+    EXPECT_FALSE(calculateSymmetryFromEdge(*grid, *wire, MinSymmetryTolerance, counts));
+    EXPECT_FLOAT_EQ(grid->mirrorPlane.point.y, 7.0f);
+    EXPECT_FALSE(grid->vertices[0]->mirror);
+
+    Edge* collapsed = grid->edges[0];
+    collapsed->endVertex = collapsed->startVertex;
+    MirrorPlane plane;
+    EXPECT_FALSE(symmetryPlaneFromEdge(*collapsed, plane));
+}
+
+} // namespace
