@@ -4,14 +4,11 @@
 
 #include <GL/gl.h>
 
-#include <QApplication>
-#include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
 
 #include <cmath>
 #include <initializer_list>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,21 +18,10 @@
 #include "Mesh/Material.h"
 #include "Mesh/MaterialGL.h"
 #include "Mesh/Pool.h"
-#include "QtWindows/qtTavoGLWidget.h"
+#include "support/GLTestSupport.h"
 
 namespace {
 using XY = std::pair<float, float>;
-
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    qtTavoGLWidget::setDefaultSurfaceFormat();
-    static int argc = 1;
-    static char name[] = "tavo_gl_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Adds the corners at z = 0 to a new face (or hole) of mesh, creating vertices.
 Face* polygon(InnerShape& mesh, std::initializer_list<XY> corners)
@@ -74,17 +60,8 @@ protected:
 
     void SetUp() override
     {
-        ensureApplication();
-        surface_ = std::make_unique<QOffscreenSurface>();
-        surface_->setFormat(QSurfaceFormat::defaultFormat());
-        surface_->create();
-        context_ = std::make_unique<QOpenGLContext>();
-        context_->setFormat(QSurfaceFormat::defaultFormat());
-        ASSERT_TRUE(context_->create());
-        ASSERT_TRUE(context_->makeCurrent(surface_.get()));
-        ASSERT_NE(context_->format().profile(), QSurfaceFormat::CoreProfile);
-        fbo_ = std::make_unique<QOpenGLFramebufferObject>(Size, Size, QOpenGLFramebufferObject::Depth);
-        ASSERT_TRUE(fbo_->bind());
+        ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
+        ASSERT_NE(frame_.context()->format().profile(), QSurfaceFormat::CoreProfile);
         glViewport(0, 0, Size, Size);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -98,21 +75,14 @@ protected:
         glColor3f(1, 1, 1);
     }
 
-    void TearDown() override
-    {
-        fbo_.reset();
-        if (context_)
-            context_->doneCurrent();
-    }
+    void TearDown() override { frame_.close(); }
 
     // The colour drawn at the plane point (x, y), as bytes.
     std::vector<int> pixel(float x, float y)
     {
-        glFinish();
-        unsigned char rgba[4] = {0, 0, 0, 0};
-        glReadPixels(static_cast<int>(x * 8), static_cast<int>(y * 8), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+        std::vector<int> rgb = frame_.pixel(static_cast<int>(x * 8), static_cast<int>(y * 8));
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        return {rgba[0], rgba[1], rgba[2]};
+        return rgb;
     }
 
     bool covered(float x, float y)
@@ -121,10 +91,7 @@ protected:
         return p[0] + p[1] + p[2] > 0;
     }
 
-    // Made once the application exists.
-    std::unique_ptr<QOffscreenSurface> surface_;
-    std::unique_ptr<QOpenGLContext> context_;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    OffscreenFramebuffer frame_;
     InnerShape mesh_;
 };
 

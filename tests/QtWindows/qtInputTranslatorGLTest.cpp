@@ -5,85 +5,31 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "QtWindows/qtInputTranslator.h"
-#include "QtWindows/qtTavoGLWidget.h"
+#include "support/GLTestSupport.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
 
-// Synthetic events need no display; without one, the offscreen platform
-// serves. Another test in this binary may have made the application already.
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qtTavoGLWidget::setDefaultSurfaceFormat();
-    static int argc = 1;
-    static char name[] = "tavo_gl_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
-// One line of text per scene call.
-class RecordingSink : public qtInputTranslator::Sink {
-public:
-    std::vector<std::string> calls;
-
-    void mousePress(int x, int y, int button, int modifiers) override { log("press", {x, y, button, modifiers}); }
-    void mouseDrag(int x, int y) override { log("drag", {x, y}); }
-    void mouseHover(int x, int y) override { log("hover", {x, y}); }
-    void mouseRelease(int x, int y) override { log("release", {x, y}); }
-    void wheel(int x, int y, int button, int modifiers) override { log("wheel", {x, y, button, modifiers}); }
-    void keyPress(int key, int modifiers) override { log("keyPress", {key, modifiers}); }
-    void keyHold(int key, int modifiers) override { log("keyHold", {key, modifiers}); }
-    void keyReleaseAfterHold(int key) override { log("keyReleaseAfterHold", {key}); }
-    void keyReleaseAfterTap(int key) override { log("keyReleaseAfterTap", {key}); }
-    void confirm() override { log("confirm"); }
-    void cancel() override { log("cancel"); }
-    void deleteSelection() override { log("deleteSelection"); }
-    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override
-    {
-        log("execute" + argument, {commandId, mode, x, y});
-        return 0;
-    }
-
-private:
-    void log(const std::string& name, std::initializer_list<int> args = {})
-    {
-        std::ostringstream line;
-        line << name;
-        for (int a : args)
-            line << ' ' << a;
-        calls.push_back(line.str());
-    }
-};
-
 constexpr int height = 100;
 
 class qtInputTranslatorTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureApplication(); }
+    // Synthetic events need no display; without one, the offscreen platform
+    // serves. Another test in this binary may have made the application already.
+    static void SetUpTestSuite() { ensureApplication(WithoutDisplay::UseOffscreen); }
     void SetUp() override { input.setViewportHeight(height); }
 
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> out;
-        out.swap(sink.calls);
-        return out;
-    }
+    std::vector<std::string> take() { return sink.take(); }
 
     void press(int x, int y, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {})
     {

@@ -3,91 +3,32 @@
 // the scene.
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "QtWindows/qtTavoApplicationWindow.h"
 #include "QtWindows/qtTavoGLWidget.h"
+#include "support/GLTestSupport.h"
 
 namespace {
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    qtTavoGLWidget::setDefaultSurfaceFormat();
-    static int argc = 1;
-    static char name[] = "tavo_gl_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
-// Records every call as one line of text; paints the viewport red.
-class RecordingScene : public SceneLink {
+// Answers every command with 7 and logs only its identifier and mode, so
+// that a command is seen to reach the scene and its result to come back.
+class RecordingScene : public RecordingSceneLink {
 public:
-    void start() override { log("start"); }
-    void mousePress(int x, int y, int button, int modifiers) override { log("press", {x, y, button, modifiers}); }
-    void mouseDrag(int x, int y) override { log("drag", {x, y}); }
-    void mouseHover(int x, int y) override { log("hover", {x, y}); }
-    void mouseRelease(int x, int y) override { log("release", {x, y}); }
-    void wheel(int x, int y, int button, int modifiers) override { log("wheel", {x, y, button, modifiers}); }
-    void keyPress(int key, int modifiers) override { log("keyPress", {key, modifiers}); }
-    void keyHold(int key, int modifiers) override { log("keyHold", {key, modifiers}); }
-    void keyReleaseAfterHold(int key) override { log("keyReleaseAfterHold", {key}); }
-    void keyReleaseAfterTap(int key) override { log("keyReleaseAfterTap", {key}); }
-    void confirm() override { log("confirm"); }
-    void cancel() override { log("cancel"); }
-    void deleteSelection() override { log("deleteSelection"); }
     int executeCommand(int commandId, const std::string&, int mode, int, int) override
     {
         log("execute", {commandId, mode});
         return 7;
     }
-    void resize(int width, int height) override { log("resize", {width, height}); }
-    void draw() override
-    {
-        ++draws;
-        glClearColor(1, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    bool close() override
-    {
-        log("close");
-        return allowClose;
-    }
-
-    void log(const std::string& what, std::vector<int> values = {})
-    {
-        std::ostringstream line;
-        line << what;
-        for (int v : values)
-            line << ' ' << v;
-        calls.push_back(line.str());
-    }
-    int count(const std::string& what) const
-    {
-        int n = 0;
-        for (const std::string& c : calls)
-            n += c.rfind(what, 0) == 0;
-        return n;
-    }
-
-    std::vector<std::string> calls;
-    int draws = 0;
-    bool allowClose = true;
 };
 
 class MainWindowGLTest : public ::testing::Test {
@@ -119,19 +60,14 @@ protected:
         scene_->calls.clear();
     }
 
-    void send(QEvent& event) { QCoreApplication::sendEvent(view_, &event); }
-
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QMouseEvent event(type, at, view_->mapToGlobal(at), button, held, modifiers);
-        send(event);
+        sendMouse(view_, type, at, button, held, modifiers);
     }
-
     void key(QEvent::Type type, int k, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QKeyEvent event(type, k, modifiers, QString(), autoRepeat);
-        send(event);
+        sendKey(view_, type, k, autoRepeat, modifiers);
     }
 
     std::unique_ptr<qtTavoApplicationWindow> window_;

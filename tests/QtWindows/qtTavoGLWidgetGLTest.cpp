@@ -7,8 +7,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -19,82 +17,28 @@
 #include <QTabletEvent>
 #include <QWheelEvent>
 
-#include <initializer_list>
 #include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "QtWindows/qtTavoGLWidget.h"
+#include "support/GLTestSupport.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
 
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    qtTavoGLWidget::setDefaultSurfaceFormat();
-    static int argc = 1;
-    static char name[] = "tavo_gl_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
-// One line per input call; counts the calls made while `context` was not current.
-class RecordingScene : public SceneLink {
+// Counts the calls made while `context` was not current.
+class RecordingScene : public RecordingSceneLink {
 public:
-    void start() override {}
-    void mousePress(int x, int y, int button, int modifiers) override { log("press", {x, y, button, modifiers}); }
-    void mouseDrag(int x, int y) override { log("drag", {x, y}); }
-    void mouseHover(int x, int y) override { log("hover", {x, y}); }
-    void mouseRelease(int x, int y) override { log("release", {x, y}); }
-    void wheel(int x, int y, int button, int modifiers) override { log("wheel", {x, y, button, modifiers}); }
-    void keyPress(int key, int modifiers) override { log("keyPress", {key, modifiers}); }
-    void keyHold(int key, int modifiers) override { log("keyHold", {key, modifiers}); }
-    void keyReleaseAfterHold(int key) override { log("keyReleaseAfterHold", {key}); }
-    void keyReleaseAfterTap(int key) override { log("keyReleaseAfterTap", {key}); }
-    void confirm() override { log("confirm"); }
-    void cancel() override { log("cancel"); }
-    void deleteSelection() override { log("deleteSelection"); }
-    int executeCommand(int commandId, const std::string&, int mode, int x, int y) override
-    {
-        log("execute", {commandId, mode, x, y});
-        return 0;
-    }
-    void resize(int width, int height) override { log("resize", {width, height}); }
-    void draw() override
-    {
-        ++draws;
-        glClearColor(0, 0, 1, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    bool close() override { return true; }
-
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> out;
-        out.swap(calls);
-        return out;
-    }
-
-    std::vector<std::string> calls;
-    int draws = 0;
     const QOpenGLContext* context = nullptr;
     int callsWithoutContext = 0;
 
-private:
-    void log(const std::string& name, std::initializer_list<int> values = {})
+protected:
+    void onCall(const std::string&) override
     {
         if (context && QOpenGLContext::currentContext() != context)
             ++callsWithoutContext;
-        std::ostringstream line;
-        line << name;
-        for (int v : values)
-            line << ' ' << v;
-        calls.push_back(line.str());
     }
 };
 
@@ -129,13 +73,11 @@ protected:
     void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, modifiers);
-        send(event);
+        sendMouse(view, type, at, button, held, modifiers);
     }
     void key(QEvent::Type type, int k, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QKeyEvent event(type, k, modifiers, QString(), autoRepeat);
-        send(event);
+        sendKey(view, type, k, autoRepeat, modifiers);
     }
     void wheel(QPointF at, int delta)
     {

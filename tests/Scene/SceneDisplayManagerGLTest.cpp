@@ -4,22 +4,17 @@
 
 #include <GL/gl.h>
 
-#include <QApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "QtWindows/qtTavoGLWidget.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "support/GLTestSupport.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -50,17 +45,6 @@ Shape* makeCube()
     return s;
 }
 
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    qtTavoGLWidget::setDefaultSurfaceFormat();
-    static int argc = 1;
-    static char name[] = "tavo_gl_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 // A drawer that logs each draw pass and whether the lights were on in it.
 class PassRecorder : public SceneManager {
 public:
@@ -84,16 +68,7 @@ protected:
 
     void SetUp() override
     {
-        ensureApplication();
-        surface_ = std::make_unique<QOffscreenSurface>();
-        surface_->setFormat(QSurfaceFormat::defaultFormat());
-        surface_->create();
-        context_ = std::make_unique<QOpenGLContext>();
-        context_->setFormat(QSurfaceFormat::defaultFormat());
-        ASSERT_TRUE(context_->create());
-        ASSERT_TRUE(context_->makeCurrent(surface_.get()));
-        fbo_ = std::make_unique<QOpenGLFramebufferObject>(Size, Size, QOpenGLFramebufferObject::Depth);
-        ASSERT_TRUE(fbo_->bind());
+        ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
         scene_ = std::make_unique<Scene>(&window_, "");
         scene_->resize(Size, Size);
     }
@@ -101,9 +76,7 @@ protected:
     void TearDown() override
     {
         scene_.reset();
-        fbo_.reset();
-        if (context_)
-            context_->doneCurrent();
+        frame_.close();
     }
 
     // A unit cube (half size 1) at the origin, owned by the scene.
@@ -114,20 +87,11 @@ protected:
         return s;
     }
 
-    std::vector<int> pixel(int x, int y)
-    {
-        glFinish();
-        unsigned char rgba[4] = {0, 0, 0, 0};
-        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-        return {rgba[0], rgba[1], rgba[2]};
-    }
-    std::vector<int> centre() { return pixel(Size / 2, Size / 2); }
-    std::vector<int> corner() { return pixel(1, 1); }
+    std::vector<int> centre() { return frame_.pixel(Size / 2, Size / 2); }
+    std::vector<int> corner() { return frame_.pixel(1, 1); }
 
     TavoApplicationWindow window_;
-    std::unique_ptr<QOffscreenSurface> surface_;
-    std::unique_ptr<QOpenGLContext> context_;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    OffscreenFramebuffer frame_;
     std::unique_ptr<Scene> scene_;
 };
 
