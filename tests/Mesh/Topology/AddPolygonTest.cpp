@@ -1,0 +1,87 @@
+// Adding a polygon: its edges linked, its winding set against its
+// neighbours, and its mirrored counterpart made with Symmetry on.
+#include <gtest/gtest.h>
+
+#include "Mesh/Symmetry.h"
+#include "Mesh/Topology/AddPolygon.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+using namespace fixtures;
+
+namespace {
+
+List<Vertex*> loopOf(const InnerShape& m, std::initializer_list<int> indices)
+{
+    List<Vertex*> out;
+    for (int i : indices)
+        out.append(m.vertices[i]);
+    return out;
+}
+
+// Two quads side by side with room for a third to their right.
+MeshPtr stripWithRoom()
+{
+    return meshFrom({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {1, 1, 0}, {2, 1, 0}, {3, 0, 0}, {3, 1, 0}},
+                    {{0, 1, 4, 3}, {1, 2, 5, 4}});
+}
+
+TEST(AddPolygon, LoopAgainstItsNeighbourIsReversed)
+{
+    for (bool given : {true, false}) {
+        MeshPtr m = stripWithRoom();
+        // 2 → 6 → 7 → 5 agrees with the quad on side 2-5; its reverse does not.
+        Face* f = given ? addPolygon(*m, loopOf(*m, {2, 6, 7, 5})) : addPolygon(*m, loopOf(*m, {5, 7, 6, 2}));
+        ASSERT_NE(f, nullptr);
+        EXPECT_GT(f->normal.z, 0.99f);
+        Edge* shared = m->findEdge(m->vertices[2], m->vertices[5]);
+        EXPECT_EQ(shared->faces.count(), 2);
+        EXPECT_FALSE(shared->has(Geometry::Boundary));
+        EXPECT_EQ(m->edges.count(), 10);
+        EXPECT_EQ(validateTopology(*m), "");
+    }
+}
+
+TEST(AddPolygon, WithoutNeighboursTheLoopOrderStands)
+{
+    MeshPtr m = meshFrom({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {});
+    Face* f = addPolygon(*m, loopOf(*m, {0, 2, 1}));
+    ASSERT_NE(f, nullptr);
+    EXPECT_LT(f->normal.z, -0.99f);
+    for (const Edge* e : m->edges)
+        EXPECT_TRUE(e->has(Geometry::Boundary));
+    EXPECT_EQ(validateTopology(*m), "");
+    EXPECT_EQ(addPolygon(*m, loopOf(*m, {0, 1})), nullptr);
+    EXPECT_EQ(m->faces.count(), 1);
+}
+
+TEST(AddPolygon, WithSymmetryTheMirroredCounterpartIsMadeToo)
+{
+    // Quads at x in [1, 2] and [-2, -1], with room for a quad beside each.
+    MeshPtr m = meshFrom({{1, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {3, 0, 0}, {3, 1, 0},
+                          {-1, 0, 0}, {-2, 0, 0}, {-2, 1, 0}, {-1, 1, 0}, {-3, 0, 0}, {-3, 1, 0}},
+                         {{0, 1, 2, 3}, {6, 9, 8, 7}});
+    m->setSymmetry(true);
+    calculateSymmetry(*m, m->mirrorPlane, MinSymmetryTolerance);
+    Face* f = addPolygon(*m, loopOf(*m, {1, 4, 5, 2}));
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(m->faces.count(), 4);
+    Face* counterpart = m->faces[3];
+    EXPECT_EQ(f->mirror, counterpart);
+    EXPECT_EQ(counterpart->mirror, f);
+    EXPECT_NEAR(counterpart->centre().x, -2.5f, 1e-6f);
+    EXPECT_GT(counterpart->normal.z, 0.99f);
+    EXPECT_EQ(validateTopology(*m), "");
+}
+
+TEST(AddPolygon, LoopOnThePlaneHasNoCounterpart)
+{
+    MeshPtr m = meshFrom({{-1, 0, 0}, {1, 0, 0}, {1, 1, 0}, {-1, 1, 0}}, {});
+    m->setSymmetry(true);
+    calculateSymmetry(*m, m->mirrorPlane, MinSymmetryTolerance);
+    ASSERT_NE(addPolygon(*m, loopOf(*m, {0, 1, 2, 3})), nullptr);
+    EXPECT_EQ(m->faces.count(), 1);
+    EXPECT_EQ(validateTopology(*m), "");
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// The object-level protocol: edits reach every subdivision level. Levels
+// come from a stand-in builder that copies the level below (flags included)
+// with one-to-one stencils, so what the levels show is the control mesh.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Mesh/Topology/AddPolygon.h"
+#include "Mesh/Topology/Crease.h"
+#include "Mesh/Topology/ExtrudeFacesSeparately.h"
+#include "Mesh/Topology/FillHole.h"
+#include "Mesh/Topology/ObjectProtocol.h"
+#include "Mesh/Topology/Triangulate.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+using namespace fixtures;
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+bool copyLevel(InnerShape& below, LevelRecord& outRecord)
+{
+    InnerShape* level = take<InnerShape>(below);
+    if (!level)
+        return false;
+    for (int i = 0; i < level->vertices.count(); ++i) {
+        level->vertices[i]->stencil.append({below.vertices[i], 1.0f, StencilEntry::Parent});
+        outRecord.vertexMap.append({i, i});
+    }
+    for (int i = 0; i < level->faces.count(); ++i)
+        outRecord.faceMap.append({i, i, 1});
+    level->displayFlags |= InnerShape::SubdivisionLevel;
+    level->update(true, true, -1);
+    outRecord.mesh = level;
+    return true;
+}
+
+class ObjectProtocol : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = LevelStack::builder;
+        LevelStack::builder = copyLevel;
+    }
+    void TearDown() override { LevelStack::builder = saved; }
+
+    static ShapePtr withLevels(const InnerShape& mesh, int count)
+    {
+        ShapePtr s(take<Shape>(mesh));
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(s->levelStack.stepUp());
+        return s;
+    }
+
+    LevelBuilder saved = nullptr;
+};
+
+TEST_F(ObjectProtocol, CreasingRebuildsEveryLevelWithTheCreases)
+{
+    ShapePtr s = withLevels(*cube(), 2);
+    List<Edge*> edges;
+    edges.append(s->edges[2]);
+    crease(*s, edges);
+    for (int level = 1; level <= 2; ++level) {
+        const InnerShape* m = s->levelStack.levelMesh(level);
+        for (int i = 0; i < m->edges.count(); ++i)
+            EXPECT_EQ(m->edges[i]->has(Geometry::Creased), i == 2) << "level " << level;
+    }
+    EXPECT_EQ(s->currentLevel(), 2);
+    uncrease(*s, edges);
+    EXPECT_FALSE(s->levelStack.levelMesh(2)->edges[2]->has(Geometry::Creased));
+}
+
+TEST_F(ObjectProtocol, EditTouchesRunsTheOperationAndRebuildsTheLevels)
+{
+    ShapePtr s = withLevels(*ngon(6), 1);
+    const int before = s->changeCount;
+    int seen = 0;
+    int result = editTopology(*s, [&](InnerShape& mesh) {
+        seen = mesh.changeCount;
+        return triangulateAll(mesh);
+    });
+    EXPECT_EQ(result, 4);
+    EXPECT_EQ(seen, before + 1);
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 1);
+    EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 4);
+    EXPECT_EQ(validateTopology(*s->levelStack.levelMesh(1)), "");
+}
+
+TEST_F(ObjectProtocol, ObjectOperationsReachTheLevels)
+{
+    ShapePtr s = withLevels(*openGrid(2, 2), 1);
+    List<Face*> one;
+    one.append(s->faces[0]);
+    extrudeFacesSeparately(*s, one, nullptr);
+    EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 8);
+
+    ASSERT_TRUE(fillHole(*s, s->findEdge(s->vertices[0], s->vertices[1]), -1));
+    EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 9);
+    EXPECT_EQ(validateTopology(*s), "");
+
+    List<Vertex*> loop;
+    for (int i : {0, 1, 4})
+        loop.append(s->vertices[i]);
+    Face* f = addPolygon(*s, loop);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 10);
+    EXPECT_EQ(f->index, 9);
+}
+
+} // namespace
