@@ -1,0 +1,129 @@
+// Degenerate parameters (zero sizes, zero or tiny section counts, negative
+// sizes) never crash and give valid topology without NaNs, or nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Mesh/Primitives/ArcSpiral.h"
+#include "Mesh/Primitives/Box.h"
+#include "Mesh/Primitives/Circle.h"
+#include "Mesh/Primitives/Cone.h"
+#include "Mesh/Primitives/Cylinder.h"
+#include "Mesh/Primitives/Grid.h"
+#include "Mesh/Primitives/Lathe.h"
+#include "Mesh/Primitives/PathExtrude.h"
+#include "Mesh/Primitives/SPolygon.h"
+#include "Mesh/Primitives/Sphere.h"
+#include "Mesh/Primitives/StraightExtrude.h"
+#include "Mesh/Primitives/Torus.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+struct Degenerate {
+    const char* label;
+    std::function<Shape*()> make;
+};
+
+const std::vector<Point3D> Line = {Point3D(1, 0, 0), Point3D(1, 1, 0)};
+const std::vector<Point3D> OnePoint = {Point3D(1, 0, 0)};
+
+const Degenerate Cases[] = {
+    {"BoxZeroSections", [] { return take<Box>(1.f, 1.f, 1.f, 0, 0, 0); }},
+    {"BoxNegativeSections", [] { return take<Box>(1.f, 1.f, 1.f, -3, 2, -1); }},
+    {"BoxZeroSize", [] { return take<Box>(0.f, 0.f, 0.f, 2, 2, 2); }},
+    {"BoxNegativeSize", [] { return take<Box>(-1.f, -2.f, 1.f, 1, 1, 1); }},
+    {"CylinderZeroSections", [] { return take<Cylinder>(1.f, 1.f, 0, 0, true); }},
+    {"CylinderOneSection", [] { return take<Cylinder>(1.f, 1.f, 1, 1, false); }},
+    {"CylinderTwoSections", [] { return take<Cylinder>(1.f, 1.f, 2, 1, true); }},
+    {"CylinderZeroRadius", [] { return take<Cylinder>(0.f, 1.f, 8, 2, false); }},
+    {"CylinderZeroHeight", [] { return take<Cylinder>(1.f, 0.f, 8, 2, true); }},
+    {"ConeBothRadiiZero", [] { return take<Cone>(0.f, 0.f, 1.f, 6, 1, true); }},
+    {"ConeZeroEverything", [] { return take<Cone>(0.f, 0.f, 0.f, 0, 0, false); }},
+    {"SphereZeroSections", [] { return take<Sphere>(1.f, 0, 0); }},
+    {"SphereOneHeightSection", [] { return take<Sphere>(1.f, 12, 1); }},
+    {"SphereZeroRadius", [] { return take<Sphere>(0.f, 4, 3); }},
+    {"TorusZeroSections", [] { return take<Torus>(1.f, 2.f, 0, 0); }},
+    {"TorusEqualRadii", [] { return take<Torus>(1.f, 1.f, 4, 4); }},
+    {"TorusZeroRadii", [] { return take<Torus>(0.f, 0.f, 3, 3); }},
+    {"GridZeroSections", [] { return take<Grid>(1.f, 1.f, 1.f, 0, 0, 0); }},
+    {"GridZeroSizeWithLayers", [] { return take<Grid>(0.f, 0.f, 0.f, 2, 2, 3); }},
+    {"GridNegativeHeightSections", [] { return take<Grid>(1.f, 1.f, 1.f, 1, 1, -2); }},
+    {"CircleZeroSections", [] { return take<Circle>(1.f, 0, true, false); }},
+    {"CircleZeroRadiusSpokes", [] { return take<Circle>(0.f, 5, true, true); }},
+    {"CircleWireZeroRadius", [] { return take<Circle>(0.f, 5, false, false); }},
+    {"ArcZeroSections", [] { return take<ArcSpiral>(1.f, 0.f, 0.f, 0.f, 0); }},
+    {"ArcNegativeSections", [] { return take<ArcSpiral>(1.f, 1.f, 1.f, 90.f, -4); }},
+    {"PolygonTwoPoints", [] { return take<SPolygon>(Line); }},
+    {"LatheOnePoint", [] { return take<Lathe>(OnePoint, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, true, 0.f); }},
+    {"LatheZeroDegrees", [] { return take<Lathe>(Line, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 0.f, 8, true, 0.f); }},
+    {"LatheNoAxis", [] { return take<Lathe>(Line, false, Point3D(0, 0, 0), Point3D(0, 0, 0), 90.f, 0, true, 0.f); }},
+    {"LatheAlongTheAxis", [] {
+         return take<Lathe>(std::vector<Point3D>{Point3D(0, 0, 0), Point3D(0, 1, 0)}, false, Point3D(0, 0, 0),
+                            Point3D(0, 1, 0), 360.f, 6, true, 0.001f);
+     }},
+    {"ExtrudeOnePoint", [] { return take<StraightExtrude>(OnePoint, false, Point3D(0, 1, 0), 1.f, 1); }},
+    {"ExtrudeZeroHeight", [] { return take<StraightExtrude>(Line, true, Point3D(0, 0, 0), 0.f, 0); }},
+    {"PathOnePoint", [] { return take<PathExtrude>(Line, false, OnePoint, true, 1.f, 0.f); }},
+    {"PathOfRepeatedPoints", [] { return take<PathExtrude>(Line, false, std::vector<Point3D>(3, Point3D(0, 0, 0)), true, 0.f, 90.f); }},
+    {"PathBackOnItself", [] {
+         return take<PathExtrude>(Line, false, std::vector<Point3D>{Point3D(0, 0, 0), Point3D(0, 0, 1), Point3D(0, 0, 0)},
+                                  false, 1.f, 0.f);
+     }},
+};
+
+class DegenerateParameters : public ::testing::TestWithParam<Degenerate> {};
+
+bool finite(float a)
+{
+    return std::isfinite(a);
+}
+
+TEST_P(DegenerateParameters, GiveValidTopologyWithoutNaNs)
+{
+    ShapePtr s(GetParam().make());
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(validateTopology(*s), "");
+    for (const Vertex* v : s->vertices)
+        EXPECT_TRUE(finite(v->x) && finite(v->y) && finite(v->z));
+    for (const Edge* e : s->edges)
+        EXPECT_NE(e->startVertex, e->endVertex);
+    for (const Face* f : s->faces) {
+        EXPECT_GE(f->cornerCount(), 3);
+        EXPECT_TRUE(finite(f->normal.x) && finite(f->normal.y) && finite(f->normal.z));
+        for (const Corner& c : f->corners)
+            EXPECT_TRUE(finite(c.u) && finite(c.v) && finite(c.w));
+    }
+    EXPECT_TRUE(finite(s->pivot().x) && finite(s->pivot().y) && finite(s->pivot().z));
+}
+
+INSTANTIATE_TEST_SUITE_P(Primitives, DegenerateParameters, ::testing::ValuesIn(Cases),
+                         [](const ::testing::TestParamInfo<Degenerate>& info) { return std::string(info.param.label); });
+
+TEST(DegenerateParameters, TooFewPointsGiveAnEmptyObjectWithItsName)
+{
+    ShapePtr polygon(take<SPolygon>(Line));
+    EXPECT_EQ(polygon->name, "Polygon");
+    EXPECT_TRUE(polygon->vertices.empty());
+    ShapePtr lathe(take<Lathe>(OnePoint, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, false, 0.f));
+    EXPECT_EQ(lathe->name, "Lathe");
+    EXPECT_TRUE(lathe->vertices.empty());
+}
+
+TEST(DegenerateParameters, TooFewSectionsAreRaisedToTheSmallestSolid)
+{
+    ShapePtr cylinder(take<Cylinder>(1.f, 1.f, 1, 1, false));
+    EXPECT_EQ(cylinder->vertices.count(), 6);
+    ShapePtr sphere(take<Sphere>(1.f, 2, 1));
+    EXPECT_EQ(sphere->vertices.count(), 3 * 1 + 2);
+    ShapePtr torus(take<Torus>(1.f, 2.f, 1, 2));
+    EXPECT_EQ(torus->faces.count(), 9);
+}
+
+} // namespace

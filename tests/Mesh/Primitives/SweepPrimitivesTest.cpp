@@ -1,0 +1,225 @@
+// The primitives built from profiles: lathe, straight and path extrusion,
+// polygons and line segments, checked against volumes and areas worked out
+// by hand.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+#include "Mesh/Primitives/Lathe.h"
+#include "Mesh/Primitives/Lineseg.h"
+#include "Mesh/Primitives/PathExtrude.h"
+#include "Mesh/Primitives/SPolygon.h"
+#include "Mesh/Primitives/StraightExtrude.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+int boundaryEdges(const Shape& s)
+{
+    int n = 0;
+    for (const Edge* e : s.edges)
+        n += e->has(Geometry::Boundary);
+    return n;
+}
+
+// A unit square in y = 0, counter-clockwise seen from above.
+const std::vector<Point3D> Square = {Point3D(0, 0, 0), Point3D(0, 0, 1), Point3D(1, 0, 1), Point3D(1, 0, 0)};
+
+// The volume of a regular n-sided prism of circumradius r and height h.
+double prismVolume(int n, double r, double h)
+{
+    return n / 2.0 * r * r * std::sin(2 * std::numbers::pi / n) * h;
+}
+
+TEST(Lathe, LineAwayFromTheAxisCappedBecomesAClosedCylinder)
+{
+    const std::vector<Point3D> line = {Point3D(1, 0, 0), Point3D(1, 2, 0)};
+    ShapePtr s(take<Lathe>(line, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 16, true, 0.001f));
+    EXPECT_EQ(s->name, "Lathe");
+    EXPECT_EQ(validateTopology(*s), "");
+    EXPECT_EQ(s->vertices.count(), 32);
+    EXPECT_EQ(s->faces.count(), 16 + 2);
+    EXPECT_EQ(boundaryEdges(*s), 0);
+    EXPECT_NEAR(signedVolume(*s), prismVolume(16, 1, 2), 1e-4);
+}
+
+TEST(Lathe, ProfileRunningDownwardStillFacesOutward)
+{
+    const std::vector<Point3D> line = {Point3D(1, 2, 0), Point3D(1, 0, 0)};
+    ShapePtr s(take<Lathe>(line, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, false, 0.001f));
+    EXPECT_EQ(boundaryEdges(*s), 16);
+    for (const Face* f : s->faces)
+        EXPECT_GT(f->normal.dot(Point3D(f->centre().x, 0, f->centre().z)), 0.0f);
+}
+
+TEST(Lathe, PointsOnTheAxisMergeIntoPoles)
+{
+    // A half circle from pole to pole gives a closed sphere of triangle fans and quads.
+    std::vector<Point3D> arc;
+    for (int j = 0; j <= 4; ++j) {
+        const double a = std::numbers::pi * j / 4;
+        arc.emplace_back(static_cast<float>(std::sin(a)), static_cast<float>(-std::cos(a)), 0.0f);
+    }
+    ShapePtr s(take<Lathe>(arc, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, false, 0.001f));
+    EXPECT_EQ(validateTopology(*s), "");
+    EXPECT_EQ(s->vertices.count(), 8 * 3 + 2);
+    EXPECT_EQ(s->faces.count(), 8 * 4);
+    EXPECT_EQ(boundaryEdges(*s), 0);
+    EXPECT_GT(signedVolume(*s), 0.0);
+}
+
+TEST(Lathe, PartialTurnHasOneMoreColumnAndCapsItsEnds)
+{
+    ShapePtr s(take<Lathe>(Square, true, Point3D(-1, 0, 0), Point3D(0, 0, 1), 90.f, 3, true, 0.001f));
+    EXPECT_EQ(validateTopology(*s), "");
+    EXPECT_EQ(s->vertices.count(), 4 * 4);
+    EXPECT_EQ(s->faces.count(), 4 * 3 + 2);
+    EXPECT_EQ(boundaryEdges(*s), 0);
+    EXPECT_GT(signedVolume(*s), 0.0);
+}
+
+TEST(Lathe, AboutAnAxisOffTheOriginKeepsItsDistance)
+{
+    const std::vector<Point3D> line = {Point3D(3, 0, 5), Point3D(3, 1, 5)};
+    ShapePtr s(take<Lathe>(line, false, Point3D(2, 0, 5), Point3D(0, 2, 0), 360.f, 6, false, 0.001f));
+    for (const Vertex* v : s->vertices)
+        EXPECT_NEAR(std::hypot(v->x - 2.0f, v->z - 5.0f), 1.0f, 1e-5f);
+}
+
+TEST(StraightExtrude, SquareLoopBecomesAClosedBoxOfItsVolume)
+{
+    ShapePtr s(take<StraightExtrude>(Square, true, Point3D(0, 1, 0), 2.f, 2));
+    EXPECT_EQ(s->name, "Extrusion");
+    EXPECT_EQ(validateTopology(*s), "");
+    EXPECT_EQ(s->vertices.count(), 12);
+    EXPECT_EQ(s->faces.count(), 8 + 2);
+    EXPECT_EQ(boundaryEdges(*s), 0);
+    EXPECT_NEAR(signedVolume(*s), 2.0, 1e-5);
+}
+
+TEST(StraightExtrude, LoopWoundTheOtherWayStillEnclosesPositively)
+{
+    std::vector<Point3D> reversed(Square.rbegin(), Square.rend());
+    ShapePtr s(take<StraightExtrude>(reversed, true, Point3D(0, -3, 0), 1.f, 1));
+    EXPECT_NEAR(signedVolume(*s), 1.0, 1e-5);
+}
+
+TEST(StraightExtrude, OpenProfileIsAWallFacingSegmentCrossDirection)
+{
+    const std::vector<Point3D> line = {Point3D(0, 0, 0), Point3D(1, 0, 0), Point3D(2, 0, 0)};
+    ShapePtr s(take<StraightExtrude>(line, false, Point3D(0, 1, 0), 1.f, 3));
+    EXPECT_EQ(s->vertices.count(), 12);
+    EXPECT_EQ(s->faces.count(), 6);
+    EXPECT_NEAR(s->faces[0]->normal.z, 1.0f, 1e-6f);
+    EXPECT_EQ(validateTopology(*s), "");
+}
+
+TEST(PathExtrude, StraightPathMatchesTheStraightExtrusion)
+{
+    const std::vector<Point3D> path = {Point3D(0, 0, 0), Point3D(0, 1, 0), Point3D(0, 3, 0)};
+    ShapePtr s(take<PathExtrude>(Square, true, path, true, 1.f, 0.f));
+    EXPECT_EQ(s->name, "Path Extrusion");
+    EXPECT_EQ(validateTopology(*s), "");
+    EXPECT_EQ(s->vertices.count(), 12);
+    EXPECT_EQ(boundaryEdges(*s), 0);
+    EXPECT_NEAR(signedVolume(*s), 3.0, 1e-4);
+}
+
+TEST(PathExtrude, RingsStandAcrossThePathAndFollowItsTurns)
+{
+    // Along +X, then +Z: the rings start in the YZ plane and end in the XY plane.
+    const std::vector<Point3D> path = {Point3D(0, 0, 0), Point3D(5, 0, 0), Point3D(5, 0, 5)};
+    ShapePtr s(take<PathExtrude>(Square, true, path, false, 1.f, 0.f));
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_NEAR(s->vertices[j]->x, 0.0f, 1e-5f);
+        EXPECT_NEAR(s->vertices[8 + j]->z, 5.0f, 1e-5f);
+    }
+    EXPECT_EQ(boundaryEdges(*s), 8);
+    for (const Face* f : s->faces)
+        EXPECT_NEAR(f->normal.length(), 1.0f, 1e-4f);
+}
+
+TEST(PathExtrude, ScaleAndTwistGrowWithTheDistanceTravelled)
+{
+    const std::vector<Point3D> path = {Point3D(0, 0, 0), Point3D(0, 1, 0), Point3D(0, 3, 0)};
+    ShapePtr s(take<PathExtrude>(Square, true, path, true, 3.f, 90.f));
+    auto radius = [&](int ring) {
+        const Vertex* v = s->vertices[ring * 4];
+        return std::hypot(v->x - 0.0f, v->z - 0.0f);
+    };
+    const float start = radius(0);
+    EXPECT_NEAR(radius(1) / start, 1.0f + 2.0f / 3.0f, 1e-4f);
+    EXPECT_NEAR(radius(2) / start, 3.0f, 1e-4f);
+    const Vertex* first = s->vertices[0];
+    const Vertex* last = s->vertices[8];
+    EXPECT_NEAR(first->x * last->x + first->z * last->z, 0.0f, 1e-4f);
+    EXPECT_GT(signedVolume(*s), 0.0);
+}
+
+TEST(SPolygon, OneFaceThroughThePointsInTheirOrder)
+{
+    ShapePtr s(take<SPolygon>(Square));
+    EXPECT_EQ(s->name, "Polygon");
+    ASSERT_EQ(s->faces.count(), 1);
+    EXPECT_EQ(s->edges.count(), 4);
+    EXPECT_EQ(boundaryEdges(*s), 4);
+    EXPECT_EQ(s->faces[0]->corners[2].vertex, s->vertices[2]);
+    // Counter-clockwise seen from above: the face looks up.
+    EXPECT_NEAR(s->faces[0]->normal.y, 1.0f, 1e-6f);
+    EXPECT_FLOAT_EQ(s->pivot().x, 0.5f);
+}
+
+TEST(Lineseg, PolylineAndClosedLoop)
+{
+    ShapePtr open(take<Lineseg>(Square));
+    EXPECT_EQ(open->name, "Line Segment");
+    EXPECT_EQ(open->edges.count(), 3);
+    EXPECT_TRUE(open->faces.empty());
+    ShapePtr loop(take<Lineseg>(Square, true));
+    EXPECT_EQ(loop->edges.count(), 4);
+    EXPECT_EQ(loop->edges[3]->endVertex, loop->vertices[0]);
+    EXPECT_EQ(validateTopology(*loop), "");
+}
+
+TEST(Lineseg, SegmentCutIntoSections)
+{
+    ShapePtr s(take<Lineseg>(Point3D(0, 0, 0), Point3D(4, 0, 0), 4));
+    ASSERT_EQ(s->vertices.count(), 5);
+    EXPECT_FLOAT_EQ(s->vertices[1]->x, 1.0f);
+    EXPECT_FLOAT_EQ(s->vertices[4]->x, 4.0f);
+    EXPECT_FLOAT_EQ(s->pivot().x, 2.0f);
+}
+
+TEST(ProfileChain, FollowsWireEdgesFromAnEnd)
+{
+    // Vertices listed out of chain order: the edges decide.
+    MeshPtr m = fixtures::meshFrom({{0, 0, 0}, {2, 0, 0}, {1, 0, 0}}, {}, false);
+    m->addEdge(take<Edge>(m->vertices[1], m->vertices[2]));
+    m->addEdge(take<Edge>(m->vertices[2], m->vertices[0]));
+    bool closed = true;
+    const std::vector<Point3D> chain = profileChain(*m, closed);
+    EXPECT_FALSE(closed);
+    ASSERT_EQ(chain.size(), 3u);
+    EXPECT_FLOAT_EQ(chain[0].x, 0.0f);
+    EXPECT_FLOAT_EQ(chain[1].x, 1.0f);
+    EXPECT_FLOAT_EQ(chain[2].x, 2.0f);
+}
+
+TEST(ProfileChain, LoopAndFaceOutlineAreClosed)
+{
+    ShapePtr loop(take<Lineseg>(Square, true));
+    bool closed = false;
+    EXPECT_EQ(profileChain(*loop, closed).size(), 4u);
+    EXPECT_TRUE(closed);
+    ShapePtr polygon(take<SPolygon>(Square));
+    closed = false;
+    EXPECT_EQ(profileChain(*polygon, closed).size(), 4u);
+    EXPECT_TRUE(closed);
+}
+
+} // namespace
