@@ -11,6 +11,9 @@
 #include <QStatusBar>
 
 #include "Scene/Scene.h"
+#include "Scene/SceneApplicationManager.h"
+#include "Settings/UserFolders.h"
+#include "Settings/WindowData.h"
 #include "qtTavoGLWidget.h"
 
 namespace {
@@ -22,8 +25,14 @@ constexpr int ProgramCursorCount = 4;
 // The real scene behind the shell's link.
 class LinkedScene : public SceneLink {
 public:
+    // The real program reads the user's preferences (or the shipped
+    // defaults on a first start) and writes the user's file at close.
     LinkedScene(TavoApplicationWindow* window, const std::string& startupArgument) : scene_(window, startupArgument)
     {
+        UserFolders folders = userFolders(folderEnvironmentOfProcess());
+        scene_.applicationManager->preferencesReadPath = preferencesFileToLoad(folders);
+        if (ensureFolder(preferencesFile(folders).parent_path()))
+            scene_.applicationManager->preferencesWritePath = preferencesFile(folders);
     }
     void start() override { scene_.start(); }
     void mousePress(int x, int y, int button, int modifiers) override { scene_.mousePress(x, y, button, modifiers); }
@@ -80,6 +89,25 @@ qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgum
     glWidget_->setFocus();
     if (scene_)
         scene_->start();
+    ownsRealScene_ = !makeScene;
+    if (ownsRealScene_)
+        restoreWindowLayout();
+}
+
+void qtTavoApplicationWindow::restoreWindowLayout()
+{
+    std::vector<char> block;
+    if (loadWindowData(windowDataFile(userFolders(folderEnvironmentOfProcess())), block))
+        restoreState(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+}
+
+void qtTavoApplicationWindow::saveWindowLayout()
+{
+    UserFolders folders = userFolders(folderEnvironmentOfProcess());
+    if (!ensureFolder(windowDataFile(folders).parent_path()))
+        return;
+    QByteArray state = saveState();
+    saveWindowData(windowDataFile(folders), std::vector<char>(state.begin(), state.end()));
 }
 
 qtTavoApplicationWindow::~qtTavoApplicationWindow()
@@ -226,5 +254,7 @@ void qtTavoApplicationWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (ownsRealScene_)
+        saveWindowLayout();
     event->accept();
 }

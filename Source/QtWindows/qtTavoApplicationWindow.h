@@ -53,8 +53,12 @@ protected:
 
 private:
     void buildMenus();
+    // The dock and toolbar layout lives in "windowdata.dat" beside the preferences.
+    void restoreWindowLayout();
+    void saveWindowLayout();
 
     qtTavoGLWidget* glWidget_ = nullptr;
     std::unique_ptr<SceneLink> scene_;
     bool busy_ = false;
+    bool ownsRealScene_ = false; // tests pass their own scene and must not touch the user's files
 };

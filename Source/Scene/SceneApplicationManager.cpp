@@ -1,8 +1,25 @@
 #include "Scene/SceneApplicationManager.h"
 
+#include <vector>
+
+#include "Scene/CommandTable.h"
+#include "Scene/SceneCommandManager.h"
 #include "Scene/SceneDisplayManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "Settings/BuildRegistry.h"
+#include "Settings/KeyBindingOptions.h"
+#include "Settings/PreferencesFile.h"
+
+namespace {
+
+// Groups the application manager ties to state of the scene's own.
+constexpr int displayGroup = 100131;
+constexpr int mouseSettingsGroup = 217;
+
+constexpr const char* aboutText = "Tavo, a modeller for polygon meshes and subdivision surfaces.";
+
+} // namespace
 
 SceneApplicationManager::SceneApplicationManager(TavoApplicationWindow* applicationWindow,
                                                  const std::string& argument)
@@ -32,10 +49,115 @@ void SceneApplicationManager::commandExecuted(int, int)
     autosaveIfDue();
 }
 
+void SceneApplicationManager::buildSettingsRegistry()
+{
+    buildRegistry(registry);
+    // The tool manager draws from its own switch; binding the option to it
+    // keeps one value for the toggle, the settings window and the file.
+    if (OptionItem* o = registry.findOption(displayGroup, "Show Manipulators"); o && managers->toolManager)
+        o->bind(&managers->toolManager->showManipulators);
+    bindMouseSettings();
+}
+
+void SceneApplicationManager::bindMouseSettings()
+{
+    // Bound straight to the table, so that a preferences load fills it.
+    OptionGroup* mouse = registry.findGroup(mouseSettingsGroup);
+    if (!mouse)
+        return;
+    for (int i = 0; i < mouse->optionCount(); ++i) {
+        OptionItem& o = mouse->option(i);
+        int entry = MouseBindings::indexOf(o.name());
+        if (entry >= 0)
+            o.bind(&mouseBindings.data()[entry]);
+    }
+}
+
 void SceneApplicationManager::resetStartupState()
 {
     mouseBindings.clear();
     readPreferences();
+}
+
+void SceneApplicationManager::readPreferences()
+{
+    if (preferencesReadPath.empty())
+        return;
+    loadPreferences(preferencesReadPath, registry);
+    rebuildKeyBindings();
+}
+
+void SceneApplicationManager::rebuildKeyBindings()
+{
+    const OptionGroup* keys = registry.findGroup(KeyboardSettingsGroupId);
+    // A file without key bindings leaves the table as it was.
+    if (!keys || keys->optionCount() == 0)
+        return;
+    keyBindings.clear();
+    for (const KeyBindingTriple& b : keyBindingsFromGroup(*keys, commandIdByName))
+        keyBindings.add(b.key, b.modifiers, b.command);
+}
+
+void SceneApplicationManager::writePreferences()
+{
+    if (preferencesWritePath.empty())
+        return;
+    if (OptionGroup* keys = registry.findGroup(KeyboardSettingsGroupId)) {
+        std::vector<KeyBindingTriple> bindings;
+        for (const KeyBindings::Entry& e : keyBindings)
+            bindings.push_back({e.key, e.modifiers, e.command});
+        storeKeyBindings(bindings, *keys, commandName);
+    }
+    savePreferences(registry, preferencesWritePath, commandName);
+}
+
+void SceneApplicationManager::report(const std::string& message, int kind)
+{
+    if (kind == NoticeReport) {
+        redrawRequested = true;
+        if (window)
+            window->ask(message, true);
+        return;
+    }
+    if (window)
+        window->showStatus(message);
+}
+
+void SceneApplicationManager::updateTitle()
+{
+    if (!window)
+        return;
+    bool unsaved = managers && managers->commandManager && managers->commandManager->hasUnsavedChanges();
+    window->setTitle(unsaved ? sceneFileName + "*" : sceneFileName);
+}
+
+void SceneApplicationManager::showAbout()
+{
+    report(aboutText, NoticeReport);
+}
+
+bool SceneApplicationManager::toggleSetting(int groupId, const char* optionName)
+{
+    const bool* value = registry.boolValue(groupId, optionName);
+    return value && registry.setBool(groupId, optionName, !*value);
+}
+
+void SceneApplicationManager::showOptionGroup(int groupId)
+{
+    if (!registry.findGroup(groupId))
+        return;
+    toolOptionsGroup = groupId;
+    toolOptionsVisible = true;
+    redrawRequested = true;
+}
+
+void SceneApplicationManager::showCreationProperties(int groupId)
+{
+    if (!registry.findGroup(groupId))
+        return;
+    creationPropertiesGroup = groupId;
+    creationPropertiesVisible = true;
+    redrawRequested = true;
 }
 
 int SceneApplicationManager::executeCommand(int commandId, const std::string& argument, int mode, int x, int y)

@@ -17,6 +17,16 @@ public:
     // Releases every object and empties the list ("New Scene", loading).
     void clearObjects();
 
+    // --- operations the command dispatch calls ---
+    // Each does nothing until primitives, instances, lights and UV proxies
+    // can be made. Creates the objects of a creation command (or of an
+    // options window's create action, 100051 and 100060 to 100067) and
+    // returns how many it added to the scene.
+    virtual int createObjects(int /*commandId*/) { return 0; }
+    // Recreates the UVs of the selected objects or faces with the method of
+    // the command (248, 276 to 279).
+    virtual void recreateUVs(int /*commandId*/) {}
+
     List<Shape*> objects; // owned; file formats refer to objects by position here
     bool uvSpace = false; // true while the scene shows UV proxies instead of the objects
 };

@@ -225,3 +225,30 @@ void SceneToolManager::exitTools()
     if (managers && managers->selectionManager)
         managers->selectionManager->refreshDisplay();
 }
+
+bool SceneToolManager::offerCommand(int commandId, int mode)
+{
+    List<Tool*> tools = activeTools;
+    for (Tool* t : tools)
+        if (activeTools.contains(t) && t->commandHook(commandId, mode))
+            return true;
+    return false;
+}
+
+bool SceneToolManager::undoInTool()
+{
+    List<Tool*> tools = activeTools;
+    for (Tool* t : tools)
+        if (activeTools.contains(t) && t->undo())
+            return true;
+    return false;
+}
+
+bool SceneToolManager::redoInTool()
+{
+    List<Tool*> tools = activeTools;
+    for (Tool* t : tools)
+        if (activeTools.contains(t) && t->redo())
+            return true;
+    return false;
+}

@@ -56,9 +56,41 @@ public:
     // True between a press that a tool consumed and the next release.
     bool isDragInProgress() const { return dragInProgress; }
 
+    // --- operations the command dispatch calls ---
+    // Offers a command to the active tools (Tool::commandHook) in list
+    // order; true when one consumed it, and then the dispatch stops.
+    virtual bool offerCommand(int commandId, int mode);
+    // "Undo" / "Redo" inside the active tool; true when a tool stepped back
+    // (forward) itself, and the undo stack is left alone.
+    virtual bool undoInTool();
+    virtual bool redoInTool();
+    // The remaining operations do nothing until the tools they drive exist.
+    // Starts the tool of a command (value, drawing and painting tools, "Orient").
+    virtual void activateTool(int /*commandId*/) {}
+    // After a tap: the started tool stays on as a regular tool.
+    virtual void keepToolActive() {}
+    // After a held manipulator key: the manipulator chosen before comes back.
+    virtual void restorePreviousManipulator() {}
+    // kind: 0 move, 1 scale, 2 rotate, 3 universal, 4 snapping, 5 none.
+    virtual void chooseManipulator(int /*kind*/) {}
+    // constraint: 0 X, 1 Y, 2 Z, 3 free, 4 XY, 5 YZ, 6 XZ.
+    virtual void setConstraint(int /*constraint*/) {}
+    virtual void constrainToScreen() {}
+    // orientation: 1 world, 2 object, 3 normal; once, now.
+    virtual void orientManipulator(int /*orientation*/) {}
+    // orientation: 0 standard, 1 world, 2 object, 3 normal, 4 off; from now on.
+    virtual void setAutoOrientation(int /*orientation*/) {}
+    virtual void toggleManipulatorEditMode() {}
+    virtual void setObjectAxis() {}
+    virtual void orientSelectionToWorld() {}
+    virtual void toggleRepositioning() {}
+    virtual void recenterObjectAxis() {}
+    // The brush windows' nudges, ids 100053 to 100059.
+    virtual void nudgeBrush(int /*commandId*/) {}
+
     List<Tool*> activeTools;                   // in event order; not owned
     Tool* rememberedManipulator = nullptr;     // put back when every other tool exits; null until manipulators exist
-    bool showManipulators = true;              // "Show Manipulators"; bound by the settings registry later
+    bool showManipulators = true;              // "Show Manipulators"; the registry option is bound to it
     Geometry* preHighlight = nullptr;          // last pre-highlighted element, forgotten on release
     Shape* preHighlightObject = nullptr;       // the object that element belongs to
     float penPressure = 1.0f;                  // of the last tablet event, 0 to 1; a mouse presses fully

@@ -33,7 +33,7 @@ TEST(SceneUpdatePassTest, NoFunctionIsSafeToRun)
     RecordingWindow window;
     Scene scene(&window, "");
     window.scene = &scene;
-    EXPECT_EQ(scene.executeCommand(Scene::NoFunctionCommand, "", 0, 0, 0), 0);
+    EXPECT_EQ(scene.executeCommand(Scene::NoFunctionCommand, "", 0, 0, 0), 1);
     EXPECT_EQ(window.redrawCount, 0);
 }
 

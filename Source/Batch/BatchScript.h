@@ -1,0 +1,53 @@
+#pragma once
+// tavo-batch scripts: one instruction a line, run against a scene.
+//   Command Name               runs the command of that name in mode 0
+//   Command Name: argument     the same with an argument (a file path)
+//   run ID / run ID: argument  a command by number
+//   set GROUPID "Option Name" VALUE...   sets an option
+//   info                       one line per object
+//   selection                  one line on the selection
+// Lines are trimmed; blank lines and lines starting with "#" are skipped.
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Scene;
+
+struct BatchLine {
+    enum Kind { Skip, Command, Set, Info, Selection };
+
+    Kind kind = Skip;
+    int commandId = -1;              // Command
+    std::string argument;            // Command; empty when none was given
+    int groupId = 0;                 // Set
+    std::string optionName;          // Set
+    std::vector<std::string> values; // Set: the value words, quotes removed
+};
+
+// Parses one script line (untrimmed). False, with a message in outError,
+// for an unknown command name or a malformed line.
+bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outError);
+
+class BatchRunner {
+public:
+    // out: what `info` and `selection` print; errors: where a failing line is reported.
+    BatchRunner(Scene& scene, std::ostream& out, std::ostream& errors);
+
+    // Runs the script's lines in order and stops at the first that fails,
+    // reporting it with its line number (from 1). 0 when every line ran, else 1.
+    int run(std::istream& script);
+    // Runs one parsed line. False, with a message in outError, when a `set`
+    // names no option of the registry or a value does not suit the option.
+    bool runLine(const BatchLine& line, std::string& outError);
+
+private:
+    bool setOption(const BatchLine& line, std::string& outError);
+    void printObjects();
+    void printSelection();
+
+    Scene& scene_;
+    std::ostream& out_;
+    std::ostream& errors_;
+};

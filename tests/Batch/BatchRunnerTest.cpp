@@ -1,0 +1,112 @@
+// Scripts run against a scene in-process: output lines, settings, exit
+// status and where a failing script stops.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Batch/BatchScript.h"
+#include "Batch/BatchWindow.h"
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Scene/Scene.h"
+#include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneObjectManager.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+struct BatchRunnerTest : ::testing::Test {
+    int run(const std::string& script)
+    {
+        std::istringstream in(script);
+        return runner.run(in);
+    }
+
+    std::ostringstream out;
+    std::ostringstream errors;
+    BatchWindow window{out, TavoApplicationWindow::No};
+    Scene scene{&window, ""};
+    BatchRunner runner{scene, out, errors};
+
+    BatchRunnerTest() { window.scene = &scene; }
+};
+
+} // namespace
+
+TEST_F(BatchRunnerTest, CommandsPrintTheirStatusLines)
+{
+    EXPECT_EQ(run("# snapping\nGrid Snapping\n\nrun 68\nSoft Selection Toggle\n"), 0);
+    EXPECT_EQ(out.str(), "status: Grid Snapping\nstatus: Soft Selection Toggle\n");
+    EXPECT_EQ(scene.applicationManager->snappingMode, SceneApplicationManager::GridSnapping);
+    EXPECT_TRUE(errors.str().empty());
+}
+
+TEST_F(BatchRunnerTest, QuestionsArePrintedAndAnswered)
+{
+    EXPECT_EQ(window.ask("Save current file before closing?", false), TavoApplicationWindow::No);
+    EXPECT_EQ(window.ask("Done", true), TavoApplicationWindow::Yes);
+    EXPECT_EQ(out.str(), "ask: Save current file before closing?\nask: Done\n");
+}
+
+TEST_F(BatchRunnerTest, UnknownCommandStopsTheScriptWithItsLineNumber)
+{
+    EXPECT_EQ(run("Grid Snapping\nGrid Snaping\nGrid Snapping\n"), 1);
+    EXPECT_EQ(errors.str(), "line 2: unknown command \"Grid Snaping\"\n");
+    EXPECT_EQ(scene.applicationManager->snappingMode, SceneApplicationManager::GridSnapping)
+        << "the third line did not run";
+}
+
+TEST_F(BatchRunnerTest, SetWritesTheRegistry)
+{
+    SettingsRegistry& r = scene.applicationManager->registry;
+    EXPECT_EQ(run("set 113 \"Undo Level\" 4\n"
+                  "set 161 \"Enabled\" 1\n"
+                  "set 161 \"Radius\" 2.5\n"
+                  "set 114 \"Viewport Background\" 0.1 0.2 0.3\n"),
+              0)
+        << errors.str();
+    EXPECT_EQ(*r.intValue(113, "Undo Level"), 4);
+    EXPECT_TRUE(*r.boolValue(161, "Enabled"));
+    EXPECT_FLOAT_EQ(*r.floatValue(161, "Radius"), 2.5f);
+    const float* c = r.colourValue(114, "Viewport Background");
+    ASSERT_NE(c, nullptr);
+    EXPECT_FLOAT_EQ(c[2], 0.3f);
+    r.setInt(113, "Undo Level", 10);
+    r.setBool(161, "Enabled", false);
+}
+
+TEST_F(BatchRunnerTest, SetRefusesUnknownOptionsAndUnsuitableValues)
+{
+    for (const char* line : {"set 161 \"Nope\" 1", "set 99999 \"Enabled\" 1", "set 161 \"Enabled\" 2",
+                             "set 161 \"Enabled\" yes", "set 113 \"Undo Level\" 2.5", "set 161 \"Radius\" 1 2",
+                             "set 114 \"Viewport Background\" 0.1 0.2", "set 113 \"Units\" 99"}) {
+        errors.str("");
+        EXPECT_EQ(run(std::string("\n") + line + "\n"), 1) << line;
+        EXPECT_THAT(errors.str(), ::testing::StartsWith("line 2: ")) << line;
+    }
+}
+
+TEST_F(BatchRunnerTest, InfoPrintsEveryObjectInSceneOrder)
+{
+    Shape* cube = take<Shape>(*fixtures::cube());
+    cube->name = "box";
+    cube->set(Geometry::Selected);
+    scene.objectManager->addObject(cube);
+    scene.objectManager->addObject(take<Shape>(*fixtures::twoQuads()));
+    EXPECT_EQ(run("info\n"), 0);
+    EXPECT_EQ(out.str(), "object 0 \"box\" kind=1 v=8 e=12 f=6 level=0 levels=1 lv=8 le=12 lf=6 selected=1 hidden=0\n"
+                         "object 1 \"Generic\" kind=1 v=6 e=7 f=2 level=0 levels=1 lv=6 le=7 lf=2 selected=0 "
+                         "hidden=0\n");
+}
+
+TEST_F(BatchRunnerTest, SelectionCountsTheFlags)
+{
+    Shape* cube = take<Shape>(*fixtures::cube());
+    cube->faces[0]->set(Geometry::Selected);
+    cube->edges[1]->set(Geometry::Selected);
+    cube->edges[2]->set(Geometry::Selected);
+    scene.objectManager->addObject(cube);
+    EXPECT_EQ(run("selection\n"), 0);
+    EXPECT_EQ(out.str(), "selection mode=4 objects=0 vertices=0 edges=2 faces=1\n");
+}

@@ -1,0 +1,134 @@
+// Refusals: UV space, the creation preconditions, and how `report` shows
+// a message.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/DispatchMessages.h"
+#include "Scene/DispatchTestScene.h"
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(DispatchRefusalTest, InUVSpaceRefusedCommandsOnlyReport)
+{
+    DispatchScene s;
+    s.object->uvSpace = true;
+    s.run(37);
+    s.run(108);
+    EXPECT_THAT(s.window.statusMessages,
+                ElementsAre("Extrude", "You cannot perform that operation in UV space", "Cube",
+                            "You cannot perform that operation in UV space"));
+    EXPECT_THAT(s.routed({"activateTool", "createObjects"}), IsEmpty());
+}
+
+TEST(DispatchRefusalTest, InUVSpaceOtherCommandsRun)
+{
+    DispatchScene s;
+    s.object->uvSpace = true;
+    s.run(280);
+    EXPECT_THAT(s.routed({"editUVs"}), ElementsAre("command.editUVs(280)"));
+    EXPECT_THAT(s.window.statusMessages, ElementsAre("Arrange UVs In Bounds"));
+}
+
+TEST(DispatchRefusalTest, RefusalAlsoAppliesToReleases)
+{
+    DispatchScene s;
+    s.object->uvSpace = true;
+    RecordingTool started(s.log, "started");
+    s.tool->activeTools.append(&started);
+    s.run(37, SceneManager::ModeReleaseAfterHold);
+    EXPECT_THAT(s.routed({"deactivate"}), IsEmpty());
+    s.tool->activeTools.clear();
+}
+
+TEST(DispatchRefusalTest, DeleteInUVSpaceSaysComponentsCannotBeDeleted)
+{
+    DispatchScene s;
+    s.object->uvSpace = true;
+    s.run(10);
+    EXPECT_THAT(s.window.statusMessages, ElementsAre("Delete", "UV components cannot be deleted."));
+    EXPECT_THAT(s.routed({"deleteGeometry"}), IsEmpty());
+    s.object->uvSpace = false;
+    s.run(10);
+    EXPECT_THAT(s.routed({"deleteGeometry"}), ElementsAre("command.deleteGeometry()"));
+}
+
+TEST(DispatchRefusalTest, ArrayNeedsExactlyTwoSelectedObjects)
+{
+    DispatchScene s;
+    s.addCube(true);
+    s.addCube(false);
+    s.run(2);
+    EXPECT_THAT(s.window.statusMessages, Contains("You must select exactly two objects to create an array"));
+    EXPECT_THAT(s.routed({"createObjects"}), IsEmpty());
+    s.object->objects[1]->set(Geometry::Selected);
+    s.run(2);
+    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(2)"));
+}
+
+TEST(DispatchRefusalTest, InstanceNeedsObjectModeAndDeInstantiateAnInstance)
+{
+    DispatchScene s;
+    s.addCube(true);
+    s.selection->mode = SceneSelectionManager::FaceMode;
+    s.run(3);
+    s.run(85);
+    EXPECT_THAT(s.window.statusMessages,
+                ElementsAre("Instance", "You must select at least one object in object selection mode to create an instance",
+                            "De-Instantiate Instance", "You must select at least one instance object to de-instantiate"));
+    s.selection->mode = SceneSelectionManager::ObjectMode;
+    s.run(3);
+    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(3)"));
+}
+
+TEST(DispatchRefusalTest, PrimitivesNeedNoSelection)
+{
+    DispatchScene s;
+    s.run(108);
+    s.run(192);
+    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(108)", "object.createObjects(192)"));
+}
+
+TEST(DispatchRefusalTest, MessagesOfMultiReasonCommandsKeepTheirOrder)
+{
+    EXPECT_EQ(refusalMessage(231, 0), "You must select multiple edges, faces, or objects to use the bridge command");
+    EXPECT_EQ(refusalMessage(231, 4),
+              "Shapes must contain faces to bridge in Shape mode. Try changing selection modes.");
+    EXPECT_EQ(refusalMessage(278, 1), "You cannot create UVs using LSCM unwrapping unless some edges have only one "
+                                      "face attached or are marked as texture seams");
+    EXPECT_EQ(refusalMessage(277, 0), "You must select at least one object or face to recreate UVs");
+    EXPECT_EQ(refusalMessage(58, 1), "None of the selected shapes have UV mapping to generate the normal map.  "
+                                     "First use Create UV Proxy from the Materials menu.");
+    EXPECT_EQ(refusalMessage(290), "You must select at least one vertex to nudge UVs.");
+    EXPECT_EQ(refusalMessage(293), "");
+    EXPECT_EQ(refusalMessage(231, 5), "");
+}
+
+TEST(DispatchRefusalTest, StatusReportsGoToTheStatusBar)
+{
+    DispatchScene s;
+    s.application->report("Nothing is selected", SceneApplicationManager::StatusReport);
+    EXPECT_THAT(s.window.statusMessages, ElementsAre("Nothing is selected"));
+    EXPECT_THAT(s.window.questions, IsEmpty());
+    EXPECT_FALSE(s.application->redrawRequested);
+}
+
+TEST(DispatchRefusalTest, NoticeReportsRedrawAndAskWithOneButton)
+{
+    DispatchScene s;
+    s.window.answers = {TavoApplicationWindow::No};
+    s.application->report("Done", SceneApplicationManager::NoticeReport);
+    EXPECT_THAT(s.window.questions, ElementsAre("Done"));
+    EXPECT_EQ(s.window.answers.size(), 1u) << "an OK box takes no scripted answer";
+    EXPECT_TRUE(s.application->redrawRequested);
+    EXPECT_THAT(s.window.statusMessages, IsEmpty());
+}
+
+TEST(DispatchRefusalTest, AboutBoxIsANotice)
+{
+    DispatchScene s;
+    s.run(100008);
+    ASSERT_EQ(s.window.questions.size(), 1u);
+    EXPECT_THAT(s.window.questions[0], ::testing::HasSubstr("Tavo"));
+}

@@ -1,0 +1,194 @@
+// The route tables: every command reaches one handler, and the handlers
+// pass the per-command values the managers expect.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/CommandRoutes.h"
+#include "Scene/CommandTable.h"
+#include "Scene/DispatchTestScene.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// Every id the tables could mention.
+std::vector<int> candidateIds()
+{
+    std::vector<int> ids;
+    for (int id = -1; id <= 310; ++id)
+        ids.push_back(id);
+    for (int id = 9000; id <= 9016; ++id)
+        ids.push_back(id);
+    for (int id = 100000; id <= 100150; ++id)
+        ids.push_back(id);
+    return ids;
+}
+
+int tablesRouting(int id)
+{
+    int n = 0;
+    for (std::span<const CommandRoute> table : handlerTables())
+        n += findRoute(table, id) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST(DispatchRoutesTest, NoCommandIsRoutedTwice)
+{
+    for (int id : candidateIds())
+        EXPECT_LE(tablesRouting(id), 1) << id;
+}
+
+TEST(DispatchRoutesTest, EveryOrdinaryCommandWithAJobHasAHandler)
+{
+    // Ids that do nothing by design, or whose work the dispatch does in its
+    // own steps (hold, release): they have no handler of modes 0 and 1.
+    const std::vector<int> withoutHandler = {5, 6, 7, 8, 150, 221, 222, 306};
+    for (int id = 0; id <= 308; ++id) {
+        bool expected = std::ranges::find(withoutHandler, id) == withoutHandler.end();
+        EXPECT_EQ(commandHandler(id) != nullptr, expected) << id << " " << commandName(id);
+    }
+    for (int id = 9001; id <= 9014; ++id)
+        EXPECT_NE(commandHandler(id), nullptr) << id;
+}
+
+TEST(DispatchRoutesTest, RangesAreOrdered)
+{
+    for (std::span<const CommandRoute> table : handlerTables())
+        for (const CommandRoute& r : table)
+            EXPECT_LE(r.first, r.last) << r.first;
+}
+
+TEST(DispatchRoutesTest, ReleaseAndTapTablesCoverTheTemporaryCommands)
+{
+    for (int id : {206, 213, 37, 39, 45, 66, 73, 130, 178, 205, 215, 216, 242, 250, 41, 44, 71, 72, 275, 52, 55,
+                   265, 304, 47, 50, 100, 92, 132, 149, 302, 148, 184, 247})
+        EXPECT_NE(releaseAction(id), nullptr) << id;
+    for (int id : {37, 39, 66, 130, 205, 215, 216, 242, 45})
+        EXPECT_NE(tapReleaseAction(id), nullptr) << id;
+    EXPECT_EQ(tapReleaseAction(41), nullptr);
+    EXPECT_EQ(releaseAction(14), nullptr);
+}
+
+TEST(DispatchRoutesTest, ViewsLayoutsAndPagesPassTheirNumbers)
+{
+    DispatchScene s;
+    for (int id : {24, 31, 30, 261, 92, 91, 255, 151, 159})
+        s.run(id);
+    EXPECT_THAT(s.routed({"setView", "setLayout", "setButtonPage"}),
+                ElementsAre("display.setView(0)", "display.setView(6)", "display.setView(7)", "display.setView(9)",
+                            "display.setLayout(0)", "display.setLayout(1)", "display.setLayout(4)",
+                            "display.setButtonPage(0)", "display.setButtonPage(8)"));
+}
+
+TEST(DispatchRoutesTest, ManipulatorsAndConstraintsPassTheirKinds)
+{
+    DispatchScene s;
+    for (int id : {52, 53, 54, 55, 304, 265, 206, 209, 212})
+        s.run(id);
+    EXPECT_THAT(s.routed({"chooseManipulator", "setConstraint"}),
+                ElementsAre("tool.chooseManipulator(3)", "tool.chooseManipulator(0)", "tool.chooseManipulator(2)",
+                            "tool.chooseManipulator(1)", "tool.chooseManipulator(4)", "tool.chooseManipulator(5)",
+                            "tool.setConstraint(0)", "tool.setConstraint(4)", "tool.setConstraint(3)"));
+}
+
+TEST(DispatchRoutesTest, ClickSelectionsRecordTheSelectionFirst)
+{
+    DispatchScene s;
+    s.run(9010, SceneManager::ModePress, "", 5, 6);
+    s.run(9003, SceneManager::ModePress, "", 7, 8);
+    EXPECT_THAT(s.routed({"clickSelect"}),
+                ElementsAre("selection.clickSelect(5,6,1,0)", "selection.clickSelect(7,8,4,1)"));
+    EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
+}
+
+TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
+{
+    DispatchScene s;
+    s.run(14); // "Select All"
+    s.run(11); // "Hide Selection"
+    s.run(17); // "Convert To Faces"
+    s.run(185); // "Paint-Style Selection"
+    EXPECT_THAT(s.routed({"selectAll", "hideSelection", "convertTo", "setStyle"}),
+                ElementsAre("selection.selectAll()", "selection.hideSelection()", "selection.convertTo(2)",
+                            "selection.setStyle(1)"));
+    EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
+}
+
+TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroup)
+{
+    DispatchScene s;
+    s.run(140);
+    EXPECT_EQ(s.application->toolOptionsGroup, 140);
+    EXPECT_TRUE(s.application->toolOptionsVisible);
+}
+
+TEST(DispatchRoutesTest, ValueToolsSwitchAVisibleOptionsWindowToTheirGroup)
+{
+    DispatchScene s;
+    s.run(37);
+    EXPECT_EQ(s.application->toolOptionsGroup, -1) << "a hidden window stays hidden";
+    s.run(161);
+    s.run(242);
+    EXPECT_EQ(s.application->toolOptionsGroup, 139);
+    EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)", "tool.activateTool(242)"));
+}
+
+TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgument)
+{
+    DispatchScene s;
+    s.run(96, SceneManager::ModeDirect, "/tmp/scene.tvb");
+    EXPECT_THAT(s.routed({"fileCommand"}), ElementsAre("application.fileCommand(96)"));
+    EXPECT_EQ(s.application->lastArgument, "/tmp/scene.tvb");
+}
+
+TEST(DispatchRoutesTest, CustomPrimitivesLoadTheWindowsFile)
+{
+    DispatchScene s;
+    s.run(200005);
+    EXPECT_THAT(s.routed({"loadIntoScene"}), ::testing::IsEmpty()) << "no file behind the id";
+
+    struct PrimitiveWindow : RecordingWindow {
+        std::string customPrimitiveFile(int commandId) override { return "prim" + std::to_string(commandId) + ".tvb"; }
+    };
+    PrimitiveWindow window;
+    s.application->window = &window;
+    s.run(200005);
+    EXPECT_THAT(s.routed({"loadIntoScene"}), ElementsAre("application.loadIntoScene()"));
+    EXPECT_EQ(s.application->lastArgument, "prim200005.tvb");
+    s.application->window = &s.window;
+}
+
+TEST(DispatchRoutesTest, UVRecreationBringsTheUVViewsFirst)
+{
+    DispatchScene s;
+    s.run(278);
+    EXPECT_THAT(s.routed({"showUVViews", "recreateUVs"}),
+                ElementsAre("display.showUVViews()", "object.recreateUVs(278)"));
+}
+
+TEST(DispatchRoutesTest, ShadingAndDisplayCommandsChangeOnlySelectedObjects)
+{
+    DispatchScene s;
+    Shape* chosen = s.addCube(true);
+    Shape* other = s.addCube(false);
+    s.run(80);
+    s.run(83);
+    s.run(89);
+    s.run(137);
+    EXPECT_EQ(chosen->shadingMode(), InnerShape::Wireframe);
+    EXPECT_EQ(other->shadingMode(), InnerShape::FlatShade);
+    EXPECT_FALSE(chosen->displayFlags & InnerShape::WireOnShaded);
+    EXPECT_TRUE(chosen->displayFlags & InnerShape::ShowNormals);
+    EXPECT_FALSE(chosen->textureFlags & InnerShape::ShowTexture);
+    EXPECT_TRUE(other->displayFlags & InnerShape::WireOnShaded);
+    EXPECT_TRUE(other->textureFlags & InnerShape::ShowTexture);
+}
+
+TEST(DispatchRoutesTest, ViewDragsStartWhereThePressWas)
+{
+    DispatchScene s;
+    s.run(9013, SceneManager::ModePress, "", 40, 50);
+    EXPECT_THAT(s.routed({"startRotate"}), ElementsAre("display.startRotate(40,50)"));
+}
