@@ -18,11 +18,11 @@ public:
     void clearObjects();
 
     // --- operations the command dispatch calls ---
-    // Each does nothing until primitives, instances, lights and UV proxies
-    // can be made. Creates the objects of a creation command (or of an
-    // options window's create action, 100051 and 100060 to 100067) and
-    // returns how many it added to the scene.
-    virtual int createObjects(int /*commandId*/) { return 0; }
+    // Creates the objects of a creation command (or of an options window's
+    // create action, 100051 and 100060 to 100066) and returns how many it
+    // added to the scene. The primitives are made from their option groups;
+    // arrays, instances, lights and the swept objects make nothing yet.
+    virtual int createObjects(int commandId);
     // Recreates the UVs of the selected objects or faces with the method of
     // the command (248, 276 to 279).
     virtual void recreateUVs(int /*commandId*/) {}
