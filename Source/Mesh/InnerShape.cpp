@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Pool.h"
+#include "SubdivisionStencils.h"
 
 MeshDisplaySettings& meshDisplaySettings()
 {
@@ -172,14 +173,18 @@ void accumulateStencil(const Vertex* v, float weight, float sum[3])
 void InnerShape::update(bool normals, bool positions, int mode)
 {
     if (positions) {
-        for (Vertex* v : vertices) {
-            float sum[3] = {0, 0, 0};
-            accumulateStencil(v, 1.0f, sum);
-            v->setPosition(sum[0], sum[1], sum[2]);
+        if (StencilTable* table = StencilTable::ensure(*this)) {
+            table->evaluate(*this);
+        } else {
+            for (Vertex* v : vertices) {
+                float sum[3] = {0, 0, 0};
+                accumulateStencil(v, 1.0f, sum);
+                v->setPosition(sum[0], sum[1], sum[2]);
+            }
+            for (Vertex* v : vertices)
+                if (v->displacement)
+                    v->setPosition(v->x + v->displacement[0], v->y + v->displacement[1], v->z + v->displacement[2]);
         }
-        for (Vertex* v : vertices)
-            if (v->displacement)
-                v->setPosition(v->x + v->displacement[0], v->y + v->displacement[1], v->z + v->displacement[2]);
     }
     if (!normals)
         return;

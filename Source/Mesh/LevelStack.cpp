@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "Shape.h"
+#include "SubdivisionSettings.h"
 
-LevelBuilder LevelStack::builder = nullptr;
+LevelBuilder LevelStack::builder = buildLevel;
 
 LevelStack::LevelStack(Shape& ownerShape) : owner(&ownerShape)
 {
@@ -56,6 +57,7 @@ bool LevelStack::stepUp()
     auto* record = new (std::nothrow) LevelRecord;
     if (!record)
         return false;
+    numberIds(maxBuiltLevel());
     if (!builder(*levelMesh(maxBuiltLevel()), *record) || !record->mesh || !levels.append(record)) {
         releaseRecord(record);
         return false;
@@ -72,6 +74,158 @@ void LevelStack::clearLevels()
         releaseRecord(levels[i]);
     levels.truncate(1);
     currentLevel = 0;
+}
+
+void LevelStack::clearAbove(int level)
+{
+    for (int i = levels.count() - 1; i > level && i >= 1; --i)
+        releaseRecord(levels[i]);
+    levels.truncate(std::max(level + 1, 1));
+    currentLevel = std::min(currentLevel, maxBuiltLevel());
+}
+
+namespace {
+template <class T>
+void numberAll(List<T*>& list, bool byPosition)
+{
+    for (int i = 0; i < list.count(); ++i)
+        list[i]->id = byPosition ? i : -1;
+}
+
+// Gives the element at each mapped position the next number.
+template <class T, class Entry, class Field>
+void numberMapped(List<T*>& list, const List<Entry>& map, Field field)
+{
+    int32_t next = 0;
+    for (const Entry& entry : map) {
+        const int32_t at = entry.*field;
+        if (at >= 0 && at < list.count())
+            list[at]->id = next++;
+    }
+}
+} // namespace
+
+void LevelStack::numberIds(int level)
+{
+    InnerShape& mesh = *levelMesh(level);
+    const bool base = level <= 0 || level >= levels.count();
+    numberAll(mesh.vertices, base);
+    numberAll(mesh.edges, base);
+    numberAll(mesh.faces, base);
+    if (base)
+        return;
+    const LevelRecord& record = *levels[level];
+    numberMapped(mesh.vertices, record.vertexMap, &VertexMapEntry::vertexPoint);
+    numberMapped(mesh.edges, record.edgeMap, &EdgeMapEntry::firstHalf);
+    numberMapped(mesh.faces, record.faceMap, &FaceMapEntry::firstChild);
+}
+
+bool LevelStack::stepDown(bool propagate)
+{
+    if (currentLevel <= 0)
+        return false;
+    const SubdivisionSettings& settings = subdivisionSettings();
+    if (propagate && anyLevelHasDisplacement()) {
+        if (settings.propagateToBase)
+            propagateDisplacement(currentLevel, 0);
+        else if (settings.propagateToLower)
+            propagateDisplacement(currentLevel, 1);
+    }
+    --currentLevel;
+    owner->update(true, false, -1);
+    return true;
+}
+
+namespace {
+// The vertex of the level below that a vertex point replaces; null for others.
+Vertex* parentOf(const Vertex* v)
+{
+    if (!v->has2(Geometry::VertexPoint))
+        return nullptr;
+    for (const StencilEntry& s : v->stencil)
+        if (s.flags & StencilEntry::Parent)
+            return static_cast<Vertex*>(s.source);
+    return nullptr;
+}
+
+// Keeps every vertex where it is while its stencil sum moves: the
+// difference becomes its displacement. A zero difference needs no storage.
+void remeasureDisplacement(InnerShape& level)
+{
+    std::vector<Point3D> kept;
+    kept.reserve(static_cast<size_t>(level.vertices.count()));
+    for (const Vertex* v : level.vertices)
+        kept.emplace_back(v->x, v->y, v->z);
+    for (Vertex* v : level.vertices)
+        v->freeDisplacement();
+    level.update(false, true, -1);
+    for (int i = 0; i < level.vertices.count(); ++i) {
+        Vertex* v = level.vertices[i];
+        const Point3D& p = kept[static_cast<size_t>(i)];
+        const float d[3] = {p.x - v->x, p.y - v->y, p.z - v->z};
+        if ((d[0] != 0.0f || d[1] != 0.0f || d[2] != 0.0f) && v->ensureDisplacement())
+            std::copy(d, d + 3, v->displacement);
+        v->setPosition(p.x, p.y, p.z);
+    }
+}
+} // namespace
+
+void LevelStack::propagateDisplacement(int from, int to)
+{
+    const SubdivisionSettings& settings = subdivisionSettings();
+    if (!settings.propagateToLower)
+        return;
+    if (to <= 0 && !settings.propagateToBase)
+        to = 1;
+    const int top = maxBuiltLevel();
+    if (from < 1 || from > top)
+        from = top;
+    to = std::clamp(to, 0, top);
+    const int lo = std::min(from, to), hi = std::max(from, to);
+    if (lo == 0 && !settings.propagateToBase)
+        return;
+    for (int level = hi; level > lo; --level) {
+        for (const Vertex* v : levels[level]->mesh->vertices) {
+            if (Vertex* parent = parentOf(v)) {
+                parent->setPosition(v->x, v->y, v->z);
+                std::copy(v->normal, v->normal + 3, parent->normal);
+            }
+        }
+    }
+    for (int level = std::max(lo, 1); level <= hi; ++level)
+        remeasureDisplacement(*levels[level]->mesh);
+}
+
+int LevelStack::childFaceStart(int controlFace) const
+{
+    if (currentLevel <= 0 || currentLevel >= levels.count())
+        return controlFace;
+    int start = controlFace;
+    for (int level = 1; level <= currentLevel; ++level) {
+        const List<FaceMapEntry>& map = levels[level]->faceMap;
+        int id = start;
+        if (level > 1) {
+            const InnerShape& below = *levels[level - 1]->mesh;
+            if (start < 0 || start >= below.faces.count())
+                return 0;
+            id = below.faces[start]->id;
+        }
+        if (id < 0 || id >= map.count() || map[id].firstChild < 0)
+            return 0;
+        start = map[id].firstChild;
+    }
+    return start;
+}
+
+int LevelStack::childFaceCount(int controlFace) const
+{
+    if (currentLevel <= 0 || currentLevel >= levels.count())
+        return 1;
+    const List<FaceMapEntry>& map = levels[1]->faceMap;
+    if (controlFace < 0 || controlFace >= map.count() || map[controlFace].firstChild < 0)
+        return 0;
+    // Every face above level 0 is a quad: each level multiplies by four.
+    return map[controlFace].childCount << (2 * (currentLevel - 1));
 }
 
 void LevelStack::rebuildLevels()

@@ -45,6 +45,17 @@ struct LevelRecord {
 // empty, when it cannot.
 using LevelBuilder = bool (*)(InnerShape& below, LevelRecord& outRecord);
 
+// One step of Catmull-Clark subdivision (BuildLevel.cpp): builds the level
+// above `below` with a stencil for every new vertex, fills the record's maps
+// (indexed by the `id`s of below's elements, which the caller numbers) and
+// sets below's Boundary and CreaseVertex bits, vertex tags (list positions)
+// and face Psub bits. The new mesh lists face points, edge points, vertex
+// points; edge i of below becomes edges 2i and 2i + 1, followed by the
+// internal edges of each face; face f becomes one quad per corner, children
+// contiguous in corner order. False, leaving the record empty, when memory
+// runs out.
+bool buildLevel(InnerShape& below, LevelRecord& outRecord);
+
 // Sculpted offsets of a range of levels, kept while levels are torn down and
 // built again or copied to another object. Each offset is recorded both by
 // vertex position and by (face position, corner), so that it can be put back
@@ -87,6 +98,30 @@ public:
     // from the top level with `builder`. False (nothing changed) when no
     // level could be built.
     bool stepUp();
+    // Moves one level down; with `propagate`, displacement on the levels is
+    // first pushed down (to the base or to level 1, by the settings). Then
+    // the owner is updated, normals only. False at level 0.
+    bool stepDown(bool propagate);
+    // Gives the lower of levels `from` and `to` the shape of the higher one
+    // and re-measures the displacement of the levels between against it, so
+    // that they keep their look. `from` < 1 means the top level; a target of
+    // 0 becomes 1 unless "Propagate Displacement to Base" is on; nothing
+    // happens while "Propagate Displacement to Lower Subdivisions" is off.
+    void propagateDisplacement(int from, int to);
+    // The faces of the current level that descend from control face
+    // `controlFace` (a position in the control mesh's face list) are
+    // childFaceCount faces from childFaceStart on; at level 0 the face itself.
+    // Both are 0 for a face that has no descendants.
+    int childFaceStart(int controlFace) const;
+    int childFaceCount(int controlFace) const;
+    // Releases every level above `level`, from the top down; the current
+    // level is kept when it still exists.
+    void clearAbove(int level);
+    // Numbers the elements of level `level` before a level is built on it:
+    // list positions on the control mesh; on a higher level, -1 except the
+    // elements that continue a lower-level element (vertex points, first
+    // halves, first children), numbered in the order of their level's maps.
+    void numberIds(int level);
     // Releases every level above the base, from the top down; back to level 0.
     void clearLevels();
     // Builds the same number of levels again from the current control mesh,
@@ -102,8 +137,8 @@ public:
     // otherwise (and always without it) they go face by face, corner by corner.
     void restoreDisplacement(const DisplacementSnapshot& saved, bool byVertexFirst);
 
-    // The builder of new levels, installed by the subdivision code; while
-    // none is installed no level above the base can be built.
+    // The builder of new levels: buildLevel unless replaced; while it is
+    // null no level above the base can be built.
     static LevelBuilder builder;
 
     List<LevelRecord*> levels; // entry 0 is &baseLevel

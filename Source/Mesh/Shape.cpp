@@ -4,6 +4,7 @@
 
 #include "DisplaySettings.h"
 #include "Pool.h"
+#include "SubdivisionSettings.h"
 #include "Symmetry.h"
 
 Shape::Shape() : levelStack(*this) {}
@@ -172,5 +173,111 @@ void Shape::syncLevelSymmetry()
         level->mirrorPlane = mirrorPlane;
         if (hasSymmetry())
             calculateSymmetry(*level, mirrorPlane, MinSymmetryTolerance);
+    }
+}
+
+void Shape::refreshLevels()
+{
+    if (hasSymmetry())
+        syncLevelSymmetry();
+    setShadingMode(shadingMode());
+}
+
+namespace {
+bool propagatesOnStepDown(int fromLevel)
+{
+    const SubdivisionSettings& settings = subdivisionSettings();
+    return settings.propagateToLower && (settings.propagateToBase || fromLevel != 1);
+}
+} // namespace
+
+bool Shape::subdivide()
+{
+    if (levelStack.dirty)
+        rebuildLevelStack();
+    if (currentLevel() >= subdivisionSettings().maxLevel || !levelStack.stepUp())
+        return false;
+    refreshLevels();
+    return true;
+}
+
+bool Shape::unsubdivide()
+{
+    if (levelStack.dirty)
+        rebuildLevelStack();
+    if (!levelStack.stepDown(propagatesOnStepDown(currentLevel())))
+        return false;
+    refreshLevels();
+    return true;
+}
+
+void Shape::setLevel(int target, bool refresh)
+{
+    if (levelStack.dirty)
+        rebuildLevelStack();
+    target = std::max(target, 0);
+    while (currentLevel() < target) {
+        if (currentLevel() >= subdivisionSettings().maxLevel || !levelStack.stepUp())
+            break;
+    }
+    while (currentLevel() > target)
+        levelStack.stepDown(propagatesOnStepDown(currentLevel()));
+    if (refresh)
+        refreshLevels();
+}
+
+void Shape::toggleCurrentLevel()
+{
+    if (currentLevel() != 0) {
+        toggleLevel = currentLevel();
+        setLevel(0, true);
+    } else {
+        setLevel(toggleLevel, true);
+    }
+}
+
+void Shape::clearHigherLevels()
+{
+    levelStack.clearAbove(levelStack.currentLevel);
+}
+
+void Shape::refineControlMesh()
+{
+    touch();
+    if (levelStack.dirty)
+        rebuildLevelStack();
+    if (currentLevel() > 0) {
+        InnerShape* level = levelStack.levelMesh(currentLevel());
+        const List<Vertex*> oldVertices = vertices;
+        const List<Edge*> oldEdges = edges;
+        const List<Face*> oldFaces = faces;
+        vertices = level->vertices;
+        edges = level->edges;
+        faces = level->faces;
+        level->vertices.freeStorage();
+        level->edges.freeStorage();
+        level->faces.freeStorage();
+        // Levels first: their stencils point at the old control vertices.
+        levelStack.clearLevels();
+        for (Vertex* v : oldVertices)
+            v->release();
+        for (Face* f : oldFaces)
+            f->release();
+        for (Edge* e : oldEdges)
+            e->release();
+    }
+    for (Vertex* v : vertices) {
+        v->stencil.freeStorage();
+        v->freeDisplacement();
+        v->set2(VertexPoint, false);
+    }
+    displayFlags &= ~SubdivisionLevel;
+    levelStack.clearLevels();
+    levelStack.dirty = false;
+    update(true, false, -1);
+    renumber();
+    if (hasSymmetry()) {
+        calculateSymmetry(*this, mirrorPlane, MinSymmetryTolerance);
+        syncLevelSymmetry();
     }
 }

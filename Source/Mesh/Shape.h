@@ -50,6 +50,27 @@ public:
     // The mesh of the current level: the object itself at level 0.
     virtual InnerShape* currentLevelMesh();
 
+    // --- subdivision levels ---
+    // One level up (built when missing) while below "Max Subdivision Level",
+    // then the levels are refreshed. False when the level did not change.
+    bool subdivide();
+    // One level down, pushing displacement down unless "Propagate
+    // Displacement to Lower Subdivisions" is off, or "Propagate Displacement
+    // to Base" is off and this is level 1. False at level 0.
+    bool unsubdivide();
+    // Steps up (while below the maximum) or down (as unsubdivide) until the
+    // current level is `target` or no step is possible; with `refresh` the
+    // levels are refreshed afterwards.
+    void setLevel(int target, bool refresh);
+    // From a level above 0 to level 0, remembering the level in
+    // `toggleLevel`; from level 0 back to that level.
+    void toggleCurrentLevel();
+    // Releases every level above the current one.
+    void clearHigherLevels();
+    // The current level's mesh, displacement included, becomes the control
+    // mesh; the old control elements are released and the levels cleared.
+    void refineControlMesh();
+
     // --- object state ---
     // True when every element of the list is Selected; true for an empty list.
     bool allVerticesSelected() const;
@@ -79,6 +100,8 @@ private:
     // The mode the levels are shaded with under the smooth-at-level rule.
     int levelShadingMode() const;
     void applyLevelShading();
+    // Shading, symmetry and normals of the levels after a level change.
+    void refreshLevels();
     void rebuildLevelStack();
     void takeOverLevels(const Shape& other);
 };

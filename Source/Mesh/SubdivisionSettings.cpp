@@ -1,0 +1,7 @@
+#include "SubdivisionSettings.h"
+
+SubdivisionSettings& subdivisionSettings()
+{
+    static SubdivisionSettings settings;
+    return settings;
+}

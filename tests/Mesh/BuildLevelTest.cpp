@@ -1,0 +1,322 @@
+// One step of subdivision against the scheme's counts and formulas, and the
+// layout of the level it builds (element order, maps, ids).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+ShapePtr subdivided(const InnerShape& mesh, int levels, std::initializer_list<std::pair<int, int>> creases = {})
+{
+    ShapePtr s(take<Shape>(mesh));
+    for (auto [a, b] : creases)
+        s->findEdge(s->vertices[a], s->vertices[b])->set(Geometry::Creased);
+    for (int i = 0; i < levels; ++i)
+        EXPECT_TRUE(s->levelStack.stepUp());
+    return s;
+}
+
+Point3D at(const Vertex* v)
+{
+    return Point3D(v->x, v->y, v->z);
+}
+
+// Level 1's vertex point of control vertex i: after the face and edge points.
+const Vertex* vertexPoint(const Shape& s, int i)
+{
+    return s.levelStack.levelMesh(1)->vertices[s.faces.count() + s.edges.count() + i];
+}
+
+const Vertex* edgePoint(const Shape& s, const Edge* e)
+{
+    return s.levelStack.levelMesh(1)->vertices[s.faces.count() + s.edges.indexOf(const_cast<Edge*>(e))];
+}
+
+const Vertex* facePoint(const Shape& s, int f)
+{
+    return s.levelStack.levelMesh(1)->vertices[f];
+}
+
+void expectAt(const Vertex* v, const Point3D& p)
+{
+    EXPECT_NEAR(v->x, p.x, 1e-5f);
+    EXPECT_NEAR(v->y, p.y, 1e-5f);
+    EXPECT_NEAR(v->z, p.z, 1e-5f);
+}
+
+// The smooth rule: ((n − 2)/n)·v + (1/n²)·Σ neighbours + (1/n²)·Σ face centres.
+Point3D smoothVertexPoint(const Shape& s, int i)
+{
+    const Vertex* v = s.vertices[i];
+    int n = 0;
+    Point3D sum(0, 0, 0);
+    for (const Edge* e : s.edges) {
+        if (e->startVertex == v || e->endVertex == v) {
+            ++n;
+            sum += at(e->otherVertex(v));
+        }
+    }
+    for (const Face* f : s.faces)
+        for (const Corner& c : f->corners)
+            if (c.vertex == v)
+                sum += f->centre();
+    const float fn = static_cast<float>(n);
+    return at(v) * ((fn - 2) / fn) + sum * (1 / (fn * fn));
+}
+
+Point3D smoothEdgePoint(const Edge* e)
+{
+    return (at(e->startVertex) + at(e->endVertex) + e->faces[0]->centre() + e->faces[1]->centre()) * 0.25f;
+}
+
+TEST(BuildLevel, CubeBecomes26Vertices48EdgesAnd24Quads)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 1);
+    const InnerShape& level = *s->levelStack.levelMesh(1);
+    EXPECT_EQ(level.vertices.count(), 26);
+    EXPECT_EQ(level.edges.count(), 48);
+    ASSERT_EQ(level.faces.count(), 24);
+    for (const Face* f : level.faces)
+        EXPECT_EQ(f->cornerCount(), 4);
+    EXPECT_EQ(validateTopology(level), "");
+    EXPECT_TRUE(level.displayFlags & InnerShape::SubdivisionLevel);
+    for (const Edge* e : level.edges)
+        EXPECT_FALSE(e->has(Geometry::Boundary));
+}
+
+TEST(BuildLevel, CubeFollowsTheSmoothRules)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 1);
+    for (int i = 0; i < 8; ++i)
+        expectAt(vertexPoint(*s, i), smoothVertexPoint(*s, i));
+    for (const Edge* e : s->edges)
+        expectAt(edgePoint(*s, e), smoothEdgePoint(e));
+    for (int f = 0; f < 6; ++f)
+        expectAt(facePoint(*s, f), s->faces[f]->centre());
+    // (1/3)(1,1,1) + (1/9)(3 neighbours + 3 face centres) for the corner at (1,1,1).
+    expectAt(vertexPoint(*s, 6), Point3D(5.0f / 9, 5.0f / 9, 5.0f / 9));
+}
+
+TEST(BuildLevel, SingleQuadFollowsTheBoundaryRules)
+{
+    MeshPtr quad = fixtures::openGrid(1, 1, 2.0f);
+    ShapePtr s = subdivided(*quad, 1);
+    for (const Edge* e : s->edges)
+        expectAt(edgePoint(*s, e), (at(e->startVertex) + at(e->endVertex)) * 0.5f);
+    expectAt(facePoint(*s, 0), Point3D(1, 1, 0));
+    // Corner (0,0): (3/4)v + (1/8)((2,0) + (0,2)).
+    expectAt(vertexPoint(*s, 0), Point3D(0.25f, 0.25f, 0));
+    expectAt(vertexPoint(*s, 3), Point3D(1.75f, 1.75f, 0));
+    for (const Edge* e : s->levelStack.levelMesh(1)->edges)
+        EXPECT_EQ(e->has(Geometry::Boundary), e->faces.count() == 1);
+}
+
+TEST(BuildLevel, ThreeCreasedEdgesKeepTheirVertexFixedOnEveryLevel)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 3, {{6, 2}, {6, 5}, {6, 7}});
+    const Vertex* v = s->vertices[6];
+    for (int level = 1; level <= 3; ++level) {
+        const InnerShape& mesh = *s->levelStack.levelMesh(level);
+        int id = 6;
+        for (int l = 1; l <= level; ++l) {
+            const InnerShape& m = *s->levelStack.levelMesh(l);
+            const int at = s->levelStack.levels[l]->vertexMap[id].vertexPoint;
+            if (l == level)
+                expectAt(mesh.vertices[at], Point3D(v->x, v->y, v->z));
+            id = m.vertices[at]->id;
+        }
+    }
+}
+
+TEST(BuildLevel, ADartIsSmoothAndItsCreasedEdgeToo)
+{
+    // Vertex 1 has two creased edges; 0 and 2 have one each (darts).
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 1, {{0, 1}, {1, 2}});
+    EXPECT_TRUE(s->vertices[1]->has(Geometry::CreaseVertex));
+    EXPECT_FALSE(s->vertices[0]->has(Geometry::CreaseVertex));
+    expectAt(vertexPoint(*s, 0), smoothVertexPoint(*s, 0));
+    expectAt(vertexPoint(*s, 2), smoothVertexPoint(*s, 2));
+    const Edge* dartEdge = s->findEdge(s->vertices[0], s->vertices[1]);
+    expectAt(edgePoint(*s, dartEdge), smoothEdgePoint(dartEdge));
+    expectAt(vertexPoint(*s, 1), at(s->vertices[1]) * 0.75f + (at(s->vertices[0]) + at(s->vertices[2])) * 0.125f);
+}
+
+TEST(BuildLevel, ACreasedEdgeBetweenSmoothVerticesIsSmoothButStaysCreased)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 2, {{4, 5}});
+    const Edge* e = s->findEdge(s->vertices[4], s->vertices[5]);
+    expectAt(edgePoint(*s, e), smoothEdgePoint(e));
+    expectAt(vertexPoint(*s, 4), smoothVertexPoint(*s, 4));
+    expectAt(vertexPoint(*s, 5), smoothVertexPoint(*s, 5));
+    const InnerShape& level = *s->levelStack.levelMesh(1);
+    const int i = s->edges.indexOf(const_cast<Edge*>(e));
+    EXPECT_TRUE(level.edges[2 * i]->has(Geometry::Creased));
+    EXPECT_TRUE(level.edges[2 * i + 1]->has(Geometry::Creased));
+    EXPECT_EQ(std::count_if(level.edges.begin(), level.edges.end(),
+                            [](const Edge* h) { return h->has(Geometry::Creased); }),
+              2);
+}
+
+TEST(BuildLevel, AWireEdgeSplitsIntoBoundaryHalvesWithFixedEnds)
+{
+    MeshPtr line(take<InnerShape>());
+    line->addVertex(take<Vertex>(0.0f, 0.0f, 0.0f));
+    line->addVertex(take<Vertex>(2.0f, 0.0f, 4.0f));
+    line->addEdge(take<Edge>(line->vertices[0], line->vertices[1]));
+    ShapePtr s = subdivided(*line, 2);
+    const InnerShape& level = *s->levelStack.levelMesh(1);
+    ASSERT_EQ(level.vertices.count(), 3);
+    ASSERT_EQ(level.edges.count(), 2);
+    EXPECT_TRUE(level.edges[0]->has(Geometry::Boundary));
+    EXPECT_TRUE(level.edges[1]->has(Geometry::Boundary));
+    expectAt(level.vertices[0], Point3D(1, 0, 2));
+    expectAt(level.vertices[1], Point3D(0, 0, 0));
+    expectAt(level.vertices[2], Point3D(2, 0, 4));
+    EXPECT_EQ(s->levelStack.levelMesh(2)->edges.count(), 4);
+}
+
+TEST(BuildLevel, AVertexWithoutEdgesKeepsItsPosition)
+{
+    MeshPtr mesh = fixtures::meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {5, 6, 7}}, {{0, 1, 2, 3}});
+    ShapePtr s = subdivided(*mesh, 1);
+    expectAt(vertexPoint(*s, 4), Point3D(5, 6, 7));
+}
+
+TEST(BuildLevel, ChildQuadsRunFacePointEdgePointVertexPointEdgePoint)
+{
+    MeshPtr quad = fixtures::openGrid(1, 1);
+    ShapePtr s = subdivided(*quad, 1);
+    const InnerShape& level = *s->levelStack.levelMesh(1);
+    const Face* f = s->faces[0];
+    ASSERT_EQ(level.faces.count(), 4);
+    for (int k = 0; k < 4; ++k) {
+        const Face* child = level.faces[k];
+        const Edge* side = f->corners[k].edge;
+        const Edge* next = f->corners[(k + 1) % 4].edge;
+        EXPECT_EQ(child->corners[0].vertex, facePoint(*s, 0));
+        EXPECT_EQ(child->corners[1].vertex, edgePoint(*s, side));
+        EXPECT_EQ(child->corners[2].vertex, vertexPoint(*s, s->vertices.indexOf(f->corners[(k + 1) % 4].vertex)));
+        EXPECT_EQ(child->corners[3].vertex, edgePoint(*s, next));
+        EXPECT_EQ(child->corners[0].edge, level.edges[8 + k]);
+    }
+    // Edge i's halves: (vertex point of start → edge point), (edge point → vertex point of end).
+    for (int i = 0; i < s->edges.count(); ++i) {
+        const Edge* e = s->edges[i];
+        EXPECT_EQ(level.edges[2 * i]->startVertex, vertexPoint(*s, s->vertices.indexOf(e->startVertex)));
+        EXPECT_EQ(level.edges[2 * i]->endVertex, edgePoint(*s, e));
+        EXPECT_EQ(level.edges[2 * i + 1]->endVertex, vertexPoint(*s, s->vertices.indexOf(e->endVertex)));
+    }
+    EXPECT_EQ(validateTopology(level), "");
+}
+
+TEST(BuildLevel, StencilsReferToFacePointsAndParents)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 1);
+    const Vertex* vp = vertexPoint(*s, 0);
+    EXPECT_TRUE(vp->has2(Geometry::VertexPoint));
+    ASSERT_EQ(vp->stencil.count(), 7);
+    EXPECT_EQ(vp->stencil[0].source, s->vertices[0]);
+    EXPECT_EQ(vp->stencil[0].flags, StencilEntry::Parent);
+    int expanded = 0;
+    for (const StencilEntry& e : vp->stencil)
+        expanded += (e.flags & StencilEntry::Expand) ? 1 : 0;
+    EXPECT_EQ(expanded, 3);
+    EXPECT_FALSE(facePoint(*s, 0)->has2(Geometry::VertexPoint));
+    for (const Face* f : s->faces)
+        EXPECT_TRUE(f->has(Geometry::Psub));
+}
+
+TEST(BuildLevel, MapsAndIdsChainFromTheControlMesh)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 2);
+    const LevelRecord& one = *s->levelStack.levels[1];
+    const LevelRecord& two = *s->levelStack.levels[2];
+    ASSERT_EQ(one.vertexMap.count(), 8);
+    ASSERT_EQ(one.edgeMap.count(), 12);
+    ASSERT_EQ(one.faceMap.count(), 6);
+    ASSERT_EQ(two.vertexMap.count(), 8);
+    ASSERT_EQ(two.edgeMap.count(), 12);
+    ASSERT_EQ(two.faceMap.count(), 6);
+    const InnerShape& level1 = *s->levelStack.levelMesh(1);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(one.vertexMap[i].vertexPoint, 18 + i);
+        EXPECT_EQ(level1.vertices[18 + i]->id, i);
+    }
+    EXPECT_EQ(level1.vertices[0]->id, -1);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(one.faceMap[i].firstChild, 4 * i);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(one.edgeMap[i].firstHalf, 2 * i);
+    // Level 2 continues level 1's vertex points: 24 + 48 face and edge points come first.
+    EXPECT_EQ(two.vertexMap[3].parent, 18 + 3);
+    EXPECT_EQ(two.vertexMap[3].vertexPoint, 24 + 48 + 18 + 3);
+    EXPECT_EQ(two.faceMap[2].firstChild, 4 * 4 * 2);
+}
+
+TEST(BuildLevel, ChildFacesOfAControlFaceAtEachLevel)
+{
+    MeshPtr mixed = fixtures::mixedPolygons();
+    ShapePtr s = subdivided(*mixed, 2);
+    // Hexagon, quad, two triangles: 6 + 4 + 3 + 3 children on level 1, four each on level 2.
+    EXPECT_EQ(s->levelStack.childFaceStart(2), 4 * 10);
+    EXPECT_EQ(s->levelStack.childFaceCount(2), 12);
+    EXPECT_EQ(s->levelStack.childFaceStart(1), 24);
+    EXPECT_EQ(s->levelStack.segmentsPerEdge(), 4);
+    s->levelStack.currentLevel = 1;
+    EXPECT_EQ(s->levelStack.childFaceStart(3), 13);
+    EXPECT_EQ(s->levelStack.childFaceCount(3), 3);
+    s->levelStack.currentLevel = 0;
+    EXPECT_EQ(s->levelStack.childFaceStart(3), 3);
+    EXPECT_EQ(s->levelStack.childFaceCount(3), 1);
+}
+
+// The position the stencil lists describe, displacement of expanded
+// vertices left out.
+Point3D stencilSum(const Vertex* v)
+{
+    Point3D sum(0, 0, 0);
+    for (const StencilEntry& e : v->stencil) {
+        const auto* src = static_cast<const Vertex*>(e.source);
+        sum += ((e.flags & StencilEntry::Expand) ? stencilSum(src) : at(src)) * e.weight;
+    }
+    return sum;
+}
+
+TEST(BuildLevel, UpdateMatchesTheStencilListsWithDisplacedFacePoints)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s = subdivided(*cube, 2);
+    InnerShape* level1 = s->levelStack.levelMesh(1);
+    InnerShape* level2 = s->levelStack.levelMesh(2);
+    float* d = level1->vertices[0]->ensureDisplacement();
+    d[2] = 0.5f;
+    float* d2 = level2->vertices[3]->ensureDisplacement();
+    d2[0] = -0.25f;
+    s->vertices[6]->setPosition(2, 1.5f, 1);
+    s->update(true, true, -1);
+    for (const InnerShape* level : {level1, level2}) {
+        for (const Vertex* v : level->vertices) {
+            Point3D expected = stencilSum(v);
+            if (v->displacement)
+                expected += Point3D(v->displacement);
+            expectAt(v, expected);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+// The object's level operations: stepping, toggling, clearing, pushing
+// displacement down and refining the control mesh.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "Mesh/DisplaySettings.h"
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Mesh/SubdivisionSettings.h"
+#include "Mesh/Validate.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
+
+class SubdivisionLevels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = subdivisionSettings();
+        MeshPtr cube = fixtures::cube();
+        s.reset(take<Shape>(*cube));
+    }
+    void TearDown() override { subdivisionSettings() = saved; }
+
+    InnerShape* level(int i) { return s->levelStack.levelMesh(i); }
+    // Level 1's vertex point of control vertex 0 (after 6 face and 12 edge points).
+    static constexpr int VertexPoint0 = 18;
+
+    static void displace(Vertex* v, float dx, float dy, float dz)
+    {
+        float* d = v->ensureDisplacement();
+        d[0] = dx;
+        d[1] = dy;
+        d[2] = dz;
+    }
+    static std::vector<Point3D> positions(const InnerShape& mesh)
+    {
+        std::vector<Point3D> out;
+        for (const Vertex* v : mesh.vertices)
+            out.emplace_back(v->x, v->y, v->z);
+        return out;
+    }
+    static void expectPositions(const InnerShape& mesh, const std::vector<Point3D>& expected)
+    {
+        ASSERT_EQ(mesh.vertices.count(), static_cast<int>(expected.size()));
+        for (int i = 0; i < mesh.vertices.count(); ++i) {
+            EXPECT_NEAR(mesh.vertices[i]->x, expected[i].x, 1e-5f) << "vertex " << i;
+            EXPECT_NEAR(mesh.vertices[i]->y, expected[i].y, 1e-5f) << "vertex " << i;
+            EXPECT_NEAR(mesh.vertices[i]->z, expected[i].z, 1e-5f) << "vertex " << i;
+        }
+    }
+    // Shows level `at` with every level up to it evaluated.
+    void show(int at)
+    {
+        s->levelStack.currentLevel = at;
+        s->update(true, true, -1);
+    }
+
+    SubdivisionSettings saved;
+    ShapePtr s;
+};
+
+TEST_F(SubdivisionLevels, SubdivideStopsAtTheMaximumLevel)
+{
+    subdivisionSettings().maxLevel = 2;
+    EXPECT_TRUE(s->subdivide());
+    EXPECT_TRUE(s->subdivide());
+    EXPECT_FALSE(s->subdivide());
+    EXPECT_EQ(s->currentLevel(), 2);
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
+    EXPECT_EQ(s->currentLevelMesh()->faces.count(), 96);
+}
+
+TEST_F(SubdivisionLevels, SubdivideRefreshesShadingAndSymmetryOfTheLevels)
+{
+    const int savedSmoothFrom = meshDisplaySettings().smoothShadeAtSubdLevel;
+    meshDisplaySettings().smoothShadeAtSubdLevel = 2;
+    s->setSymmetry(true);
+    s->subdivide();
+    EXPECT_EQ(level(1)->shadingMode(), InnerShape::FlatShade);
+    EXPECT_TRUE(level(1)->hasSymmetry());
+    EXPECT_NE(level(1)->vertices[VertexPoint0]->mirror, nullptr);
+    s->subdivide();
+    EXPECT_EQ(level(1)->shadingMode(), InnerShape::SmoothShade);
+    EXPECT_EQ(level(2)->shadingMode(), InnerShape::SmoothShade);
+    meshDisplaySettings().smoothShadeAtSubdLevel = savedSmoothFrom;
+}
+
+TEST_F(SubdivisionLevels, UnsubdivideAtLevelZeroDoesNothing)
+{
+    EXPECT_FALSE(s->unsubdivide());
+    EXPECT_EQ(s->currentLevel(), 0);
+}
+
+TEST_F(SubdivisionLevels, SteppingBackUpReusesTheLevelAndFollowsTheControlMesh)
+{
+    s->subdivide();
+    InnerShape* built = level(1);
+    s->unsubdivide();
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 1);
+    s->vertices[0]->setPosition(-2, -2, -2);
+    s->subdivide();
+    EXPECT_EQ(level(1), built);
+    const Vertex* vp = built->vertices[VertexPoint0];
+    EXPECT_LT(vp->x, -0.6f);
+}
+
+TEST_F(SubdivisionLevels, SetLevelStepsBothWays)
+{
+    s->setLevel(3, true);
+    EXPECT_EQ(s->currentLevel(), 3);
+    s->setLevel(1, true);
+    EXPECT_EQ(s->currentLevel(), 1);
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 3);
+    subdivisionSettings().maxLevel = 2;
+    s->setLevel(5, true);
+    EXPECT_EQ(s->currentLevel(), 2);
+}
+
+TEST_F(SubdivisionLevels, ToggleGoesToLevelZeroAndBack)
+{
+    s->setLevel(3, true);
+    s->toggleCurrentLevel();
+    EXPECT_EQ(s->currentLevel(), 0);
+    EXPECT_EQ(s->toggleLevel, 3);
+    s->toggleCurrentLevel();
+    EXPECT_EQ(s->currentLevel(), 3);
+}
+
+TEST_F(SubdivisionLevels, ToggleFromANewObjectGoesToLevelOne)
+{
+    s->toggleCurrentLevel();
+    EXPECT_EQ(s->currentLevel(), 1);
+}
+
+TEST_F(SubdivisionLevels, ClearHigherLevelsKeepsTheCurrentOne)
+{
+    s->setLevel(3, true);
+    s->setLevel(1, true);
+    const long meshesFree = Pool<InnerShape>::freeCount();
+    s->clearHigherLevels();
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 1);
+    EXPECT_EQ(s->currentLevel(), 1);
+    EXPECT_EQ(Pool<InnerShape>::freeCount(), meshesFree + 2);
+}
+
+TEST_F(SubdivisionLevels, WithoutPropagationTheLowerLevelStaysUnchanged)
+{
+    subdivisionSettings().propagateToLower = false;
+    s->setLevel(2, true);
+    const std::vector<Point3D> before = positions(*level(1));
+    displace(level(2)->vertices[90], 0.3f, 0, 0);
+    s->unsubdivide();
+    expectPositions(*level(1), before);
+    EXPECT_TRUE(level(2)->vertices[90]->hasNonZeroDisplacement());
+}
+
+TEST_F(SubdivisionLevels, SteppingDownPushesDisplacementIntoTheLevelBelow)
+{
+    s->setLevel(2, true);
+    InnerShape* top = level(2);
+    // The vertex point at level 2 of level 1's vertex point of control vertex 0.
+    const int parent = VertexPoint0;
+    const int child = s->levelStack.levels[2]->vertexMap[0].vertexPoint;
+    ASSERT_EQ(top->vertices[child]->stencil[0].source, level(1)->vertices[parent]);
+    displace(top->vertices[child], 0, 0, -0.5f);
+    show(2);
+    const std::vector<Point3D> look = positions(*top);
+    const std::vector<Point3D> control = positions(*s);
+
+    EXPECT_TRUE(s->unsubdivide());
+    EXPECT_EQ(s->currentLevel(), 1);
+    EXPECT_NEAR(level(1)->vertices[parent]->z, look[child].z, 1e-6f);
+    // Measured against the unchanged control mesh, the move is level 1's displacement now.
+    EXPECT_TRUE(level(1)->vertices[parent]->hasNonZeroDisplacement());
+    expectPositions(*s, control);
+    show(2);
+    expectPositions(*top, look);
+}
+
+TEST_F(SubdivisionLevels, FromLevelOneDisplacementStaysUnlessPropagatedToTheBase)
+{
+    s->setLevel(1, true);
+    displace(level(1)->vertices[VertexPoint0], 0.25f, 0, 0);
+    const std::vector<Point3D> control = positions(*s);
+    s->unsubdivide();
+    expectPositions(*s, control);
+    ASSERT_TRUE(level(1)->vertices[VertexPoint0]->displacement);
+    EXPECT_FLOAT_EQ(level(1)->vertices[VertexPoint0]->displacement[0], 0.25f);
+}
+
+TEST_F(SubdivisionLevels, PropagationToTheBaseMovesTheControlMeshAndKeepsTheLook)
+{
+    subdivisionSettings().propagateToBase = true;
+    s->setLevel(2, true);
+    displace(level(1)->vertices[VertexPoint0], 0.25f, 0, 0);
+    displace(level(2)->vertices[10], 0, 0.1f, 0);
+    show(2);
+    const std::vector<Point3D> look = positions(*level(2));
+    s->unsubdivide();
+    // Vertex points hand their positions down the chain to the control mesh.
+    const int child = s->levelStack.levels[2]->vertexMap[0].vertexPoint;
+    EXPECT_NEAR(level(1)->vertices[VertexPoint0]->x, look[child].x, 1e-6f);
+    EXPECT_NEAR(s->vertices[0]->x, look[child].x, 1e-6f);
+    EXPECT_NEAR(s->vertices[0]->y, look[child].y, 1e-6f);
+    show(2);
+    expectPositions(*level(2), look);
+}
+
+TEST_F(SubdivisionLevels, PropagateDisplacementDoesNothingWhilePropagationIsOff)
+{
+    subdivisionSettings().propagateToLower = false;
+    subdivisionSettings().propagateToBase = true;
+    s->setLevel(1, true);
+    displace(level(1)->vertices[VertexPoint0], 0.25f, 0, 0);
+    s->levelStack.propagateDisplacement(1, 0);
+    EXPECT_FLOAT_EQ(s->vertices[0]->x, -1.0f);
+}
+
+TEST_F(SubdivisionLevels, RefineControlMeshKeepsTheDisplacedShape)
+{
+    s->setLevel(1, true);
+    displace(level(1)->vertices[VertexPoint0], 0, 0.5f, 0);
+    show(1);
+    const std::vector<Point3D> look = positions(*level(1));
+    s->refineControlMesh();
+    EXPECT_EQ(s->currentLevel(), 0);
+    EXPECT_EQ(s->levelStack.levelCount(), 1);
+    EXPECT_EQ(s->vertices.count(), 26);
+    EXPECT_EQ(s->edges.count(), 48);
+    EXPECT_EQ(s->faces.count(), 24);
+    EXPECT_EQ(validateTopology(*s), "");
+    EXPECT_FALSE(s->displayFlags & InnerShape::SubdivisionLevel);
+    expectPositions(*s, look);
+    for (const Vertex* v : s->vertices) {
+        EXPECT_TRUE(v->stencil.empty());
+        EXPECT_EQ(v->displacement, nullptr);
+    }
+    // The refined mesh subdivides like any control mesh.
+    EXPECT_TRUE(s->subdivide());
+    EXPECT_EQ(level(1)->faces.count(), 96);
+}
+
+TEST_F(SubdivisionLevels, TopologyChangeRebuildsAndKeepsDisplacement)
+{
+    s->setLevel(2, true);
+    displace(level(2)->vertices[50], 0, 0, 0.4f);
+    s->topologyChanged();
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
+    EXPECT_EQ(s->currentLevel(), 2);
+    ASSERT_TRUE(level(2)->vertices[50]->displacement);
+    EXPECT_FLOAT_EQ(level(2)->vertices[50]->displacement[2], 0.4f);
+}
+
+} // namespace

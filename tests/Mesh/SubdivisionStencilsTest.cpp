@@ -1,0 +1,80 @@
+// Position updates through the flattened stencil tables: the same sums as
+// the stencil lists describe, for tables that can be flattened and for
+// those that cannot.
+#include <gtest/gtest.h>
+
+#include "Mesh/Pool.h"
+#include "Mesh/SubdivisionStencils.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+// A mesh of `count` stencil vertices over the control points of `below`.
+MeshPtr stencilMesh(int count)
+{
+    MeshPtr mesh(take<InnerShape>());
+    for (int i = 0; i < count; ++i)
+        mesh->addVertex(take<Vertex>());
+    return mesh;
+}
+
+TEST(SubdivisionStencils, ExpandedSourcesLeaveTheirDisplacementOut)
+{
+    MeshPtr below = fixtures::meshFrom({{0, 0, 0}, {4, 0, 0}, {0, 8, 0}}, {}, false);
+    MeshPtr level = stencilMesh(2);
+    Vertex* centre = level->vertices[0];
+    Vertex* pulled = level->vertices[1];
+    for (Vertex* v : below->vertices)
+        centre->stencil.append({v, 0.25f, 0});
+    pulled->stencil.append({centre, 2.0f, StencilEntry::Expand});
+    pulled->stencil.append({below->vertices[1], 0.5f, 0});
+    centre->ensureDisplacement()[2] = 1.0f;
+
+    level->update(false, true, -1);
+    ASSERT_NE(StencilTable::ensure(*level), nullptr);
+    EXPECT_FLOAT_EQ(centre->x, 1.0f);
+    EXPECT_FLOAT_EQ(centre->z, 1.0f);
+    EXPECT_FLOAT_EQ(pulled->x, 2.0f + 2.0f);
+    EXPECT_FLOAT_EQ(pulled->y, 4.0f);
+    EXPECT_FLOAT_EQ(pulled->z, 0.0f);
+}
+
+TEST(SubdivisionStencils, AnExpansionOfALaterVertexIsEvaluatedEntryByEntry)
+{
+    MeshPtr below = fixtures::meshFrom({{2, 0, 0}, {0, 6, 0}}, {}, false);
+    MeshPtr level = stencilMesh(2);
+    level->vertices[0]->stencil.append({level->vertices[1], 0.5f, StencilEntry::Expand});
+    level->vertices[1]->stencil.append({below->vertices[0], 1.0f, 0});
+    level->vertices[1]->stencil.append({below->vertices[1], 1.0f, 0});
+    level->update(false, true, -1);
+    EXPECT_EQ(StencilTable::ensure(*level), nullptr);
+    EXPECT_FLOAT_EQ(level->vertices[0]->x, 1.0f);
+    EXPECT_FLOAT_EQ(level->vertices[0]->y, 3.0f);
+    EXPECT_FLOAT_EQ(level->vertices[1]->y, 6.0f);
+}
+
+TEST(SubdivisionStencils, TheTableFollowsAChangedStencil)
+{
+    MeshPtr below = fixtures::meshFrom({{2, 0, 0}, {0, 6, 0}}, {}, false);
+    MeshPtr level = stencilMesh(1);
+    level->vertices[0]->stencil.append({below->vertices[0], 1.0f, 0});
+    level->update(false, true, -1);
+    EXPECT_FLOAT_EQ(level->vertices[0]->x, 2.0f);
+    level->vertices[0]->stencil.clear();
+    level->vertices[0]->stencil.append({below->vertices[1], 1.0f, 0});
+    level->touch();
+    level->update(false, true, -1);
+    EXPECT_FLOAT_EQ(level->vertices[0]->x, 0.0f);
+    EXPECT_FLOAT_EQ(level->vertices[0]->y, 6.0f);
+}
+
+TEST(SubdivisionStencils, AVertexWithoutStencilGoesToTheOrigin)
+{
+    MeshPtr level = stencilMesh(1);
+    level->vertices[0]->setPosition(3, 4, 5);
+    level->update(false, true, -1);
+    EXPECT_FLOAT_EQ(level->vertices[0]->x, 0.0f);
+    EXPECT_FLOAT_EQ(level->vertices[0]->z, 0.0f);
+}
+
+} // namespace
