@@ -1,5 +1,6 @@
 // Program-wide settings: general behaviour, subdivision, the drawing tools'
 // start-up, the main window's geometry and the scene lights.
+#include "Mesh/SubdivisionSettings.h"
 #include "Settings/OptionTable.h"
 #include "Settings/RegistryParts.h"
 
@@ -17,9 +18,9 @@ void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v, Mes
             {"Unit Scale", Float, num(1)},
         }},
         {"Subdivision Settings", 214, NoOptionsCommand, {
-            {"Max Subdivision Level", Int, num(10), {.minimum = 1, .dragStep = 1}, 0, &v.maxSubdivisionLevel},
-            {"Propagate Displacement to Base", Bool, programValue(), {}, 0, &v.propagateDisplacementToBase},
-            {"Propagate Displacement to Lower Subdivisions", Bool, num(1), {}, 0, &v.propagateDisplacementToLower},
+            {"Max Subdivision Level", Int, num(10), {.minimum = 1, .dragStep = 1}, 0, &subdivisionSettings().maxLevel},
+            {"Propagate Displacement to Base", Bool, programValue(), {}, 0, &subdivisionSettings().propagateToBase},
+            {"Propagate Displacement to Lower Subdivisions", Bool, num(1), {}, 0, &subdivisionSettings().propagateToLower},
             {"Optimized Face Draw Limit", Int, num(20000), {.dragStep = 1000}, 0, &v.optimizedFaceDrawLimit},
             {"Smooth Shade At SubD Level (0 to disable)", Int, programValue(), {.minimum = 0, .dragStep = 1}, 0, &mesh.smoothShadeAtSubdLevel},
         }},

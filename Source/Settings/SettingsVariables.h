@@ -32,9 +32,6 @@ struct SettingsVariables {
     int undoLevel = 10;
     int selectionRadius = 30;
     int manipulatorSensitivity = 7;
-    int maxSubdivisionLevel = 10;
-    bool propagateDisplacementToBase = false;
-    bool propagateDisplacementToLower = true;
     // Shared by the Subdivision Settings and Display Settings groups.
     int optimizedFaceDrawLimit = 20000;
 
