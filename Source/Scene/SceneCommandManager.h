@@ -77,7 +77,7 @@ public:
     virtual void editTopology(int /*commandId*/) {}
     // "Subdivide", "Refine Control Mesh", "Unsubdivide", "Clear Higher
     // Subdivision", "Toggle Current Subdivision".
-    virtual void changeSubdivision(int /*commandId*/) {}
+    virtual void changeSubdivision(int commandId);
     // The UV editing commands (pins, seams, nudges, layout, unwrapping, export).
     virtual void editUVs(int /*commandId*/) {}
     // "Generate Normal Map", "Generate Displacement Map".
