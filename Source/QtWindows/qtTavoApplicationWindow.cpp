@@ -10,6 +10,9 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <QFileDialog>
+#include <QFileInfo>
+
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Settings/UserFolders.h"
@@ -257,4 +260,16 @@ void qtTavoApplicationWindow::closeEvent(QCloseEvent* event)
     if (ownsRealScene_)
         saveWindowLayout();
     event->accept();
+}
+
+std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& title, const std::string& typeName,
+                                                const std::string& extension)
+{
+    const QString filter = QString("%1 (*.%2)").arg(QString::fromStdString(typeName), QString::fromStdString(extension));
+    const QString caption = QString::fromStdString(title);
+    QString path = save ? QFileDialog::getSaveFileName(this, caption, QString(), filter)
+                        : QFileDialog::getOpenFileName(this, caption, QString(), filter);
+    if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += "." + QString::fromStdString(extension);
+    return path.toStdString();
 }

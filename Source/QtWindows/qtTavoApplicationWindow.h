@@ -34,6 +34,8 @@ public:
     void showStatus(const std::string& message) override;
     void viewportSize(int& width, int& height) override;
     void setTitle(const std::string& title) override;
+    std::string chooseFile(bool save, const std::string& title, const std::string& typeName,
+                           const std::string& extension) override;
     bool isMaximized() override;
     bool isMinimized() override;
     void windowSize(int& width, int& height) override;

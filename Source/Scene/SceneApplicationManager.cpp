@@ -102,13 +102,7 @@ void SceneApplicationManager::writePreferences()
 {
     if (preferencesWritePath.empty())
         return;
-    if (OptionGroup* keys = registry.findGroup(KeyboardSettingsGroupId)) {
-        std::vector<KeyBindingTriple> bindings;
-        for (const KeyBindings::Entry& e : keyBindings)
-            bindings.push_back({e.key, e.modifiers, e.command});
-        storeKeyBindings(bindings, *keys, commandName);
-    }
-    savePreferences(registry, preferencesWritePath, commandName);
+    saveAllSettings(preferencesWritePath);
 }
 
 void SceneApplicationManager::report(const std::string& message, int kind)

@@ -91,7 +91,14 @@ public:
     virtual void showToolProperties() {}
     virtual void showCreateProperties() {}
     // The file commands; argument: the file to use, empty to ask for one.
-    virtual void fileCommand(int /*commandId*/, const std::string& /*argument*/) {}
+    // "Save All Settings" and "Load All Settings" work; the scene file
+    // commands do nothing until the scene formats exist.
+    virtual void fileCommand(int commandId, const std::string& argument);
+    // Every manager's settings into the registry, then the registry (key
+    // bindings included) to `path`; false when the file cannot be written.
+    bool saveAllSettings(const std::filesystem::path& path);
+    // The registry from `path`, then every manager's settings from it.
+    void loadAllSettings(const std::filesystem::path& path);
     // "Online Manual", "Context Help", "Tutorials".
     virtual void showHelp(int /*commandId*/) {}
     virtual void showContextMenu(int /*x*/, int /*y*/) {}

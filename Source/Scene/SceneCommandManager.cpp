@@ -11,6 +11,7 @@
 #include "Scene/SceneSelectionManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "Scene/TopologyCommands.h"
 #include "Scene/URchangeSelection.h"
 
 namespace {
@@ -200,6 +201,11 @@ void SceneCommandManager::setTextureShown(bool on)
         if (o->isSelected())
             o->textureFlags = on ? (o->textureFlags | InnerShape::ShowTexture) : (o->textureFlags & ~InnerShape::ShowTexture);
     redrawRequested = true;
+}
+
+void SceneCommandManager::editTopology(int commandId)
+{
+    runTopologyCommand(*managers, commandId);
 }
 
 void SceneCommandManager::deleteSelection()

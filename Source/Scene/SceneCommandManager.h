@@ -73,8 +73,9 @@ public:
     virtual void paste() {}
     // Deletes the selected geometry (model space).
     virtual void deleteGeometry() {}
-    // The topology commands (triangulate, booleans, duplicate, crease, mirror, ...).
-    virtual void editTopology(int /*commandId*/) {}
+    // The topology commands (triangulate, booleans, duplicate, crease, mirror, ...);
+    // ids without a handler yet do nothing.
+    virtual void editTopology(int commandId);
     // "Subdivide", "Refine Control Mesh", "Unsubdivide", "Clear Higher
     // Subdivision", "Toggle Current Subdivision".
     virtual void changeSubdivision(int commandId);

@@ -36,6 +36,13 @@ public:
     virtual std::string customPrimitiveFile(int /*commandId*/) { return {}; }
     // Window title (the application manager adds the file name and "*").
     virtual void setTitle(const std::string& /*title*/) {}
+    // Asks for a file to open (save false) or to write (save true), offering
+    // the files of `typeName` with `extension`; empty when abandoned.
+    virtual std::string chooseFile(bool /*save*/, const std::string& /*title*/, const std::string& /*typeName*/,
+                                   const std::string& /*extension*/)
+    {
+        return {};
+    }
 
     // Window geometry.
     virtual bool isMaximized() { return false; }

@@ -11,45 +11,17 @@
 #include "Mesh/Shape.h"
 #include "Mesh/Validate.h"
 #include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
-
-bool copyLevel(InnerShape& below, LevelRecord& outRecord)
-{
-    InnerShape* level = take<InnerShape>(below);
-    if (!level)
-        return false;
-    for (int i = 0; i < level->vertices.count(); ++i) {
-        Vertex* v = level->vertices[i];
-        v->freeDisplacement();
-        v->stencil.append({below.vertices[i], 1.0f, StencilEntry::Parent});
-        v->set2(Geometry::VertexPoint);
-        outRecord.vertexMap.append({i, i});
-    }
-    for (int i = 0; i < level->faces.count(); ++i)
-        outRecord.faceMap.append({i, i, 1});
-    level->displayFlags |= InnerShape::SubdivisionLevel;
-    level->update(true, true, -1);
-    level->renumber();
-    outRecord.mesh = level;
-    return true;
-}
 
 class ShapeLevels : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedBuilder = LevelStack::builder;
         savedSmoothFrom = meshDisplaySettings().smoothShadeAtSubdLevel;
-        LevelStack::builder = copyLevel;
     }
-    void TearDown() override
-    {
-        LevelStack::builder = savedBuilder;
-        meshDisplaySettings().smoothShadeAtSubdLevel = savedSmoothFrom;
-    }
+    void TearDown() override { meshDisplaySettings().smoothShadeAtSubdLevel = savedSmoothFrom; }
 
     static ShapePtr shapeWithLevels(const InnerShape& mesh, int count)
     {
@@ -66,7 +38,7 @@ protected:
         d[2] = dz;
     }
 
-    LevelBuilder savedBuilder = nullptr;
+    fixtures::CopyLevelBuilder builder;
     int savedSmoothFrom = 0;
 };
 

@@ -9,19 +9,11 @@
 #include "Scene/SceneObjectManager.h"
 #include "Scene/URdeleteShapes.h"
 #include "Scene/UndoStack.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
 
-// Counts releases; its storage belongs to the test, not to a pool.
-class CountedShape : public Shape {
-public:
-    void release() override
-    {
-        ++releases;
-        releaseObjectState();
-    }
-    int releases = 0;
-};
+using fixtures::CountedShape;
 
 struct URdeleteShapesScene : ::testing::Test {
     URdeleteShapesScene()

@@ -9,26 +9,9 @@
 #include "Scene/URmovePoints.h"
 #include "Scene/UndoStack.h"
 #include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
-
-// A stand-in for subdivision: the level copies the one below, each vertex
-// following its parent one to one.
-bool copyLevel(InnerShape& below, LevelRecord& outRecord)
-{
-    InnerShape* level = take<InnerShape>(below);
-    if (!level)
-        return false;
-    for (int i = 0; i < level->vertices.count(); ++i) {
-        level->vertices[i]->freeDisplacement();
-        level->vertices[i]->stencil.append({below.vertices[i], 1.0f, StencilEntry::Parent});
-    }
-    level->displayFlags |= InnerShape::SubdivisionLevel;
-    outRecord.mesh = level;
-    return true;
-}
 
 void expectAt(const Point3D& p, float x, float y, float z)
 {
@@ -90,8 +73,7 @@ TEST(URmovePoints, SwapsFreePoints)
 
 TEST(URmovePoints, LevelPointsMoveThroughTheirDisplacement)
 {
-    LevelBuilder saved = LevelStack::builder;
-    LevelStack::builder = copyLevel;
+    fixtures::CopyLevelBuilder builder;
     MeshPtr mesh = fixtures::openGrid(1, 1);
     ShapePtr shape(take<Shape>(*mesh));
     ASSERT_TRUE(shape->levelStack.stepUp());
@@ -111,7 +93,6 @@ TEST(URmovePoints, LevelPointsMoveThroughTheirDisplacement)
     record.reapply();
     EXPECT_FLOAT_EQ(level->vertices[3]->displacement[2], 0.5f);
     expectAt(*level->vertices[3], 1, 1, 0.5f);
-    LevelStack::builder = saved;
 }
 
 TEST(URmovePoints, SkipsPointsThatAreGone)

@@ -15,39 +15,14 @@
 #include "Mesh/Topology/Triangulate.h"
 #include "Mesh/Validate.h"
 #include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 using namespace fixtures;
 
 namespace {
 
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
-
-bool copyLevel(InnerShape& below, LevelRecord& outRecord)
-{
-    InnerShape* level = take<InnerShape>(below);
-    if (!level)
-        return false;
-    for (int i = 0; i < level->vertices.count(); ++i) {
-        level->vertices[i]->stencil.append({below.vertices[i], 1.0f, StencilEntry::Parent});
-        outRecord.vertexMap.append({i, i});
-    }
-    for (int i = 0; i < level->faces.count(); ++i)
-        outRecord.faceMap.append({i, i, 1});
-    level->displayFlags |= InnerShape::SubdivisionLevel;
-    level->update(true, true, -1);
-    outRecord.mesh = level;
-    return true;
-}
-
 class ObjectProtocol : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = LevelStack::builder;
-        LevelStack::builder = copyLevel;
-    }
-    void TearDown() override { LevelStack::builder = saved; }
-
     static ShapePtr withLevels(const InnerShape& mesh, int count)
     {
         ShapePtr s(take<Shape>(mesh));
@@ -56,7 +31,7 @@ protected:
         return s;
     }
 
-    LevelBuilder saved = nullptr;
+    CopyLevelBuilder builder;
 };
 
 TEST_F(ObjectProtocol, CreasingRebuildsEveryLevelWithTheCreases)

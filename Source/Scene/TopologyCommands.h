@@ -1,0 +1,39 @@
+#pragma once
+// The topology commands run by the command manager: "Crease Edges" (63),
+// "Uncrease Edges" (64), "Reverse Normals" (76), "Triangulate" (46), "Fill
+// Hole" (245) and "Combine Objects" (70). Each handler reads the selection,
+// refuses with its sentence when nothing suitable is selected (changing
+// nothing, recording nothing), records undo, runs the mesh operation on every
+// affected object and asks for a redraw. Only objects with a control mesh of
+// their own (plain shapes and primitives) are edited; "Combine Objects" also
+// takes instances in.
+#include <span>
+
+struct SceneManagers;
+
+using TopologyHandler = void (*)(const SceneManagers& managers);
+
+struct TopologyCommand {
+    int id;
+    TopologyHandler handler;
+};
+
+// Sets (clears) `Creased` on the selected edges and rebuilds the levels of
+// their objects; like the flags it changes, it keeps no undo record.
+void creaseEdges(const SceneManagers& managers);
+void uncreaseEdges(const SceneManagers& managers);
+// Flips the selected faces, or every face of each selected object.
+void reverseNormals(const SceneManagers& managers);
+// Triangulates the selected faces, or every face of each selected object.
+void triangulate(const SceneManagers& managers);
+// Fills the hole bordered by each selected edge, without a length limit.
+void fillHoles(const SceneManagers& managers);
+// Object mode: moves the geometry of every other selected object into the
+// first selected shape and takes the emptied objects out of the scene; one
+// "Undo" brings them back as they were.
+void combineObjects(const SceneManagers& managers);
+
+// The table of the commands above, by id.
+std::span<const TopologyCommand> topologyCommands();
+// Runs the handler of `commandId`; false (nothing done) for an id without one.
+bool runTopologyCommand(const SceneManagers& managers, int commandId);
