@@ -20,9 +20,12 @@ public:
     // --- operations the command dispatch calls ---
     // Creates the objects of a creation command (or of an options window's
     // create action, 100051 and 100060 to 100066) and returns how many it
-    // added to the scene. The primitives are made from their option groups;
-    // arrays, instances, lights and the swept objects make nothing yet.
+    // added to the scene. The primitives and swept objects are made from
+    // their option groups; arrays, instances and lights make nothing yet.
     virtual int createObjects(int commandId);
+    // The swept objects made from selected objects ("Lathe Object",
+    // "Extrusion Object", "Path Extrusion Object").
+    int createSweeps(int commandId);
     // Recreates the UVs of the selected objects or faces with the method of
     // the command (248, 276 to 279).
     virtual void recreateUVs(int /*commandId*/) {}

@@ -49,3 +49,44 @@ TEST_F(CreatePrimitives, OptionsShapeTheObject)
     EXPECT_EQ(scene.objectManager->objects[0]->faces.count(), 14);
     EXPECT_TRUE(scene.commandManager->hasUnsavedChanges());
 }
+
+TEST_F(CreatePrimitives, SweepsAreMadeFromTheSelectedObjects)
+{
+    scene.executeCommand(110, "", 0, 0, 0);
+    EXPECT_EQ(window.statusMessages.back(), "You must select at least one object to lathe");
+    EXPECT_EQ(objectCount(), 0);
+
+    scene.executeCommand(102, "", 0, 0, 0); // an unfilled circle: a closed wire profile
+    scene.objectManager->objects[0]->set(Geometry::Selected);
+    scene.executeCommand(110, "", 0, 0, 0);
+    ASSERT_EQ(objectCount(), 2);
+    EXPECT_EQ(scene.objectManager->objects[1]->name, "Lathe");
+    scene.executeCommand(111, "", 0, 0, 0);
+    ASSERT_EQ(objectCount(), 3);
+    EXPECT_EQ(scene.objectManager->objects[2]->name, "Extrusion");
+    scene.executeCommand(68, "", 0, 0, 0);
+    EXPECT_EQ(objectCount(), 2);
+}
+
+TEST_F(CreatePrimitives, PathExtrusionNeedsAnOpenProfileAndAPathWithoutFaces)
+{
+    scene.executeCommand(108, "", 0, 0, 0);
+    scene.executeCommand(108, "", 0, 0, 0);
+    for (Shape* s : scene.objectManager->objects)
+        s->set(Geometry::Selected);
+    scene.executeCommand(112, "", 0, 0, 0);
+    EXPECT_EQ(window.statusMessages.back(),
+              "Invalid geometry for path extrusion. Make sure the source object is not a closed surface and that the "
+              "path object contains no faces.");
+    EXPECT_EQ(objectCount(), 2);
+
+    scene.executeCommand(68, "", 0, 0, 0); // the second cube goes
+    scene.executeCommand(102, "", 0, 0, 0); // a circle as profile
+    scene.executeCommand(106, "", 0, 0, 0); // an arc as path
+    scene.objectManager->objects[0]->set(Geometry::Selected, false);
+    scene.objectManager->objects[1]->set(Geometry::Selected);
+    scene.objectManager->objects[2]->set(Geometry::Selected);
+    scene.executeCommand(112, "", 0, 0, 0);
+    ASSERT_EQ(objectCount(), 4);
+    EXPECT_EQ(scene.objectManager->objects[3]->name, "Path Extrusion");
+}
