@@ -14,25 +14,18 @@ bool setting(DispatchScene& s, int group, const char* name) { return *s.applicat
 
 } // namespace
 
-TEST(DispatchTogglesTest, GridSnappingTwiceReturnsToNone)
+TEST(DispatchTogglesTest, SnappingTogglesReplaceTheModeAndTheSameToggleTurnsItOff)
 {
     DispatchScene s;
-    s.run(247);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::GridSnapping);
-    s.run(247);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::NoSnapping);
-}
-
-TEST(DispatchTogglesTest, AnotherSnappingToggleReplacesTheMode)
-{
-    DispatchScene s;
-    s.run(247);
-    s.run(148);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::SurfaceSnapping);
-    s.run(184);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::ComponentSnapping);
-    s.run(38);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::NoSnapping);
+    const std::pair<int, int> steps[] = {
+        {247, SceneApplicationManager::GridSnapping},    {247, SceneApplicationManager::NoSnapping},
+        {247, SceneApplicationManager::GridSnapping},    {148, SceneApplicationManager::SurfaceSnapping},
+        {184, SceneApplicationManager::ComponentSnapping}, {38, SceneApplicationManager::NoSnapping},
+    };
+    for (const auto& [command, mode] : steps) {
+        s.run(command);
+        EXPECT_EQ(s.application->snappingMode, mode) << command;
+    }
 }
 
 TEST(DispatchTogglesTest, SnappingTogglesChangeTheSceneButNoSnappingOnlyRedraws)

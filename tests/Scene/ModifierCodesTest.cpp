@@ -39,18 +39,12 @@ constexpr Row rows[] = {
 
 } // namespace
 
-TEST(ModifierCodesTest, EveryCombinationOfHeldKeys)
+TEST(ModifierCodesTest, EveryCombinationOfHeldKeysAndTabOverridingIt)
 {
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "keys " << r.keys);
         EXPECT_EQ(pressModifierCode(r.keys, false), r.press);
         EXPECT_EQ(wheelModifierCode(r.keys, false), r.wheel);
-    }
-}
-
-TEST(ModifierCodesTest, TabHeldOverridesEveryCombination)
-{
-    for (const Row& r : rows) {
         EXPECT_EQ(pressModifierCode(r.keys, true), ModifierCode::TabHeld);
         EXPECT_EQ(wheelModifierCode(r.keys, true), ModifierCode::TabHeld);
     }

@@ -15,16 +15,11 @@ std::vector<SceneManager*> asVector(const List<SceneManager*>& list)
 
 } // namespace
 
-TEST(SceneConstructionTest, ManagerListIsInBroadcastOrder)
+TEST(SceneConstructionTest, ListDirectoryAndPeersHoldTheSixManagersInTheirOrders)
 {
     RecordedScene s;
     EXPECT_THAT(asVector(s.scene->managerList),
                 ElementsAre(s.display, s.command, s.object, s.selection, s.tool, s.application));
-}
-
-TEST(SceneConstructionTest, DirectoryHoldsTheSixManagersAndIsShared)
-{
-    RecordedScene s;
     SceneManagers* d = s.scene->managers;
     EXPECT_EQ(d->objectManager, s.object);
     EXPECT_EQ(d->toolManager, s.tool);
@@ -32,16 +27,11 @@ TEST(SceneConstructionTest, DirectoryHoldsTheSixManagersAndIsShared)
     EXPECT_EQ(d->displayManager, s.display);
     EXPECT_EQ(d->applicationManager, s.application);
     EXPECT_EQ(d->commandManager, s.command);
-    for (SceneManager* m : s.scene->managerList)
+    for (SceneManager* m : s.scene->managerList) {
         EXPECT_EQ(m->managers, d);
-}
-
-TEST(SceneConstructionTest, EveryManagerSeesItsPeersInTheSameFixedOrder)
-{
-    RecordedScene s;
-    for (SceneManager* m : s.scene->managerList)
         EXPECT_THAT(asVector(m->peers),
                     ElementsAre(s.application, s.command, s.display, s.object, s.selection, s.tool));
+    }
 }
 
 TEST(SceneConstructionTest, AttachesInListOrderThenBuildsTheRegistry)
@@ -77,6 +67,4 @@ TEST(SceneConstructionTest, OwnConstructorGivesTheWindowAndArgumentToTheApplicat
     EXPECT_EQ(scene.applicationManager->window, &window);
     EXPECT_EQ(scene.applicationManager->startupArgument, "model.tvb");
     EXPECT_EQ(scene.managerList.count(), 6);
-    for (int i = 0; i < MouseBindings::Count; ++i)
-        EXPECT_EQ(scene.applicationManager->mouseBindings.command(i), -1);
 }

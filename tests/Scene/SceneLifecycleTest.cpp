@@ -76,59 +76,40 @@ TEST(SceneLifecycleTest, CloseWithChangesRefreshesBeforeAsking)
     EXPECT_THAT(s.window.calls, ElementsAre("redraw", std::string("ask:") + closeQuestion));
 }
 
-TEST(SceneLifecycleTest, CloseAnsweredCancelKeepsRunning)
+TEST(SceneLifecycleTest, CloseFollowsTheAnswerToTheSaveQuestion)
 {
-    RecordedScene s;
-    s.command->unsavedChanges = true;
-    s.window.answers = {TavoApplicationWindow::Cancel};
-    s.log.clear();
-    EXPECT_FALSE(s.scene->close());
-    EXPECT_THAT(s.window.questions, ElementsAre(closeQuestion));
-    EXPECT_THAT(s.log.only({"shutdown", "writePreferences", "saveScene"}), IsEmpty());
-}
-
-TEST(SceneLifecycleTest, CloseAnsweredNoDiscardsAndShutsDown)
-{
-    RecordedScene s;
-    s.command->unsavedChanges = true;
-    s.window.answers = {TavoApplicationWindow::No};
-    s.log.clear();
-    EXPECT_TRUE(s.scene->close());
-    EXPECT_THAT(s.log.only({"saveScene"}), IsEmpty());
-    EXPECT_EQ(s.log.only({"shutdown"}).size(), 6u);
-    EXPECT_EQ(s.log.only({"writePreferences"}).size(), 1u);
-}
-
-TEST(SceneLifecycleTest, CloseAnsweredYesSavesFirst)
-{
-    RecordedScene s;
-    s.command->unsavedChanges = true;
-    s.application->saveSucceeds = true;
-    s.window.answers = {TavoApplicationWindow::Yes};
-    s.log.clear();
-    EXPECT_TRUE(s.scene->close());
-    std::vector<std::string> order = s.log.only({"saveScene", "shutdown"});
-    ASSERT_EQ(order.size(), 7u);
-    EXPECT_EQ(order.front(), "application.saveScene()");
-}
-
-TEST(SceneLifecycleTest, CloseIsRefusedWhenSavingFails)
-{
-    RecordedScene s;
-    s.command->unsavedChanges = true;
-    s.application->saveSucceeds = false;
-    s.window.answers = {TavoApplicationWindow::Yes};
-    s.log.clear();
-    EXPECT_FALSE(s.scene->close());
-    EXPECT_THAT(s.log.only({"shutdown", "writePreferences"}), IsEmpty());
-}
-
-TEST(SceneLifecycleTest, DismissedQuestionCountsAsCancel)
-{
-    RecordedScene s;
-    s.command->unsavedChanges = true;
-    s.window.answers = {-1};
-    EXPECT_FALSE(s.scene->close());
+    struct Case {
+        const char* what;
+        int answer;
+        bool saveSucceeds;
+        bool closes;
+        size_t saves;
+    };
+    const Case cases[] = {
+        {"Cancel keeps running", TavoApplicationWindow::Cancel, true, false, 0},
+        {"a dismissed question counts as Cancel", -1, true, false, 0},
+        {"No discards", TavoApplicationWindow::No, true, true, 0},
+        {"Yes saves first", TavoApplicationWindow::Yes, true, true, 1},
+        {"a failed save refuses the close", TavoApplicationWindow::Yes, false, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordedScene s;
+        s.command->unsavedChanges = true;
+        s.application->saveSucceeds = c.saveSucceeds;
+        s.window.answers = {c.answer};
+        s.log.clear();
+        EXPECT_EQ(s.scene->close(), c.closes);
+        EXPECT_THAT(s.window.questions, ElementsAre(closeQuestion));
+        std::vector<std::string> order = s.log.only({"saveScene", "shutdown", "writePreferences"});
+        ASSERT_EQ(order.size(), c.saves + (c.closes ? 7u : 0u));
+        if (c.saves) {
+            EXPECT_EQ(order.front(), "application.saveScene()");
+        }
+        if (c.closes) {
+            EXPECT_EQ(order.back(), "application.writePreferences()");
+        }
+    }
 }
 
 TEST(SceneLifecycleTest, UntilFilesCanBeSavedYesRefusesTheClose)

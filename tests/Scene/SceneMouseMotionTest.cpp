@@ -70,34 +70,29 @@ TEST(SceneMouseMotionTest, ASecondReleaseRunsNothing)
     EXPECT_EQ(s.command->executed.size(), 2u);
 }
 
-TEST(SceneMouseMotionTest, DragGoesToDisplayToolSelectionUntilOneTakesIt)
+TEST(SceneMouseMotionTest, DragAndHoverGoToDisplayToolSelectionUntilOneTakesIt)
 {
-    RecordedScene s;
-    s.scene->mouseDrag(5, 6);
-    EXPECT_THAT(s.log.only({"mouseDrag"}),
-                ElementsAre("display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 0", "selection.mouseDrag(5,6) -> 0"));
-
-    s.log.clear();
-    s.tool->results["mouseDrag"] = true;
-    s.scene->mouseDrag(5, 6);
-    EXPECT_THAT(s.log.only({"mouseDrag"}), ElementsAre("display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 1"));
-
-    s.log.clear();
-    s.display->results["mouseDrag"] = true;
-    s.scene->mouseDrag(5, 6);
-    EXPECT_THAT(s.log.only({"mouseDrag"}), ElementsAre("display.mouseDrag(5,6) -> 1"));
-}
-
-TEST(SceneMouseMotionTest, HoverGoesToDisplayToolSelectionUntilOneTakesIt)
-{
-    RecordedScene s;
-    s.scene->mouseHover(5, 6);
-    EXPECT_THAT(s.log.only({"mouseHover"}), ElementsAre("display.mouseHover(5,6) -> 0", "tool.mouseHover(5,6) -> 0",
-                                                        "selection.mouseHover(5,6) -> 0"));
-    s.log.clear();
-    s.tool->results["mouseHover"] = true;
-    s.scene->mouseHover(5, 6);
-    EXPECT_THAT(s.log.only({"mouseHover"}), ElementsAre("display.mouseHover(5,6) -> 0", "tool.mouseHover(5,6) -> 1"));
+    struct Event {
+        std::string op;
+        void (Scene::*send)(int, int);
+    };
+    for (const Event& e : {Event{"mouseDrag", &Scene::mouseDrag}, Event{"mouseHover", &Scene::mouseHover}}) {
+        SCOPED_TRACE(e.op);
+        RecordedScene s;
+        auto chain = [&] {
+            s.log.clear();
+            (s.scene.get()->*e.send)(5, 6);
+            return s.log.only({e.op});
+        };
+        auto entry = [&](const char* owner, int result) {
+            return std::string(owner) + "." + e.op + "(5,6) -> " + std::to_string(result);
+        };
+        EXPECT_THAT(chain(), ElementsAre(entry("display", 0), entry("tool", 0), entry("selection", 0)));
+        s.tool->results[e.op] = true;
+        EXPECT_THAT(chain(), ElementsAre(entry("display", 0), entry("tool", 1)));
+        s.display->results[e.op] = true;
+        EXPECT_THAT(chain(), ElementsAre(entry("display", 1)));
+    }
 }
 
 TEST(SceneMouseMotionTest, ReleaseRunsThePendingCommandBeforeTheChain)

@@ -34,17 +34,10 @@ TEST(SceneMousePressTest, UnconsumedPressVisitsEveryManagerAndRunsTheBinding)
                                            "selection.mousePress(5,6,0,0,37,0) -> 0",
                                            "command.mousePress(5,6,0,0,37,0) -> 1"));
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, SceneManager::ModePress)));
+    EXPECT_THAT(s.log.only({"dispatch"}), ElementsAre("command.dispatch(37,1,5,6)"));
     EXPECT_THAT(s.window.calls, ElementsAre("execute:37/1"));
     EXPECT_TRUE(s.scene->pendingMouseClick);
     EXPECT_EQ(s.scene->pendingMouseCommand, extrude);
-}
-
-TEST(SceneMousePressTest, CommandRunsAtThePressPosition)
-{
-    RecordedScene s;
-    s.bindMouse(leftNoModifier, extrude);
-    s.scene->mousePress(12, 34, 0, 0);
-    EXPECT_THAT(s.log.only({"dispatch"}), ElementsAre("command.dispatch(37,1,12,34)"));
 }
 
 TEST(SceneMousePressTest, ModifiersSelectTheBinding)

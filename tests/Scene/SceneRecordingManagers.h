@@ -91,41 +91,13 @@ public:
     {
     }
 
-    void attach(SceneManagers* directory) override
-    {
-        note("attach");
-        Base::attach(directory);
-    }
-    void initialize() override
-    {
-        note("initialize");
-        Base::initialize();
-    }
-    void shutdown() override
-    {
-        note("shutdown");
-        Base::shutdown();
-    }
-    void saveSettings() override
-    {
-        note("saveSettings");
-        Base::saveSettings();
-    }
-    void applySettings() override
-    {
-        note("applySettings");
-        Base::applySettings();
-    }
-    void clearRedrawRequest() override
-    {
-        note("clearRedrawRequest");
-        Base::clearRedrawRequest();
-    }
-    void clearSceneChanged() override
-    {
-        note("clearSceneChanged");
-        Base::clearSceneChanged();
-    }
+    void attach(SceneManagers* directory) override { note("attach"); Base::attach(directory); }
+    void initialize() override { note("initialize"); Base::initialize(); }
+    void shutdown() override { note("shutdown"); Base::shutdown(); }
+    void saveSettings() override { note("saveSettings"); Base::saveSettings(); }
+    void applySettings() override { note("applySettings"); Base::applySettings(); }
+    void clearRedrawRequest() override { note("clearRedrawRequest"); Base::clearRedrawRequest(); }
+    void clearSceneChanged() override { note("clearSceneChanged"); Base::clearSceneChanged(); }
     bool mousePress(int x, int y, int button, int modifiers, int commandId, bool handledSoFar) override
     {
         return answer("mousePress", joined(x, y, button, modifiers, commandId, handledSoFar),
@@ -146,44 +118,21 @@ public:
     bool confirmKey() override { return answer("confirmKey", "", [&] { return Base::confirmKey(); }); }
     bool cancelKey() override { return answer("cancelKey", "", [&] { return Base::cancelKey(); }); }
     bool deleteKey() override { return answer("deleteKey", "", [&] { return Base::deleteKey(); }); }
-    void drawOverlay() override
-    {
-        note("drawOverlay");
-        Base::drawOverlay();
-    }
-    void drawActiveViewport() override
-    {
-        note("drawActiveViewport");
-        Base::drawActiveViewport();
-    }
-    void toolsHook() override
-    {
-        note("toolsHook");
-        Base::toolsHook();
-    }
+    void drawOverlay() override { note("drawOverlay"); Base::drawOverlay(); }
+    void drawActiveViewport() override { note("drawActiveViewport"); Base::drawActiveViewport(); }
+    void toolsHook() override { note("toolsHook"); Base::toolsHook(); }
     void commandExecuted(int commandId, int mode) override
     {
         note("commandExecuted", joined(commandId, mode));
         Base::commandExecuted(commandId, mode);
     }
-    void drawActiveViewportUnlit() override
-    {
-        note("drawActiveViewportUnlit");
-        Base::drawActiveViewportUnlit();
-    }
+    void drawActiveViewportUnlit() override { note("drawActiveViewportUnlit"); Base::drawActiveViewportUnlit(); }
     bool isRedrawRequested() override
     {
         return answer("isRedrawRequested", "", [&] { return Base::isRedrawRequested(); });
     }
-    bool isSceneChanged() override
-    {
-        return answer("isSceneChanged", "", [&] { return Base::isSceneChanged(); });
-    }
-    void sceneChangedNotify() override
-    {
-        note("sceneChangedNotify");
-        Base::sceneChangedNotify();
-    }
+    bool isSceneChanged() override { return answer("isSceneChanged", "", [&] { return Base::isSceneChanged(); }); }
+    void sceneChangedNotify() override { note("sceneChangedNotify"); Base::sceneChangedNotify(); }
 };
 
 class RecordingObjectManager : public Recording<SceneObjectManager> {
@@ -207,11 +156,7 @@ public:
         SceneDisplayManager::resize(width, height);
     }
     // Keeps the drawers instead of drawing: there is no GL context here.
-    void drawViewports(const List<SceneManager*>& drawers) override
-    {
-        note("drawViewports");
-        lastDrawers = drawers;
-    }
+    void drawViewports(const List<SceneManager*>& drawers) override { note("drawViewports"); lastDrawers = drawers; }
     List<SceneManager*> lastDrawers;
 };
 
@@ -257,11 +202,7 @@ public:
             mouseUnboundWhenRead = mouseUnboundWhenRead && mouseBindings.command(i) == -1;
     }
     void writePreferences() override { note("writePreferences"); }
-    bool saveScene() override
-    {
-        note("saveScene");
-        return saveSucceeds;
-    }
+    bool saveScene() override { note("saveScene"); return saveSucceeds; }
     void autosaveIfDue() override { note("autosaveIfDue"); }
 
     bool saveSucceeds = false;
@@ -281,14 +222,8 @@ public:
     {
         return answer("mousePress", joined(x, y, button, modifiers, action), [] { return false; });
     }
-    bool mouseDrag(int x, int y, Camera*) override
-    {
-        return answer("mouseDrag", joined(x, y), [] { return false; });
-    }
-    bool mouseHover(int x, int y, Camera*) override
-    {
-        return answer("mouseHover", joined(x, y), [] { return false; });
-    }
+    bool mouseDrag(int x, int y, Camera*) override { return answer("mouseDrag", joined(x, y), [] { return false; }); }
+    bool mouseHover(int x, int y, Camera*) override { return answer("mouseHover", joined(x, y), [] { return false; }); }
     bool mouseRelease(int x, int y, Camera*) override
     {
         return answer("mouseRelease", joined(x, y), [] { return false; });

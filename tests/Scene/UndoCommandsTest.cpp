@@ -80,9 +80,7 @@ TEST_F(UndoCommandsTest, SaveUndoRedoLeavesUnsavedChanges)
     push();
     s.command->markSaved();
     s.run(68);
-    EXPECT_EQ(s.command->geometryUndo.changeCount(), -1);
     s.run(69);
-    EXPECT_EQ(s.command->geometryUndo.changeCount(), 1);
     EXPECT_TRUE(s.command->hasUnsavedChanges());
     EXPECT_EQ(s.window.titles.back(), "robot.tvb*");
 }

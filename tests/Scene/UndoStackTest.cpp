@@ -18,34 +18,24 @@ struct Journal {
 class LoggedRecord : public UndoCommand {
 public:
     LoggedRecord(Journal& journal, int id, bool applyResult = true, bool revertResult = true, bool reapplyResult = true)
-        : journal_(journal),
-          id_(id),
-          applyResult_(applyResult),
-          revertResult_(revertResult),
-          reapplyResult_(reapplyResult)
+        : journal_(journal), id_(id), results_{applyResult, revertResult, reapplyResult}
     {
     }
     ~LoggedRecord() override { journal_.destroyed.push_back(id_); }
-    bool apply() override
-    {
-        journal_.applied.push_back(id_);
-        return applyResult_;
-    }
-    bool revert() override
-    {
-        journal_.reverted.push_back(id_);
-        return revertResult_;
-    }
-    bool reapply() override
-    {
-        journal_.reapplied.push_back(id_);
-        return reapplyResult_;
-    }
+    bool apply() override { return log(journal_.applied, 0); }
+    bool revert() override { return log(journal_.reverted, 1); }
+    bool reapply() override { return log(journal_.reapplied, 2); }
 
 private:
+    bool log(std::vector<int>& calls, int which)
+    {
+        calls.push_back(id_);
+        return results_[which];
+    }
+
     Journal& journal_;
     int id_;
-    bool applyResult_, revertResult_, reapplyResult_;
+    bool results_[3];
 };
 
 struct StackFixture : ::testing::Test {

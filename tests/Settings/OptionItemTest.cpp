@@ -66,14 +66,6 @@ TEST(OptionItem, ReadersAndWritersOfAnotherKindFailWithoutChange)
     EXPECT_EQ(*count.intValue(), 12);
 }
 
-TEST(OptionItem, FilePathsHoldStrings)
-{
-    OptionItem path("Header File", OptionType::FilePath);
-    EXPECT_EQ(*path.stringValue(), "");
-    ASSERT_TRUE(path.setString("C:/render/head er.rib"));
-    EXPECT_EQ(*path.stringValue(), "C:/render/head er.rib");
-}
-
 TEST(OptionItem, CommandsHoldNoValue)
 {
     OptionItem button("Create", OptionType::Command);
@@ -105,13 +97,4 @@ TEST(OptionItem, EachNumericAttributeHasItsOwnPresenceBit)
     EXPECT_FALSE(item.hasAttribute(NumericAttribute::Maximum));
     EXPECT_EQ(item.attribute(NumericAttribute::Maximum), 0.0f);
     EXPECT_TRUE(item.hasAttribute(NumericAttribute::RateFloor));
-}
-
-TEST(OptionItem, StartsShownAndNotALength)
-{
-    OptionItem item("Radius", OptionType::Float);
-    EXPECT_TRUE(item.shown());
-    EXPECT_FALSE(item.length());
-    EXPECT_TRUE(item.label().empty());
-    EXPECT_TRUE(item.choices().empty());
 }

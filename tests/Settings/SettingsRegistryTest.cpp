@@ -77,7 +77,7 @@ TEST_F(SettingsRegistryTest, MissingGroupsAndOptionsGiveNullResults)
     EXPECT_EQ(registry.intValue(501, "Count"), nullptr);
 }
 
-TEST_F(SettingsRegistryTest, ReadsOfAnotherTypeGiveNullResults)
+TEST_F(SettingsRegistryTest, ReadsAndWritesOfAnotherTypeFailWithoutChange)
 {
     EXPECT_EQ(registry.floatValue(500, "Count"), nullptr);
     EXPECT_EQ(registry.choiceValue(500, "Count"), nullptr);
@@ -87,10 +87,7 @@ TEST_F(SettingsRegistryTest, ReadsOfAnotherTypeGiveNullResults)
     EXPECT_EQ(registry.colourValue(500, "Where"), nullptr);
     EXPECT_EQ(registry.stringValue(500, "Count"), "");
     EXPECT_EQ(registry.intValue(500, "Go"), nullptr);
-}
 
-TEST_F(SettingsRegistryTest, WritesOfAnotherTypeChangeNothing)
-{
     EXPECT_FALSE(registry.setFloat(500, "Count", 9.5f));
     EXPECT_FALSE(registry.setInt(500, "Mode", 0));
     EXPECT_FALSE(registry.setChoice(500, "Count", 0));
@@ -103,16 +100,13 @@ TEST_F(SettingsRegistryTest, WritesOfAnotherTypeChangeNothing)
     EXPECT_EQ(registry.colourValue(500, "Tint")[0], 0.1f);
 }
 
-TEST_F(SettingsRegistryTest, WritesThroughTheRegistryReachBoundVariables)
+TEST_F(SettingsRegistryTest, BoundVariablesAndTheRegistryShareTheirValues)
 {
     ASSERT_TRUE(registry.setInt(500, "Bound Count", -12));
     EXPECT_EQ(boundCount, -12);
     ASSERT_TRUE(registry.setString(500, "Bound Title", "changed"));
     EXPECT_EQ(boundTitle, "changed");
-}
 
-TEST_F(SettingsRegistryTest, ChangesToBoundVariablesShowInTheRegistry)
-{
     const int* count = registry.intValue(500, "Bound Count");
     boundCount = 99;
     EXPECT_EQ(*count, 99);
