@@ -2,17 +2,16 @@
 // layout of the level it builds (element order, maps, ids).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 ShapePtr subdivided(const InnerShape& mesh, int levels, std::initializer_list<std::pair<int, int>> creases = {})
 {
@@ -22,6 +21,12 @@ ShapePtr subdivided(const InnerShape& mesh, int levels, std::initializer_list<st
     for (int i = 0; i < levels; ++i)
         EXPECT_TRUE(s->levelStack.stepUp());
     return s;
+}
+
+ShapePtr subdividedCube(int levels, std::initializer_list<std::pair<int, int>> creases = {})
+{
+    MeshPtr cube = fixtures::cube();
+    return subdivided(*cube, levels, creases);
 }
 
 Point3D at(const Vertex* v)
@@ -47,9 +52,7 @@ const Vertex* facePoint(const Shape& s, int f)
 
 void expectAt(const Vertex* v, const Point3D& p)
 {
-    EXPECT_NEAR(v->x, p.x, 1e-5f);
-    EXPECT_NEAR(v->y, p.y, 1e-5f);
-    EXPECT_NEAR(v->z, p.z, 1e-5f);
+    EXPECT_NEAR((at(v) - p).length(), 0.0f, 1e-5f) << v->x << ", " << v->y << ", " << v->z;
 }
 
 // The smooth rule: ((n − 2)/n)·v + (1/n²)·Σ neighbours + (1/n²)·Σ face centres.
@@ -79,8 +82,7 @@ Point3D smoothEdgePoint(const Edge* e)
 
 TEST(BuildLevel, CubeBecomes26Vertices48EdgesAnd24Quads)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 1);
+    ShapePtr s = subdividedCube(1);
     const InnerShape& level = *s->levelStack.levelMesh(1);
     EXPECT_EQ(level.vertices.count(), 26);
     EXPECT_EQ(level.edges.count(), 48);
@@ -95,8 +97,7 @@ TEST(BuildLevel, CubeBecomes26Vertices48EdgesAnd24Quads)
 
 TEST(BuildLevel, CubeFollowsTheSmoothRules)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 1);
+    ShapePtr s = subdividedCube(1);
     for (int i = 0; i < 8; ++i)
         expectAt(vertexPoint(*s, i), smoothVertexPoint(*s, i));
     for (const Edge* e : s->edges)
@@ -123,8 +124,7 @@ TEST(BuildLevel, SingleQuadFollowsTheBoundaryRules)
 
 TEST(BuildLevel, ThreeCreasedEdgesKeepTheirVertexFixedOnEveryLevel)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 3, {{6, 2}, {6, 5}, {6, 7}});
+    ShapePtr s = subdividedCube(3, {{6, 2}, {6, 5}, {6, 7}});
     const Vertex* v = s->vertices[6];
     for (int level = 1; level <= 3; ++level) {
         const InnerShape& mesh = *s->levelStack.levelMesh(level);
@@ -142,8 +142,7 @@ TEST(BuildLevel, ThreeCreasedEdgesKeepTheirVertexFixedOnEveryLevel)
 TEST(BuildLevel, ADartIsSmoothAndItsCreasedEdgeToo)
 {
     // Vertex 1 has two creased edges; 0 and 2 have one each (darts).
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 1, {{0, 1}, {1, 2}});
+    ShapePtr s = subdividedCube(1, {{0, 1}, {1, 2}});
     EXPECT_TRUE(s->vertices[1]->has(Geometry::CreaseVertex));
     EXPECT_FALSE(s->vertices[0]->has(Geometry::CreaseVertex));
     expectAt(vertexPoint(*s, 0), smoothVertexPoint(*s, 0));
@@ -155,8 +154,7 @@ TEST(BuildLevel, ADartIsSmoothAndItsCreasedEdgeToo)
 
 TEST(BuildLevel, ACreasedEdgeBetweenSmoothVerticesIsSmoothButStaysCreased)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 2, {{4, 5}});
+    ShapePtr s = subdividedCube(2, {{4, 5}});
     const Edge* e = s->findEdge(s->vertices[4], s->vertices[5]);
     expectAt(edgePoint(*s, e), smoothEdgePoint(e));
     expectAt(vertexPoint(*s, 4), smoothVertexPoint(*s, 4));
@@ -180,8 +178,8 @@ TEST(BuildLevel, AWireEdgeSplitsIntoBoundaryHalvesWithFixedEnds)
     const InnerShape& level = *s->levelStack.levelMesh(1);
     ASSERT_EQ(level.vertices.count(), 3);
     ASSERT_EQ(level.edges.count(), 2);
-    EXPECT_TRUE(level.edges[0]->has(Geometry::Boundary));
-    EXPECT_TRUE(level.edges[1]->has(Geometry::Boundary));
+    for (const Edge* e : level.edges)
+        EXPECT_TRUE(e->has(Geometry::Boundary));
     expectAt(level.vertices[0], Point3D(1, 0, 2));
     expectAt(level.vertices[1], Point3D(0, 0, 0));
     expectAt(level.vertices[2], Point3D(2, 0, 4));
@@ -224,17 +222,15 @@ TEST(BuildLevel, ChildQuadsRunFacePointEdgePointVertexPointEdgePoint)
 
 TEST(BuildLevel, StencilsReferToFacePointsAndParents)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 1);
+    ShapePtr s = subdividedCube(1);
     const Vertex* vp = vertexPoint(*s, 0);
     EXPECT_TRUE(vp->has2(Geometry::VertexPoint));
     ASSERT_EQ(vp->stencil.count(), 7);
     EXPECT_EQ(vp->stencil[0].source, s->vertices[0]);
     EXPECT_EQ(vp->stencil[0].flags, StencilEntry::Parent);
-    int expanded = 0;
-    for (const StencilEntry& e : vp->stencil)
-        expanded += (e.flags & StencilEntry::Expand) ? 1 : 0;
-    EXPECT_EQ(expanded, 3);
+    EXPECT_EQ(std::count_if(vp->stencil.begin(), vp->stencil.end(),
+                            [](const StencilEntry& e) { return (e.flags & StencilEntry::Expand) != 0; }),
+              3);
     EXPECT_FALSE(facePoint(*s, 0)->has2(Geometry::VertexPoint));
     for (const Face* f : s->faces)
         EXPECT_TRUE(f->has(Geometry::Psub));
@@ -242,16 +238,14 @@ TEST(BuildLevel, StencilsReferToFacePointsAndParents)
 
 TEST(BuildLevel, MapsAndIdsChainFromTheControlMesh)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 2);
+    ShapePtr s = subdividedCube(2);
     const LevelRecord& one = *s->levelStack.levels[1];
     const LevelRecord& two = *s->levelStack.levels[2];
-    ASSERT_EQ(one.vertexMap.count(), 8);
-    ASSERT_EQ(one.edgeMap.count(), 12);
-    ASSERT_EQ(one.faceMap.count(), 6);
-    ASSERT_EQ(two.vertexMap.count(), 8);
-    ASSERT_EQ(two.edgeMap.count(), 12);
-    ASSERT_EQ(two.faceMap.count(), 6);
+    for (const LevelRecord* r : {&one, &two}) {
+        ASSERT_EQ(r->vertexMap.count(), 8);
+        ASSERT_EQ(r->edgeMap.count(), 12);
+        ASSERT_EQ(r->faceMap.count(), 6);
+    }
     const InnerShape& level1 = *s->levelStack.levelMesh(1);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(one.vertexMap[i].vertexPoint, 18 + i);
@@ -299,24 +293,16 @@ Point3D stencilSum(const Vertex* v)
 
 TEST(BuildLevel, UpdateMatchesTheStencilListsWithDisplacedFacePoints)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = subdivided(*cube, 2);
+    ShapePtr s = subdividedCube(2);
     InnerShape* level1 = s->levelStack.levelMesh(1);
     InnerShape* level2 = s->levelStack.levelMesh(2);
-    float* d = level1->vertices[0]->ensureDisplacement();
-    d[2] = 0.5f;
-    float* d2 = level2->vertices[3]->ensureDisplacement();
-    d2[0] = -0.25f;
+    level1->vertices[0]->ensureDisplacement()[2] = 0.5f;
+    level2->vertices[3]->ensureDisplacement()[0] = -0.25f;
     s->vertices[6]->setPosition(2, 1.5f, 1);
     s->update(true, true, -1);
-    for (const InnerShape* level : {level1, level2}) {
-        for (const Vertex* v : level->vertices) {
-            Point3D expected = stencilSum(v);
-            if (v->displacement)
-                expected += Point3D(v->displacement);
-            expectAt(v, expected);
-        }
-    }
+    for (const InnerShape* level : {level1, level2})
+        for (const Vertex* v : level->vertices)
+            expectAt(v, v->displacement ? stencilSum(v) + Point3D(v->displacement) : stencilSum(v));
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
+#include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -24,7 +24,7 @@ namespace {
 using XY = std::pair<float, float>;
 
 // Adds the corners at z = 0 to a new face (or hole) of mesh, creating vertices.
-Face* polygon(InnerShape& mesh, std::initializer_list<XY> corners)
+Face* polygon(InnerShape& mesh, const std::vector<XY>& corners)
 {
     Face* f = take<Face>();
     for (const XY& c : corners) {
@@ -37,14 +37,26 @@ Face* polygon(InnerShape& mesh, std::initializer_list<XY> corners)
     return f;
 }
 
-Face* addFace(InnerShape& mesh, std::initializer_list<XY> corners)
+Face* addFace(InnerShape& mesh, const std::vector<XY>& corners)
 {
     Face* f = polygon(mesh, corners);
     mesh.addFace(f);
     return f;
 }
 
-Face* addFaceWithHole(InnerShape& mesh, std::initializer_list<XY> outer, std::initializer_list<XY> hole)
+// Adds the unit square with lower-left corner (x, y) as a face.
+Face* addSquare(InnerShape& mesh, float x, float y)
+{
+    return addFace(mesh, {{x, y}, {x + 1, y}, {x + 1, y + 1}, {x, y + 1}});
+}
+
+// Restores the bound display settings that a test changes.
+struct DisplaySettingsGuard {
+    MeshDisplaySettings saved = meshDisplaySettings();
+    ~DisplaySettingsGuard() { meshDisplaySettings() = saved; }
+};
+
+Face* addFaceWithHole(InnerShape& mesh, const std::vector<XY>& outer, const std::vector<XY>& hole)
 {
     Face* f = addFace(mesh, outer);
     f->holes.append(polygon(mesh, hole));
@@ -52,9 +64,18 @@ Face* addFaceWithHole(InnerShape& mesh, std::initializer_list<XY> outer, std::in
     return f;
 }
 
+Material coloured(float r, float g, float b)
+{
+    Material m;
+    m.diffuse[0] = r;
+    m.diffuse[1] = g;
+    m.diffuse[2] = b;
+    return m;
+}
+
 // A 32 × 32 pixel framebuffer showing the square [0, 4] × [0, 4] of the XY
 // plane, 8 pixels to a unit, cleared to black, lighting off.
-class Canvas : public ::testing::Test {
+class InnerShapeDrawGLTest : public ::testing::Test {
 protected:
     static constexpr int Size = 32;
 
@@ -95,56 +116,39 @@ protected:
     InnerShape mesh_;
 };
 
-using InnerShapeDrawGLTest = Canvas;
-
-TEST_F(InnerShapeDrawGLTest, QuadCoversItsSquareOnly)
+// Filled faces cover their inside and nothing more: a quad, a pentagon, an L
+// that a fan from its first corner would overfill, and holes of either winding.
+TEST_F(InnerShapeDrawGLTest, FacesCoverTheirInsideOnly)
 {
-    addFace(mesh_, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
-    mesh_.drawFacesFlat(1, 1, 1, 1);
-    EXPECT_TRUE(covered(2, 2));
-    EXPECT_TRUE(covered(1.1f, 2.9f));
-    EXPECT_FALSE(covered(0.5f, 2));
-    EXPECT_FALSE(covered(3.5f, 3.5f));
-}
-
-TEST_F(InnerShapeDrawGLTest, PentagonIsFilled)
-{
-    addFace(mesh_, {{1, 0.5f}, {3, 0.5f}, {3.5f, 2}, {2, 3.5f}, {0.5f, 2}});
-    mesh_.drawFacesFlat(1, 1, 1, 1);
-    EXPECT_TRUE(covered(2, 2));
-    EXPECT_TRUE(covered(2, 3.2f));
-    EXPECT_TRUE(covered(3.2f, 1.8f));
-    EXPECT_FALSE(covered(0.6f, 3.4f));
-    EXPECT_FALSE(covered(3.4f, 3.4f));
-}
-
-TEST_F(InnerShapeDrawGLTest, ConcaveHexagonLeavesItsNotchEmpty)
-{
-    // An L: a fan from the first corner would cover the notch.
-    addFace(mesh_, {{0.5f, 0.5f}, {3.5f, 0.5f}, {3.5f, 1.5f}, {1.5f, 1.5f}, {1.5f, 3.5f}, {0.5f, 3.5f}});
-    mesh_.drawFacesFlat(1, 1, 1, 1);
-    EXPECT_TRUE(covered(3, 1));
-    EXPECT_TRUE(covered(1, 3));
-    EXPECT_FALSE(covered(2.5f, 2.5f));
-}
-
-TEST_F(InnerShapeDrawGLTest, HoleStaysEmpty)
-{
-    addFaceWithHole(mesh_, {{0.5f, 0.5f}, {3.5f, 0.5f}, {3.5f, 3.5f}, {0.5f, 3.5f}},
-                    {{1.5f, 1.5f}, {2.5f, 1.5f}, {2.5f, 2.5f}, {1.5f, 2.5f}});
-    mesh_.drawFacesFlat(1, 1, 1, 1);
-    EXPECT_TRUE(covered(1, 1));
-    EXPECT_TRUE(covered(3, 2));
-    EXPECT_FALSE(covered(2, 2));
-}
-
-TEST_F(InnerShapeDrawGLTest, HoleWoundLikeTheOuterContourStaysEmptyToo)
-{
-    addFaceWithHole(mesh_, {{0.5f, 0.5f}, {3.5f, 0.5f}, {3.5f, 3.5f}, {0.5f, 3.5f}},
-                    {{1.5f, 1.5f}, {1.5f, 2.5f}, {2.5f, 2.5f}, {2.5f, 1.5f}});
-    mesh_.drawFacesFlat(1, 1, 1, 1);
-    EXPECT_FALSE(covered(2, 2));
-    EXPECT_TRUE(covered(1, 1));
+    using Points = std::vector<XY>;
+    struct Row {
+        Points outer, hole, in, out;
+    };
+    const Points frame = {{0.5f, 0.5f}, {3.5f, 0.5f}, {3.5f, 3.5f}, {0.5f, 3.5f}};
+    const Row rows[] = {
+        {{{1, 1}, {3, 1}, {3, 3}, {1, 3}}, {}, {{2, 2}, {1.1f, 2.9f}}, {{0.5f, 2}, {3.5f, 3.5f}}},
+        {{{1, 0.5f}, {3, 0.5f}, {3.5f, 2}, {2, 3.5f}, {0.5f, 2}}, {}, {{2, 2}, {2, 3.2f}, {3.2f, 1.8f}},
+         {{0.6f, 3.4f}, {3.4f, 3.4f}}},
+        {{{0.5f, 0.5f}, {3.5f, 0.5f}, {3.5f, 1.5f}, {1.5f, 1.5f}, {1.5f, 3.5f}, {0.5f, 3.5f}}, {}, {{3, 1}, {1, 3}},
+         {{2.5f, 2.5f}}},
+        {frame, {{1.5f, 1.5f}, {2.5f, 1.5f}, {2.5f, 2.5f}, {1.5f, 2.5f}}, {{1, 1}, {3, 2}}, {{2, 2}}},
+        {frame, {{1.5f, 1.5f}, {1.5f, 2.5f}, {2.5f, 2.5f}, {2.5f, 1.5f}}, {{1, 1}, {3, 2}}, {{2, 2}}},
+    };
+    int k = 0;
+    for (const Row& row : rows) {
+        InnerShape mesh;
+        if (!row.hole.empty())
+            addFaceWithHole(mesh, row.outer, row.hole);
+        else
+            addFace(mesh, row.outer);
+        glClear(GL_COLOR_BUFFER_BIT);
+        mesh.drawFacesFlat(1, 1, 1, 1);
+        for (const XY& p : row.in)
+            EXPECT_TRUE(covered(p.first, p.second)) << "row " << k << " at " << p.first << ", " << p.second;
+        for (const XY& p : row.out)
+            EXPECT_FALSE(covered(p.first, p.second)) << "row " << k << " at " << p.first << ", " << p.second;
+        ++k;
+    }
 }
 
 TEST_F(InnerShapeDrawGLTest, ConcaveQuadIsTessellatedWhenAllQuadsAre)
@@ -160,8 +164,8 @@ TEST_F(InnerShapeDrawGLTest, ConcaveQuadIsTessellatedWhenAllQuadsAre)
 
 TEST_F(InnerShapeDrawGLTest, HiddenFacesAndHiddenMeshesAreNotDrawn)
 {
-    addFace(mesh_, {{0.5f, 0.5f}, {1.5f, 0.5f}, {1.5f, 1.5f}, {0.5f, 1.5f}});
-    Face* hidden = addFace(mesh_, {{2.5f, 2.5f}, {3.5f, 2.5f}, {3.5f, 3.5f}, {2.5f, 3.5f}});
+    addSquare(mesh_, 0.5f, 0.5f);
+    Face* hidden = addSquare(mesh_, 2.5f, 2.5f);
     hidden->set(Geometry::Hidden);
     mesh_.drawFacesFlat(1, 1, 1, 1);
     mesh_.drawFacesMaterial();
@@ -179,15 +183,11 @@ TEST_F(InnerShapeDrawGLTest, HiddenFacesAndHiddenMeshesAreNotDrawn)
 
 TEST_F(InnerShapeDrawGLTest, EachFaceShowsItsOwnMaterial)
 {
-    Material red, blue;
-    red.diffuse[0] = 1;
-    red.diffuse[1] = red.diffuse[2] = 0;
-    blue.diffuse[2] = 1;
-    blue.diffuse[0] = blue.diffuse[1] = 0;
-    addFace(mesh_, {{0.5f, 0.5f}, {1.5f, 0.5f}, {1.5f, 1.5f}, {0.5f, 1.5f}})->material = &red;
-    addFace(mesh_, {{2.5f, 0.5f}, {3.5f, 0.5f}, {3.5f, 1.5f}, {2.5f, 1.5f}})->material = &blue;
-    addFace(mesh_, {{0.5f, 2.5f}, {1.5f, 2.5f}, {1.5f, 3.5f}, {0.5f, 3.5f}})->material = &red;
-    addFace(mesh_, {{2.5f, 2.5f}, {3.5f, 2.5f}, {3.5f, 3.5f}, {2.5f, 3.5f}})->material = nullptr;
+    Material red = coloured(1, 0, 0), blue = coloured(0, 0, 1);
+    addSquare(mesh_, 0.5f, 0.5f)->material = &red;
+    addSquare(mesh_, 2.5f, 0.5f)->material = &blue;
+    addSquare(mesh_, 0.5f, 2.5f)->material = &red;
+    addSquare(mesh_, 2.5f, 2.5f)->material = nullptr;
     mesh_.drawFacesMaterial();
     EXPECT_EQ(pixel(1, 1), (std::vector<int>{255, 0, 0}));
     EXPECT_EQ(pixel(3, 1), (std::vector<int>{0, 0, 255}));
@@ -206,11 +206,9 @@ TEST_F(InnerShapeDrawGLTest, MaterialTexturesShowOnlyWhileShowTextureIsSet)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    Material red;
-    red.diffuse[0] = 1;
-    red.diffuse[1] = red.diffuse[2] = 0;
+    Material red = coloured(1, 0, 0);
     setMaterialTextureSource([&](const Material& m) { return &m == &red ? texture : 0u; });
-    addFace(mesh_, {{0.5f, 0.5f}, {1.5f, 0.5f}, {1.5f, 1.5f}, {0.5f, 1.5f}})->material = &red;
+    addSquare(mesh_, 0.5f, 0.5f)->material = &red;
 
     mesh_.drawFacesMaterial();
     EXPECT_EQ(pixel(1, 1), (std::vector<int>{0, 0, 255}));
@@ -225,7 +223,7 @@ TEST_F(InnerShapeDrawGLTest, MaterialTexturesShowOnlyWhileShowTextureIsSet)
 
 TEST_F(InnerShapeDrawGLTest, DrawingLeavesTheCurrentColourAlone)
 {
-    Face* f = addFace(mesh_, {{0.5f, 0.5f}, {1.5f, 0.5f}, {1.5f, 1.5f}, {0.5f, 1.5f}});
+    Face* f = addSquare(mesh_, 0.5f, 0.5f);
     mesh_.buildEdges();
     const unsigned char green[3] = {0, 255, 0};
     auto routines = {
@@ -252,7 +250,7 @@ TEST_F(InnerShapeDrawGLTest, DrawingLeavesTheCurrentColourAlone)
 
 TEST_F(InnerShapeDrawGLTest, ByteColourIsDrawnExactly)
 {
-    addFace(mesh_, {{0.5f, 0.5f}, {1.5f, 0.5f}, {1.5f, 1.5f}, {0.5f, 1.5f}});
+    addSquare(mesh_, 0.5f, 0.5f);
     const unsigned char colour[3] = {12, 200, 77};
     mesh_.drawFacesFlat(colour);
     EXPECT_EQ(pixel(1, 1), (std::vector<int>{12, 200, 77}));
@@ -260,8 +258,8 @@ TEST_F(InnerShapeDrawGLTest, ByteColourIsDrawnExactly)
 
 TEST_F(InnerShapeDrawGLTest, DrawFaceByIndexDrawsThatFaceUnlessHiddenOrOutOfRange)
 {
-    addFace(mesh_, {{0.5f, 0.5f}, {1.5f, 0.5f}, {1.5f, 1.5f}, {0.5f, 1.5f}});
-    addFace(mesh_, {{2.5f, 2.5f}, {3.5f, 2.5f}, {3.5f, 3.5f}, {2.5f, 3.5f}});
+    addSquare(mesh_, 0.5f, 0.5f);
+    addSquare(mesh_, 2.5f, 2.5f);
     const unsigned char id[3] = {10, 20, 30};
     mesh_.drawFace(1, id);
     mesh_.drawFace(2, id);
@@ -306,13 +304,11 @@ TEST_F(InnerShapeDrawGLTest, FaceNormalRunsFromTheCentreInTheNormalColour)
     f->computeNormal();
     mesh_.addFace(f);
     ASSERT_NEAR(f->normal.x, 1.0f, 1e-6f);
-    MeshDisplaySettings saved = meshDisplaySettings();
+    DisplaySettingsGuard guard;
     meshDisplaySettings().normalLength = 2.0f;
-    meshDisplaySettings().normalColour[0] = 0;
-    meshDisplaySettings().normalColour[1] = 1;
-    meshDisplaySettings().normalColour[2] = 0;
+    const float green[3] = {0, 1, 0};
+    std::copy(green, green + 3, meshDisplaySettings().normalColour);
     mesh_.drawFaceNormals();
-    meshDisplaySettings() = saved;
     EXPECT_EQ(pixel(2.5f, 2.0625f), (std::vector<int>{0, 255, 0}));
     EXPECT_FALSE(covered(3.5f, 2.0625f));
 }
@@ -342,13 +338,11 @@ TEST_F(InnerShapeDrawGLTest, HighlightRefusesElementsNotInTheMeshAndWrongIndices
 TEST_F(InnerShapeDrawGLTest, HighlightedFaceIsBlendedInTheHighlightColour)
 {
     Face* f = addFace(mesh_, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
-    MeshDisplaySettings saved = meshDisplaySettings();
-    meshDisplaySettings().highlightColour[0] = 1;
-    meshDisplaySettings().highlightColour[1] = 0;
-    meshDisplaySettings().highlightColour[2] = 0;
+    DisplaySettingsGuard guard;
+    const float red[3] = {1, 0, 0};
+    std::copy(red, red + 3, meshDisplaySettings().highlightColour);
     meshDisplaySettings().highlightAlpha = 0.5f;
     EXPECT_TRUE(mesh_.drawHighlight(f, 0));
-    meshDisplaySettings() = saved;
     std::vector<int> p = pixel(2, 2);
     EXPECT_NEAR(p[0], 128, 2);
     EXPECT_EQ(p[1], 0);
@@ -358,8 +352,8 @@ TEST_F(InnerShapeDrawGLTest, HighlightedFaceIsBlendedInTheHighlightColour)
 
 TEST_F(InnerShapeDrawGLTest, HighlightWithSymmetryDrawsTheMirrorPartnerToo)
 {
-    Face* left = addFace(mesh_, {{0.5f, 1}, {1.5f, 1}, {1.5f, 2}, {0.5f, 2}});
-    Face* right = addFace(mesh_, {{2.5f, 1}, {3.5f, 1}, {3.5f, 2}, {2.5f, 2}});
+    Face* left = addSquare(mesh_, 0.5f, 1);
+    Face* right = addSquare(mesh_, 2.5f, 1);
     left->mirror = right;
     right->mirror = left;
     EXPECT_TRUE(mesh_.drawHighlight(left, 0));
@@ -374,10 +368,9 @@ TEST_F(InnerShapeDrawGLTest, HighlightWithSymmetryDrawsTheMirrorPartnerToo)
 TEST_F(InnerShapeDrawGLTest, VertexHighlightIsAPointOfTheHighlightSize)
 {
     addFace(mesh_, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
-    MeshDisplaySettings saved = meshDisplaySettings();
+    DisplaySettingsGuard guard;
     meshDisplaySettings().highlightPointSize = 8.0f;
     EXPECT_TRUE(mesh_.drawHighlight(mesh_.vertices[0], 0));
-    meshDisplaySettings() = saved;
     EXPECT_TRUE(covered(1.3f, 1.3f));
     EXPECT_TRUE(covered(0.7f, 0.7f));
     EXPECT_FALSE(covered(2, 2));
@@ -388,46 +381,42 @@ TEST_F(InnerShapeDrawGLTest, VertexHighlightIsAPointOfTheHighlightSize)
 
 // --- the tessellator needs no GL context ---
 
-float triangleArea(const TessellatedPoint& a, const TessellatedPoint& b, const TessellatedPoint& c, float& outNormalZ)
-{
-    float ux = b.position[0] - a.position[0], uy = b.position[1] - a.position[1];
-    float vx = c.position[0] - a.position[0], vy = c.position[1] - a.position[1];
-    outNormalZ = ux * vy - uy * vx;
-    return std::fabs(outNormalZ) / 2;
-}
-
 // Sum of the triangles' areas; every triangle must face +z.
 float tessellatedArea(const FaceTessellator& tess)
 {
     float sum = 0;
+    const List<int>& tri = tess.triangles();
     for (int t = 0; t < tess.triangleCount(); ++t) {
-        const List<int>& tri = tess.triangles();
-        float normalZ = 0;
-        sum += triangleArea(tess.points()[tri[3 * t]], tess.points()[tri[3 * t + 1]], tess.points()[tri[3 * t + 2]],
-                            normalZ);
+        const float* a = tess.points()[tri[3 * t]].position;
+        const float* b = tess.points()[tri[3 * t + 1]].position;
+        const float* c = tess.points()[tri[3 * t + 2]].position;
+        const float normalZ = (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]);
         EXPECT_GT(normalZ, 0.0f) << "triangle " << t << " runs clockwise";
+        sum += normalZ / 2;
     }
     return sum;
 }
 
-TEST(FaceTessellatorTest, PentagonGivesThreeTrianglesOverItsArea)
-{
+class FaceTessellatorTest : public ::testing::Test {
+protected:
     InnerShape mesh;
-    Face* f = addFace(mesh, {{0, 0}, {2, 0}, {2, 1}, {1, 2}, {0, 1}});
     FaceTessellator tess;
+};
+
+TEST_F(FaceTessellatorTest, PentagonGivesThreeTrianglesOverItsArea)
+{
+    Face* f = addFace(mesh, {{0, 0}, {2, 0}, {2, 1}, {1, 2}, {0, 1}});
     ASSERT_TRUE(tess.tessellate(*f));
     EXPECT_EQ(tess.triangleCount(), 3);
     EXPECT_EQ(tess.cornerPointCount(), 5);
     EXPECT_NEAR(tessellatedArea(tess), 3.0f, 1e-5f);
 }
 
-TEST(FaceTessellatorTest, HoleCornersFollowTheOuterCornersAndTheHoleIsLeftOut)
+TEST_F(FaceTessellatorTest, HoleCornersFollowTheOuterCornersAndTheHoleIsLeftOut)
 {
-    InnerShape mesh;
     Face* f = addFaceWithHole(mesh, {{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {{1, 1}, {2, 1}, {2, 2}, {1, 2}});
     f->corners[1].u = 0.25f;
     f->holes[0]->corners[2].v = 0.75f;
-    FaceTessellator tess;
     ASSERT_TRUE(tess.tessellate(*f));
     ASSERT_EQ(tess.cornerPointCount(), 8);
     EXPECT_EQ(tess.points()[1].vertex, f->corners[1].vertex);
@@ -440,31 +429,25 @@ TEST(FaceTessellatorTest, HoleCornersFollowTheOuterCornersAndTheHoleIsLeftOut)
         EXPECT_LT(i, 8);
 }
 
-TEST(FaceTessellatorTest, TrianglesFollowTheFaceNormalWhateverTheWinding)
+TEST_F(FaceTessellatorTest, TrianglesFollowTheFaceNormalWhateverTheWinding)
 {
-    InnerShape mesh;
     Face* f = addFace(mesh, {{0, 0}, {0, 1}, {1, 2}, {2, 1}, {2, 0}});
     ASSERT_LT(f->normal.z, 0.0f);
     f->normal.z = -f->normal.z;
-    FaceTessellator tess;
     ASSERT_TRUE(tess.tessellate(*f));
     EXPECT_NEAR(tessellatedArea(tess), 3.0f, 1e-5f);
 }
 
-TEST(FaceTessellatorTest, CrossingContoursGetInterpolatedPoints)
+TEST_F(FaceTessellatorTest, CrossingContoursGetInterpolatedPoints)
 {
     // A bow tie: its sides cross at (1, 1).
-    InnerShape mesh;
     Face* f = addFace(mesh, {{0, 0}, {2, 2}, {2, 0}, {0, 2}});
-    f->corners[0].u = 0;
-    f->corners[1].u = 1;
-    f->corners[2].u = 0;
-    f->corners[3].u = 1;
+    for (int k = 0; k < 4; ++k)
+        f->corners[k].u = static_cast<float>(k % 2);
     f->normal.setPosition(0, 0, 1);
     meshDisplaySettings().tessellateAllQuads = true;
     EXPECT_TRUE(needsTessellation(*f));
     meshDisplaySettings().tessellateAllQuads = false;
-    FaceTessellator tess;
     ASSERT_TRUE(tess.tessellate(*f));
     ASSERT_EQ(tess.points().count(), 5);
     const TessellatedPoint& crossing = tess.points()[4];
@@ -475,10 +458,8 @@ TEST(FaceTessellatorTest, CrossingContoursGetInterpolatedPoints)
     EXPECT_EQ(tess.triangleCount(), 2);
 }
 
-TEST(FaceTessellatorTest, DegenerateFacesGiveNoTriangles)
+TEST_F(FaceTessellatorTest, DegenerateFacesGiveNoTriangles)
 {
-    InnerShape mesh;
-    FaceTessellator tess;
     EXPECT_FALSE(tess.tessellate(*addFace(mesh, {{0, 0}, {1, 0}})));
     EXPECT_FALSE(tess.tessellate(*addFace(mesh, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}})));
     EXPECT_EQ(tess.triangleCount(), 0);
@@ -486,9 +467,8 @@ TEST(FaceTessellatorTest, DegenerateFacesGiveNoTriangles)
     EXPECT_TRUE(tess.tessellate(*addFace(mesh, {{0, 0}, {1, 0}, {1, 1}})));
 }
 
-TEST(FaceTessellatorTest, OnlyHolesLargeFacesAndOptionallyQuadsNeedIt)
+TEST_F(FaceTessellatorTest, OnlyHolesLargeFacesAndOptionallyQuadsNeedIt)
 {
-    InnerShape mesh;
     EXPECT_FALSE(needsTessellation(*addFace(mesh, {{0, 0}, {1, 0}, {1, 1}})));
     Face* quad = addFace(mesh, {{0, 0}, {1, 0}, {1, 1}, {0, 1}});
     EXPECT_FALSE(needsTessellation(*quad));

@@ -24,7 +24,6 @@ TEST(ShapeInstance, StartsAsAnUnscaledInstanceOfItsSource)
     std::unique_ptr<Shape, ReleaseGeometry> source(take<Shape>());
     InstancePtr instance(take<ShapeInstance>(source.get()));
     EXPECT_EQ(instance->instancedShape, source.get());
-    EXPECT_EQ(instance->shapeKind(), InnerShape::KindShapeInstance);
     EXPECT_FALSE(instance->instanceFlag);
     EXPECT_FALSE(instance->isScaled());
     EXPECT_FALSE(instance->isMirrored());

@@ -7,11 +7,9 @@
 #include "Mesh/Pool.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 TEST(ShapeKinds, EveryClassTellsItsKind)
 {

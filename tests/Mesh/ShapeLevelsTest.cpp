@@ -3,6 +3,7 @@
 // and shading over the levels, copies, rebuilds) can be checked on their own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -17,10 +18,7 @@ namespace {
 
 class ShapeLevels : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        savedSmoothFrom = meshDisplaySettings().smoothShadeAtSubdLevel;
-    }
+    void SetUp() override { savedSmoothFrom = meshDisplaySettings().smoothShadeAtSubdLevel; }
     void TearDown() override { meshDisplaySettings().smoothShadeAtSubdLevel = savedSmoothFrom; }
 
     static ShapePtr shapeWithLevels(const InnerShape& mesh, int count)
@@ -32,13 +30,12 @@ protected:
     }
     static void displace(InnerShape* level, int vertex, float dx, float dy, float dz)
     {
-        float* d = level->vertices[vertex]->ensureDisplacement();
-        d[0] = dx;
-        d[1] = dy;
-        d[2] = dz;
+        const float offset[3] = {dx, dy, dz};
+        std::copy(offset, offset + 3, level->vertices[vertex]->ensureDisplacement());
     }
 
     fixtures::CopyLevelBuilder builder;
+    MeshPtr cube = fixtures::cube();
     int savedSmoothFrom = 0;
 };
 
@@ -53,7 +50,6 @@ TEST_F(ShapeLevels, NoLevelIsBuiltWithoutABuilder)
 
 TEST_F(ShapeLevels, SteppingUpBuildsThenRevisits)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 2);
     EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
     EXPECT_EQ(s->currentLevel(), 2);
@@ -68,7 +64,6 @@ TEST_F(ShapeLevels, SteppingUpBuildsThenRevisits)
 
 TEST_F(ShapeLevels, NewLevelTakesTheObjectsMirrorPlane)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s(take<Shape>(*cube));
     s->mirrorPlane.set(Point3D(0, 3, 0), Point3D(0, 1, 0));
     ASSERT_TRUE(s->levelStack.stepUp());
@@ -78,7 +73,6 @@ TEST_F(ShapeLevels, NewLevelTakesTheObjectsMirrorPlane)
 
 TEST_F(ShapeLevels, UpdateCarriesControlPositionsUpToTheCurrentLevelOnly)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 2);
     s->levelStack.currentLevel = 1;
     s->vertices[0]->setPosition(-3, -1, -1);
@@ -90,63 +84,51 @@ TEST_F(ShapeLevels, UpdateCarriesControlPositionsUpToTheCurrentLevelOnly)
 
 TEST_F(ShapeLevels, UpdateAddsLevelDisplacement)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 1);
     displace(s->levelStack.levelMesh(1), 6, 0.5f, 0, 0);
     s->update(false, true, -1);
     EXPECT_FLOAT_EQ(s->levelStack.levelMesh(1)->vertices[6]->x, 1.5f);
 }
 
-TEST_F(ShapeLevels, FlatObjectAtOrAboveTheSettingShadesItsLevelsSmooth)
+// Flat objects shade their levels smooth from the setting's level on; below
+// it, or with the setting off, the levels follow the object.
+TEST_F(ShapeLevels, LevelShadingFollowsTheSmoothShadeSetting)
 {
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeWithLevels(*cube, 3);
-    meshDisplaySettings().smoothShadeAtSubdLevel = 2;
-    s->setShadingMode(InnerShape::FlatShade);
-    EXPECT_EQ(s->shadingMode(), InnerShape::FlatShade);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(s->levelStack.levelMesh(i)->shadingMode(), InnerShape::SmoothShade) << "level " << i;
-}
-
-TEST_F(ShapeLevels, WithTheSettingOffFlatLevelsStayFlat)
-{
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeWithLevels(*cube, 3);
-    s->setShadingMode(InnerShape::SmoothShade);
-    meshDisplaySettings().smoothShadeAtSubdLevel = 0;
-    s->setShadingMode(InnerShape::FlatShade);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(s->levelStack.levelMesh(i)->shadingMode(), InnerShape::FlatShade) << "level " << i;
-}
-
-TEST_F(ShapeLevels, BelowTheSettingLevelTheLevelsFollowTheObject)
-{
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeWithLevels(*cube, 3);
-    s->levelStack.currentLevel = 1;
-    meshDisplaySettings().smoothShadeAtSubdLevel = 2;
-    s->setShadingMode(InnerShape::FlatShade);
-    EXPECT_EQ(s->levelStack.levelMesh(3)->shadingMode(), InnerShape::FlatShade);
-    s->setShadingMode(InnerShape::Wireframe);
-    EXPECT_EQ(s->levelStack.levelMesh(3)->shadingMode(), InnerShape::Wireframe);
+    struct Row {
+        int smoothFrom, current, shading;
+        int expectedLevelShading;
+    };
+    const Row rows[] = {
+        {2, 3, InnerShape::FlatShade, InnerShape::SmoothShade},
+        {0, 3, InnerShape::FlatShade, InnerShape::FlatShade},
+        {2, 1, InnerShape::FlatShade, InnerShape::FlatShade},
+        {2, 1, InnerShape::Wireframe, InnerShape::Wireframe},
+    };
+    for (const Row& row : rows) {
+        ShapePtr s = shapeWithLevels(*cube, 3);
+        s->setShadingMode(InnerShape::SmoothShade);
+        s->levelStack.currentLevel = row.current;
+        meshDisplaySettings().smoothShadeAtSubdLevel = row.smoothFrom;
+        s->setShadingMode(row.shading);
+        EXPECT_EQ(s->shadingMode(), row.shading);
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(s->levelStack.levelMesh(i)->shadingMode(), row.expectedLevelShading)
+                << "level " << i << ", setting " << row.smoothFrom << ", current " << row.current;
+    }
 }
 
 TEST_F(ShapeLevels, UpdateAtTheSmoothLevelComputesVertexNormals)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 2);
     meshDisplaySettings().smoothShadeAtSubdLevel = 2;
     s->update(true, false, -1);
     const float* n = s->levelStack.levelMesh(2)->vertices[6]->normal;
-    const float third = 1.0f / std::sqrt(3.0f);
-    EXPECT_NEAR(n[0], third, 1e-5f);
-    EXPECT_NEAR(n[1], third, 1e-5f);
-    EXPECT_NEAR(n[2], third, 1e-5f);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(n[k], 1.0f / std::sqrt(3.0f), 1e-5f);
 }
 
 TEST_F(ShapeLevels, CopyWithDisplacementRebuildsTheLevelsAndTakesItOver)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr source = shapeWithLevels(*cube, 2);
     displace(source->levelStack.levelMesh(1), 2, 0, 0.25f, 0);
     displace(source->levelStack.levelMesh(2), 6, 0.5f, 0, 0);
@@ -165,10 +147,13 @@ TEST_F(ShapeLevels, CopyWithDisplacementRebuildsTheLevelsAndTakesItOver)
     EXPECT_EQ(validateTopology(*copy->levelStack.levelMesh(2)), "");
 }
 
-TEST_F(ShapeLevels, CopyKeepsTheSourcesCurrentLevel)
+TEST_F(ShapeLevels, CopyKeepsTheSourcesCurrentLevelOnlyWithDisplacement)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr source = shapeWithLevels(*cube, 2);
+    ShapePtr plain(take<Shape>(*source));
+    EXPECT_EQ(plain->levelStack.levelCount(), 1);
+    EXPECT_EQ(plain->currentLevel(), 0);
+
     displace(source->levelStack.levelMesh(2), 0, 0, 0, 1);
     source->levelStack.currentLevel = 1;
     ShapePtr copy(take<Shape>(*source));
@@ -176,19 +161,9 @@ TEST_F(ShapeLevels, CopyKeepsTheSourcesCurrentLevel)
     EXPECT_EQ(copy->currentLevel(), 1);
 }
 
-TEST_F(ShapeLevels, CopyWithoutDisplacementHasOnlyItsBaseLevel)
-{
-    MeshPtr cube = fixtures::cube();
-    ShapePtr source = shapeWithLevels(*cube, 2);
-    ShapePtr copy(take<Shape>(*source));
-    EXPECT_EQ(copy->levelStack.levelCount(), 1);
-    EXPECT_EQ(copy->currentLevel(), 0);
-}
-
 TEST_F(ShapeLevels, RebuildKeepsDisplacementAcrossAFlipOfMostFaces)
 {
     // Flipping reorders corners but no vertex: offsets must stay on their vertices.
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 1);
     InnerShape* old = s->levelStack.levelMesh(1);
     displace(old, 4, 0, 0, 0.5f);
@@ -227,7 +202,6 @@ TEST_F(ShapeLevels, TopologyChangeRestoresDisplacementFaceByFace)
 
 TEST_F(ShapeLevels, RebuildKeepsTheCurrentLevel)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 3);
     s->levelStack.currentLevel = 2;
     s->topologyChanged();
@@ -237,7 +211,6 @@ TEST_F(ShapeLevels, RebuildKeepsTheCurrentLevel)
 
 TEST_F(ShapeLevels, CopyFromRebuildsTheLevelsBeforeTheyAreUsed)
 {
-    MeshPtr cube = fixtures::cube();
     MeshPtr grid = fixtures::openGrid(1, 1);
     ShapePtr s = shapeWithLevels(*cube, 1);
     const List<Vertex*> oldVertices = s->vertices;
@@ -259,7 +232,6 @@ TEST_F(ShapeLevels, CopyFromRebuildsTheLevelsBeforeTheyAreUsed)
 
 TEST_F(ShapeLevels, RenumberAndFaceListsReachEveryLevel)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 2);
     InnerShape* top = s->levelStack.levelMesh(2);
     std::swap(top->faces[0], top->faces[5]);
@@ -273,7 +245,6 @@ TEST_F(ShapeLevels, RenumberAndFaceListsReachEveryLevel)
 
 TEST_F(ShapeLevels, SymmetryReachesEveryLevel)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 2);
     s->setSymmetry(true);
     s->topologyChanged();
@@ -287,7 +258,6 @@ TEST_F(ShapeLevels, SymmetryReachesEveryLevel)
 
 TEST_F(ShapeLevels, ReleasingTheObjectReleasesItsLevels)
 {
-    MeshPtr cube = fixtures::cube();
     const long meshesFree = Pool<InnerShape>::freeCount();
     ShapePtr s = shapeWithLevels(*cube, 3);
     EXPECT_EQ(Pool<InnerShape>::freeCount(), meshesFree - 3);
@@ -297,7 +267,6 @@ TEST_F(ShapeLevels, ReleasingTheObjectReleasesItsLevels)
 
 TEST_F(ShapeLevels, ClearLevelsReturnsToTheBase)
 {
-    MeshPtr cube = fixtures::cube();
     ShapePtr s = shapeWithLevels(*cube, 2);
     s->levelStack.clearLevels();
     EXPECT_EQ(s->levelStack.levelCount(), 1);

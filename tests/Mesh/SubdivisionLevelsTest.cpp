@@ -2,6 +2,7 @@
 // displacement down and refining the control mesh.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -10,11 +11,9 @@
 #include "Mesh/Shape.h"
 #include "Mesh/SubdivisionSettings.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 class SubdivisionLevels : public ::testing::Test {
 protected:
@@ -32,10 +31,8 @@ protected:
 
     static void displace(Vertex* v, float dx, float dy, float dz)
     {
-        float* d = v->ensureDisplacement();
-        d[0] = dx;
-        d[1] = dy;
-        d[2] = dz;
+        const float offset[3] = {dx, dy, dz};
+        std::copy(offset, offset + 3, v->ensureDisplacement());
     }
     static std::vector<Point3D> positions(const InnerShape& mesh)
     {
@@ -47,11 +44,8 @@ protected:
     static void expectPositions(const InnerShape& mesh, const std::vector<Point3D>& expected)
     {
         ASSERT_EQ(mesh.vertices.count(), static_cast<int>(expected.size()));
-        for (int i = 0; i < mesh.vertices.count(); ++i) {
-            EXPECT_NEAR(mesh.vertices[i]->x, expected[i].x, 1e-5f) << "vertex " << i;
-            EXPECT_NEAR(mesh.vertices[i]->y, expected[i].y, 1e-5f) << "vertex " << i;
-            EXPECT_NEAR(mesh.vertices[i]->z, expected[i].z, 1e-5f) << "vertex " << i;
-        }
+        for (int i = 0; i < mesh.vertices.count(); ++i)
+            EXPECT_NEAR(expected[i].distance(*mesh.vertices[i]), 0.0f, 1e-5f) << "vertex " << i;
     }
     // Shows level `at` with every level up to it evaluated.
     void show(int at)
@@ -64,8 +58,10 @@ protected:
     ShapePtr s;
 };
 
-TEST_F(SubdivisionLevels, SubdivideStopsAtTheMaximumLevel)
+TEST_F(SubdivisionLevels, SubdivideStopsAtTheMaximumLevelAndUnsubdivideAtZero)
 {
+    EXPECT_FALSE(s->unsubdivide());
+    EXPECT_EQ(s->currentLevel(), 0);
     subdivisionSettings().maxLevel = 2;
     EXPECT_TRUE(s->subdivide());
     EXPECT_TRUE(s->subdivide());
@@ -90,12 +86,6 @@ TEST_F(SubdivisionLevels, SubdivideRefreshesShadingAndSymmetryOfTheLevels)
     meshDisplaySettings().smoothShadeAtSubdLevel = savedSmoothFrom;
 }
 
-TEST_F(SubdivisionLevels, UnsubdivideAtLevelZeroDoesNothing)
-{
-    EXPECT_FALSE(s->unsubdivide());
-    EXPECT_EQ(s->currentLevel(), 0);
-}
-
 TEST_F(SubdivisionLevels, SteppingBackUpReusesTheLevelAndFollowsTheControlMesh)
 {
     s->subdivide();
@@ -105,8 +95,7 @@ TEST_F(SubdivisionLevels, SteppingBackUpReusesTheLevelAndFollowsTheControlMesh)
     s->vertices[0]->setPosition(-2, -2, -2);
     s->subdivide();
     EXPECT_EQ(level(1), built);
-    const Vertex* vp = built->vertices[VertexPoint0];
-    EXPECT_LT(vp->x, -0.6f);
+    EXPECT_LT(built->vertices[VertexPoint0]->x, -0.6f);
 }
 
 TEST_F(SubdivisionLevels, SetLevelStepsBothWays)
@@ -121,20 +110,18 @@ TEST_F(SubdivisionLevels, SetLevelStepsBothWays)
     EXPECT_EQ(s->currentLevel(), 2);
 }
 
-TEST_F(SubdivisionLevels, ToggleGoesToLevelZeroAndBack)
+TEST_F(SubdivisionLevels, ToggleGoesToLevelZeroAndBackOrFromANewObjectToLevelOne)
 {
+    ShapePtr fresh(take<Shape>(*s));
+    fresh->toggleCurrentLevel();
+    EXPECT_EQ(fresh->currentLevel(), 1);
+
     s->setLevel(3, true);
     s->toggleCurrentLevel();
     EXPECT_EQ(s->currentLevel(), 0);
     EXPECT_EQ(s->toggleLevel, 3);
     s->toggleCurrentLevel();
     EXPECT_EQ(s->currentLevel(), 3);
-}
-
-TEST_F(SubdivisionLevels, ToggleFromANewObjectGoesToLevelOne)
-{
-    s->toggleCurrentLevel();
-    EXPECT_EQ(s->currentLevel(), 1);
 }
 
 TEST_F(SubdivisionLevels, ClearHigherLevelsKeepsTheCurrentOne)

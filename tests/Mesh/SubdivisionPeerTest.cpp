@@ -16,13 +16,11 @@
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
 
 using namespace OpenSubdiv;
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
-
 constexpr int Levels = 3;
 constexpr float Tolerance = 1e-5f;
 
@@ -161,26 +159,9 @@ TestMesh bumpyGrid(int side)
     return m;
 }
 
-TEST(SubdivisionPeer, Cube)
+// A pentagonal prism whose top is a fan of triangles to an apex.
+TestMesh prismWithApex()
 {
-    expectLikePeer({{{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}},
-                    {{0, 3, 2, 1}, {4, 5, 6, 7}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}},
-                    {}});
-}
-
-TEST(SubdivisionPeer, OpenGrid)
-{
-    expectLikePeer(bumpyGrid(4));
-}
-
-TEST(SubdivisionPeer, Torus)
-{
-    expectLikePeer(torus(8, 6));
-}
-
-TEST(SubdivisionPeer, TrianglesQuadsAndNgons)
-{
-    // A pentagonal prism whose top is a fan of triangles to an apex.
     TestMesh m;
     for (int i = 0; i < 5; ++i) {
         const float a = 2.0f * static_cast<float>(M_PI) * i / 5;
@@ -197,31 +178,44 @@ TEST(SubdivisionPeer, TrianglesQuadsAndNgons)
         m.faces.push_back({i, n, 5 + n, 5 + i});
         m.faces.push_back({5 + i, 5 + n, 10});
     }
-    expectLikePeer(m);
+    return m;
 }
 
-TEST(SubdivisionPeer, OpenMixedPolygons)
+TEST(SubdivisionPeer, SmoothMeshes)
 {
-    expectLikePeer({{{0, 0, 0}, {2, 0, 0.5f}, {3, 1, 0}, {2, 2, -0.5f}, {0, 2, 0}, {-1, 1, 0.25f}, {2, -1, 0}, {0, -1, 0},
-                     {4, 0, 1}, {-2, 2, 0}},
-                    {{0, 1, 2, 3, 4, 5}, {0, 7, 6, 1}, {1, 8, 2}, {4, 9, 5}},
-                    {}});
+    const std::pair<const char*, TestMesh> meshes[] = {
+        {"cube",
+         {{{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}},
+          {{0, 3, 2, 1}, {4, 5, 6, 7}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}},
+          {}}},
+        {"open grid", bumpyGrid(4)},
+        {"torus", torus(8, 6)},
+        {"triangles, quads and n-gons", prismWithApex()},
+        {"open mixed polygons",
+         {{{0, 0, 0}, {2, 0, 0.5f}, {3, 1, 0}, {2, 2, -0.5f}, {0, 2, 0}, {-1, 1, 0.25f}, {2, -1, 0}, {0, -1, 0},
+           {4, 0, 1}, {-2, 2, 0}},
+          {{0, 1, 2, 3, 4, 5}, {0, 7, 6, 1}, {1, 8, 2}, {4, 9, 5}},
+          {}}},
+    };
+    for (const auto& [name, mesh] : meshes) {
+        SCOPED_TRACE(name);
+        expectLikePeer(mesh);
+    }
 }
 
-TEST(SubdivisionPeer, CreasedLoopAroundATorus)
+// A creased loop around a torus, and a crease across an open mesh from boundary to boundary.
+TEST(SubdivisionPeer, CreasedMeshes)
 {
-    TestMesh m = torus(8, 6);
+    TestMesh loop = torus(8, 6);
     for (int j = 0; j < 6; ++j)
-        m.creases.push_back({j, (j + 1) % 6});
-    expectLikePeer(m);
-}
-
-TEST(SubdivisionPeer, CreaseAcrossAnOpenMeshFromBoundaryToBoundary)
-{
-    TestMesh m = bumpyGrid(4);
+        loop.creases.push_back({j, (j + 1) % 6});
+    TestMesh across = bumpyGrid(4);
     for (int i = 0; i < 4; ++i)
-        m.creases.push_back({2 * 5 + i, 2 * 5 + i + 1});
-    expectLikePeer(m);
+        across.creases.push_back({2 * 5 + i, 2 * 5 + i + 1});
+    for (const TestMesh* m : {&loop, &across}) {
+        SCOPED_TRACE(m == &loop ? "torus loop" : "grid crossing");
+        expectLikePeer(*m);
+    }
 }
 
 } // namespace

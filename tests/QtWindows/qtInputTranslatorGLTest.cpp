@@ -98,17 +98,13 @@ std::string pressCall(int button, int modifiers)
 
 } // namespace
 
-TEST_F(qtInputTranslatorTest, PressAndReleaseFlipY)
+TEST_F(qtInputTranslatorTest, PressAndReleaseFlipYAndScaleByThePixelRatio)
 {
     press(10, 30, Qt::LeftButton, Qt::LeftButton);
     release(12, 99, Qt::LeftButton);
     EXPECT_THAT(take(), ElementsAre("press 10 70 0 0", "release 12 1"));
     EXPECT_EQ(input.lastX, 12);
     EXPECT_EQ(input.lastY, 1);
-}
-
-TEST_F(qtInputTranslatorTest, PositionsScaleByThePixelRatio)
-{
     input.setViewportHeight(200, 2.0);
     press(10, 30, Qt::LeftButton, Qt::LeftButton);
     EXPECT_THAT(take(), ElementsAre("press 20 140 0 0"));
@@ -200,20 +196,17 @@ TEST_F(qtInputTranslatorTest, MovesDragWithAMainButtonAndHoverWithNone)
     EXPECT_EQ(input.lastY, 90);
 }
 
+// Meta on the wheel is no modifier, unlike on a press.
 TEST_F(qtInputTranslatorTest, WheelTurnsUpAndDown)
 {
     turn(QPoint(0, 120));
     turn(QPoint(0, -120));
     turn(QPoint(0, 15), Qt::ControlModifier);
     turn(QPoint(0, -15), Qt::AltModifier | Qt::ShiftModifier);
-    EXPECT_THAT(take(), ElementsAre("wheel 5 5 5 0", "wheel 5 5 6 0", "wheel 5 5 5 1", "wheel 5 5 6 6"));
-}
-
-TEST_F(qtInputTranslatorTest, MetaOnTheWheelIsNoModifier)
-{
     turn(QPoint(0, 120), Qt::MetaModifier);
     turn(QPoint(0, 120), Qt::MetaModifier | Qt::ShiftModifier);
-    EXPECT_THAT(take(), ElementsAre("wheel 5 5 5 0", "wheel 5 5 5 0"));
+    EXPECT_THAT(take(), ElementsAre("wheel 5 5 5 0", "wheel 5 5 6 0", "wheel 5 5 5 1", "wheel 5 5 6 6", "wheel 5 5 5 0",
+                                    "wheel 5 5 5 0"));
 }
 
 TEST_F(qtInputTranslatorTest, SidewaysScrollingTurnsTheWheelOnlyWithAlt)

@@ -1,6 +1,4 @@
-// The main window and its viewport with a recording stand-in for the scene:
-// start-up, sizing, painting, closing, questions and the viewport's link to
-// the scene.
+// The main window and its viewport with a recording stand-in for the scene.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -84,10 +82,6 @@ TEST_F(MainWindowGLTest, SceneIsMadeForTheWindowAndStartedOnce)
     EXPECT_EQ(scene_->calls, std::vector<std::string>{"start"});
     EXPECT_EQ(window_->windowTitle(), "Tavo");
     EXPECT_EQ(window_->centralWidget(), view_);
-}
-
-TEST_F(MainWindowGLTest, FileMenuHasQuit)
-{
     QList<QAction*> menus = window_->menuBar()->actions();
     ASSERT_FALSE(menus.isEmpty());
     EXPECT_EQ(menus.first()->text(), "File");

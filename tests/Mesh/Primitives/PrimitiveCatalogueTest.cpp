@@ -18,11 +18,9 @@
 #include "Mesh/Primitives/Sphere.h"
 #include "Mesh/Primitives/Torus.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 struct Expected {
     int vertices, edges, faces;

@@ -6,11 +6,9 @@
 
 #include "Mesh/Primitives/Box.h"
 #include "Mesh/Primitives/Sphere.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 TEST(PrimitiveStorage, ComesFromAndReturnsToTheShapePool)
 {

@@ -20,11 +20,9 @@
 #include "Mesh/Primitives/StraightExtrude.h"
 #include "Mesh/Primitives/Torus.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 struct Degenerate {
     const char* label;

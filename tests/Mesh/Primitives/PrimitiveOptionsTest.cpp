@@ -13,11 +13,9 @@
 #include "Mesh/Validate.h"
 #include "Settings/BuildRegistry.h"
 #include "Settings/SettingsVariables.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 class PrimitiveOptions : public ::testing::Test {
 protected:

@@ -13,11 +13,9 @@
 #include "Mesh/Primitives/SPolygon.h"
 #include "Mesh/Primitives/StraightExtrude.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 int boundaryEdges(const Shape& s)
 {

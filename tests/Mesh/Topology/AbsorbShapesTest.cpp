@@ -8,13 +8,12 @@
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/Topology/AbsorbShapes.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 using namespace fixtures;
 
 namespace {
 
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 using InstancePtr = std::unique_ptr<ShapeInstance, ReleaseGeometry>;
 
 ShapePtr cubeAt(float x)

@@ -9,13 +9,11 @@
 #include "Mesh/Symmetry.h"
 #include "Mesh/Topology/ExtrudeFacesSeparately.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 using namespace fixtures;
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 struct RecordingFrame : ExtrusionFrame {
     void addPoint(Vertex* v, const Point3D& direction) override { points.push_back({v, direction}); }

@@ -11,13 +11,11 @@
 #include "Mesh/Shape.h"
 #include "Mesh/Topology/FillHole.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 using namespace fixtures;
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 // A grid of quads in the XY plane without the faces whose numbers are listed.
 MeshPtr gridWithout(int columns, int rows, std::set<int> missing)

@@ -11,13 +11,11 @@
 #include "Mesh/Symmetry.h"
 #include "Mesh/Topology/Triangulate.h"
 #include "Mesh/Validate.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 using namespace fixtures;
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 Point3D at(const Vertex* v)
 {
