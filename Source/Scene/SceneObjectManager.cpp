@@ -1,11 +1,14 @@
 #include "Scene/SceneObjectManager.h"
 
+#include "Mesh/Material.h"
 #include "Mesh/Shape.h"
 
 SceneObjectManager::~SceneObjectManager()
 {
     clearObjects();
     objects.freeStorage();
+    for (Material* m : materials)
+        delete m;
 }
 
 void SceneObjectManager::clearObjects()
@@ -13,4 +16,5 @@ void SceneObjectManager::clearObjects()
     for (Shape* s : objects)
         s->release();
     objects.clear();
+    groups.clear();
 }

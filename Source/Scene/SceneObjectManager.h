@@ -1,10 +1,15 @@
 #pragma once
-// Owns the scene's objects (shapes, instances, lights) and knows whether the
-// scene is shown in model space or in UV space.
+// Owns the scene's objects (shapes, instances, lights), its materials and
+// selection groups, and knows whether the scene is shown in model space or
+// in UV space.
+#include <vector>
+
 #include "Mesh/List.h"
+#include "Scene/Group.h"
 #include "Scene/SceneManager.h"
 
 class Shape;
+struct Material;
 
 class SceneObjectManager : public SceneManager {
 public:
@@ -14,8 +19,11 @@ public:
 
     // Takes ownership of `object` and appends it to the scene.
     void addObject(Shape* object) { objects.append(object); }
-    // Releases every object and empties the list ("New Scene", loading).
+    // Releases every object and empties the list ("New Scene", loading);
+    // groups go with them, since they refer to the objects.
     void clearObjects();
+    // Takes ownership of `material` and appends it to the scene's materials.
+    void addMaterial(Material* material) { materials.push_back(material); }
 
     // --- operations the command dispatch calls ---
     // Creates the objects of a creation command (or of an options window's
@@ -31,5 +39,9 @@ public:
     virtual void recreateUVs(int /*commandId*/) {}
 
     List<Shape*> objects; // owned; file formats refer to objects by position here
+    // Owned, in the order the file formats number them. Faces without a
+    // material of their own use Material::defaultMaterial(), which is not here.
+    std::vector<Material*> materials;
+    std::vector<Group> groups; // in creation order
     bool uvSpace = false; // true while the scene shows UV proxies instead of the objects
 };
