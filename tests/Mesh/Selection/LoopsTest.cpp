@@ -1,0 +1,265 @@
+// Edge loops, face loops and edge rings on the catalogue's shapes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Primitives/Cylinder.h"
+#include "Mesh/Primitives/Sphere.h"
+#include "Mesh/Selection/MeshWalks.h"
+#include "Mesh/Selection/WalkFixtures.h"
+
+using namespace walkfixtures;
+
+namespace {
+
+bool onMidPlane(const Vertex* v) { return std::fabs(v->y) < 1e-4f; }
+
+TEST(EdgeLoop, GoesRoundTheMiddleOfASubdividedCube)
+{
+    ShapePtr cube = subdividedCube(2);
+    Edge* seed = nullptr;
+    int midEdges = 0;
+    for (Edge* e : cube->edges)
+        if (onMidPlane(e->startVertex) && onMidPlane(e->endVertex)) {
+            seed = e;
+            ++midEdges;
+        }
+    ASSERT_EQ(midEdges, 16);
+    seed->set(Geometry::Selected);
+    selectEdgeLoops(*cube);
+    ASSERT_EQ(selectedEdges(*cube).size(), 16u);
+    for (int i : selectedEdges(*cube))
+        EXPECT_TRUE(onMidPlane(cube->edges[i]->startVertex) && onMidPlane(cube->edges[i]->endVertex));
+}
+
+TEST(EdgeLoop, EndsAtTheCornersOfASubdividedCube)
+{
+    ShapePtr cube = subdividedCube(2);
+    Vertex* corner = nullptr;
+    for (Vertex* v : cube->vertices)
+        if (valence(*cube, v) == 3)
+            corner = v;
+    ASSERT_NE(corner, nullptr);
+    for (Edge* e : cube->edges)
+        if (e->startVertex == corner || e->endVertex == corner) {
+            e->set(Geometry::Selected);
+            break;
+        }
+    selectEdgeLoops(*cube);
+    // One side of the original cube, from corner to corner.
+    EXPECT_EQ(selectedEdges(*cube).size(), 4u);
+    for (Vertex* v : cube->vertices) {
+        if (selectedValence(*cube, v) == 1) {
+            EXPECT_EQ(valence(*cube, v), 3);
+        }
+    }
+}
+
+TEST(EdgeLoop, RunsFromPoleToPoleOfASphere)
+{
+    ShapePtr sphere(take<Sphere>(1.0f, 8, 4));
+    const int n = sphere->vertices.count();
+    Vertex* top = sphere->vertices[n - 2];
+    Vertex* bottom = sphere->vertices[n - 1];
+    // Columns of three ring vertices each: a meridian edge of column 0.
+    selectEdge(*sphere, 0, 1);
+    selectEdgeLoops(*sphere);
+    EXPECT_EQ(selectedEdges(*sphere).size(), 4u);
+    EXPECT_EQ(selectedValence(*sphere, top), 1);
+    EXPECT_EQ(selectedValence(*sphere, bottom), 1);
+}
+
+TEST(EdgeLoop, FollowsTheBorderOfAnOpenTubeAndStopsAtTheCapRimOfACylinder)
+{
+    MeshPtr tube = openTube(8, 2);
+    selectEdge(*tube, 0, 1);
+    selectEdgeLoops(*tube);
+    ASSERT_EQ(selectedEdges(*tube).size(), 8u);
+    for (int i : selectedEdges(*tube))
+        EXPECT_EQ(tube->edges[i]->startVertex->z, 0.0f);
+
+    // With spokes each rim vertex has four edges and the rim is a loop;
+    // without them the n-sided cap leaves three, and the loop ends at once.
+    // Columns of two vertices each: 0-2 is a bottom rim edge.
+    ShapePtr spoked(take<Cylinder>(1.0f, 2.0f, 8, 1, true));
+    selectEdge(*spoked, 0, 2);
+    selectEdgeLoops(*spoked);
+    EXPECT_EQ(selectedEdges(*spoked).size(), 8u);
+    ShapePtr capped(take<Cylinder>(1.0f, 2.0f, 8, 1, false));
+    selectEdge(*capped, 0, 2);
+    selectEdgeLoops(*capped);
+    EXPECT_EQ(selectedEdges(*capped).size(), 1u);
+}
+
+TEST(EdgeLoop, GoesRoundTheCornersOfAGridBorder)
+{
+    MeshPtr grid = fixtures::openGrid(3, 2);
+    selectEdge(*grid, 0, 1);
+    selectEdgeLoops(*grid);
+    EXPECT_EQ(selectedEdges(*grid).size(), 10u);
+}
+
+TEST(EdgeLoop, StopsAtAVertexTouchingATriangle)
+{
+    // (1,1) has five edges; (4,1) is a border vertex and the walk came along an inner edge.
+    MeshPtr grid = gridWithTriangle(4, 4, 1, 1);
+    selectEdge(*grid, 7, 8);
+    selectEdgeLoops(*grid);
+    EXPECT_EQ(selectedEdges(*grid).size(), 3u);
+    EXPECT_TRUE(grid->findEdge(grid->vertices[6], grid->vertices[7])->isSelected());
+    EXPECT_TRUE(grid->findEdge(grid->vertices[8], grid->vertices[9])->isSelected());
+}
+
+// Three quads fanned round the border vertex 0; its edges to the ray ends
+// 1 … 4 come in that order in the edge list.
+MeshPtr borderFan()
+{
+    return fixtures::meshFrom({{0, 0, 0}, {2, 0, 0}, {1, 2, 0}, {-1, 2, 0}, {-2, 0, 0}, {2, 1, 0}, {0, 2.5f, 0}, {-2, 1, 0}},
+                              {{0, 1, 5, 2}, {0, 2, 6, 3}, {0, 3, 7, 4}});
+}
+
+// Moves the edge at position `from` to position `to` of the edge list.
+void moveEdge(InnerShape& mesh, int from, int to)
+{
+    std::vector<Edge*> order(mesh.edges.begin(), mesh.edges.end());
+    Edge* e = order[from];
+    order.erase(order.begin() + from);
+    order.insert(order.begin() + to, e);
+    mesh.edges.clear();
+    for (Edge* x : order)
+        mesh.edges.append(x);
+}
+
+TEST(EdgeLoop, TakesTheFirstQualifyingEdgeInEdgeListOrder)
+{
+    // From the border edge 0-1 two edges at vertex 0 share no face with it:
+    // 0-3 and 0-4; the one earlier in the edge list carries the loop on.
+    MeshPtr fan = borderFan();
+    Edge* toThree = fan->findEdge(fan->vertices[0], fan->vertices[3]);
+    selectEdge(*fan, 0, 1);
+    selectEdgeLoops(*fan);
+    EXPECT_TRUE(toThree->isSelected());
+
+    MeshPtr swapped = borderFan();
+    Edge* toFour = swapped->findEdge(swapped->vertices[0], swapped->vertices[4]);
+    moveEdge(*swapped, swapped->edges.indexOf(toFour), 0);
+    selectEdge(*swapped, 0, 1);
+    selectEdgeLoops(*swapped);
+    EXPECT_FALSE(swapped->findEdge(swapped->vertices[0], swapped->vertices[3])->isSelected());
+}
+
+TEST(EdgeLoop, CountsEdgesWithoutFacesAtAVertex)
+{
+    // A wire edge makes the border vertex 1 a vertex of four edges; first in
+    // the list and faceless, it carries the loop on instead of the border.
+    MeshPtr grid = fixtures::openGrid(2, 1);
+    Vertex* below = take<Vertex>(1.0f, -1.0f, 0.0f);
+    grid->addVertex(below);
+    grid->addEdge(take<Edge>(grid->vertices[1], below));
+    moveEdge(*grid, grid->edges.count() - 1, 0);
+    selectEdge(*grid, 0, 1);
+    selectEdgeLoops(*grid);
+    EXPECT_TRUE(grid->edges[0]->isSelected());
+}
+
+TEST(EdgeLoop, NeverSelectsOrCrossesAHiddenEdge)
+{
+    MeshPtr tube = openTube(8, 2);
+    Edge* hidden = tube->findEdge(tube->vertices[12], tube->vertices[13]);
+    hidden->set(Geometry::Hidden);
+    Edge* excluded = tube->findEdge(tube->vertices[9], tube->vertices[10]);
+    excluded->flags2 |= 1 << 2;
+    selectEdge(*tube, 10, 11);
+    selectEdgeLoops(*tube);
+    EXPECT_FALSE(hidden->isSelected());
+    EXPECT_FALSE(excluded->isSelected());
+    EXPECT_EQ(selectedEdges(*tube).size(), 2u); // 10-11 and 11-12
+}
+
+TEST(FaceLoop, TwoAdjacentFacesGiveTheBeltOfASubdividedCube)
+{
+    ShapePtr cube = subdividedCube(2);
+    Face* f = cube->faces[0];
+    Face* g = InnerShape::otherFace(f, f->corners[0].edge);
+    f->set(Geometry::Selected);
+    g->set(Geometry::Selected);
+    selectFaceLoops(*cube);
+    const auto faces = selectedFaces(*cube);
+    EXPECT_EQ(faces.size(), 16u);
+    // A belt: each face of it has exactly two neighbours in it, across opposite sides.
+    for (int i : faces) {
+        const Face* h = cube->faces[i];
+        int neighbours = 0;
+        for (int k = 0; k < 4; ++k)
+            if (InnerShape::otherFace(h, h->corners[k].edge)->isSelected())
+                neighbours += 1 << (k % 2);
+        EXPECT_TRUE(neighbours == 2 || neighbours == 4) << "face " << i;
+    }
+}
+
+TEST(FaceLoop, StopsAtTrianglesAndBordersAndNeedsAdjacentFaces)
+{
+    MeshPtr grid = gridWithTriangle(4, 4, 1, 1);
+    // Quads are numbered row by row; the split quad became faces 5 and 6.
+    auto quadAt = [&](int i, int j) { return grid->faces[j * 4 + i + (j > 1 || (j == 1 && i > 1) ? 1 : 0)]; };
+    quadAt(3, 0)->set(Geometry::Selected);
+    quadAt(3, 1)->set(Geometry::Selected);
+    selectFaceLoops(*grid);
+    EXPECT_EQ(selectedFaces(*grid).size(), 4u);
+    for (int j = 0; j < 4; ++j)
+        EXPECT_TRUE(quadAt(3, j)->isSelected());
+
+    MeshPtr blocked = gridWithTriangle(4, 4, 1, 1);
+    auto blockedQuad = [&](int i, int j) { return blocked->faces[j * 4 + i + 1]; };
+    blockedQuad(1, 2)->set(Geometry::Selected);
+    blockedQuad(1, 3)->set(Geometry::Selected);
+    blocked->faces[0]->set(Geometry::Selected); // apart from the others: adds nothing
+    selectFaceLoops(*blocked);
+    EXPECT_EQ(selectedFaces(*blocked).size(), 3u);
+}
+
+TEST(EdgeRing, CrossesEveryQuadRoundASubdividedCube)
+{
+    ShapePtr cube = subdividedCube(2);
+    cube->edges[0]->set(Geometry::Selected);
+    selectEdgeRings(*cube);
+    EXPECT_EQ(selectedEdges(*cube).size(), 16u);
+    // Every face the ring touches holds two of its edges, on opposite sides.
+    for (const Face* f : cube->faces) {
+        int sides = 0, count = 0;
+        for (int k = 0; k < 4; ++k)
+            if (f->corners[k].edge->isSelected()) {
+                sides |= 1 << (k % 2);
+                ++count;
+            }
+        EXPECT_TRUE(count == 0 || (count == 2 && sides != 3));
+    }
+}
+
+TEST(EdgeRing, StopsAtTrianglesBordersAndHiddenFaces)
+{
+    MeshPtr grid = gridWithTriangle(4, 4, 1, 1);
+    selectEdge(*grid, 8, 13); // (3,1)-(3,2)
+    selectEdgeRings(*grid);
+    EXPECT_EQ(selectedEdges(*grid).size(), 3u);
+    EXPECT_TRUE(grid->findEdge(grid->vertices[7], grid->vertices[12])->isSelected());
+    EXPECT_TRUE(grid->findEdge(grid->vertices[9], grid->vertices[14])->isSelected());
+
+    MeshPtr row = fixtures::openGrid(5, 1);
+    row->faces[2]->set(Geometry::Hidden);
+    selectEdge(*row, 0, 6);
+    selectEdgeRings(*row);
+    EXPECT_EQ(selectedEdges(*row).size(), 3u); // x = 0, 1 and 2: not across the hidden quad
+
+    MeshPtr tube = openTube(8, 1);
+    Edge* hidden = tube->findEdge(tube->vertices[4], tube->vertices[12]);
+    hidden->set(Geometry::Hidden);
+    selectEdge(*tube, 0, 8);
+    selectEdgeRings(*tube);
+    EXPECT_EQ(selectedEdges(*tube).size(), 7u);
+    EXPECT_FALSE(hidden->isSelected());
+}
+
+} // namespace

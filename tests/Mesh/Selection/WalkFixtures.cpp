@@ -1,0 +1,114 @@
+#include "Mesh/Selection/WalkFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Mesh/Pool.h"
+
+using fixtures::Point;
+
+namespace walkfixtures {
+
+MeshPtr gridWithTriangle(int columns, int rows, int ti, int tj)
+{
+    std::vector<Point> points;
+    for (int j = 0; j <= rows; ++j)
+        for (int i = 0; i <= columns; ++i)
+            points.push_back({float(i), float(j), 0});
+    const int stride = columns + 1;
+    std::vector<std::vector<int>> faces;
+    for (int j = 0; j < rows; ++j)
+        for (int i = 0; i < columns; ++i) {
+            const int a = j * stride + i, b = a + 1, c = a + stride + 1, d = a + stride;
+            if (i == ti && j == tj) {
+                faces.push_back({a, b, c});
+                faces.push_back({a, c, d});
+            } else {
+                faces.push_back({a, b, c, d});
+            }
+        }
+    return fixtures::meshFrom(points, faces);
+}
+
+MeshPtr openTube(int segments, int rows)
+{
+    std::vector<Point> points;
+    for (int r = 0; r <= rows; ++r)
+        for (int k = 0; k < segments; ++k) {
+            const float a = 2.0f * float(M_PI) * k / segments;
+            points.push_back({std::cos(a), std::sin(a), float(r)});
+        }
+    std::vector<std::vector<int>> faces;
+    for (int r = 0; r < rows; ++r)
+        for (int k = 0; k < segments; ++k) {
+            const int n = (k + 1) % segments;
+            faces.push_back({r * segments + k, r * segments + n, (r + 1) * segments + n, (r + 1) * segments + k});
+        }
+    return fixtures::meshFrom(points, faces);
+}
+
+MeshPtr strip(const std::vector<Point>& path)
+{
+    std::vector<Point> points;
+    for (const Point& p : path) {
+        points.push_back({p.x, p.y, 0});
+        points.push_back({p.x, p.y, 1});
+    }
+    std::vector<std::vector<int>> faces;
+    for (int k = 0; k + 1 < int(path.size()); ++k)
+        faces.push_back({2 * k, 2 * k + 2, 2 * k + 3, 2 * k + 1});
+    return fixtures::meshFrom(points, faces);
+}
+
+ShapePtr subdividedCube(int levels)
+{
+    MeshPtr cube = fixtures::cube();
+    ShapePtr s(take<Shape>(*cube));
+    for (int i = 0; i < levels; ++i)
+        s->subdivide();
+    s->refineControlMesh();
+    return s;
+}
+
+template <class Element>
+static std::vector<int> selectedIn(const List<Element*>& list)
+{
+    std::vector<int> out;
+    for (int i = 0; i < list.count(); ++i)
+        if (list[i]->isSelected())
+            out.push_back(i);
+    return out;
+}
+
+std::vector<int> selectedVertices(const InnerShape& mesh) { return selectedIn(mesh.vertices); }
+std::vector<int> selectedEdges(const InnerShape& mesh) { return selectedIn(mesh.edges); }
+std::vector<int> selectedFaces(const InnerShape& mesh) { return selectedIn(mesh.faces); }
+
+Edge* selectEdge(InnerShape& mesh, int a, int b)
+{
+    Edge* e = mesh.findEdge(mesh.vertices[a], mesh.vertices[b]);
+    EXPECT_NE(e, nullptr) << "no edge " << a << "-" << b;
+    if (e)
+        e->set(Geometry::Selected);
+    return e;
+}
+
+int valence(const InnerShape& mesh, const Vertex* v)
+{
+    int n = 0;
+    for (const Edge* e : mesh.edges)
+        n += (e->startVertex == v) + (e->endVertex == v);
+    return n;
+}
+
+int selectedValence(const InnerShape& mesh, const Vertex* v)
+{
+    int n = 0;
+    for (const Edge* e : mesh.edges)
+        if (e->isSelected())
+            n += (e->startVertex == v) + (e->endVertex == v);
+    return n;
+}
+
+} // namespace walkfixtures
