@@ -1,12 +1,14 @@
 #include "Batch/BatchScript.h"
 
 #include <charconv>
+#include <span>
 #include <sstream>
 
 #include "Mesh/Shape.h"
 #include "Scene/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneCommandManager.h"
 #include "Scene/SceneManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/SceneSelectionManager.h"
@@ -108,6 +110,57 @@ bool parseSet(std::string_view rest, BatchLine& outLine, std::string& outError)
     return true;
 }
 
+// Words of "select" and the numbers they stand for.
+struct SelectWord {
+    std::string_view word;
+    int value;
+};
+constexpr SelectWord selectOperations[] = {{"new", 1}, {"add", 2}, {"subtract", 3}, {"toggle", 4}};
+constexpr SelectWord selectKinds[] = {{"vertex", 0}, {"edge", 1}, {"face", 2}, {"object", 4}};
+constexpr int objectKind = 4;
+
+bool findWord(std::span<const SelectWord> words, std::string_view word, int& outValue)
+{
+    for (const SelectWord& w : words)
+        if (w.word == word) {
+            outValue = w.value;
+            return true;
+        }
+    return false;
+}
+
+bool parseSelect(std::string_view rest, BatchLine& outLine, std::string& outError)
+{
+    std::vector<std::string> words;
+    std::vector<bool> quoted;
+    splitWords(rest, words, quoted);
+    size_t next = 0;
+    if (next < words.size() && findWord(selectOperations, words[next], outLine.operation))
+        ++next;
+    bool ok = next < words.size() && findWord(selectKinds, words[next], outLine.selectMode);
+    ++next;
+    std::vector<int> numbers;
+    for (; ok && next < words.size(); ++next) {
+        int n = 0;
+        ok = parseInt(words[next], n) && n >= 0;
+        numbers.push_back(n);
+    }
+    const size_t needed = outLine.selectMode == objectKind ? 1 : 2;
+    if (!ok || numbers.size() < needed) {
+        outError = "select needs [new|add|subtract|toggle], a kind (vertex, edge, face or object), "
+                   "an object number and element numbers";
+        return false;
+    }
+    outLine.kind = BatchLine::Select;
+    if (outLine.selectMode == objectKind) {
+        outLine.positions = numbers;
+    } else {
+        outLine.object = numbers[0];
+        outLine.positions.assign(numbers.begin() + 1, numbers.end());
+    }
+    return true;
+}
+
 } // namespace
 
 bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outError)
@@ -128,6 +181,8 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
         return parseRun(s.substr(3), outLine, outError);
     if (startsWithWord(s, "set"))
         return parseSet(s.substr(3), outLine, outError);
+    if (startsWithWord(s, "select"))
+        return parseSelect(s.substr(6), outLine, outError);
 
     std::string_view name;
     splitArgument(s, name, outLine.argument);
@@ -174,6 +229,8 @@ bool BatchRunner::runLine(const BatchLine& line, std::string& outError)
     case BatchLine::Selection:
         printSelection();
         return true;
+    case BatchLine::Select:
+        return select(line, outError);
     case BatchLine::Skip:
         return true;
     }
@@ -225,6 +282,29 @@ bool BatchRunner::setOption(const BatchLine& line, std::string& outError)
     if (!set)
         outError = "value does not suit option \"" + name + "\" of group " + std::to_string(group);
     return set;
+}
+
+bool BatchRunner::select(const BatchLine& line, std::string& outError)
+{
+    // Recorded first, as a click is, so that "Undo Selection" takes it back.
+    scene_.commandManager->recordSelection();
+    SceneSelectionManager& selection = *scene_.selectionManager;
+    bool selected = true;
+    if (line.selectMode == objectKind) {
+        int operation = line.operation;
+        for (int object : line.positions) {
+            selected = selected && selection.selectElements(objectKind, object, {}, operation);
+            // Further objects join the first one's selection.
+            if (operation == SceneSelectionManager::ClickNew)
+                operation = SceneSelectionManager::ClickAdd;
+        }
+    } else {
+        selected = selection.selectElements(line.selectMode, line.object, line.positions, line.operation);
+    }
+    scene_.applicationManager->updatePass();
+    if (!selected)
+        outError = "no such object or element to select";
+    return selected;
 }
 
 void BatchRunner::printObjects()

@@ -6,6 +6,12 @@
 //   set GROUPID "Option Name" VALUE...   sets an option
 //   info                       one line per object
 //   selection                  one line on the selection
+//   select [OPERATION] KIND OBJECT INDEX...   selects as a click on those elements:
+//                              KIND vertex, edge or face, OBJECT the object's
+//                              position in the scene, INDEX positions in its
+//                              list of that kind; "select object N..." takes
+//                              object positions. OPERATION new (default), add,
+//                              subtract or toggle
 // Lines are trimmed; blank lines and lines starting with "#" are skipped.
 #include <istream>
 #include <ostream>
@@ -16,7 +22,7 @@
 class Scene;
 
 struct BatchLine {
-    enum Kind { Skip, Command, Set, Info, Selection };
+    enum Kind { Skip, Command, Set, Info, Selection, Select };
 
     Kind kind = Skip;
     int commandId = -1;              // Command
@@ -24,6 +30,10 @@ struct BatchLine {
     int groupId = 0;                 // Set
     std::string optionName;          // Set
     std::vector<std::string> values; // Set: the value words, quotes removed
+    int selectMode = 0;              // Select: the selection mode of KIND (0 vertex, 1 edge, 2 face, 4 object)
+    int operation = 1;               // Select: click operation, 1 new, 2 add, 3 subtract, 4 toggle
+    int object = 0;                  // Select: object position (component kinds)
+    std::vector<int> positions;      // Select: element positions, or object positions for "object"
 };
 
 // Parses one script line (untrimmed). False, with a message in outError,
@@ -44,6 +54,7 @@ public:
 
 private:
     bool setOption(const BatchLine& line, std::string& outError);
+    bool select(const BatchLine& line, std::string& outError);
     void printObjects();
     void printSelection();
 

@@ -1,6 +1,7 @@
-// Commands the selection manager carries out. Those that change the
-// selection are recorded on the selection undo stack first, so that "Undo
-// Selection" can bring back what was selected before.
+// Commands the selection manager carries out. Those that change which
+// elements are selected are recorded on the selection undo stack first, so
+// that "Undo Selection" can bring back what was selected before; hiding,
+// styles, groups, symmetry, shading and soft selection change no selection.
 #include "Scene/CommandRoutes.h"
 #include "Scene/SceneCommandManager.h"
 #include "Scene/SceneDisplayManager.h"
@@ -26,7 +27,7 @@ constexpr SelectionOperation selectionOperations[] = {
     {16, true, &Selection::invert},
     {20, true, &Selection::expand},
     {40, false, &Selection::calculateSymmetry},
-    {43, false, &Selection::selectSpecial},
+    {43, true, &Selection::selectSpecial},
     {56, true, &Selection::selectLoop},
     {84, false, &Selection::unselectedToWireframe},
     {135, true, &Selection::selectAffectedGroups},
@@ -43,9 +44,9 @@ constexpr SelectionOperation selectionOperations[] = {
     {241, true, &Selection::selectPath},
     {259, false, &Selection::toggleSymmetry},
     {274, false, &Selection::assignSoftSelectionRadius},
-    {297, false, &Selection::selectSameMaterial},
-    {298, false, &Selection::selectCreasedEdges},
-    {299, false, &Selection::selectSeams},
+    {297, true, &Selection::selectSameMaterial},
+    {298, true, &Selection::selectCreasedEdges},
+    {299, true, &Selection::selectSeams},
     {301, false, &Selection::unselectedToGhost},
     {100052, false, &Selection::applySoftSelectionSetting},
 };

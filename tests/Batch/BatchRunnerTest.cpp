@@ -110,3 +110,18 @@ TEST_F(BatchRunnerTest, SelectionCountsTheFlags)
     EXPECT_EQ(run("selection\n"), 0);
     EXPECT_EQ(out.str(), "selection mode=4 objects=0 vertices=0 edges=2 faces=1\n");
 }
+
+TEST_F(BatchRunnerTest, SelectPicksLikeAClickAndIsUndoneAsOne)
+{
+    scene.objectManager->addObject(take<Shape>(*fixtures::cube()));
+    scene.objectManager->addObject(take<Shape>(*fixtures::cube()));
+    EXPECT_EQ(run("select face 0 1 2\nselection\nselect add edge 1 0\nselection\n"
+                  "Undo Selection\nselection\nselect object 1 0\nselection\nselect face 1 6\n"),
+              1);
+    EXPECT_EQ(out.str(), "selection mode=2 objects=1 vertices=0 edges=0 faces=2\n"
+                         "selection mode=1 objects=2 vertices=0 edges=1 faces=0\n"
+                         "status: Undo Selection\n"
+                         "selection mode=2 objects=1 vertices=0 edges=0 faces=2\n"
+                         "selection mode=4 objects=2 vertices=0 edges=0 faces=0\n");
+    EXPECT_EQ(errors.str(), "line 9: no such object or element to select\n");
+}

@@ -90,3 +90,28 @@ TEST(BatchScriptTest, InfoAndSelectionAreWholeLines)
     EXPECT_EQ(parsed("selection").kind, BatchLine::Selection);
     refusal("info 2");
 }
+
+TEST(BatchScriptTest, SelectTakesAnOperationAKindAnObjectAndPositions)
+{
+    BatchLine line = parsed("select face 0 1 2");
+    EXPECT_EQ(line.kind, BatchLine::Select);
+    EXPECT_EQ(line.selectMode, 2);
+    EXPECT_EQ(line.operation, 1);
+    EXPECT_EQ(line.object, 0);
+    EXPECT_EQ(line.positions, (std::vector<int>{1, 2}));
+
+    line = parsed("select toggle vertex 3 7");
+    EXPECT_EQ(line.selectMode, 0);
+    EXPECT_EQ(line.operation, 4);
+    EXPECT_EQ(line.object, 3);
+    EXPECT_EQ(line.positions, (std::vector<int>{7}));
+
+    line = parsed("select add object 0 2");
+    EXPECT_EQ(line.selectMode, 4);
+    EXPECT_EQ(line.operation, 2);
+    EXPECT_EQ(line.positions, (std::vector<int>{0, 2}));
+
+    for (std::string_view text : {"select face 0", "select object", "select cube 0 1", "select face 0 x",
+                                  "select edge -1 2", "select new", "select add subtract face 0 1"})
+        EXPECT_NE(refusal(text).find("select needs"), std::string::npos) << text;
+}
