@@ -1,6 +1,7 @@
 #include "Light.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Pool.h"
 
@@ -58,4 +59,23 @@ Point3D Light::direction() const
 {
     const Vertex& from = axisFrame[AxisPivot];
     return Point3D(target.x - from.x, target.y - from.y, target.z - from.z).normalized();
+}
+
+void Light::moveTo(const Point3D& p)
+{
+    Vertex& from = pivot();
+    target.setPosition(target.x + (p.x - from.x), target.y + (p.y - from.y), target.z + (p.z - from.z));
+    from.setPosition(p.x, p.y, p.z);
+}
+
+void Light::setDirection(const Point3D& d)
+{
+    const Point3D unit = d.normalized();
+    if (unit.x == 0.0f && unit.y == 0.0f && unit.z == 0.0f)
+        return;
+    const Vertex& from = axisFrame[AxisPivot];
+    float distance = Point3D(target.x - from.x, target.y - from.y, target.z - from.z).length();
+    if (!(distance > 0.0f) || !std::isfinite(distance))
+        distance = 2.0f;
+    target.setPosition(from.x + unit.x * distance, from.y + unit.y * distance, from.z + unit.z * distance);
 }

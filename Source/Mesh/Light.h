@@ -41,8 +41,13 @@ public:
     // but 0, 1 and 2 is ignored (false).
     bool setLightType(int type);
     Vertex& position() { return pivot(); }
+    // Moves the light to `p`, its target with it, so the direction stays.
+    void moveTo(const Point3D& p);
     // Unit vector from the position to the target.
     Point3D direction() const;
+    // Puts the target along `d` from the position, at the distance it had
+    // (2 when that was 0). A zero vector changes nothing.
+    void setDirection(const Point3D& d);
 
     float ambient[4];
     float diffuse[4];

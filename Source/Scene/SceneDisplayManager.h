@@ -2,10 +2,22 @@
 // Owns how the scene is looked at and draws every frame. Until the cameras
 // and viewport layouts exist it keeps one orbiting perspective view that
 // fills the whole drawing area.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "Mesh/List.h"
 #include "Scene/SceneManager.h"
 
 class Camera;
+
+// The image a view shows behind the scene, on a plane of four corners.
+struct ReferenceImage {
+    int view = 2;                 // 0 Left, 1 Right, 2 Front, 3 Back, 4 Top, 5 Bottom, 7 Perspective
+    std::string imagePath;        // absolute once read from a scene file
+    float corners[4][3] = {};     // the plane's corners, in the order of its face
+    float uv[4][2] = {};          // texture coordinates of the same corners
+};
 
 class SceneDisplayManager : public SceneManager {
 public:
@@ -55,12 +67,35 @@ public:
     // screen, or refreshes the layout when one already shows them.
     virtual void showUVViews() {}
 
+    // --- reference images ---
+    // Gives `view` the image at `path` on the plane with corner positions
+    // `corners` (4 × x y z) and corner texture coordinates `uvs` (4 × u v),
+    // replacing the image it had. An empty path removes the view's image.
+    void setReferenceImage(int view, const std::string& path, const float corners[12], const float uvs[8])
+    {
+        auto at = std::find_if(referenceImages.begin(), referenceImages.end(),
+                               [view](const ReferenceImage& r) { return r.view >= view; });
+        if (at != referenceImages.end() && at->view == view)
+            at = referenceImages.erase(at);
+        if (path.empty())
+            return;
+        ReferenceImage image;
+        image.view = view;
+        image.imagePath = path;
+        std::copy(corners, corners + 12, &image.corners[0][0]);
+        std::copy(uvs, uvs + 8, &image.uv[0][0]);
+        referenceImages.insert(at, image);
+    }
+    // In view order, at most one per view.
+    const std::vector<ReferenceImage>& referenceImageList() const { return referenceImages; }
+
     int viewportWidth = 0;    // drawing area in pixels
     int viewportHeight = 0;
     float orbitDistance = 10; // eye distance from the origin, world units
     float rotationX = 25;     // elevation of the eye, degrees
     float rotationY = -35;    // turn about the world Y axis, degrees
     float fieldOfView = 20;   // half the vertical view angle, degrees
+    std::vector<ReferenceImage> referenceImages; // in view order, at most one per view
 
 private:
     void drawObjects();

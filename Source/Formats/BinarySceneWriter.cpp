@@ -1,0 +1,535 @@
+// Writing the ".tvb" format: the whole file is built in one growing buffer
+// (chunk lengths patched after each payload) and written with one call.
+//
+// Beyond the chunks every reader knows, an object chunk may carry four of
+// this writer's own, each only when it has something to say, so that a
+// scene comes back as it was saved: "SUBL" (u32 current subdivision level),
+// "FHID" (u32 index per hidden face), "PSBF" and "PSBE" (u32 index per face
+// or edge with the partial-subdivision mark, by the rule of the ".tva"
+// "-psubf"/"-psube" records). Readers skip chunks they do not know.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "Formats/BinaryScene.h"
+#include "Formats/ByteBuffer.h"
+#include "Formats/ReferenceViews.h"
+#include "Formats/SceneFileIO.h"
+#include "Formats/ScenePaths.h"
+#include "Formats/SceneWriteOrder.h"
+#include "Mesh/Light.h"
+#include "Mesh/Material.h"
+#include "Mesh/ShapeInstance.h"
+#include "Mesh/TextureProxy.h"
+#include "Scene/Group.h"
+#include "Scene/Scene.h"
+#include "Scene/SceneDisplayManager.h"
+#include "Scene/SceneObjectManager.h"
+
+namespace {
+
+template <class T>
+void numberList(List<T*>& list)
+{
+    for (int i = 0; i < list.count(); ++i)
+        list[i]->index = i;
+}
+
+template <class T>
+bool isListed(const T* e, const List<T*>& list)
+{
+    return e && e->index >= 0 && e->index < list.count() && list[e->index] == e;
+}
+
+// Bulk stores into reserved room, for the per-element payloads.
+inline void put(unsigned char*& p, uint32_t v)
+{
+    std::memcpy(p, &v, 4);
+    p += 4;
+}
+inline void put(unsigned char*& p, float v)
+{
+    if (std::isnan(v))
+        v = 0.0f;
+    std::memcpy(p, &v, 4);
+    p += 4;
+}
+
+uint32_t flag(bool on)
+{
+    return on ? 1u : 0u;
+}
+
+// The shininess as a whole number, nearest; 0 for a value that is no number
+// or does not fit.
+uint32_t roundedShininess(float s)
+{
+    if (!std::isfinite(s) || std::fabs(s) > 2.0e9f)
+        return 0;
+    return static_cast<uint32_t>(static_cast<int32_t>(std::lround(s)));
+}
+
+class BinaryWriter {
+public:
+    BinaryWriter(ByteWriter& out, Scene& scene, bool selectedOnly, const std::string& folder,
+                 const SceneFileProgress& progress)
+        : out_(out), scene_(scene), folder_(folder), progress_(progress),
+          numbers_(scene, selectedOnly, ObjectOrder::Binary), materials_(scene.objectManager->materials)
+    {
+    }
+
+    void write()
+    {
+        const std::vector<Shape*>& objects = numbers_.written();
+        double total = 1.0;
+        for (const Shape* s : objects)
+            total += s->vertices.count() + s->edges.count() + s->faces.count();
+        out_.reserve(static_cast<size_t>(total) * 40 + 4096);
+
+        size_t chunk = out_.beginChunk("HEAD");
+        out_.u32(1);
+        out_.endChunk(chunk);
+        numberMaterials(materials_);
+        for (const Material* m : materials_)
+            writeMaterial(*m);
+        double done = 0.0;
+        for (Shape* s : objects) {
+            switch (s->shapeKind()) {
+            case InnerShape::KindShapeInstance: writeInstance(static_cast<ShapeInstance&>(*s)); break;
+            case InnerShape::KindLight: writeLight(static_cast<Light&>(*s)); break;
+            case InnerShape::KindTextureProxy: writeObject(*s, "TEXP"); break;
+            default: writeObject(*s, "SHAP"); break;
+            }
+            done += s->vertices.count() + s->edges.count() + s->faces.count();
+            report(done / total);
+        }
+        writeGroups();
+        writeReferenceImages();
+        report(1.0);
+    }
+
+private:
+    void report(double fraction)
+    {
+        if (progress_)
+            progress_(fraction);
+    }
+
+    void writeMaterial(const Material& m)
+    {
+        size_t chunk = out_.beginChunk("MATR");
+        out_.f32s(m.diffuse, 4);
+        out_.f32s(m.ambient, 4);
+        out_.f32s(m.specular, 4);
+        out_.f32s(m.emission, 4);
+        out_.u32(roundedShininess(m.shininess));
+        out_.stringRecord(m.name);
+        out_.stringRecord(pathForFile(m.texturePath, folder_));
+        out_.endChunk(chunk);
+    }
+
+    void writeDisplayInfo(const Shape& s)
+    {
+        size_t chunk = out_.beginChunk("DINF");
+        out_.i32(s.shadingMode());
+        out_.u32(flag(s.displayFlags & InnerShape::WireOnShaded));
+        out_.u32(flag(s.textureFlags & InnerShape::ShowTexture));
+        out_.u32(flag(s.displayFlags & InnerShape::ShowNormals));
+        out_.u32(flag(s.isHidden()));
+        out_.endChunk(chunk);
+        chunk = out_.beginChunk("PINF");
+        out_.u32(flag(s.displayFlags & InnerShape::Locked));
+        for (int i = 0; i < 7; ++i)
+            out_.u32(0);
+        out_.endChunk(chunk);
+    }
+
+    void writeAxis(const Shape& s)
+    {
+        size_t chunk = out_.beginChunk("AXIS");
+        const Vertex& o = s.axisFrame[InnerShape::AxisPivot];
+        out_.f32(o.x);
+        out_.f32(o.y);
+        out_.f32(o.z);
+        for (int a = InnerShape::AxisX; a <= InnerShape::AxisZ; ++a) {
+            const Vertex& d = s.axisFrame[a];
+            out_.f32(o.x + d.x);
+            out_.f32(o.y + d.y);
+            out_.f32(o.z + d.z);
+        }
+        out_.endChunk(chunk);
+    }
+
+    void writeName(const std::string& name)
+    {
+        size_t chunk = out_.beginChunk("SNAM");
+        out_.text(name);
+        out_.endChunk(chunk);
+    }
+
+    // Element lists are walked as few times as possible: each pass over a
+    // million pooled elements costs a cache miss per element. The marks are
+    // gathered while numbering and written from the gathered lists.
+    struct Marks {
+        std::vector<uint32_t> vertexMirrors, pinned, creased, seams, psubEdges, hidden, psubFaces, faceMirrors;
+    };
+
+    void writeIndices(const char* tag, const std::vector<uint32_t>& list)
+    {
+        const size_t chunk = out_.beginChunk(tag);
+        out_.bytes(list.data(), 4 * list.size());
+        out_.endChunk(chunk);
+    }
+
+    void writeObject(Shape& s, const char* tag)
+    {
+        s.currentLevelMesh(); // brings stale levels up to date before they are read
+        const bool proxy = s.shapeKind() == InnerShape::KindTextureProxy;
+        const size_t object = out_.beginChunk(tag);
+        writeDisplayInfo(s);
+        writeAxis(s);
+        writeName(s.name);
+
+        size_t chunk = out_.beginChunk("MIRP");
+        const MirrorPlane& plane = s.mirrorPlane;
+        for (const Vertex* p : {&plane.point, &plane.normal}) {
+            out_.f32(p->x);
+            out_.f32(p->y);
+            out_.f32(p->z);
+        }
+        out_.u32(flag(s.hasSymmetry()));
+        out_.endChunk(chunk);
+        chunk = out_.beginChunk("IMRP");
+        out_.i32(s.instanceMirror);
+        out_.u32(flag(s.instanceMirror != 0));
+        out_.endChunk(chunk);
+
+        Marks marks;
+        List<Vertex*>& vertices = s.vertices;
+        std::vector<const Vertex*> mirrored;
+        chunk = out_.beginChunk("VRTS");
+        if (out_.reserve(12 * static_cast<size_t>(vertices.count()))) {
+            unsigned char* p = out_.tail();
+            for (int i = 0; i < vertices.count(); ++i) {
+                Vertex& v = *vertices[i];
+                v.index = i;
+                if (proxy) {
+                    put(p, (v.x - 0.5f) * 10.0f);
+                    put(p, v.z * 10.0f);
+                    put(p, (v.y - 0.5f) * -10.0f);
+                    if (v.has(Geometry::Boundary))
+                        marks.pinned.push_back(static_cast<uint32_t>(i));
+                } else {
+                    put(p, v.x);
+                    put(p, v.y);
+                    put(p, v.z);
+                }
+                if (v.mirror)
+                    mirrored.push_back(&v);
+            }
+            out_.advance(12 * static_cast<size_t>(vertices.count()));
+        }
+        out_.endChunk(chunk);
+        for (const Vertex* v : mirrored)
+            if (isListed(v->mirror, vertices)) {
+                marks.vertexMirrors.push_back(static_cast<uint32_t>(v->index));
+                marks.vertexMirrors.push_back(static_cast<uint32_t>(v->mirror->index));
+            }
+        writeIndices("VMIR", marks.vertexMirrors);
+
+        List<Edge*>& edges = s.edges;
+        chunk = out_.beginChunk("EDGS");
+        if (out_.reserve(8 * static_cast<size_t>(edges.count()))) {
+            unsigned char* p = out_.tail();
+            for (int i = 0; i < edges.count(); ++i) {
+                Edge& e = *edges[i];
+                e.index = i;
+                put(p, vertexNumber(e.startVertex, vertices));
+                put(p, vertexNumber(e.endVertex, vertices));
+                if (e.has(Geometry::Creased))
+                    marks.creased.push_back(static_cast<uint32_t>(i));
+                if (e.has2(Geometry::UVSeam))
+                    marks.seams.push_back(static_cast<uint32_t>(i));
+                if (e.has(Geometry::Psub))
+                    marks.psubEdges.push_back(static_cast<uint32_t>(i));
+            }
+            out_.advance(8 * static_cast<size_t>(edges.count()));
+        }
+        out_.endChunk(chunk);
+        writeIndices("ECRS", marks.creased);
+        writeIndices("TXSM", marks.seams);
+        writeFaces(s, marks);
+        if (proxy) {
+            writeProxyLinks(static_cast<TextureProxy&>(s));
+            writeIndices("PINV", marks.pinned);
+        }
+        writeRestoreChunks(s, marks);
+        if (s.levelStack.anyLevelHasDisplacement())
+            writeDisplacement(s);
+        out_.endChunk(object);
+    }
+
+    static uint32_t vertexNumber(const Vertex* v, const List<Vertex*>& vertices)
+    {
+        return v && v->index >= 0 && v->index < vertices.count() ? static_cast<uint32_t>(v->index) : 0u;
+    }
+
+    static bool writtenHole(const Face* h) { return h->cornerCount() >= 3; }
+
+    void writeFaces(Shape& s, Marks& marks)
+    {
+        List<Face*>& faces = s.faces;
+        const List<Vertex*>& vertices = s.vertices;
+        // One pass numbers the faces, sizes the payloads and gathers the
+        // marks and material runs.
+        long corners = 0, holeWords = 0, holeCorners = 0;
+        std::vector<const Face*> mirrored;
+        std::vector<uint32_t> runs;
+        int previous = 0;
+        for (int i = 0; i < faces.count(); ++i) {
+            Face& f = *faces[i];
+            f.index = i;
+            corners += f.cornerCount();
+            for (const Face* h : f.holes)
+                if (writtenHole(h)) {
+                    holeWords += 2 + h->cornerCount();
+                    holeCorners += h->cornerCount();
+                }
+            if (f.isHidden())
+                marks.hidden.push_back(static_cast<uint32_t>(i));
+            if (f.has(Geometry::Psub))
+                marks.psubFaces.push_back(static_cast<uint32_t>(i));
+            if (f.mirror)
+                mirrored.push_back(&f);
+            const int m = materialNumber(f.material, materials_);
+            if (i == 0 || m != previous) {
+                runs.push_back(static_cast<uint32_t>(i));
+                runs.push_back(static_cast<uint32_t>(m));
+                previous = m;
+            }
+        }
+
+        size_t chunk = out_.beginChunk("FACS");
+        if (out_.reserve(4 * static_cast<size_t>(faces.count() + corners))) {
+            unsigned char* p = out_.tail();
+            for (const Face* f : faces) {
+                put(p, static_cast<uint32_t>(f->cornerCount()));
+                for (const Corner& c : f->corners)
+                    put(p, vertexNumber(c.vertex, vertices));
+            }
+            out_.advance(4 * static_cast<size_t>(faces.count() + corners));
+        }
+        out_.endChunk(chunk);
+
+        chunk = out_.beginChunk("FAHS");
+        if (holeWords && out_.reserve(4 * static_cast<size_t>(holeWords))) {
+            unsigned char* p = out_.tail();
+            for (int i = 0; i < faces.count(); ++i)
+                for (const Face* h : faces[i]->holes) {
+                    if (!writtenHole(h))
+                        continue;
+                    put(p, static_cast<uint32_t>(i));
+                    put(p, static_cast<uint32_t>(h->cornerCount()));
+                    for (const Corner& c : h->corners)
+                        put(p, vertexNumber(c.vertex, vertices));
+                }
+            out_.advance(4 * static_cast<size_t>(holeWords));
+        }
+        out_.endChunk(chunk);
+
+        // Texture coordinates of the outer corners, then of each written hole's.
+        chunk = out_.beginChunk("FTVS");
+        const size_t ftvs = 4 * (2 * static_cast<size_t>(faces.count()) + 2 * static_cast<size_t>(corners + holeCorners));
+        if (out_.reserve(ftvs)) {
+            unsigned char* p = out_.tail();
+            for (int i = 0; i < faces.count(); ++i) {
+                const Face* f = faces[i];
+                int m = f->cornerCount();
+                if (holeWords)
+                    for (const Face* h : f->holes)
+                        if (writtenHole(h))
+                            m += h->cornerCount();
+                put(p, static_cast<uint32_t>(i));
+                put(p, static_cast<uint32_t>(m));
+                for (const Corner& c : f->corners) {
+                    put(p, c.u);
+                    put(p, c.v);
+                }
+                if (holeWords)
+                    for (const Face* h : f->holes)
+                        if (writtenHole(h))
+                            for (const Corner& c : h->corners) {
+                                put(p, c.u);
+                                put(p, c.v);
+                            }
+            }
+            out_.advance(ftvs);
+        }
+        out_.endChunk(chunk);
+
+        for (const Face* f : mirrored)
+            if (isListed(f->mirror, faces)) {
+                marks.faceMirrors.push_back(static_cast<uint32_t>(f->index));
+                marks.faceMirrors.push_back(static_cast<uint32_t>(f->mirror->index));
+            }
+        writeIndices("FMIR", marks.faceMirrors);
+        // Material runs: the first face, then every change.
+        writeIndices("FAMA", runs);
+    }
+
+    void writeProxyLinks(TextureProxy& p)
+    {
+        const int owner = numbers_.numberOf(p.owner);
+        if (!p.owner || owner < 0)
+            return;
+        numberList(p.owner->faces);
+        size_t chunk = out_.beginChunk("TEXF");
+        out_.u32(static_cast<uint32_t>(owner));
+        const int n = std::min(p.faces.count(), p.sourceFaces.count());
+        for (int i = 0; i < n; ++i) {
+            if (isListed(p.sourceFaces[i], p.owner->faces)) {
+                out_.u32(static_cast<uint32_t>(i));
+                out_.u32(static_cast<uint32_t>(p.sourceFaces[i]->index));
+            }
+        }
+        out_.endChunk(chunk);
+    }
+
+    // This writer's own chunks (see the top of the file).
+    void writeRestoreChunks(const Shape& s, const Marks& marks)
+    {
+        if (s.currentLevel() > 0) {
+            size_t chunk = out_.beginChunk("SUBL");
+            out_.u32(static_cast<uint32_t>(s.currentLevel()));
+            out_.endChunk(chunk);
+        }
+        if (!marks.hidden.empty())
+            writeIndices("FHID", marks.hidden);
+        const auto some = [](const std::vector<uint32_t>& marked, int all) {
+            return !marked.empty() && static_cast<int>(marked.size()) < all;
+        };
+        if (some(marks.psubFaces, s.faces.count()))
+            writeIndices("PSBF", marks.psubFaces);
+        else if (some(marks.psubEdges, s.edges.count()))
+            writeIndices("PSBE", marks.psubEdges);
+    }
+
+    void writeDisplacement(const Shape& s)
+    {
+        const size_t disp = out_.beginChunk("DISP");
+        for (int level = 1; level <= s.levelStack.maxBuiltLevel(); ++level) {
+            const List<Vertex*>& vertices = s.levelStack.levelMesh(level)->vertices;
+            const size_t chunk = out_.beginChunk("DISL");
+            out_.u32(static_cast<uint32_t>(level));
+            for (int i = 0; i < vertices.count(); ++i) {
+                const Vertex* v = vertices[i];
+                if (!v->hasNonZeroDisplacement())
+                    continue;
+                out_.u32(static_cast<uint32_t>(i));
+                out_.f32s(v->displacement, 3);
+            }
+            out_.endChunk(chunk);
+        }
+        out_.endChunk(disp);
+    }
+
+    void writeInstance(ShapeInstance& inst)
+    {
+        const size_t object = out_.beginChunk("INST");
+        writeName(inst.name);
+        size_t chunk = out_.beginChunk("INSI");
+        out_.i32(numbers_.numberOf(inst.instancedShape));
+        out_.endChunk(chunk);
+        writeDisplayInfo(inst);
+        writeAxis(inst);
+        chunk = out_.beginChunk("SMTX");
+        out_.f32s(inst.transform, 16);
+        out_.endChunk(chunk);
+        out_.endChunk(object);
+    }
+
+    void writeLight(Light& l)
+    {
+        const size_t object = out_.beginChunk("LGHT");
+        const size_t chunk = out_.beginChunk("LNFO");
+        out_.u32(static_cast<uint32_t>(l.lightType));
+        const Vertex& p = l.position();
+        const Point3D d = l.direction();
+        const float place[6] = {p.x, p.y, p.z, d.x, d.y, d.z};
+        out_.f32s(place, 6);
+        out_.f32s(l.diffuse, 4);
+        out_.f32s(l.ambient, 4);
+        out_.f32s(l.specular, 4);
+        const float rest[5] = {l.spotExponent, l.spotCutoff, l.constantAttenuation, l.linearAttenuation,
+                               l.quadraticAttenuation};
+        out_.f32s(rest, 5);
+        out_.endChunk(chunk);
+        writeName(l.name);
+        out_.endChunk(object);
+    }
+
+    void writeGroups()
+    {
+        static const char* const tags[] = {"VGRP", "EGRP", "FGRP", "SGRP"};
+        const std::vector<Group>& groups = scene_.objectManager->groups;
+        if (groups.empty())
+            return;
+        const size_t all = out_.beginChunk("GRPS");
+        for (const Group& g : groups) {
+            if (g.kind < Group::Vertices || g.kind > Group::Objects)
+                continue;
+            const size_t chunk = out_.beginChunk(tags[g.kind]);
+            for (const FileGroupMember& m : fileGroupMembers(g, scene_, numbers_)) {
+                out_.u32(static_cast<uint32_t>(m.object));
+                if (g.kind != Group::Objects)
+                    out_.u32(static_cast<uint32_t>(m.element));
+            }
+            out_.stringRecord(g.name);
+            out_.endChunk(chunk);
+        }
+        out_.endChunk(all);
+    }
+
+    void writeReferenceImages()
+    {
+        if (!scene_.displayManager)
+            return;
+        for (const ReferenceImage& r : scene_.displayManager->referenceImageList()) {
+            if (r.imagePath.empty())
+                continue;
+            const size_t chunk = out_.beginChunk("CIMG");
+            out_.u32(static_cast<uint32_t>(r.view));
+            out_.stringRecord(pathForFile(r.imagePath, folder_));
+            out_.f32s(&r.corners[0][0], 12);
+            out_.f32s(&r.uv[0][0], 8);
+            out_.endChunk(chunk);
+        }
+    }
+
+    ByteWriter& out_;
+    Scene& scene_;
+    const std::string& folder_;
+    const SceneFileProgress& progress_;
+    ObjectNumbers numbers_;
+    const std::vector<Material*>& materials_;
+};
+
+} // namespace
+
+std::vector<unsigned char> writeBinarySceneToBytes(Scene& scene, bool selectedOnly, const std::string& folder,
+                                                   const SceneFileProgress& progress)
+{
+    ByteWriter out;
+    BinaryWriter(out, scene, selectedOnly, folder, progress).write();
+    return std::vector<unsigned char>(out.data(), out.data() + out.size());
+}
+
+bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+{
+    ByteWriter out;
+    BinaryWriter(out, scene, selectedOnly, sceneFolderOf(path), progress).write();
+    if (out.failed())
+        return false; // out of memory: nothing written rather than half a scene
+    return writeWholeFile(path, out.data(), out.size(), false);
+}

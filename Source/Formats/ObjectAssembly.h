@@ -1,0 +1,95 @@
+#pragma once
+// Builds one object from the indexed records of a scene file, checking
+// every index, and finishes it the way both scene readers do.
+//
+// Element indices in a file are record positions: the n-th vertex, edge or
+// face record of the object. Records that cannot become an element (an edge
+// whose vertex index is out of range, a face with fewer than 3 valid
+// corners) keep their position without an element, so that later indices
+// still name the records the writer meant; references to them are ignored.
+#include <cstdint>
+#include <vector>
+
+class Shape;
+class TextureProxy;
+class Face;
+class Edge;
+class Vertex;
+struct Material;
+
+class ObjectAssembly {
+public:
+    // A polygon object, or with `proxy` a UV proxy object without owner.
+    explicit ObjectAssembly(bool proxy);
+    // Releases the object unless `finish` handed it on.
+    ~ObjectAssembly();
+    ObjectAssembly(const ObjectAssembly&) = delete;
+    ObjectAssembly& operator=(const ObjectAssembly&) = delete;
+
+    // Null only when no memory could be had; every other call then does nothing.
+    Shape* object() const { return shape_; }
+    TextureProxy* proxy() const { return proxy_; }
+
+    // Room for `n` more records, which the caller has checked the input can hold.
+    void reserve(long vertices, long edges, long faces);
+
+    // A vertex at the file point (x, y, z): a coordinate that is not a
+    // number becomes 0; a UV proxy maps the point back to UV space.
+    void addVertex(float x, float y, float z);
+    int vertexCount() const;
+    Vertex* vertexAt(long i) const;
+
+    void addEdge(long a, long b);
+    long edgeRecords() const { return static_cast<long>(edges_.size()); }
+    Edge* edgeAt(long i) const;
+
+    // A face that is not in the object yet, with material `m`.
+    Face* newFace(Material* m);
+    // Appends a corner of vertex `v` (false, nothing appended, when `v` is not a valid index).
+    bool addCorner(Face* f, long v, float u, float w);
+    // Appends `f` when it has 3 or more corners, else gives it back; the
+    // record takes a position either way.
+    void endFace(Face* f);
+    // Attaches `hole` to `owner` when it has more than 2 corners, else gives it back.
+    void endHole(Face* owner, Face* hole);
+    long faceRecords() const { return static_cast<long>(faces_.size()); }
+    Face* faceAt(long i) const;
+    // The face appended last; null before the first.
+    Face* lastFace() const { return lastFace_; }
+    // The position of face record i in the object's face list; -1 when none.
+    int facePosition(long i) const;
+
+    void setVertexMirror(long a, long b);
+    void setFaceMirror(long a, long b);
+    // Sets `flag` (of flags) or `flag2` (of flags2) on edge record i.
+    void markEdge(long i, uint8_t flag, uint8_t flag2);
+    // A partial-subdivision list was read: the object keeps its marks and
+    // is not subdivided on load.
+    void notePartialList() { partialList_ = true; }
+    void markPsubFace(long i);
+    void markPsubEdge(long i);
+
+    // The level to subdivide to when no partial-subdivision list was read.
+    void setLevel(long n) { level_ = n; }
+    // Makes object `owner` the proxy's owner (proxies only).
+    void setOwner(Shape* owner);
+    // Links proxy face record i with the owner's face at list position j.
+    void linkProxyFace(long i, long j);
+
+    // Rebuilds the topology links, refreshes the object, finishes a proxy
+    // and subdivides; an object without faces becomes wireframe. Returns the
+    // object, now the caller's, or null when it is empty (it is released).
+    Shape* finish();
+
+private:
+    void link();
+    void finishProxy();
+
+    Shape* shape_ = nullptr;
+    TextureProxy* proxy_ = nullptr;
+    std::vector<Edge*> edges_;   // per edge record; null when it made no edge
+    std::vector<int> faces_;     // per face record: position in the face list, or -1
+    Face* lastFace_ = nullptr;
+    long level_ = 0;
+    bool partialList_ = false;
+};

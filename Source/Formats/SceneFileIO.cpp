@@ -1,0 +1,45 @@
+#include "Formats/SceneFileIO.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void FileBytes::Free::operator()(unsigned char* p) const
+{
+    std::free(p);
+}
+
+FileBytes readWholeFile(const std::string& path)
+{
+    FileBytes out;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return out;
+    long size = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0)
+        size = std::ftell(f);
+    if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
+        std::fclose(f);
+        return out;
+    }
+    // One byte more than asked, so that an empty file still gives a non-null block.
+    auto* bytes = static_cast<unsigned char*>(std::malloc(static_cast<size_t>(size) + 1));
+    if (!bytes) {
+        std::fclose(f);
+        return out;
+    }
+    out.data.reset(bytes);
+    out.size = std::fread(bytes, 1, static_cast<size_t>(size), f);
+    std::fclose(f);
+    return out;
+}
+
+bool writeWholeFile(const std::string& path, const void* data, size_t size, bool text)
+{
+    std::FILE* f = std::fopen(path.c_str(), text ? "w" : "wb");
+    if (!f)
+        return false;
+    if (size)
+        std::fwrite(data, 1, size, f);
+    std::fclose(f);
+    return true;
+}

@@ -1,0 +1,188 @@
+// The byte layout of small ".tvb" files, against bytes put together by hand.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Formats/BinaryScene.h"
+#include "Formats/SceneFileFixtures.h"
+#include "Mesh/Material.h"
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Scene/SceneObjectManager.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+struct Expect {
+    Bytes bytes;
+    Expect& u32(uint32_t v)
+    {
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<unsigned char>(v >> (8 * i)));
+        return *this;
+    }
+    Expect& f32(float f)
+    {
+        uint32_t v;
+        std::memcpy(&v, &f, 4);
+        return u32(v);
+    }
+    Expect& tag(const char* t)
+    {
+        bytes.insert(bytes.end(), t, t + 4);
+        return *this;
+    }
+    Expect& text16(const std::string& s)
+    {
+        for (unsigned char c : s) {
+            bytes.push_back(c);
+            bytes.push_back(0);
+        }
+        return *this;
+    }
+};
+
+Bytes head()
+{
+    return Expect().tag("HEAD").u32(4).u32(1).bytes;
+}
+
+// The payload of the chunk reached by `path` of tags (first match at each level).
+Bytes payloadAt(const Bytes& file, std::vector<std::string> path)
+{
+    size_t begin = 0, end = file.size();
+    for (const std::string& tag : path) {
+        size_t at = begin;
+        bool found = false;
+        while (at + 8 <= end) {
+            uint32_t length;
+            std::memcpy(&length, &file[at + 4], 4);
+            if (std::memcmp(&file[at], tag.data(), 4) == 0) {
+                begin = at + 8;
+                end = begin + length;
+                found = true;
+                break;
+            }
+            at += 8 + length;
+        }
+        if (!found)
+            return {};
+    }
+    return Bytes(file.begin() + static_cast<long>(begin), file.begin() + static_cast<long>(end));
+}
+
+Shape* threeTriangles(Scene& scene)
+{
+    MeshPtr mesh = fixtures::meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}},
+                                      {{0, 1, 2}, {0, 2, 3}, {1, 4, 2}, {0, 3, 2}});
+    Shape* s = take<Shape>(*mesh);
+    scene.objectManager->addObject(s);
+    return s;
+}
+
+} // namespace
+
+TEST(BinaryLayout, EmptySceneIsTheHeadChunkOnly)
+{
+    TestScene t;
+    EXPECT_EQ(writeBinarySceneToBytes(t.scene, false, sceneFolder), head());
+}
+
+TEST(BinaryLayout, MaterialWithoutTextureHasAnEmptyPathRecord)
+{
+    TestScene t;
+    auto* m = new Material;
+    m->name = "Red";
+    m->diffuse[0] = 0.5f;
+    m->shininess = 12.6f;
+    t.scene.objectManager->addMaterial(m);
+    Expect e;
+    e.bytes = head();
+    e.tag("MATR").u32(64 + 4 + 4 + 6 + 4);
+    for (const float* colour : {m->diffuse, m->ambient, m->specular, m->emission})
+        for (int i = 0; i < 4; ++i)
+            e.f32(colour[i]);
+    e.u32(13).u32(6).text16("Red").u32(0);
+    EXPECT_EQ(writeBinarySceneToBytes(t.scene, false, sceneFolder), e.bytes);
+}
+
+TEST(BinaryLayout, MaterialRunsOpenAtTheFirstFaceAndAtEachChange)
+{
+    TestScene t;
+    auto* a = new Material;
+    auto* b = new Material;
+    a->name = "A";
+    b->name = "B";
+    t.scene.objectManager->addMaterial(a);
+    t.scene.objectManager->addMaterial(b);
+    Shape* s = threeTriangles(t.scene);
+    s->faces[0]->material = a;
+    s->faces[1]->material = a;
+    s->faces[2]->material = b;
+    // faces[3] keeps the scene's default material
+    const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    EXPECT_EQ(payloadAt(file, {"SHAP", "FAMA"}), Expect().u32(0).u32(0).u32(2).u32(1).u32(3).u32(~0u).bytes);
+    EXPECT_EQ(payloadAt(file, {"SHAP", "FACS"}).size(), 4u * 4 * 4);
+    EXPECT_EQ(payloadAt(file, {"SHAP", "PINF"}), Expect().u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).bytes);
+
+    TestScene read;
+    readBinarySceneFromBytes(file, sceneFolder, read.scene);
+    const Shape& back = *read.scene.objectManager->objects[0];
+    const auto& materials = read.scene.objectManager->materials;
+    EXPECT_EQ(back.faces[1]->material, materials[0]);
+    EXPECT_EQ(back.faces[2]->material, materials[1]);
+    EXPECT_EQ(back.faces[3]->material, Material::defaultMaterial());
+}
+
+TEST(BinaryLayout, NamesAreSixteenBitUnitsAndReadBackAsEightBitText)
+{
+    TestScene t;
+    Shape* s = threeTriangles(t.scene);
+    s->name = "Ab\xE9";
+    const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    EXPECT_EQ(payloadAt(file, {"SHAP", "SNAM"}), (Bytes{'A', 0, 'b', 0, 0xE9, 0}));
+    TestScene read;
+    readBinarySceneFromBytes(file, sceneFolder, read.scene);
+    EXPECT_EQ(read.scene.objectManager->objects[0]->name, "Ab\xE9");
+}
+
+TEST(BinaryLayout, ReaderSkipsUnknownChunksAndWarnsOfNewerVersions)
+{
+    TestScene t;
+    threeTriangles(t.scene);
+    Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    file[8] = 2; // HEAD version 2
+    // An unknown top-level chunk, and one inside the object before its vertices.
+    Bytes unknown = Expect().tag("ZZZZ").u32(3).bytes;
+    unknown.insert(unknown.end(), {1, 2, 3});
+    file.insert(file.begin() + 12, unknown.begin(), unknown.end());
+    TestScene read;
+    readBinarySceneFromBytes(file, sceneFolder, read.scene);
+    ASSERT_EQ(read.scene.objectManager->objects.count(), 1);
+    EXPECT_EQ(read.scene.objectManager->objects[0]->faces.count(), 4);
+    EXPECT_EQ(read.window.questions,
+              std::vector<std::string>{"This file was created in a newer version of Tavo and may not load properly."});
+}
+
+TEST(BinaryLayout, GroupNamesAreFoundAfterMemberLists)
+{
+    TestScene t;
+    Shape* s = threeTriangles(t.scene);
+    for (int i = 0; i < 9; ++i)
+        threeTriangles(t.scene);
+    // Object 8 as the last member of an unnamed group: its index equals the
+    // byte count of the rest of the entry, the case that looks most like a name.
+    Shape* eighth = t.scene.objectManager->objects[8];
+    t.scene.objectManager->groups.push_back({Group::Vertices, "", {{s, 1}, {eighth, 4}}});
+    t.scene.objectManager->groups.push_back({Group::Objects, "Whole", {{eighth, -1}}});
+    TestScene read;
+    readBinarySceneFromBytes(writeBinarySceneToBytes(t.scene, false, sceneFolder), sceneFolder, read.scene);
+    const auto& groups = read.scene.objectManager->groups;
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].members.size(), 2u);
+    EXPECT_EQ(groups[0].name, "");
+    EXPECT_EQ(groups[1].name, "Whole");
+    EXPECT_EQ(groups[1].members.size(), 1u);
+}
