@@ -5,7 +5,11 @@
 #include <vector>
 
 struct BatchOptions {
-    int answer = 2;          // what every question gets: 1 yes, 0 no, 2 cancel
+    // What every question gets: 1 yes, 0 no, 2 cancel. Cancel by default, so
+    // that a script never loses changes it did not save: "New Scene" or
+    // "Open Scene" over unsaved changes then does nothing (and prints the
+    // question); a script that means to drop them runs with --answer no.
+    int answer = 2;
     std::string preferences; // the preferences file to read; empty: the user's
     std::string script;      // the script file; empty or "-": standard input
 };

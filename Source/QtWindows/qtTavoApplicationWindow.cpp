@@ -1,4 +1,13 @@
+// The core's headers come before any Qt header: Qt's keyword macros
+// ("slots", "signals", "emit") would otherwise rewrite names in them.
+#include "Scene/Scene.h"
+#include "Scene/SceneApplicationManager.h"
+#include "Settings/UserFolders.h"
+#include "Settings/WindowData.h"
+
 #include "qtTavoApplicationWindow.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QApplication>
@@ -7,16 +16,17 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QTimer>
 
-#include "Scene/Scene.h"
-#include "Scene/SceneApplicationManager.h"
-#include "Settings/UserFolders.h"
-#include "Settings/WindowData.h"
 #include "qtTavoGLWidget.h"
 
 namespace {
@@ -24,6 +34,22 @@ const char* const ProgramName = "Tavo";
 constexpr int InitialWidth = 1024;
 constexpr int InitialHeight = 768;
 constexpr int ProgramCursorCount = 4;
+constexpr int ProgressSteps = 1000;
+const char* const RecentFilesName = "recentfiles.txt";
+constexpr int FirstRecentFileCommand = 100010;
+
+// The File menu: label and command, in menu order; a null label is a separator.
+struct FileMenuEntry {
+    const char* label;
+    int commandId;
+};
+constexpr FileMenuEntry FileMenuEntries[] = {
+    {"New Scene", 95},         {"Open Scene...", 96},           {"Save Scene", 97},
+    {"Save Scene As...", 98},  {"Save Incremental", 272},       {"Save Selected Objects...", 101},
+    {nullptr, 0},              {"Load Into Scene...", 99},      {"Export Scene...", 303},
+    {"Revert To Autosaved", 122}, {"Save Screenshot...", 128},  {nullptr, 0},
+};
+constexpr int ClearFileHistoryCommand = 100116;
 
 // The real scene behind the shell's link.
 class LinkedScene : public SceneLink {
@@ -34,8 +60,10 @@ public:
     {
         UserFolders folders = userFolders(folderEnvironmentOfProcess());
         scene_.applicationManager->preferencesReadPath = preferencesFileToLoad(folders);
-        if (ensureFolder(preferencesFile(folders).parent_path()))
+        if (ensureFolder(preferencesFile(folders).parent_path())) {
             scene_.applicationManager->preferencesWritePath = preferencesFile(folders);
+            scene_.applicationManager->recentFilesPath = folders.preferences / RecentFilesName;
+        }
     }
     void start() override { scene_.start(); }
     void mousePress(int x, int y, int button, int modifiers) override { scene_.mousePress(x, y, button, modifiers); }
@@ -86,6 +114,11 @@ qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgum
     setCentralWidget(glWidget_);
     buildMenus();
     statusBar()->showMessage(QString());
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, ProgressSteps);
+    progress_->setMaximumWidth(200);
+    progress_->hide();
+    statusBar()->addPermanentWidget(progress_);
 
     scene_ = makeScene ? makeScene(this, startupArgument) : makeLinkedScene(this, startupArgument);
     glWidget_->setScene(scene_.get());
@@ -126,9 +159,58 @@ qtTavoApplicationWindow::~qtTavoApplicationWindow()
 void qtTavoApplicationWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu("File");
+    for (const FileMenuEntry& e : FileMenuEntries) {
+        if (e.label)
+            addCommandAction(file, e.label, e.commandId);
+        else
+            file->addSeparator();
+    }
+    recentMenu_ = file->addMenu("Recent Files");
+    showRecentFiles({});
+    file->addSeparator();
     QAction* quit = file->addAction("Quit");
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void qtTavoApplicationWindow::addCommandAction(QMenu* menu, const char* label, int commandId)
+{
+    QAction* action = menu->addAction(label);
+    connect(action, &QAction::triggered, this, [this, commandId] { executeCommand(commandId, "", 0, 0, 0); });
+}
+
+void qtTavoApplicationWindow::showRecentFiles(const std::vector<std::string>& paths)
+{
+    recentMenu_->clear();
+    for (size_t i = 0; i < paths.size(); ++i)
+        addCommandAction(recentMenu_, paths[i].c_str(), FirstRecentFileCommand + static_cast<int>(i));
+    recentMenu_->addSeparator();
+    addCommandAction(recentMenu_, "Clear File History", ClearFileHistoryCommand);
+}
+
+void qtTavoApplicationWindow::showProgress(double fraction)
+{
+    if (fraction < 0) {
+        progress_->hide();
+        return;
+    }
+    progress_->setValue(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * ProgressSteps));
+    progress_->show();
+    // Paints the bar and keeps the window alive; clicks and keys wait, so
+    // that nothing runs against a scene that is half read.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool qtTavoApplicationWindow::saveScreenshot(const std::string& path)
+{
+    QImage image = glWidget_->grabFramebuffer();
+    return !image.isNull() && image.save(QString::fromStdString(path));
+}
+
+void qtTavoApplicationWindow::requestClose()
+{
+    // Queued, so that the command that asked has finished before the scene is closed.
+    QTimer::singleShot(0, this, &QWidget::close);
 }
 
 int qtTavoApplicationWindow::executeCommand(int commandId, const std::string& argument, int mode, int x, int y)
@@ -262,14 +344,21 @@ void qtTavoApplicationWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& title, const std::string& typeName,
-                                                const std::string& extension)
+std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& title,
+                                                const std::vector<FileType>& types)
 {
-    const QString filter = QString("%1 (*.%2)").arg(QString::fromStdString(typeName), QString::fromStdString(extension));
+    QStringList filters;
+    for (const FileType& t : types)
+        filters << QString("%1 (*.%2)").arg(QString::fromStdString(t.description), QString::fromStdString(t.extension));
+    QString chosenFilter = filters.isEmpty() ? QString() : filters.front();
     const QString caption = QString::fromStdString(title);
-    QString path = save ? QFileDialog::getSaveFileName(this, caption, QString(), filter)
-                        : QFileDialog::getOpenFileName(this, caption, QString(), filter);
-    if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += "." + QString::fromStdString(extension);
+    const QString filter = filters.join(";;");
+    QString path = save ? QFileDialog::getSaveFileName(this, caption, QString(), filter, &chosenFilter)
+                        : QFileDialog::getOpenFileName(this, caption, QString(), filter, &chosenFilter);
+    if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        qsizetype chosen = filters.indexOf(chosenFilter);
+        if (chosen >= 0)
+            path += "." + QString::fromStdString(types[static_cast<size_t>(chosen)].extension);
+    }
     return path.toStdString();
 }

@@ -9,6 +9,8 @@
 
 #include "Scene/TavoApplicationWindow.h"
 
+class QMenu;
+class QProgressBar;
 class SceneLink;
 class qtTavoGLWidget;
 
@@ -34,8 +36,11 @@ public:
     void showStatus(const std::string& message) override;
     void viewportSize(int& width, int& height) override;
     void setTitle(const std::string& title) override;
-    std::string chooseFile(bool save, const std::string& title, const std::string& typeName,
-                           const std::string& extension) override;
+    std::string chooseFile(bool save, const std::string& title, const std::vector<FileType>& types) override;
+    void showProgress(double fraction) override;
+    void showRecentFiles(const std::vector<std::string>& paths) override;
+    bool saveScreenshot(const std::string& path) override;
+    void requestClose() override;
     bool isMaximized() override;
     bool isMinimized() override;
     void windowSize(int& width, int& height) override;
@@ -55,11 +60,15 @@ protected:
 
 private:
     void buildMenus();
+    // A File menu entry that runs command `commandId` through the scene.
+    void addCommandAction(QMenu* menu, const char* label, int commandId);
     // The dock and toolbar layout lives in "windowdata.dat" beside the preferences.
     void restoreWindowLayout();
     void saveWindowLayout();
 
     qtTavoGLWidget* glWidget_ = nullptr;
+    QProgressBar* progress_ = nullptr; // in the status bar; hidden unless a file is being read or written
+    QMenu* recentMenu_ = nullptr;      // "Recent Files", rebuilt by showRecentFiles
     std::unique_ptr<SceneLink> scene_;
     bool busy_ = false;
     bool ownsRealScene_ = false; // tests pass their own scene and must not touch the user's files

@@ -88,6 +88,7 @@ void Scene::start()
         window->viewportSize(width, height);
     resize(width, height);
     applicationManager->redrawRequested = true;
+    applicationManager->startWith(*this);
 }
 
 void Scene::updatePass()
@@ -262,17 +263,8 @@ void Scene::draw()
 
 bool Scene::close()
 {
-    if (commandManager->hasUnsavedChanges()) {
-        applicationManager->refreshNow();
-        int answer = window ? window->ask("Save current file before closing?", false) : TavoApplicationWindow::No;
-        // Anything but a plain Yes or No (a dismissed box) keeps the program running.
-        if (answer == TavoApplicationWindow::Yes) {
-            if (!applicationManager->saveScene())
-                return false;
-        } else if (answer != TavoApplicationWindow::No) {
-            return false;
-        }
-    }
+    if (!applicationManager->confirmDiscard("Save current file before closing?"))
+        return false;
     for (SceneManager* m : managerList)
         m->shutdown();
     applicationManager->writePreferences();

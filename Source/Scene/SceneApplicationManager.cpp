@@ -1,5 +1,6 @@
 #include "Scene/SceneApplicationManager.h"
 
+#include <chrono>
 #include <vector>
 
 #include "Scene/CommandTable.h"
@@ -10,6 +11,7 @@
 #include "Settings/BuildRegistry.h"
 #include "Settings/KeyBindingOptions.h"
 #include "Settings/PreferencesFile.h"
+#include "Settings/UserFolders.h"
 
 namespace {
 
@@ -18,18 +20,34 @@ constexpr int displayGroup = 100131;
 constexpr int mouseSettingsGroup = 217;
 
 constexpr const char* aboutText = "Tavo, a modeller for polygon meshes and subdivision surfaces.";
+constexpr const char* programName = "Tavo";
+
+int64_t systemSeconds()
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
 
 } // namespace
 
 SceneApplicationManager::SceneApplicationManager(TavoApplicationWindow* applicationWindow,
                                                  const std::string& argument)
-    : window(applicationWindow), startupArgument(argument)
+    : window(applicationWindow),
+      startupArgument(argument),
+      dataFolder(userFolders(folderEnvironmentOfProcess()).data),
+      clock(systemSeconds),
+      sceneFormats(nativeSceneFormats())
 {
+    lastAutosaveTime = clock();
 }
 
 void SceneApplicationManager::initialize()
 {
     applySettings();
+    if (!recentFilesPath.empty())
+        recentFiles.load(recentFilesPath);
+    if (window)
+        window->showRecentFiles(recentFiles.paths());
 }
 
 void SceneApplicationManager::shutdown()
@@ -122,7 +140,9 @@ void SceneApplicationManager::updateTitle()
     if (!window)
         return;
     bool unsaved = managers && managers->commandManager && managers->commandManager->hasUnsavedChanges();
-    window->setTitle(unsaved ? sceneFileName + "*" : sceneFileName);
+    // A new scene has no file name to show, so the program's name stands in.
+    std::string name = currentFile.empty() ? programName : currentFile;
+    window->setTitle(unsaved ? name + "*" : name);
 }
 
 void SceneApplicationManager::showAbout()

@@ -6,13 +6,19 @@
 // event and command.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "Scene/KeyBindings.h"
 #include "Scene/MouseBindings.h"
+#include "Scene/RecentFiles.h"
+#include "Scene/SceneFileFormats.h"
+#include "Scene/SceneFileTypes.h"
 #include "Scene/SceneManager.h"
 #include "Settings/SettingsRegistry.h"
 
+class Scene;
 class TavoApplicationWindow;
 
 class SceneApplicationManager : public SceneManager {
@@ -29,6 +35,7 @@ public:
     // null only in tests); startupArgument: what the program was started with.
     SceneApplicationManager(TavoApplicationWindow* window, const std::string& startupArgument);
 
+    // Applies the settings and reads the recent files.
     void initialize() override;
     // Saves the settings, then the window geometry: size and position only
     // while the window is neither maximized nor minimized.
@@ -59,11 +66,9 @@ public:
     // Writes the registry, key bindings included, to `preferencesWritePath`;
     // nothing when that is empty.
     virtual void writePreferences();
-    // Saves as "Save Scene" does; false when saving failed or was abandoned.
-    // Without file saving there is no way to keep the changes, so it fails.
-    virtual bool saveScene() { return false; }
-    // Autosaves when "Minutes To Autosave" is set and has elapsed (nothing until files exist).
-    virtual void autosaveIfDue() {}
+    // Start step: binds the file operations to their scene, then opens the
+    // start-up argument as a scene file when there is one.
+    void startWith(Scene& owner);
 
     // --- messages ---
     // kind: a ReportKind; any other kind shows in the status bar too.
@@ -90,9 +95,8 @@ public:
     virtual void showEditor(int /*commandId*/) {}
     virtual void showToolProperties() {}
     virtual void showCreateProperties() {}
-    // The file commands; argument: the file to use, empty to ask for one.
-    // "Save All Settings" and "Load All Settings" work; the scene file
-    // commands do nothing until the scene formats exist.
+    // The file commands (scene files, settings files, recent files, "Exit");
+    // argument: the file to use, empty to ask for one.
     virtual void fileCommand(int commandId, const std::string& argument);
     // Every manager's settings into the registry, then the registry (key
     // bindings included) to `path`; false when the file cannot be written.
@@ -102,8 +106,60 @@ public:
     // "Online Manual", "Context Help", "Tutorials".
     virtual void showHelp(int /*commandId*/) {}
     virtual void showContextMenu(int /*x*/, int /*y*/) {}
-    // Loads a scene file into the scene, beside what is there; false when it cannot.
-    virtual bool loadIntoScene(const std::string& /*path*/) { return false; }
+
+    // --- scene files (each true when the scene may go on as the user wanted) ---
+    // Before the scene is replaced: true when nothing is unsaved; otherwise
+    // asks `question` (Yes, No, Cancel): No discards, Yes saves as "Save
+    // Scene" and answers whether that worked, anything else refuses.
+    bool confirmDiscard(const std::string& question = "Save current file?");
+    // "Save Scene": to `currentFile`; through `saveSceneAs` when there is
+    // none yet or the write fails.
+    virtual bool saveScene() { return saveSceneFromCommand({}); }
+    // "Save Scene" where `dialogAnswer`, when not empty, stands in for the
+    // dialog a new scene would show (tavo-batch's argument).
+    bool saveSceneFromCommand(const std::string& dialogAnswer);
+    // The general save. title: the dialog's; exportMode: "Export Scene...",
+    // which marks the scene saved but keeps `currentFile` and the recent
+    // files; selectedOnly: only the selected objects, with no follow-up at
+    // all. path: the file; empty asks for one. A name without an extension
+    // is given ".tvb".
+    bool saveSceneAs(const std::string& title, bool exportMode, bool selectedOnly, const std::string& path = {});
+    // "Save Selected Objects": refuses without a selected object.
+    bool saveSelectedObjects(const std::string& path);
+    // "Save Incremental": a numbered copy beside `currentFile` (IncrementalSave.h).
+    bool saveIncremental();
+    // "New Scene": after confirmDiscard, empties the scene (see clearScene)
+    // and forgets its file.
+    bool newScene();
+    // "Open Scene": path empty asks for one. The file is checked before the
+    // scene is emptied, so a file that cannot be read changes nothing.
+    bool openScene(const std::string& path);
+    // "Load Into Scene" and custom primitives: adds the file's objects to
+    // the scene, neither asking nor emptying it; path empty asks for one.
+    virtual bool loadIntoScene(const std::string& path);
+    // After every command: autosaves when "Minutes To Autosave" (group 113)
+    // is not 0 and more than that many minutes passed since the last one.
+    // The ten newest autosaves are kept as "save0.tvb" (newest) to
+    // "save9.tvb" in `autosaveFolder`.
+    void autosaveCheck();
+    // The hook commandExecuted calls; replaced in tests that only count calls.
+    virtual void autosaveIfDue() { autosaveCheck(); }
+    // "Revert To Autosaved": opens "save0.tvb" of the autosave folder.
+    void revertToAutosaved();
+    // "Autosaves/" of the data folder.
+    std::filesystem::path autosaveFolder() const { return dataFolder / "Autosaves"; }
+    // Empties the scene to its start-up state: tools, objects, materials,
+    // groups, UV space, both undo stacks, the repeatable command and the
+    // selection; the file name is kept.
+    void clearScene();
+    // The recent files list changed: written to `recentFilesPath` and shown.
+    void recentFilesChanged();
+    // Opens recent file `index` (0 newest) as "Open Scene" does.
+    void openRecentFile(int index);
+    // "Save All Settings" (237) and "Load All Settings" (238).
+    void settingsFileCommand(int commandId, const std::string& argument);
+    // "Save Screenshot": the window's picture of the viewports to an image file.
+    void saveScreenshot(const std::string& path);
 
     // Runs a command through the window, so that it takes the full command path.
     int executeCommand(int commandId, const std::string& argument, int mode, int x, int y);
@@ -120,7 +176,20 @@ public:
     KeyBindings keyBindings;
     std::filesystem::path preferencesReadPath;      // read at start; empty: none
     std::filesystem::path preferencesWritePath;     // written at close; empty: never
-    std::string sceneFileName;                      // of the scene in the window; empty until saved or opened
+    Scene* scene = nullptr;                         // what the file formats read into and write; set at start
+    // The scene's file: absolute, empty for a new scene; changes only on a
+    // scene save, an open and "New Scene".
+    std::string currentFile;
+    std::string& sceneFileName = currentFile;       // the earlier name, still used by older tests
+    std::filesystem::path dataFolder;               // the user's data folder; holds "Autosaves/"
+    // Seconds of `clock` at the last autosave, or at construction.
+    int64_t lastAutosaveTime = 0;
+    // Seconds since the epoch; replaceable so that tests can move time on.
+    std::function<int64_t()> clock;
+    // Read and written by extension; the native formats by default.
+    std::vector<SceneFormat> sceneFormats;
+    RecentFiles recentFiles;
+    std::filesystem::path recentFilesPath;          // read at initialize, written on change; empty: kept in memory only
     bool sceneModified = false;                     // set by every recorded geometry change
     int32_t snappingMode = NoSnapping;              // a SnappingMode value
     bool liveUVUnwrapping = false;                  // "Live UV Unwrapping Toggle"
@@ -137,6 +206,18 @@ public:
 
 private:
     bool anySceneChanged();
+    // The format of a path's extension; null, with a message naming
+    // `action` ("open", "save"), when there is none.
+    const SceneFormat* formatFor(const std::string& path, const char* action);
+    // Writes through a temporary file, with progress; false leaves any old file intact.
+    bool writeSceneFile(const std::string& path, const SceneFormat& format, bool selectedOnly);
+    bool readSceneFile(const std::string& path, const SceneFormat& format);
+    // formatFor, and then whether the file looks like one of its kind; null,
+    // with a message, when not.
+    const SceneFormat* formatToRead(const std::string& path);
+    // The path from the argument, or from a dialog when it is empty.
+    std::string chosenFile(const std::string& argument, bool save, const std::string& title,
+                           const std::vector<FileType>& types);
     bool anyRedrawRequested();
     void bindMouseSettings();
     void rebuildKeyBindings();

@@ -9,19 +9,15 @@
 
 namespace {
 constexpr int SaveAllSettings = 237;
-constexpr int LoadAllSettings = 238;
 const char* const SettingsTypeName = "Tavo Preferences";
 const char* const SettingsExtension = "tvp";
 } // namespace
 
-void SceneApplicationManager::fileCommand(int commandId, const std::string& argument)
+void SceneApplicationManager::settingsFileCommand(int commandId, const std::string& argument)
 {
-    if (commandId != SaveAllSettings && commandId != LoadAllSettings)
-        return;
     const bool saving = commandId == SaveAllSettings;
-    std::string path = argument;
-    if (path.empty() && window)
-        path = window->chooseFile(saving, std::string(commandName(commandId)), SettingsTypeName, SettingsExtension);
+    std::string path = chosenFile(argument, saving, std::string(commandName(commandId)),
+                                  {{SettingsExtension, SettingsTypeName}});
     if (path.empty())
         return;
     if (saving) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "Scene/SceneFileTypes.h"
+
 class TavoWindow {
 public:
     virtual ~TavoWindow() = default;
@@ -37,12 +39,23 @@ public:
     // Window title (the application manager adds the file name and "*").
     virtual void setTitle(const std::string& /*title*/) {}
     // Asks for a file to open (save false) or to write (save true), offering
-    // the files of `typeName` with `extension`; empty when abandoned.
-    virtual std::string chooseFile(bool /*save*/, const std::string& /*title*/, const std::string& /*typeName*/,
-                                   const std::string& /*extension*/)
+    // `types` in order, the first preselected. A name written without an
+    // extension gets the one of the chosen type. Empty when abandoned.
+    virtual std::string chooseFile(bool /*save*/, const std::string& /*title*/, const std::vector<FileType>& /*types*/)
     {
         return {};
     }
+    // Shows how far a long read or write has come, 0 to 1; a negative
+    // fraction hides the indicator. The window stays responsive meanwhile
+    // but takes no user input.
+    virtual void showProgress(double /*fraction*/) {}
+    // The recent files, newest first, for the File menu.
+    virtual void showRecentFiles(const std::vector<std::string>& /*paths*/) {}
+    // Writes what the viewports show to an image file, its format chosen by
+    // the extension; false when it cannot.
+    virtual bool saveScreenshot(const std::string& /*path*/) { return false; }
+    // "Exit": asks the window to close, which goes through Scene::close.
+    virtual void requestClose() {}
 
     // Window geometry.
     virtual bool isMaximized() { return false; }

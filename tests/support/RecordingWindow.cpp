@@ -62,3 +62,14 @@ void RecordingWindow::windowPosition(int& outX, int& outY)
     outX = windowX;
     outY = windowY;
 }
+
+std::string RecordingWindow::chooseFile(bool save, const std::string& title, const std::vector<FileType>& types)
+{
+    dialogs.push_back((save ? "save:" : "open:") + title);
+    dialogTypes = types;
+    if (chosenFiles.empty())
+        return {};
+    std::string file = chosenFiles.front();
+    chosenFiles.pop_front();
+    return file;
+}

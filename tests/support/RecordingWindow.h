@@ -24,6 +24,10 @@ public:
     bool isMinimized() override { return minimized; }
     void windowSize(int& outWidth, int& outHeight) override;
     void windowPosition(int& outX, int& outY) override;
+    // Takes the next scripted file name, or "" (an abandoned dialog).
+    std::string chooseFile(bool save, const std::string& title, const std::vector<FileType>& types) override;
+    void showProgress(double fraction) override { progress.push_back(fraction); }
+    void showRecentFiles(const std::vector<std::string>& paths) override { recentFiles = paths; }
 
     Scene* scene = nullptr;              // where commands go; none are run while null
     std::deque<int> answers;             // scripted answers of `ask`, first first
@@ -33,6 +37,11 @@ public:
     std::vector<std::string> questions;
     std::vector<std::string> titles;
     std::vector<int> startedCommands;
+    std::deque<std::string> chosenFiles; // scripted answers of `chooseFile`, first first
+    std::vector<std::string> dialogs;     // "open:<title>" or "save:<title>" per chooseFile
+    std::vector<FileType> dialogTypes;    // the types the last dialog offered
+    std::vector<double> progress;
+    std::vector<std::string> recentFiles; // as last shown
     // Every call above in order: "redraw", "ask:<message>", "execute:<id>/<mode>", ...
     std::vector<std::string> calls;
 

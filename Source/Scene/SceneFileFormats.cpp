@@ -1,0 +1,12 @@
+#include "Scene/SceneFileFormats.h"
+
+#include "Formats/AsciiScene.h"
+#include "Formats/BinaryScene.h"
+
+std::vector<SceneFormat> nativeSceneFormats()
+{
+    return {
+        {"tvb", looksLikeBinaryScene, readBinaryScene, writeBinaryScene},
+        {"tva", looksLikeAsciiScene, readAsciiScene, writeAsciiScene},
+    };
+}
