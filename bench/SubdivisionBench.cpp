@@ -25,6 +25,7 @@
 #include "Comparison.h"
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
+#include "Mesh/SubdivisionStencils.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ double poolFreeBytes()
 double tavoBytesInUse()
 {
     return heapBytesInUse() - poolFreeBytes<Vertex>() - poolFreeBytes<Edge>() - poolFreeBytes<Face>() -
-        poolFreeBytes<InnerShape>();
+        poolFreeBytes<InnerShape>() - static_cast<double>(StencilTable::cachedBytes());
 }
 
 // --- Tavo ---

@@ -83,32 +83,41 @@ inline void normalise(float v[3])
 }
 } // namespace
 
+Point3D Face::cornerNormal(const float p0[3], const float p1[3], const float p2[3])
+{
+    const float a[3] = {p2[0] - p1[0], p2[1] - p1[1], p2[2] - p1[2]};
+    const float b[3] = {p0[0] - p1[0], p0[1] - p1[1], p0[2] - p1[2]};
+    float n[3];
+    cross(a, b, n);
+    normalise(n);
+    return Point3D(n[0], n[1], n[2]);
+}
+
 const Point3D& Face::computeNormal()
 {
     const int n = corners.count();
-    float sum[3] = {0, 0, 0};
     if (n == 3 || n == 4) {
-        float a[3], b[3];
-        sub(corners[2].vertex, corners[1].vertex, a);
-        sub(corners[0].vertex, corners[1].vertex, b);
-        cross(a, b, sum);
-    } else {
-        // Angle-weighted corner normals: flat corners (w near 0) count little,
-        // sharp ones up to 2, so long straight runs of corners do not dominate.
-        for (int k = 0; k < n; ++k) {
-            const Vertex* c = corners[k].vertex;
-            float a[3], b[3], nk[3];
-            sub(corners[k + 1 == n ? 0 : k + 1].vertex, c, a);
-            sub(corners[k == 0 ? n - 1 : k - 1].vertex, c, b);
-            cross(a, b, nk);
-            normalise(nk);
-            normalise(a);
-            normalise(b);
-            float w = 1.0f + (a[0] * b[0] + a[1] * b[1] + a[2] * b[2]);
-            sum[0] += w * nk[0];
-            sum[1] += w * nk[1];
-            sum[2] += w * nk[2];
-        }
+        const Vertex* c[3] = {corners[0].vertex, corners[1].vertex, corners[2].vertex};
+        const float p[3][3] = {{c[0]->x, c[0]->y, c[0]->z}, {c[1]->x, c[1]->y, c[1]->z}, {c[2]->x, c[2]->y, c[2]->z}};
+        normal = cornerNormal(p[0], p[1], p[2]);
+        return normal;
+    }
+    // Angle-weighted corner normals: flat corners (w near 0) count little,
+    // sharp ones up to 2, so long straight runs of corners do not dominate.
+    float sum[3] = {0, 0, 0};
+    for (int k = 0; k < n; ++k) {
+        const Vertex* c = corners[k].vertex;
+        float a[3], b[3], nk[3];
+        sub(corners[k + 1 == n ? 0 : k + 1].vertex, c, a);
+        sub(corners[k == 0 ? n - 1 : k - 1].vertex, c, b);
+        cross(a, b, nk);
+        normalise(nk);
+        normalise(a);
+        normalise(b);
+        float w = 1.0f + (a[0] * b[0] + a[1] * b[1] + a[2] * b[2]);
+        sum[0] += w * nk[0];
+        sum[1] += w * nk[1];
+        sum[2] += w * nk[2];
     }
     normalise(sum);
     normal.setPosition(sum[0], sum[1], sum[2]);

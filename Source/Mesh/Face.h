@@ -49,6 +49,10 @@ public:
     // quads use their first three corners; other faces the angle-weighted
     // sum of corner normals. Stores and returns it.
     const Point3D& computeNormal();
+    // The unit normal of corners at positions p0, p1, p2 (x, y, z each) as
+    // computeNormal finds it for a triangle or quad: the same arithmetic, for
+    // callers that hold the positions in arrays of their own.
+    static Point3D cornerNormal(const float p0[3], const float p1[3], const float p2[3]);
     // Reverses the winding of the outer contour and every hole, keeping each
     // corner's edge leading to the next corner, then recomputes the normal.
     void reverse();

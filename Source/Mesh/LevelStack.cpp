@@ -86,38 +86,44 @@ void LevelStack::clearAbove(int level)
 
 namespace {
 template <class T>
-void numberAll(List<T*>& list, bool byPosition)
+void numberByPosition(List<T*>& list)
 {
     for (int i = 0; i < list.count(); ++i)
-        list[i]->id = byPosition ? i : -1;
+        list[i]->id = i;
 }
 
-// Gives the element at each mapped position the next number.
+// Elements at mapped positions get consecutive numbers in map order, all
+// others -1: the numbers are worked out first, so that the elements are
+// written once and in list order.
 template <class T, class Entry, class Field>
-void numberMapped(List<T*>& list, const List<Entry>& map, Field field)
+void numberMapped(List<T*>& list, const List<Entry>& map, Field field, std::vector<int32_t>& ids)
 {
+    ids.assign(static_cast<size_t>(list.count()), -1);
     int32_t next = 0;
     for (const Entry& entry : map) {
         const int32_t at = entry.*field;
         if (at >= 0 && at < list.count())
-            list[at]->id = next++;
+            ids[static_cast<size_t>(at)] = next++;
     }
+    for (int i = 0; i < list.count(); ++i)
+        list[i]->id = ids[static_cast<size_t>(i)];
 }
 } // namespace
 
 void LevelStack::numberIds(int level)
 {
     InnerShape& mesh = *levelMesh(level);
-    const bool base = level <= 0 || level >= levels.count();
-    numberAll(mesh.vertices, base);
-    numberAll(mesh.edges, base);
-    numberAll(mesh.faces, base);
-    if (base)
+    if (level <= 0 || level >= levels.count()) {
+        numberByPosition(mesh.vertices);
+        numberByPosition(mesh.edges);
+        numberByPosition(mesh.faces);
         return;
+    }
     const LevelRecord& record = *levels[level];
-    numberMapped(mesh.vertices, record.vertexMap, &VertexMapEntry::vertexPoint);
-    numberMapped(mesh.edges, record.edgeMap, &EdgeMapEntry::firstHalf);
-    numberMapped(mesh.faces, record.faceMap, &FaceMapEntry::firstChild);
+    std::vector<int32_t> ids;
+    numberMapped(mesh.vertices, record.vertexMap, &VertexMapEntry::vertexPoint, ids);
+    numberMapped(mesh.edges, record.edgeMap, &EdgeMapEntry::firstHalf, ids);
+    numberMapped(mesh.faces, record.faceMap, &FaceMapEntry::firstChild, ids);
 }
 
 bool LevelStack::stepDown(bool propagate)

@@ -3,6 +3,8 @@
 // takes 2 slots and every growth doubles. `Inline` slots live inside the
 // holder, so small lists (corners of a quad, faces of an edge) cost no heap
 // allocation; the doubling rule then starts from that inline capacity.
+// A list may also borrow its slots from a block that someone else owns (one
+// block shared by many lists of the same age); it never frees those.
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -25,7 +27,9 @@ public:
     ~List() { freeStorage(); }
 
     int count() const { return count_; }
-    int capacity() const { return capacity_; }
+    int capacity() const { return capacity_ & CapacityMask; }
+    // False while the slots are inline or borrowed.
+    bool ownsStorage() const { return items_ != inlineItems() && !(capacity_ & Borrowed); }
     bool empty() const { return count_ == 0; }
     T* data() { return items_; }
     const T* data() const { return items_; }
@@ -40,13 +44,26 @@ public:
     // Returns false (list unchanged) only when memory ran out.
     bool append(const T& item)
     {
-        if (count_ == capacity_ && !grow(capacity_ == 0 ? 2 : capacity_ * 2))
+        const int cap = capacity();
+        if (count_ == cap && !grow(cap == 0 ? 2 : cap * 2))
             return false;
         items_[count_++] = item;
         return true;
     }
 
-    bool reserve(int wanted) { return wanted <= capacity_ || grow(wanted); }
+    bool reserve(int wanted) { return wanted <= capacity() || grow(wanted); }
+
+    // Drops the list's own storage and takes the `slotCount` slots at `items`
+    // (the first `count` of them already filled) without owning them; the
+    // owner of the block keeps it alive while the list uses it. Growing
+    // past `slotCount` moves the items to storage of the list's own.
+    void borrow(T* items, int count, int slotCount)
+    {
+        freeStorage();
+        items_ = items;
+        count_ = count;
+        capacity_ = slotCount | Borrowed;
+    }
 
     // Removes the item at i; later items shift down one place.
     void removeAt(int i)
@@ -78,7 +95,7 @@ public:
     // Drops the storage too, back to the inline slots.
     void freeStorage()
     {
-        if (items_ != inlineItems())
+        if (ownsStorage())
             std::free(items_);
         items_ = inlineItems();
         count_ = 0;
@@ -105,10 +122,14 @@ public:
     }
 
 private:
-    T* inlineItems()
+    // A high bit of capacity_ marks borrowed slots.
+    static constexpr int Borrowed = 1 << 30;
+    static constexpr int CapacityMask = Borrowed - 1;
+
+    T* inlineItems() const
     {
         if constexpr (Inline > 0)
-            return reinterpret_cast<T*>(storage_.bytes);
+            return const_cast<T*>(reinterpret_cast<const T*>(storage_.bytes));
         else
             return nullptr;
     }
@@ -120,7 +141,7 @@ private:
             return false;
         if (count_)
             std::memcpy(static_cast<void*>(fresh), items_, sizeof(T) * count_);
-        if (items_ != inlineItems())
+        if (ownsStorage())
             std::free(items_);
         items_ = fresh;
         capacity_ = newCapacity;

@@ -1,24 +1,159 @@
 #include "SubdivisionStencils.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <new>
 
 #include "InnerShape.h"
 
-StencilTable* StencilTable::ensure(InnerShape& mesh)
+namespace {
+
+constexpr float QuarterWeights[4] = {0.25f, 0.25f, 0.25f, 0.25f};
+constexpr float RegularWeights[9] = {0.5f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f};
+
+template <int Count>
+bool sameWeights(const float* w, const float (&expected)[Count])
 {
-    StencilTable* table = nullptr;
-    for (Geometry* g : mesh.extras)
-        if ((table = dynamic_cast<StencilTable*>(g)))
-            break;
-    if (!table) {
-        table = new (std::nothrow) StencilTable;
-        if (!table)
-            return nullptr;
-        if (!mesh.extras.append(table)) {
-            delete table;
-            return nullptr;
+    for (int k = 0; k < Count; ++k)
+        if (w[k] != expected[k])
+            return false;
+    return true;
+}
+
+// Filling buffers, shared by all tables: a table copies what it needs into
+// blocks of the exact size when it is finished.
+struct Filling {
+    std::vector<int32_t> slots;
+    std::vector<float> weights;
+    std::vector<const Point3D*> gathered;
+};
+Filling& filling()
+{
+    static Filling f;
+    return f;
+}
+
+// Freed blocks kept for reuse, largest last. Only big blocks are worth it:
+// the allocator hands small ones back cheaply, big ones come fresh from the
+// system and fault in page by page.
+constexpr size_t CachedBlockMinimum = size_t(1) << 18;
+constexpr int CachedBlockLimit = 16;
+struct FreeBlocks {
+    std::vector<std::pair<void*, size_t>> blocks;
+    size_t bytes = 0;
+    // The kept blocks die with the program, not with a leak report.
+    ~FreeBlocks()
+    {
+        for (auto& block : blocks)
+            std::free(block.first);
+    }
+};
+FreeBlocks& freeBlocks()
+{
+    static FreeBlocks f;
+    return f;
+}
+
+// The positions of one evaluation: own sums, then the gathered sources.
+// Shared by all tables, since only one evaluation runs at a time.
+float* positionScratch(size_t floats)
+{
+    static std::vector<float> scratch;
+    if (scratch.size() < floats)
+        scratch.resize(floats);
+    return scratch.data();
+}
+
+// Sums in entry order, from zero, so that every kernel rounds alike.
+template <int Count>
+inline void sumFixed(const float* p, const int32_t* s, const float (&w)[Count], float out[3])
+{
+    float x = 0, y = 0, z = 0;
+    for (int k = 0; k < Count; ++k) {
+        const float* q = p + 3 * s[k];
+        x += w[k] * q[0];
+        y += w[k] * q[1];
+        z += w[k] * q[2];
+    }
+    out[0] = x;
+    out[1] = y;
+    out[2] = z;
+}
+
+} // namespace
+
+bool StencilTable::takeBlock(Block& block, size_t bytes)
+{
+    giveBack(block);
+    if (bytes == 0)
+        return true;
+    FreeBlocks& cache = freeBlocks();
+    if (bytes >= CachedBlockMinimum) {
+        // The smallest kept block that fits without wasting a quarter.
+        for (size_t i = 0; i < cache.blocks.size(); ++i) {
+            auto [data, size] = cache.blocks[i];
+            if (size >= bytes && size - bytes <= bytes / 4) {
+                cache.blocks.erase(cache.blocks.begin() + static_cast<std::ptrdiff_t>(i));
+                cache.bytes -= size;
+                block = {data, size};
+                return true;
+            }
         }
     }
+    block.data = std::malloc(bytes);
+    block.bytes = block.data ? bytes : 0;
+    return block.data != nullptr;
+}
+
+void StencilTable::giveBack(Block& block)
+{
+    if (!block.data)
+        return;
+    FreeBlocks& cache = freeBlocks();
+    if (block.bytes >= CachedBlockMinimum && static_cast<int>(cache.blocks.size()) < CachedBlockLimit) {
+        auto at = cache.blocks.begin();
+        while (at != cache.blocks.end() && at->second < block.bytes)
+            ++at;
+        cache.blocks.insert(at, {block.data, block.bytes});
+        cache.bytes += block.bytes;
+    } else {
+        std::free(block.data);
+    }
+    block = {};
+}
+
+size_t StencilTable::cachedBytes()
+{
+    return freeBlocks().bytes;
+}
+
+StencilTable::~StencilTable()
+{
+    giveBack(slots);
+    giveBack(weights);
+    giveBack(gathered);
+    giveBack(listStorage);
+}
+
+StencilTable* StencilTable::attach(InnerShape& mesh)
+{
+    for (Geometry* g : mesh.extras)
+        if (auto* table = dynamic_cast<StencilTable*>(g))
+            return table;
+    auto* table = new (std::nothrow) StencilTable;
+    if (table && !mesh.extras.append(table)) {
+        delete table;
+        return nullptr;
+    }
+    return table;
+}
+
+StencilTable* StencilTable::ensure(InnerShape& mesh)
+{
+    StencilTable* table = attach(mesh);
+    if (!table)
+        return nullptr;
     if (!table->matches(mesh))
         table->usable = table->build(mesh);
     return table->usable ? table : nullptr;
@@ -29,110 +164,192 @@ bool StencilTable::matches(const InnerShape& mesh) const
     return vertexCount == mesh.vertices.count() && builtAtChange == mesh.changeCount;
 }
 
+StencilEntry* StencilTable::provideListStorage(size_t count)
+{
+    return takeBlock(listStorage, count * sizeof(StencilEntry)) ? items<StencilEntry>(listStorage) : nullptr;
+}
+
+void StencilTable::begin(int ownCount, const Vertex* const* sources, int sourceCount, size_t entryCount)
+{
+    usable = false;
+    vertexCount = ownCount;
+    ownSources = 0;
+    runs.clear();
+    Filling& f = filling();
+    f.slots.clear();
+    f.weights.clear();
+    f.gathered.clear();
+    f.slots.reserve(entryCount + static_cast<size_t>(ownCount) / 4);
+    if (sourceCount > 0)
+        f.gathered.assign(sources, sources + sourceCount);
+}
+
+void StencilTable::add(const int32_t* entrySlots, const float* entryWeights, int count)
+{
+    Kind kind = Generic;
+    if (count == 4 && sameWeights(entryWeights, QuarterWeights))
+        kind = Quarters;
+    else if (count == 9 && sameWeights(entryWeights, RegularWeights))
+        kind = Regular;
+    if (runs.empty() || runs.back().kind != kind)
+        runs.push_back({kind, runs.empty() ? 0 : runs.back().end});
+    ++runs.back().end;
+    for (int k = 0; k < count; ++k)
+        if (entrySlots[k] < vertexCount && entrySlots[k] >= ownSources)
+            ownSources = entrySlots[k] + 1;
+    Filling& f = filling();
+    if (kind == Generic) {
+        f.slots.push_back(count);
+        f.weights.insert(f.weights.end(), entryWeights, entryWeights + count);
+    }
+    f.slots.insert(f.slots.end(), entrySlots, entrySlots + count);
+}
+
+namespace {
+template <class T>
+bool copyInto(const std::vector<T>& from, void* to)
+{
+    if (!from.empty())
+        std::memcpy(to, from.data(), from.size() * sizeof(T));
+    return true;
+}
+} // namespace
+
+void StencilTable::finish(const InnerShape& mesh)
+{
+    builtAtChange = mesh.changeCount;
+    const Filling& f = filling();
+    gatheredCount = f.gathered.size();
+    usable = vertexCount == mesh.vertices.count() && (runs.empty() ? 0 : runs.back().end) == vertexCount &&
+        takeBlock(slots, f.slots.size() * sizeof(int32_t)) && copyInto(f.slots, slots.data) &&
+        takeBlock(weights, f.weights.size() * sizeof(float)) && copyInto(f.weights, weights.data) &&
+        takeBlock(gathered, gatheredCount * sizeof(const Point3D*)) && copyInto(f.gathered, gathered.data);
+    runs.shrink_to_fit();
+}
+
 bool StencilTable::build(InnerShape& mesh)
 {
-    vertexCount = mesh.vertices.count();
-    builtAtChange = mesh.changeCount;
-    const int n = vertexCount;
+    const int n = mesh.vertices.count();
     Vertex* const* own = mesh.vertices.data();
     auto isOwn = [&](const Vertex* v) { return v->tag >= 0 && v->tag < n && own[v->tag] == v; };
 
     // Own tags are list positions; a plain source (never a vertex of the
-    // mesh itself) gets tag -2 - slot once it is gathered.
+    // mesh itself) gets tag -2 - k once it is the k-th gathered one.
     size_t entries = 0;
     for (int i = 0; i < n; ++i) {
         own[i]->tag = i;
         entries += static_cast<size_t>(own[i]->stencil.count());
     }
-    starts.clear();
-    slots.clear();
-    weights.clear();
-    gathered.clear();
-    starts.reserve(static_cast<size_t>(n) + 1);
-    slots.reserve(entries);
-    weights.reserve(entries);
-    std::vector<int32_t> ownEntries; // positions in `slots` that name own vertices
+    begin(n, nullptr, 0, entries);
+    std::vector<const Point3D*>& sources = filling().gathered;
+    std::vector<int32_t> entrySlots;
+    std::vector<float> entryWeights;
     for (int i = 0; i < n; ++i) {
-        starts.push_back(static_cast<int32_t>(slots.size()));
+        entrySlots.clear();
+        entryWeights.clear();
         for (const StencilEntry& s : own[i]->stencil) {
             auto* src = static_cast<Vertex*>(s.source);
             if (s.flags & StencilEntry::Expand) {
                 if (!isOwn(src) || src->tag >= i)
                     return false;
-                ownEntries.push_back(static_cast<int32_t>(slots.size()));
-                slots.push_back(src->tag);
+                entrySlots.push_back(src->tag);
             } else {
                 if (isOwn(src))
                     return false;
                 const int32_t known = -2 - src->tag;
-                const bool gatheredAlready = known >= 0 && known < static_cast<int32_t>(gathered.size()) &&
-                    gathered[static_cast<size_t>(known)] == src;
+                const bool gatheredAlready = known >= 0 && known < static_cast<int32_t>(sources.size()) &&
+                    sources[static_cast<size_t>(known)] == src;
                 if (!gatheredAlready) {
-                    src->tag = -2 - static_cast<int32_t>(gathered.size());
-                    gathered.push_back(src);
+                    src->tag = -2 - static_cast<int32_t>(sources.size());
+                    sources.push_back(src);
                 }
-                slots.push_back(-2 - src->tag);
+                entrySlots.push_back(n - 2 - src->tag);
             }
-            weights.push_back(s.weight);
+            entryWeights.push_back(s.weight);
         }
+        add(entrySlots.data(), entryWeights.data(), static_cast<int>(entrySlots.size()));
     }
-    starts.push_back(static_cast<int32_t>(slots.size()));
-    const auto g = static_cast<int32_t>(gathered.size());
-    for (int32_t at : ownEntries)
-        slots[static_cast<size_t>(at)] += g;
-    scratch.assign(3 * (gathered.size() + static_cast<size_t>(n)), 0.0f);
-    return true;
+    finish(mesh);
+    return usable;
 }
 
-void StencilTable::evaluate(InnerShape& mesh)
+const float* StencilTable::evaluate(InnerShape& mesh, bool keepSums)
 {
-    // Vertices are separate objects, wherever the pool put them: fetching a
-    // few ahead hides most of the cache misses of the gathering and writing.
-    constexpr size_t Ahead = 24;
-    float* const buffer = scratch.data();
-    const size_t g = gathered.size();
+    // Vertices are separate objects: fetching a few ahead hides most of the
+    // cache misses of the gathering and writing.
+    constexpr int Ahead = 16;
+    const size_t g = gatheredCount;
+    const int n = vertexCount;
+    float* const p = positionScratch(3 * (static_cast<size_t>(n) + g));
+    float* const sources = p + 3 * static_cast<size_t>(n);
+    const Point3D* const* from = items<const Point3D*>(gathered);
     for (size_t k = 0; k < g; ++k) {
         if (k + Ahead < g)
-            __builtin_prefetch(gathered[k + Ahead]);
-        const Point3D* p = gathered[k];
-        buffer[3 * k] = p->x;
-        buffer[3 * k + 1] = p->y;
-        buffer[3 * k + 2] = p->z;
+            __builtin_prefetch(from[k + Ahead]);
+        const Point3D* q = from[k];
+        sources[3 * k] = q->x;
+        sources[3 * k + 1] = q->y;
+        sources[3 * k + 2] = q->z;
     }
-    float* const sums = buffer + 3 * g;
-    const int32_t* start = starts.data();
-    const int32_t* slot = slots.data();
-    const float* w = weights.data();
-    for (int i = 0; i < vertexCount; ++i) {
-        float x = 0, y = 0, z = 0;
-        for (int32_t k = start[i], end = start[i + 1]; k < end; ++k) {
-            const float* p = buffer + 3 * slot[k];
-            x += w[k] * p[0];
-            y += w[k] * p[1];
-            z += w[k] * p[2];
-        }
-        sums[3 * i] = x;
-        sums[3 * i + 1] = y;
-        sums[3 * i + 2] = z;
-    }
+
     Vertex* const* vertices = mesh.vertices.data();
-    for (int i = 0; i < vertexCount; ++i) {
-        if (static_cast<size_t>(i) + Ahead < static_cast<size_t>(vertexCount))
-            __builtin_prefetch(vertices[static_cast<size_t>(i) + Ahead], 1);
+    const int kept = keepSums ? n : ownSources;
+    auto store = [&](int i, const float sum[3]) {
+        if (i + Ahead < n)
+            __builtin_prefetch(vertices[i + Ahead], 1);
+        if (i < kept) {
+            float* own = p + 3 * i;
+            own[0] = sum[0];
+            own[1] = sum[1];
+            own[2] = sum[2];
+        }
         Vertex* v = vertices[i];
-        const float* s = sums + 3 * i;
         if (const float* d = v->displacement)
-            v->setPosition(s[0] + d[0], s[1] + d[1], s[2] + d[2]);
+            v->setPosition(sum[0] + d[0], sum[1] + d[1], sum[2] + d[2]);
         else
-            v->setPosition(s[0], s[1], s[2]);
+            v->setPosition(sum[0], sum[1], sum[2]);
+    };
+    const int32_t* s = items<const int32_t>(slots);
+    const float* w = items<const float>(weights);
+    int i = 0;
+    for (const Run& run : runs) {
+        float sum[3];
+        switch (run.kind) {
+        case Quarters:
+            for (; i < run.end; ++i, s += 4) {
+                sumFixed(p, s, QuarterWeights, sum);
+                store(i, sum);
+            }
+            break;
+        case Regular:
+            for (; i < run.end; ++i, s += 9) {
+                sumFixed(p, s, RegularWeights, sum);
+                store(i, sum);
+            }
+            break;
+        case Generic:
+            for (; i < run.end; ++i) {
+                const int count = *s++;
+                sum[0] = sum[1] = sum[2] = 0.0f;
+                for (int k = 0; k < count; ++k) {
+                    const float* q = p + 3 * s[k];
+                    sum[0] += w[k] * q[0];
+                    sum[1] += w[k] * q[1];
+                    sum[2] += w[k] * q[2];
+                }
+                s += count;
+                w += count;
+                store(i, sum);
+            }
+            break;
+        }
     }
+    return keepSums ? p : nullptr;
 }
 
 size_t StencilTable::bytes() const
 {
-    return starts.capacity() * sizeof(int32_t) + slots.capacity() * sizeof(int32_t) +
-        weights.capacity() * sizeof(float) + gathered.capacity() * sizeof(const Point3D*) +
-        scratch.capacity() * sizeof(float);
+    return runs.capacity() * sizeof(Run) + slots.bytes + weights.bytes + gathered.bytes + listStorage.bytes;
 }
 
 void StencilTable::release()

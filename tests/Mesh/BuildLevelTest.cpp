@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
@@ -303,6 +304,35 @@ TEST(BuildLevel, UpdateMatchesTheStencilListsWithDisplacedFacePoints)
     for (const InnerShape* level : {level1, level2})
         for (const Vertex* v : level->vertices)
             expectAt(v, v->displacement ? stencilSum(v) + Point3D(v->displacement) : stencilSum(v));
+}
+
+// The table a build fills from slots (with its kernels for the regular
+// stencils) against one rebuilt from the stencil lists, and both against the
+// lists evaluated entry by entry: grids have regular vertices, creases and
+// boundaries; mixed polygons have face points of other sizes.
+TEST(BuildLevel, BuiltTablesAgreeWithTheStencilLists)
+{
+    MeshPtr grid = fixtures::openGrid(4, 3);
+    MeshPtr mixed = fixtures::mixedPolygons();
+    ShapePtr shapes[] = {subdivided(*grid, 2, {{6, 7}, {7, 8}}), subdivided(*mixed, 2)};
+    for (ShapePtr& s : shapes) {
+        s->vertices[1]->setPosition(0.5f, -0.25f, 0.75f);
+        s->update(true, true, -1);
+        for (int i = 1; i <= 2; ++i) {
+            InnerShape* level = s->levelStack.levelMesh(i);
+            std::vector<Point3D> built;
+            for (const Vertex* v : level->vertices) {
+                expectAt(v, stencilSum(v));
+                built.emplace_back(v->x, v->y, v->z);
+            }
+            level->touch();
+            level->update(false, true, -1);
+            for (int k = 0; k < level->vertices.count(); ++k) {
+                EXPECT_EQ(level->vertices[k]->x, built[k].x) << "level " << i << " vertex " << k;
+                EXPECT_EQ(level->vertices[k]->z, built[k].z) << "level " << i << " vertex " << k;
+            }
+        }
+    }
 }
 
 } // namespace
