@@ -1,5 +1,6 @@
 #include "Scene/MouseBindings.h"
 
+#include <array>
 #include <iterator>
 
 #include "Scene/ModifierCodes.h"
@@ -10,48 +11,49 @@ using B = MouseButtonCode;
 using M = ModifierCode;
 constexpr int chord = -1;
 
-// Each button's block lists the modifiers in the order none, Alt, Shift,
-// Ctrl, Alt+Shift, Ctrl+Alt, Ctrl+Shift; the real buttons end theirs with
-// the double click. The left+middle chord keeps only four forms.
-constexpr MouseBindings::Entry entries[MouseBindings::Count] = {
-    {"LMB", B::Left, M::None},           {"AltLMB", B::Left, M::Alt},
-    {"ShiftLMB", B::Left, M::Shift},     {"CtrlLMB", B::Left, M::Ctrl},
-    {"AltShiftLMB", B::Left, M::AltShift}, {"CtrlAltLMB", B::Left, M::CtrlAlt},
-    {"CtrlShiftLMB", B::Left, M::CtrlShift}, {"DLMB", B::LeftDouble, M::None},
-
-    {"MMB", B::Middle, M::None},         {"AltMMB", B::Middle, M::Alt},
-    {"ShiftMMB", B::Middle, M::Shift},   {"CtrlMMB", B::Middle, M::Ctrl},
-    {"AltShiftMMB", B::Middle, M::AltShift}, {"CtrlAltMMB", B::Middle, M::CtrlAlt},
-    {"CtrlShiftMMB", B::Middle, M::CtrlShift}, {"DMMB", B::MiddleDouble, M::None},
-
-    {"RMB", B::Right, M::None},          {"AltRMB", B::Right, M::Alt},
-    {"ShiftRMB", B::Right, M::Shift},    {"CtrlRMB", B::Right, M::Ctrl},
-    {"AltShiftRMB", B::Right, M::AltShift}, {"CtrlAltRMB", B::Right, M::CtrlAlt},
-    {"CtrlShiftRMB", B::Right, M::CtrlShift}, {"DRMB", B::RightDouble, M::None},
-
-    {"LMMB", chord, M::None},            {"AltLMMB", chord, M::Alt},
-    {"ShiftLMMB", chord, M::Shift},      {"CtrlLMMB", chord, M::Ctrl},
-
-    {"SU", B::WheelUp, M::None},         {"AltSU", B::WheelUp, M::Alt},
-    {"ShiftSU", B::WheelUp, M::Shift},   {"CtrlSU", B::WheelUp, M::Ctrl},
-    {"AltShiftSU", B::WheelUp, M::AltShift}, {"CtrlAltSU", B::WheelUp, M::CtrlAlt},
-    {"CtrlShiftSU", B::WheelUp, M::CtrlShift},
-
-    {"SD", B::WheelDown, M::None},       {"AltSD", B::WheelDown, M::Alt},
-    {"ShiftSD", B::WheelDown, M::Shift}, {"CtrlSD", B::WheelDown, M::Ctrl},
-    {"AltShiftSD", B::WheelDown, M::AltShift}, {"CtrlAltSD", B::WheelDown, M::CtrlAlt},
-    {"CtrlShiftSD", B::WheelDown, M::CtrlShift},
-
-    {"X1", B::FirstExtra, M::None},      {"AltX1", B::FirstExtra, M::Alt},
-    {"ShiftX1", B::FirstExtra, M::Shift}, {"CtrlX1", B::FirstExtra, M::Ctrl},
-    {"AltShiftX1", B::FirstExtra, M::AltShift}, {"CtrlAltX1", B::FirstExtra, M::CtrlAlt},
-    {"CtrlShiftX1", B::FirstExtra, M::CtrlShift}, {"DX1", B::FirstExtraDouble, M::None},
-
-    {"X2", B::SecondExtra, M::None},     {"AltX2", B::SecondExtra, M::Alt},
-    {"ShiftX2", B::SecondExtra, M::Shift}, {"CtrlX2", B::SecondExtra, M::Ctrl},
-    {"AltShiftX2", B::SecondExtra, M::AltShift}, {"CtrlAltX2", B::SecondExtra, M::CtrlAlt},
-    {"CtrlShiftX2", B::SecondExtra, M::CtrlShift}, {"DX2", B::SecondExtraDouble, M::None},
+// The (button code, modifier code) of each entry, in the order of the
+// setting names. Each button's block lists the modifiers in the order none,
+// Alt, Shift, Ctrl, Alt+Shift, Ctrl+Alt, Ctrl+Shift; the real buttons end
+// theirs with the double click. The left+middle chord keeps only four forms.
+struct Target {
+    int button;
+    int modifiers;
 };
+constexpr Target targets[MouseBindings::Count] = {
+    {B::Left, M::None}, {B::Left, M::Alt}, {B::Left, M::Shift}, {B::Left, M::Ctrl},
+    {B::Left, M::AltShift}, {B::Left, M::CtrlAlt}, {B::Left, M::CtrlShift}, {B::LeftDouble, M::None},
+
+    {B::Middle, M::None}, {B::Middle, M::Alt}, {B::Middle, M::Shift}, {B::Middle, M::Ctrl},
+    {B::Middle, M::AltShift}, {B::Middle, M::CtrlAlt}, {B::Middle, M::CtrlShift},
+    {B::MiddleDouble, M::None},
+
+    {B::Right, M::None}, {B::Right, M::Alt}, {B::Right, M::Shift}, {B::Right, M::Ctrl},
+    {B::Right, M::AltShift}, {B::Right, M::CtrlAlt}, {B::Right, M::CtrlShift},
+    {B::RightDouble, M::None},
+
+    {chord, M::None}, {chord, M::Alt}, {chord, M::Shift}, {chord, M::Ctrl},
+
+    {B::WheelUp, M::None}, {B::WheelUp, M::Alt}, {B::WheelUp, M::Shift}, {B::WheelUp, M::Ctrl},
+    {B::WheelUp, M::AltShift}, {B::WheelUp, M::CtrlAlt}, {B::WheelUp, M::CtrlShift},
+
+    {B::WheelDown, M::None}, {B::WheelDown, M::Alt}, {B::WheelDown, M::Shift}, {B::WheelDown, M::Ctrl},
+    {B::WheelDown, M::AltShift}, {B::WheelDown, M::CtrlAlt}, {B::WheelDown, M::CtrlShift},
+
+    {B::FirstExtra, M::None}, {B::FirstExtra, M::Alt}, {B::FirstExtra, M::Shift}, {B::FirstExtra, M::Ctrl},
+    {B::FirstExtra, M::AltShift}, {B::FirstExtra, M::CtrlAlt}, {B::FirstExtra, M::CtrlShift},
+    {B::FirstExtraDouble, M::None},
+
+    {B::SecondExtra, M::None}, {B::SecondExtra, M::Alt}, {B::SecondExtra, M::Shift}, {B::SecondExtra, M::Ctrl},
+    {B::SecondExtra, M::AltShift}, {B::SecondExtra, M::CtrlAlt}, {B::SecondExtra, M::CtrlShift},
+    {B::SecondExtraDouble, M::None},
+};
+
+constexpr std::array<MouseBindings::Entry, MouseBindings::Count> entries = [] {
+    std::array<MouseBindings::Entry, MouseBindings::Count> out{};
+    for (int i = 0; i < MouseBindings::Count; ++i)
+        out[i] = {mouseSettingNames[i], targets[i].button, targets[i].modifiers};
+    return out;
+}();
 
 // First entry of the block of button codes 0 to 6 (left, middle, right, the
 // two extra buttons, wheel up, wheel down): the blocks are not stored in

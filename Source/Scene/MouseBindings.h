@@ -1,12 +1,14 @@
 #pragma once
 // The mouse binding table: the command bound to each mouse button with each
-// modifier combination. Its layout is fixed (58 entries, each stored in the
-// preferences under a setting name of its own); the application manager owns
-// one instance, the preferences and the mouse editor address entries by
+// modifier combination. Its layout is fixed: 58 entries, each stored in the
+// preferences under its name in mouseSettingNames. The application manager
+// owns one instance; the preferences and the mouse editor address entries by
 // index or setting name.
 #include <cstdint>
 #include <span>
 #include <string_view>
+
+#include "Settings/MouseSettingNames.h"
 
 // The scene's mouse button codes.
 struct MouseButtonCode {
@@ -26,7 +28,7 @@ struct MouseButtonCode {
 
 class MouseBindings {
 public:
-    static constexpr int Count = 58;
+    static constexpr int Count = MouseSettingCount;
     static constexpr int Unbound = -1;
 
     // What one entry of the fixed layout stands for.

@@ -5,8 +5,6 @@
 // the start values below matter only where the default is the program's own.
 #include <string>
 
-constexpr int MouseBindingCount = 58;
-
 struct SettingsVariables {
     // Default amounts of the value tools.
     float bevelAmount = 0.1f;
@@ -83,10 +81,6 @@ struct SettingsVariables {
     bool showSelectionHighlighting = true;
     bool drawViewportGradient = true;
 
-    // Command ids bound to mouse buttons, indexed as the mouse binding table;
-    // -1 is unbound, which every entry is until preferences are read.
-    int mouseBindings[MouseBindingCount];
-
     // Topology tool.
     int topologyMaxFaceSize = 6;
     float topologyOffset = 0.0f;
@@ -137,8 +131,6 @@ struct SettingsVariables {
     float nudgeRotation = 45.0f;          // degrees
     int uvImageWidth = 512;
     int uvImageHeight = 512;
-
-    SettingsVariables();
 };
 
 // The program's one set of these variables.
