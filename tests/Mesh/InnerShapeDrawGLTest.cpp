@@ -151,25 +151,15 @@ TEST_F(InnerShapeDrawGLTest, FacesCoverTheirInsideOnly)
     }
 }
 
-TEST_F(InnerShapeDrawGLTest, ConcaveQuadIsTessellatedWhenAllQuadsAre)
-{
-    // A dart whose diagonal from the first corner runs outside it.
-    addFace(mesh_, {{2, 3.5f}, {0.5f, 0.5f}, {3.5f, 0.5f}, {2, 1.5f}});
-    meshDisplaySettings().tessellateAllQuads = true;
-    mesh_.drawFacesFlat(1, 1, 1, 1);
-    meshDisplaySettings().tessellateAllQuads = false;
-    EXPECT_TRUE(covered(1.5f, 1));
-    EXPECT_FALSE(covered(2.6f, 1.6f));
-}
-
 TEST_F(InnerShapeDrawGLTest, HiddenFacesAndHiddenMeshesAreNotDrawn)
 {
+    const unsigned char white[3] = {255, 255, 255};
     addSquare(mesh_, 0.5f, 0.5f);
-    Face* hidden = addSquare(mesh_, 2.5f, 2.5f);
-    hidden->set(Geometry::Hidden);
+    addSquare(mesh_, 2.5f, 2.5f)->set(Geometry::Hidden);
     mesh_.drawFacesFlat(1, 1, 1, 1);
     mesh_.drawFacesMaterial();
     mesh_.drawFacesSmooth();
+    mesh_.drawFace(1, white);
     EXPECT_TRUE(covered(1, 1));
     EXPECT_FALSE(covered(3, 3));
 
@@ -179,6 +169,18 @@ TEST_F(InnerShapeDrawGLTest, HiddenFacesAndHiddenMeshesAreNotDrawn)
     mesh_.drawEdges();
     mesh_.drawVertices();
     EXPECT_FALSE(covered(1, 1));
+}
+
+TEST_F(InnerShapeDrawGLTest, DrawFaceByIndexDrawsThatFaceInTheExactByteColour)
+{
+    addSquare(mesh_, 0.5f, 0.5f);
+    addSquare(mesh_, 2.5f, 2.5f);
+    const unsigned char id[3] = {12, 200, 77};
+    mesh_.drawFace(1, id);
+    mesh_.drawFace(2, id);
+    mesh_.drawFace(-1, id);
+    EXPECT_FALSE(covered(1, 1));
+    EXPECT_EQ(pixel(3, 3), (std::vector<int>{12, 200, 77}));
 }
 
 TEST_F(InnerShapeDrawGLTest, EachFaceShowsItsOwnMaterial)
@@ -194,83 +196,6 @@ TEST_F(InnerShapeDrawGLTest, EachFaceShowsItsOwnMaterial)
     EXPECT_EQ(pixel(1, 3), (std::vector<int>{255, 0, 0}));
     int grey = static_cast<int>(std::lround(Material::defaultMaterial()->diffuse[0] * 255));
     EXPECT_NEAR(pixel(3, 3)[0], grey, 1);
-}
-
-TEST_F(InnerShapeDrawGLTest, MaterialTexturesShowOnlyWhileShowTextureIsSet)
-{
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    const unsigned char blue[4] = {0, 0, 255, 255};
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, blue);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    Material red = coloured(1, 0, 0);
-    setMaterialTextureSource([&](const Material& m) { return &m == &red ? texture : 0u; });
-    addSquare(mesh_, 0.5f, 0.5f)->material = &red;
-
-    mesh_.drawFacesMaterial();
-    EXPECT_EQ(pixel(1, 1), (std::vector<int>{0, 0, 255}));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    mesh_.textureFlags &= ~InnerShape::ShowTexture;
-    mesh_.drawFacesSmooth();
-    EXPECT_EQ(pixel(1, 1), (std::vector<int>{255, 0, 0}));
-
-    setMaterialTextureSource({});
-    glDeleteTextures(1, &texture);
-}
-
-TEST_F(InnerShapeDrawGLTest, DrawingLeavesTheCurrentColourAlone)
-{
-    Face* f = addSquare(mesh_, 0.5f, 0.5f);
-    mesh_.buildEdges();
-    const unsigned char green[3] = {0, 255, 0};
-    auto routines = {
-        +[](InnerShape& m, Face*, const unsigned char* c) { m.drawFacesFlat(c); },
-        +[](InnerShape& m, Face*, const unsigned char*) { m.drawFacesFlat(0, 1, 0, 1); },
-        +[](InnerShape& m, Face*, const unsigned char*) { m.drawFacesMaterial(); },
-        +[](InnerShape& m, Face*, const unsigned char*) { m.drawFacesSmooth(); },
-        +[](InnerShape& m, Face*, const unsigned char* c) { m.drawEdges(c); },
-        +[](InnerShape& m, Face*, const unsigned char*) { m.drawFaceNormals(); },
-        +[](InnerShape& m, Face* face, const unsigned char*) { m.drawHighlight(face, 0); },
-        +[](InnerShape& m, Face*, const unsigned char* c) { m.drawFace(0, c); },
-    };
-    int k = 0;
-    for (auto draw : routines) {
-        glColor4f(1, 0, 1, 1);
-        draw(mesh_, f, green);
-        float current[4];
-        glGetFloatv(GL_CURRENT_COLOR, current);
-        EXPECT_EQ(current[0], 1.0f) << "routine " << k;
-        EXPECT_EQ(current[1], 0.0f) << "routine " << k;
-        ++k;
-    }
-}
-
-TEST_F(InnerShapeDrawGLTest, ByteColourIsDrawnExactly)
-{
-    addSquare(mesh_, 0.5f, 0.5f);
-    const unsigned char colour[3] = {12, 200, 77};
-    mesh_.drawFacesFlat(colour);
-    EXPECT_EQ(pixel(1, 1), (std::vector<int>{12, 200, 77}));
-}
-
-TEST_F(InnerShapeDrawGLTest, DrawFaceByIndexDrawsThatFaceUnlessHiddenOrOutOfRange)
-{
-    addSquare(mesh_, 0.5f, 0.5f);
-    addSquare(mesh_, 2.5f, 2.5f);
-    const unsigned char id[3] = {10, 20, 30};
-    mesh_.drawFace(1, id);
-    mesh_.drawFace(2, id);
-    mesh_.drawFace(-1, id);
-    EXPECT_FALSE(covered(1, 1));
-    EXPECT_EQ(pixel(3, 3), (std::vector<int>{10, 20, 30}));
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    mesh_.faces[0]->set(Geometry::Hidden);
-    mesh_.drawFace(0, id);
-    EXPECT_FALSE(covered(1, 1));
 }
 
 TEST_F(InnerShapeDrawGLTest, EdgesAreDrawnAsLinesAndHiddenEdgesSkipped)
@@ -291,28 +216,6 @@ TEST_F(InnerShapeDrawGLTest, EdgesAreDrawnAsLinesAndHiddenEdgesSkipped)
     EXPECT_FALSE(covered(2, hi));
 }
 
-TEST_F(InnerShapeDrawGLTest, FaceNormalRunsFromTheCentreInTheNormalColour)
-{
-    // A face standing in the plane x = 1, facing +x: its normal lies in the view.
-    Face* f = take<Face>();
-    // Its centre is at a pixel centre, so that the normal lands on one pixel row.
-    for (XY yz : {XY{1.5625f, -0.5f}, XY{2.5625f, -0.5f}, XY{2.5625f, 0.5f}, XY{1.5625f, 0.5f}}) {
-        Vertex* v = take<Vertex>(1.0f, yz.first, yz.second);
-        mesh_.addVertex(v);
-        f->appendCorner(v);
-    }
-    f->computeNormal();
-    mesh_.addFace(f);
-    ASSERT_NEAR(f->normal.x, 1.0f, 1e-6f);
-    DisplaySettingsGuard guard;
-    meshDisplaySettings().normalLength = 2.0f;
-    const float green[3] = {0, 1, 0};
-    std::copy(green, green + 3, meshDisplaySettings().normalColour);
-    mesh_.drawFaceNormals();
-    EXPECT_EQ(pixel(2.5f, 2.0625f), (std::vector<int>{0, 255, 0}));
-    EXPECT_FALSE(covered(3.5f, 2.0625f));
-}
-
 TEST_F(InnerShapeDrawGLTest, HighlightRefusesElementsNotInTheMeshAndWrongIndices)
 {
     Face* f = addFace(mesh_, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
@@ -321,33 +224,38 @@ TEST_F(InnerShapeDrawGLTest, HighlightRefusesElementsNotInTheMeshAndWrongIndices
     Face* stranger = addFace(other, {{0, 0}, {1, 0}, {1, 1}});
     Point3D point(1, 1, 1);
 
-    EXPECT_TRUE(mesh_.drawHighlight(f, 0));
-    EXPECT_TRUE(mesh_.drawHighlight(f, -1));
-    EXPECT_TRUE(mesh_.drawHighlight(mesh_.vertices[2], 2));
-    EXPECT_TRUE(mesh_.drawHighlight(mesh_.edges[3], -1));
-
-    EXPECT_FALSE(mesh_.drawHighlight(stranger, -1));
-    EXPECT_FALSE(mesh_.drawHighlight(other.vertices[0], 0));
-    EXPECT_FALSE(mesh_.drawHighlight(mesh_.vertices[2], 1));
-    EXPECT_FALSE(mesh_.drawHighlight(mesh_.edges[0], 4));
-    EXPECT_FALSE(mesh_.drawHighlight(f, 1));
-    EXPECT_FALSE(mesh_.drawHighlight(nullptr, -1));
-    EXPECT_FALSE(mesh_.drawHighlight(&point, -1));
+    const std::pair<Geometry*, int> accepted[] = {{f, 0}, {f, -1}, {mesh_.vertices[2], 2}, {mesh_.edges[3], -1}};
+    const std::pair<Geometry*, int> refused[] = {{stranger, -1}, {other.vertices[0], 0}, {mesh_.vertices[2], 1},
+                                                 {mesh_.edges[0], 4}, {f, 1}, {nullptr, -1}, {&point, -1}};
+    for (const auto& [element, index] : accepted)
+        EXPECT_TRUE(mesh_.drawHighlight(element, index)) << index;
+    for (const auto& [element, index] : refused)
+        EXPECT_FALSE(mesh_.drawHighlight(element, index)) << index;
 }
 
-TEST_F(InnerShapeDrawGLTest, HighlightedFaceIsBlendedInTheHighlightColour)
+TEST_F(InnerShapeDrawGLTest, HighlightsUseTheHighlightSettingsAndRestoreTheState)
 {
     Face* f = addFace(mesh_, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
     DisplaySettingsGuard guard;
     const float red[3] = {1, 0, 0};
     std::copy(red, red + 3, meshDisplaySettings().highlightColour);
     meshDisplaySettings().highlightAlpha = 0.5f;
+    meshDisplaySettings().highlightPointSize = 8.0f;
     EXPECT_TRUE(mesh_.drawHighlight(f, 0));
     std::vector<int> p = pixel(2, 2);
     EXPECT_NEAR(p[0], 128, 2);
     EXPECT_EQ(p[1], 0);
     EXPECT_FALSE(covered(0.5f, 0.5f));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    EXPECT_TRUE(mesh_.drawHighlight(mesh_.vertices[0], 0));
+    EXPECT_TRUE(covered(1.3f, 1.3f));
+    EXPECT_TRUE(covered(0.7f, 0.7f));
+    EXPECT_FALSE(covered(2, 2));
+    float size = 0;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 1.0f);
 }
 
 TEST_F(InnerShapeDrawGLTest, HighlightWithSymmetryDrawsTheMirrorPartnerToo)
@@ -363,20 +271,6 @@ TEST_F(InnerShapeDrawGLTest, HighlightWithSymmetryDrawsTheMirrorPartnerToo)
     mesh_.setSymmetry(true);
     EXPECT_TRUE(mesh_.drawHighlight(left, 0));
     EXPECT_TRUE(covered(3, 1.5f));
-}
-
-TEST_F(InnerShapeDrawGLTest, VertexHighlightIsAPointOfTheHighlightSize)
-{
-    addFace(mesh_, {{1, 1}, {3, 1}, {3, 3}, {1, 3}});
-    DisplaySettingsGuard guard;
-    meshDisplaySettings().highlightPointSize = 8.0f;
-    EXPECT_TRUE(mesh_.drawHighlight(mesh_.vertices[0], 0));
-    EXPECT_TRUE(covered(1.3f, 1.3f));
-    EXPECT_TRUE(covered(0.7f, 0.7f));
-    EXPECT_FALSE(covered(2, 2));
-    float size = 0;
-    glGetFloatv(GL_POINT_SIZE, &size);
-    EXPECT_EQ(size, 1.0f);
 }
 
 // --- the tessellator needs no GL context ---
@@ -403,12 +297,18 @@ protected:
     FaceTessellator tess;
 };
 
-TEST_F(FaceTessellatorTest, PentagonGivesThreeTrianglesOverItsArea)
+TEST_F(FaceTessellatorTest, PentagonGivesThreeTrianglesFacingTheNormalWhateverTheWinding)
 {
     Face* f = addFace(mesh, {{0, 0}, {2, 0}, {2, 1}, {1, 2}, {0, 1}});
     ASSERT_TRUE(tess.tessellate(*f));
     EXPECT_EQ(tess.triangleCount(), 3);
     EXPECT_EQ(tess.cornerPointCount(), 5);
+    EXPECT_NEAR(tessellatedArea(tess), 3.0f, 1e-5f);
+
+    Face* reversed = addFace(mesh, {{0, 0}, {0, 1}, {1, 2}, {2, 1}, {2, 0}});
+    ASSERT_LT(reversed->normal.z, 0.0f);
+    reversed->normal.z = -reversed->normal.z;
+    ASSERT_TRUE(tess.tessellate(*reversed));
     EXPECT_NEAR(tessellatedArea(tess), 3.0f, 1e-5f);
 }
 
@@ -429,15 +329,6 @@ TEST_F(FaceTessellatorTest, HoleCornersFollowTheOuterCornersAndTheHoleIsLeftOut)
         EXPECT_LT(i, 8);
 }
 
-TEST_F(FaceTessellatorTest, TrianglesFollowTheFaceNormalWhateverTheWinding)
-{
-    Face* f = addFace(mesh, {{0, 0}, {0, 1}, {1, 2}, {2, 1}, {2, 0}});
-    ASSERT_LT(f->normal.z, 0.0f);
-    f->normal.z = -f->normal.z;
-    ASSERT_TRUE(tess.tessellate(*f));
-    EXPECT_NEAR(tessellatedArea(tess), 3.0f, 1e-5f);
-}
-
 TEST_F(FaceTessellatorTest, CrossingContoursGetInterpolatedPoints)
 {
     // A bow tie: its sides cross at (1, 1).
@@ -445,9 +336,6 @@ TEST_F(FaceTessellatorTest, CrossingContoursGetInterpolatedPoints)
     for (int k = 0; k < 4; ++k)
         f->corners[k].u = static_cast<float>(k % 2);
     f->normal.setPosition(0, 0, 1);
-    meshDisplaySettings().tessellateAllQuads = true;
-    EXPECT_TRUE(needsTessellation(*f));
-    meshDisplaySettings().tessellateAllQuads = false;
     ASSERT_TRUE(tess.tessellate(*f));
     ASSERT_EQ(tess.points().count(), 5);
     const TessellatedPoint& crossing = tess.points()[4];

@@ -15,7 +15,6 @@ TEST(InnerShape, ShadingModeKeepsThePreviousMode)
     m->setShadingMode(InnerShape::FlatShade);
     EXPECT_EQ(m->shadingMode(), 0);
     EXPECT_EQ(m->previousShadingMode(), 4);
-    EXPECT_EQ((m->shading >> 5) & 31u, 4u);
     m->setShadingMode(-1);
     EXPECT_EQ(m->shadingMode(), -1); // signed 5-bit field
     EXPECT_FALSE(m->isSmoothShaded());
@@ -37,17 +36,6 @@ TEST(InnerShape, ResetAxisCentresThePivotOnTheBoundingBox)
     EXPECT_EQ(m->pivot().distance(Point3D(2, 1, 3)), 0.0f);
     EXPECT_EQ(m->xAxis().x, 1.0f);
     EXPECT_EQ(m->xAxis().y, 0.0f);
-}
-
-TEST(InnerShape, RenumberSetsListPositions)
-{
-    MeshPtr m = cube();
-    EXPECT_EQ(m->renumber(), 8);
-    for (int i = 0; i < m->faces.count(); ++i)
-        EXPECT_EQ(m->faces[i]->index, i);
-    for (int i = 0; i < m->edges.count(); ++i)
-        EXPECT_EQ(m->edges[i]->index, i);
-    EXPECT_EQ(m->vertices[7]->index, 7);
 }
 
 TEST(InnerShape, RemoveDegenerateFacesReportsAndDropsThem)
@@ -93,15 +81,6 @@ TEST(InnerShape, ReplaceVertexFromFloodsOnlyThroughConnectedFaces)
     EXPECT_EQ(m->faces[3]->corners[0].vertex, oldV);
 }
 
-TEST(InnerShape, FindEdgeEitherDirection)
-{
-    MeshPtr m = cube();
-    Edge* e = m->edges[0];
-    EXPECT_EQ(m->findEdge(e->startVertex, e->endVertex), e);
-    EXPECT_EQ(m->findEdge(e->endVertex, e->startVertex), e);
-    EXPECT_EQ(m->findEdge(m->vertices[0], m->vertices[6]), nullptr);
-}
-
 TEST(InnerShape, CopyConstructionDuplicatesIndependently)
 {
     MeshPtr source = quadWithHole();
@@ -118,31 +97,4 @@ TEST(InnerShape, CopyConstructionDuplicatesIndependently)
     source.reset();
     EXPECT_EQ(validateTopology(*copy), "");
     EXPECT_EQ(copy->faces[0]->holes.count(), 1);
-}
-
-TEST(InnerShape, CopyFromSharesElementsAndCounts)
-{
-    MeshPtr a = cube();
-    InnerShape b;
-    int before = b.changeCount;
-    b.copyFrom(*a);
-    EXPECT_EQ(b.changeCount, before + 1);
-    EXPECT_EQ(b.vertices[0], a->vertices[0]);
-    EXPECT_EQ(b.faces.count(), 6);
-    // b only borrowed the elements: forget them before it goes.
-    b.vertices.clear();
-    b.edges.clear();
-    b.faces.clear();
-}
-
-TEST(InnerShape, VertexMarksAndFaceLists)
-{
-    MeshPtr m = cube();
-    EXPECT_EQ(m->setVertexMarks(), 8);
-    EXPECT_TRUE(m->vertices[5]->has(Geometry::Marked));
-    m->clearVertexMarks();
-    EXPECT_FALSE(m->vertices[5]->has(Geometry::Marked));
-    m->vertices[0]->faces.append(m->faces[0]);
-    m->clearVertexFaceLists();
-    EXPECT_TRUE(m->vertices[0]->faces.empty());
 }

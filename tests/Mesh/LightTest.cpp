@@ -19,25 +19,17 @@ protected:
     LightDefaults saved;
 };
 
-TEST_F(LightTest, DefaultLightIsDirectional)
-{
-    LightPtr light(take<Light>(Point3D(1, 4, 2)));
-    EXPECT_EQ(light->lightType, Light::DirectionalLight);
-    EXPECT_EQ(light->w, 0.0f);
-}
-
 TEST_F(LightTest, NewLightsTakeTheCurrentSettingsExceptAnInvalidType)
 {
+    EXPECT_EQ(LightPtr(take<Light>(Point3D(1, 4, 2)))->w, 0.0f) << "directional by default";
     lightDefaults().type = 7;
     EXPECT_EQ(LightPtr(take<Light>())->lightType, Light::DirectionalLight);
     lightDefaults().type = Light::SpotLight;
     lightDefaults().diffuse[0] = 0.25f;
-    lightDefaults().constantAttenuation = 2.0f;
     LightPtr light(take<Light>());
     EXPECT_EQ(light->lightType, Light::SpotLight);
     EXPECT_EQ(light->w, 1.0f);
     EXPECT_FLOAT_EQ(light->diffuse[0], 0.25f);
-    EXPECT_FLOAT_EQ(light->constantAttenuation, 2.0f);
 }
 
 TEST_F(LightTest, MeshHoldsThePositionAndATargetTwoUnitsBelow)
@@ -53,31 +45,25 @@ TEST_F(LightTest, MeshHoldsThePositionAndATargetTwoUnitsBelow)
     EXPECT_FLOAT_EQ(light->direction().y, -1.0f);
 }
 
-TEST_F(LightTest, PointLightHasNoTargetInItsMesh)
+TEST_F(LightTest, TypeSetterRulesAndAPointLightHasNoTarget)
 {
     LightPtr light(take<Light>(Point3D(0, 0, 0), Light::PointLight));
     ASSERT_EQ(light->vertices.count(), 1);
     EXPECT_EQ(light->w, 1.0f);
-    light->setLightType(Light::DirectionalLight);
-    EXPECT_EQ(light->vertices.count(), 2);
-    light->setLightType(Light::PointLight);
-    EXPECT_EQ(light->vertices.count(), 1);
-}
-
-TEST_F(LightTest, TypeSetterRules)
-{
-    LightPtr light(take<Light>(Point3D(0, 0, 0), Light::PointLight));
     light->spotCutoff = 120.0f;
     EXPECT_FALSE(light->setLightType(3));
     EXPECT_FALSE(light->setLightType(-1));
     EXPECT_EQ(light->lightType, Light::PointLight);
     EXPECT_TRUE(light->setLightType(Light::SpotLight));
+    EXPECT_EQ(light->vertices.count(), 2);
     EXPECT_FLOAT_EQ(light->spotCutoff, 45.0f);
     light->spotCutoff = 89.999f;
     light->setLightType(Light::SpotLight);
     EXPECT_FLOAT_EQ(light->spotCutoff, 89.999f);
     light->setLightType(Light::DirectionalLight);
     EXPECT_EQ(light->w, 0.0f);
+    light->setLightType(Light::PointLight);
+    EXPECT_EQ(light->vertices.count(), 1);
 }
 
 TEST_F(LightTest, ReleaseGoesBackToTheLightPool)

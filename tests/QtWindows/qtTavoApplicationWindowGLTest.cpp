@@ -111,14 +111,6 @@ TEST_F(MainWindowGLTest, ShowingResizesTheSceneToTheViewport)
     EXPECT_EQ(last, "resize " + std::to_string(width) + " " + std::to_string(height));
 }
 
-TEST_F(MainWindowGLTest, PaintingDrawsTheSceneInTheViewport)
-{
-    showAndWait();
-    QImage image = view_->grabFramebuffer();
-    EXPECT_GE(scene_->draws, 1);
-    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(255, 0, 0));
-}
-
 TEST_F(MainWindowGLTest, RedrawPaintsAtOnceOnlyWhenShown)
 {
     window_->redraw();
@@ -130,7 +122,8 @@ TEST_F(MainWindowGLTest, RedrawPaintsAtOnceOnlyWhenShown)
     // The paint that shows the frame does not draw it again.
     QApplication::processEvents();
     EXPECT_EQ(scene_->draws, before + 1);
-    EXPECT_EQ(view_->grabFramebuffer().pixelColor(5, 5), QColor(255, 0, 0));
+    QImage image = view_->grabFramebuffer();
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(255, 0, 0));
 }
 
 TEST_F(MainWindowGLTest, RefusedCloseKeepsTheWindowOpen)
@@ -176,8 +169,6 @@ TEST_F(MainWindowGLTest, AskMapsTheButtonsAndIsTitledTavo)
     answerNextBox(QMessageBox::Yes);
     EXPECT_EQ(window_->ask("Save current file before closing?", false), TavoApplicationWindow::Yes);
     EXPECT_EQ(title, "Tavo");
-    answerNextBox(QMessageBox::No);
-    EXPECT_EQ(window_->ask("Save current file before closing?", false), TavoApplicationWindow::No);
     answerNextBox(QMessageBox::Cancel);
     EXPECT_EQ(window_->ask("Save current file before closing?", false), TavoApplicationWindow::Cancel);
     answerNextBox(QMessageBox::Ok);

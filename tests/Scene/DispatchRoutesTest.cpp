@@ -34,10 +34,13 @@ int tablesRouting(int id)
 
 } // namespace
 
-TEST(DispatchRoutesTest, NoCommandIsRoutedTwice)
+TEST(DispatchRoutesTest, NoCommandIsRoutedTwiceAndRangesAreOrdered)
 {
     for (int id : candidateIds())
         EXPECT_LE(tablesRouting(id), 1) << id;
+    for (std::span<const CommandRoute> table : handlerTables())
+        for (const CommandRoute& r : table)
+            EXPECT_LE(r.first, r.last) << r.first;
 }
 
 TEST(DispatchRoutesTest, EveryOrdinaryCommandWithAJobHasAHandler)
@@ -51,24 +54,6 @@ TEST(DispatchRoutesTest, EveryOrdinaryCommandWithAJobHasAHandler)
     }
     for (int id = 9001; id <= 9014; ++id)
         EXPECT_NE(commandHandler(id), nullptr) << id;
-}
-
-TEST(DispatchRoutesTest, RangesAreOrdered)
-{
-    for (std::span<const CommandRoute> table : handlerTables())
-        for (const CommandRoute& r : table)
-            EXPECT_LE(r.first, r.last) << r.first;
-}
-
-TEST(DispatchRoutesTest, ReleaseAndTapTablesCoverTheTemporaryCommands)
-{
-    for (int id : {206, 213, 37, 39, 45, 66, 73, 130, 178, 205, 215, 216, 242, 250, 41, 44, 71, 72, 275, 52, 55,
-                   265, 304, 47, 50, 100, 92, 132, 149, 302, 148, 184, 247})
-        EXPECT_NE(releaseAction(id), nullptr) << id;
-    for (int id : {37, 39, 66, 130, 205, 215, 216, 242, 45})
-        EXPECT_NE(tapReleaseAction(id), nullptr) << id;
-    EXPECT_EQ(tapReleaseAction(41), nullptr);
-    EXPECT_EQ(releaseAction(14), nullptr);
 }
 
 TEST(DispatchRoutesTest, ViewsLayoutsAndPagesPassTheirNumbers)
@@ -101,6 +86,9 @@ TEST(DispatchRoutesTest, ClickSelectionsRecordTheSelectionFirst)
     EXPECT_THAT(s.routed({"clickSelect"}),
                 ElementsAre("selection.clickSelect(5,6,1,0)", "selection.clickSelect(7,8,4,1)"));
     EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
+    // View drags start where the press was.
+    s.run(9013, SceneManager::ModePress, "", 40, 50);
+    EXPECT_THAT(s.routed({"startRotate"}), ElementsAre("display.startRotate(40,50)"));
 }
 
 TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
@@ -116,20 +104,14 @@ TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
     EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
 }
 
-TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroup)
-{
-    DispatchScene s;
-    s.run(140);
-    EXPECT_EQ(s.application->toolOptionsGroup, 140);
-    EXPECT_TRUE(s.application->toolOptionsVisible);
-}
-
-TEST(DispatchRoutesTest, ValueToolsSwitchAVisibleOptionsWindowToTheirGroup)
+TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroupAndValueToolsSwitchAVisibleOne)
 {
     DispatchScene s;
     s.run(37);
     EXPECT_EQ(s.application->toolOptionsGroup, -1) << "a hidden window stays hidden";
-    s.run(161);
+    s.run(140);
+    EXPECT_EQ(s.application->toolOptionsGroup, 140);
+    EXPECT_TRUE(s.application->toolOptionsVisible);
     s.run(242);
     EXPECT_EQ(s.application->toolOptionsGroup, 139);
     EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)", "tool.activateTool(242)"));
@@ -141,6 +123,10 @@ TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgument)
     s.run(96, SceneManager::ModeDirect, "/tmp/scene.tvb");
     EXPECT_THAT(s.routed({"fileCommand"}), ElementsAre("application.fileCommand(96)"));
     EXPECT_EQ(s.application->lastArgument, "/tmp/scene.tvb");
+    // UV recreation brings the UV views first.
+    s.run(278);
+    EXPECT_THAT(s.routed({"showUVViews", "recreateUVs"}),
+                ElementsAre("display.showUVViews()", "object.recreateUVs(278)"));
 }
 
 TEST(DispatchRoutesTest, CustomPrimitivesLoadTheWindowsFile)
@@ -160,14 +146,6 @@ TEST(DispatchRoutesTest, CustomPrimitivesLoadTheWindowsFile)
     s.application->window = &s.window;
 }
 
-TEST(DispatchRoutesTest, UVRecreationBringsTheUVViewsFirst)
-{
-    DispatchScene s;
-    s.run(278);
-    EXPECT_THAT(s.routed({"showUVViews", "recreateUVs"}),
-                ElementsAre("display.showUVViews()", "object.recreateUVs(278)"));
-}
-
 TEST(DispatchRoutesTest, ShadingAndDisplayCommandsChangeOnlySelectedObjects)
 {
     DispatchScene s;
@@ -184,11 +162,4 @@ TEST(DispatchRoutesTest, ShadingAndDisplayCommandsChangeOnlySelectedObjects)
     EXPECT_FALSE(chosen->textureFlags & InnerShape::ShowTexture);
     EXPECT_TRUE(other->displayFlags & InnerShape::WireOnShaded);
     EXPECT_TRUE(other->textureFlags & InnerShape::ShowTexture);
-}
-
-TEST(DispatchRoutesTest, ViewDragsStartWhereThePressWas)
-{
-    DispatchScene s;
-    s.run(9013, SceneManager::ModePress, "", 40, 50);
-    EXPECT_THAT(s.routed({"startRotate"}), ElementsAre("display.startRotate(40,50)"));
 }

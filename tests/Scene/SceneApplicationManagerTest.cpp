@@ -16,14 +16,8 @@ TEST(SceneApplicationManagerTest, LookupsReadTheTablesItOwns)
     EXPECT_EQ(m.mouseBinding(MouseButtonCode::Right, ModifierCode::None), -1);
     EXPECT_EQ(m.keyBinding(69, ModifierCode::None), 39);
     EXPECT_EQ(m.keyBinding(69, ModifierCode::TabHeld), -1);
-}
-
-TEST(SceneApplicationManagerTest, StartUnbindsTheMouseButKeepsTheKeys)
-{
-    SceneApplicationManager m(nullptr, "");
-    m.setMouseBinding(0, 37);
+    // A start unbinds the mouse but keeps the keys.
     m.setMouseBinding(MouseBindings::Count - 1, 5);
-    m.addKeyBinding(69, ModifierCode::None, 39);
     m.resetStartupState();
     for (int i = 0; i < MouseBindings::Count; ++i)
         EXPECT_EQ(m.mouseBindings.command(i), -1);

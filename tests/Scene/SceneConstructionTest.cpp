@@ -42,20 +42,16 @@ TEST(SceneConstructionTest, AttachesInListOrderThenBuildsTheRegistry)
                                            "application.buildSettingsRegistry()"));
 }
 
-TEST(SceneConstructionTest, ToolsReachTheSceneThroughTheToolManager)
-{
-    RecordedScene s;
-    EXPECT_EQ(Tool::scene, s.scene->managers);
-    // Tools are built before the tool manager is attached; building one forgets the scene.
-    CallLog log;
-    RecordingTool late(log, "late");
-    EXPECT_EQ(Tool::scene, nullptr);
-}
-
-TEST(SceneConstructionTest, ToolsForgetADestroyedScene)
+TEST(SceneConstructionTest, ToolsReachTheSceneUntilItOrANewToolGoes)
 {
     auto s = std::make_unique<RecordedScene>();
+    EXPECT_EQ(Tool::scene, s->scene->managers);
     s.reset();
+    EXPECT_EQ(Tool::scene, nullptr);
+    // Tools are built before the tool manager is attached; building one forgets the scene.
+    RecordedScene again;
+    CallLog log;
+    RecordingTool late(log, "late");
     EXPECT_EQ(Tool::scene, nullptr);
 }
 

@@ -97,29 +97,20 @@ protected:
 
 } // namespace
 
-TEST_F(SceneFrame, ObjectAtTheOriginFillsTheCentreOnTheBackground)
+TEST_F(SceneFrame, ObjectsFillTheCentreOnTheBackgroundUnlessHiddenAndStandOutWhenSelected)
 {
-    addCube();
     scene_->draw();
-    EXPECT_NE(centre(), corner());
     std::vector<int> background = corner();
     EXPECT_GT(background[0] + background[1] + background[2], 0);
-}
-
-TEST_F(SceneFrame, HiddenObjectsAreNotDrawn)
-{
-    scene_->draw();
-    std::vector<int> empty = centre();
-    addCube()->set(Geometry::Hidden);
-    scene_->draw();
-    EXPECT_EQ(centre(), empty);
-}
-
-TEST_F(SceneFrame, SelectedObjectsStandOut)
-{
+    EXPECT_EQ(centre(), background);
     Shape* cube = addCube();
+    cube->set(Geometry::Hidden);
+    scene_->draw();
+    EXPECT_EQ(centre(), background);
+    cube->set(Geometry::Hidden, false);
     scene_->draw();
     std::vector<int> plain = centre();
+    EXPECT_NE(plain, background);
     cube->set(Geometry::Selected);
     scene_->draw();
     EXPECT_NE(centre(), plain);
@@ -137,14 +128,8 @@ TEST_F(SceneFrame, DrawersGetTheLitThenUnlitPassesThenTheOverlay)
     EXPECT_THAT(log, ElementsAre("first.lit lights on", "second.lit lights on", "first.unlit lights off",
                                  "second.unlit lights off", "first.overlay lights off",
                                  "second.overlay lights off"));
-}
-
-TEST_F(SceneFrame, EmptyDrawingAreaDrawsNothing)
-{
-    std::vector<std::string> log;
-    PassRecorder drawer(log, "drawer");
-    List<SceneManager*> drawers;
-    drawers.append(&drawer);
+    // An empty drawing area draws nothing.
+    log.clear();
     scene_->resize(0, Size);
     scene_->displayManager->drawViewports(drawers);
     EXPECT_THAT(log, IsEmpty());

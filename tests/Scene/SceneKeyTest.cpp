@@ -21,7 +21,7 @@ struct KeyScene : RecordedScene {
 
 } // namespace
 
-TEST(SceneKeyTest, TapRunsPressThenTapRelease)
+TEST(SceneKeyTest, TapRunsPressThenTapReleaseAndHoldRunsPressHoldAndRelease)
 {
     KeyScene s;
     s.scene->keyPress(keyE, 0);
@@ -29,16 +29,18 @@ TEST(SceneKeyTest, TapRunsPressThenTapRelease)
     s.scene->keyReleaseAfterTap(keyE);
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1), Pair(extrude, 4)));
     EXPECT_EQ(s.scene->pressedKeyCommand, noFunction);
-}
 
-TEST(SceneKeyTest, HoldRunsPressHoldOnceAndRelease)
-{
-    KeyScene s;
+    s.command->executed.clear();
+    s.log.clear();
     s.scene->keyPress(keyE, 0);
     s.scene->keyHold(keyE, 0);
     EXPECT_EQ(s.scene->heldKeyCommand, extrude);
     s.scene->keyReleaseAfterHold(keyE);
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1), Pair(extrude, 2), Pair(extrude, 3)));
+    // Tools are offered every phase with the bound command.
+    EXPECT_THAT(s.log.only({"commandKey"}), ElementsAre("tool.commandKey(69,0,1,37) -> 0",
+                                                        "tool.commandKey(69,0,2,37) -> 0",
+                                                        "tool.commandKey(69,0,3,37) -> 0"));
 }
 
 TEST(SceneKeyTest, HoldTakenByAToolFinishesThePressAsATap)
@@ -84,61 +86,37 @@ TEST(SceneKeyTest, PressTakenByAToolRunsNothing)
     EXPECT_EQ(s.scene->pressedKeyCommand, noFunction);
 }
 
-TEST(SceneKeyTest, ToolsAreOfferedEveryPhaseWithTheBoundCommand)
-{
-    KeyScene s;
-    s.scene->keyPress(keyE, 0);
-    s.scene->keyHold(keyE, 0);
-    s.scene->keyReleaseAfterHold(keyE);
-    EXPECT_THAT(s.log.only({"commandKey"}), ElementsAre("tool.commandKey(69,0,1,37) -> 0",
-                                                        "tool.commandKey(69,0,2,37) -> 0",
-                                                        "tool.commandKey(69,0,3,37) -> 0"));
-}
-
-TEST(SceneKeyTest, UnboundKeyRunsNoCommandButIsOfferedToTools)
-{
-    KeyScene s;
-    s.scene->keyPress(keyW, 0);
-    EXPECT_THAT(s.command->executed, IsEmpty());
-    EXPECT_THAT(s.log.only({"commandKey"}), ElementsAre("tool.commandKey(87,0,1,-1) -> 0"));
-}
-
-TEST(SceneKeyTest, UnboundKeyDoesNotRepeatTheLastHeldCommand)
+TEST(SceneKeyTest, UnboundKeyIsOfferedToToolsAndDoesNotRepeatTheLastHeldCommand)
 {
     KeyScene s;
     s.scene->keyPress(keyE, 0);
     s.scene->keyHold(keyE, 0);
     s.scene->keyReleaseAfterHold(keyE);
     s.command->executed.clear();
+    s.log.clear();
     s.scene->keyPress(keyW, 0);
+    EXPECT_THAT(s.command->executed, IsEmpty());
+    EXPECT_THAT(s.log.only({"commandKey"}), ElementsAre("tool.commandKey(87,0,1,-1) -> 0"));
     s.scene->keyReleaseAfterTap(keyW);
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(noFunction, 4)));
 }
 
-TEST(SceneKeyTest, TabHeldLooksKeysUpWithItsOwnModifierCode)
+TEST(SceneKeyTest, ModifiersSelectTheBindingAndCommandsRunWhereTheMouseLastWas)
 {
     KeyScene s;
     s.application->addKeyBinding(keyE, ModifierCode::TabHeld, 47);
-    s.scene->keyPress(keyE, ModifierCode::TabHeld);
-    EXPECT_THAT(s.command->executed, ElementsAre(Pair(47, 1)));
-}
-
-TEST(SceneKeyTest, ReleasesReachToolsWithThePressModifiers)
-{
-    KeyScene s;
     s.application->addKeyBinding(keyE, 4, 39);
+    s.scene->mouseHover(40, 50);
+    s.scene->keyPress(keyE, ModifierCode::TabHeld);
+    s.scene->keyReleaseAfterTap(keyE);
+    s.log.clear();
     s.scene->keyPress(keyE, 4);
     s.scene->keyReleaseAfterTap(keyE);
-    EXPECT_THAT(s.log.only({"commandKey"}),
-                ElementsAre("tool.commandKey(69,4,1,39) -> 0", "tool.commandKey(69,4,4,39) -> 0"));
-}
-
-TEST(SceneKeyTest, KeyCommandsRunWhereTheMouseLastWas)
-{
-    KeyScene s;
-    s.scene->mouseHover(40, 50);
-    s.scene->keyPress(keyE, 0);
-    EXPECT_THAT(s.log.only({"dispatch"}), ElementsAre("command.dispatch(37,1,40,50)"));
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(47, 1), Pair(47, 4), Pair(39, 1), Pair(39, 4)));
+    // The release reaches the tools with the press's modifiers.
+    EXPECT_THAT(s.log.only({"commandKey", "dispatch"}),
+                ElementsAre("tool.commandKey(69,4,1,39) -> 0", "command.dispatch(39,1,40,50)",
+                            "tool.commandKey(69,4,4,39) -> 0", "command.dispatch(39,4,40,50)"));
 }
 
 TEST(SceneKeyTest, ConfirmAsksToolsInOrderUntilOneTakesIt)
@@ -182,13 +160,9 @@ TEST(SceneKeyTest, CancelExitsEveryToolButTheTransformManipulator)
     ASSERT_EQ(s.tool->activeTools.count(), 1);
     EXPECT_EQ(s.tool->activeTools[0], &manipulator);
     EXPECT_EQ(s.window.redrawCount, 1);
-}
 
-TEST(SceneKeyTest, CancelPutsTheRememberedManipulatorBack)
-{
-    RecordedScene s;
-    RecordingTool manipulator(s.log, "move", true);
-    RecordingTool slide(s.log, "slide");
+    // A remembered manipulator is put back.
+    s.tool->activeTools.clear();
     s.tool->activeTools.append(&slide);
     s.tool->rememberedManipulator = &manipulator;
     s.scene->cancel();
@@ -196,22 +170,20 @@ TEST(SceneKeyTest, CancelPutsTheRememberedManipulatorBack)
     EXPECT_EQ(s.tool->activeTools[0], &manipulator);
 }
 
-TEST(SceneKeyTest, DeleteTakenByAToolRunsNoCommand)
-{
-    RecordedScene s;
-    RecordingTool polygon(s.log, "polygon");
-    polygon.results["deleteKey"] = true;
-    s.tool->activeTools.append(&polygon);
-    s.scene->deleteSelection();
-    EXPECT_THAT(s.log.only({"deleteKey"}), ElementsAre("tool.deleteKey() -> 1", "polygon.deleteKey() -> 1"));
-    EXPECT_THAT(s.command->executed, IsEmpty());
-}
-
-TEST(SceneKeyTest, DeleteNotTakenRunsTheDeleteCommandDirectly)
+TEST(SceneKeyTest, DeleteGoesToToolsFirstThenRunsTheDeleteCommandDirectly)
 {
     RecordedScene s;
     s.scene->deleteSelection();
     EXPECT_THAT(s.log.only({"deleteKey"}), ElementsAre("tool.deleteKey() -> 0", "command.deleteKey() -> 1"));
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(SceneCommandManager::DeleteCommand, 0)));
     EXPECT_THAT(s.window.calls, ElementsAre("execute:10/0"));
+
+    RecordingTool polygon(s.log, "polygon");
+    polygon.results["deleteKey"] = true;
+    s.tool->activeTools.append(&polygon);
+    s.log.clear();
+    s.command->executed.clear();
+    s.scene->deleteSelection();
+    EXPECT_THAT(s.log.only({"deleteKey"}), ElementsAre("tool.deleteKey() -> 1", "polygon.deleteKey() -> 1"));
+    EXPECT_THAT(s.command->executed, IsEmpty());
 }

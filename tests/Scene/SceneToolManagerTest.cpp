@@ -52,11 +52,7 @@ TEST(SceneToolManagerTest, EventsStopAtTheFirstToolThatTakesThem)
                 ElementsAre("a.mouseDrag(1,2) -> 0", "b.mouseDrag(1,2) -> 1", "a.mouseHover(1,2) -> 0",
                             "b.mouseHover(1,2) -> 1", "a.mouseRelease(1,2) -> 0", "b.mouseRelease(1,2) -> 1",
                             "a.commandKey(69,0,1,37) -> 0", "b.commandKey(69,0,1,37) -> 1"));
-}
-
-TEST(SceneToolManagerTest, EventsNobodyTakesVisitEveryTool)
-{
-    ToolScene s;
+    // Events nobody takes visit every tool.
     EXPECT_FALSE(s.tools->deleteKey());
     EXPECT_THAT(s.log.only({"deleteKey"}),
                 ElementsAre("a.deleteKey() -> 0", "b.deleteKey() -> 0", "move.deleteKey() -> 0"));
@@ -87,26 +83,19 @@ TEST(SceneToolManagerTest, ReleaseForgetsThePreHighlight)
     EXPECT_EQ(s.tools->preHighlightObject, nullptr);
 }
 
-TEST(SceneToolManagerTest, RedrawRequestOfAnyToolIsTheManagersAndIsClearedWithIt)
+TEST(SceneToolManagerTest, RequestsOfAnyToolAreTheManagersAndAreClearedWithIt)
 {
     ToolScene s;
     EXPECT_FALSE(s.tools->isRedrawRequested());
+    EXPECT_FALSE(s.tools->isSceneChanged());
     s.b.redrawNeeded = true;
-    EXPECT_TRUE(s.tools->isRedrawRequested());
-    s.tools->clearRedrawRequest();
-    EXPECT_FALSE(s.b.redrawNeeded);
-    EXPECT_FALSE(s.tools->isRedrawRequested());
-}
-
-TEST(SceneToolManagerTest, UpdateRequestOfAnyToolIsASceneChangeAndIsClearedWithIt)
-{
-    ToolScene s;
-    EXPECT_FALSE(s.tools->isSceneChanged());
     s.a.updateNeeded = true;
-    EXPECT_TRUE(s.tools->isSceneChanged());
+    EXPECT_TRUE(s.tools->isRedrawRequested());
+    EXPECT_TRUE(s.tools->isSceneChanged()) << "an update request is a scene change";
+    s.tools->clearRedrawRequest();
     s.tools->clearSceneChanged();
+    EXPECT_FALSE(s.b.redrawNeeded);
     EXPECT_FALSE(s.a.updateNeeded);
-    EXPECT_FALSE(s.tools->isSceneChanged());
 }
 
 TEST(SceneToolManagerTest, TransformManipulatorsDrawInTheOverlayOthersWithTheScene)
@@ -121,11 +110,7 @@ TEST(SceneToolManagerTest, TransformManipulatorsDrawInTheOverlayOthersWithTheSce
     s.tools->showManipulators = false;
     s.tools->drawOverlay();
     EXPECT_THAT(s.log.only({"draw"}), IsEmpty());
-}
-
-TEST(SceneToolManagerTest, UnlitPassGivesEveryToolItsAfterDraw)
-{
-    ToolScene s;
+    // The unlit pass gives every tool its after-draw.
     s.tools->drawActiveViewportUnlit();
     EXPECT_THAT(s.log.only({"afterDraw"}), ElementsAre("a.afterDraw()", "b.afterDraw()", "move.afterDraw()"));
 }
@@ -141,16 +126,6 @@ TEST(SceneToolManagerTest, ExitKeepsOnlyTheTransformManipulator)
     EXPECT_TRUE(s.tools->sceneChanged);
 }
 
-TEST(SceneToolManagerTest, ExitWithNothingToPutBackLeavesTheListEmpty)
-{
-    CallLog log;
-    RecordingTool slide(log, "slide");
-    SceneToolManager tools;
-    tools.activeTools.append(&slide);
-    tools.exitTools();
-    EXPECT_TRUE(tools.activeTools.empty());
-}
-
 TEST(SceneToolManagerTest, WorksBeforeItIsAttached)
 {
     CallLog log;
@@ -162,4 +137,7 @@ TEST(SceneToolManagerTest, WorksBeforeItIsAttached)
     EXPECT_TRUE(tools.isDragInProgress());
     tools.commandExecuted(37, SceneManager::ModeDirect);
     EXPECT_FALSE(tools.isDragInProgress());
+    // With nothing to put back, exit leaves the list empty.
+    tools.exitTools();
+    EXPECT_TRUE(tools.activeTools.empty());
 }

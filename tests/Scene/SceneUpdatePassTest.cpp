@@ -18,12 +18,7 @@ TEST(SceneUpdatePassTest, ExecuteDispatchesThenTellsEveryManagerThenUpdates)
                             "selection.commandExecuted(37,0)", "tool.commandExecuted(37,0)",
                             "application.commandExecuted(37,0)", "tool.toolsHook()"));
     EXPECT_THAT(s.command->arguments, ElementsAre("arg"));
-}
-
-TEST(SceneUpdatePassTest, ApplicationChecksAutosaveAfterEveryCommand)
-{
-    RecordedScene s;
-    s.scene->executeCommand(37, "", 1, 0, 0);
+    // The application checks the autosave after every command.
     s.scene->executeCommand(150, "", 0, 0, 0);
     EXPECT_EQ(s.log.only({"autosaveIfDue"}).size(), 2u);
 }
@@ -37,16 +32,6 @@ TEST(SceneUpdatePassTest, NoFunctionIsSafeToRun)
     EXPECT_EQ(window.redrawCount, 0);
 }
 
-TEST(SceneUpdatePassTest, NothingAskedMeansNoRedraw)
-{
-    RecordedScene s;
-    s.scene->mouseHover(1, 1);
-    s.scene->mouseDrag(1, 1);
-    s.scene->executeCommand(37, "", 0, 0, 0);
-    EXPECT_EQ(s.window.redrawCount, 0);
-    EXPECT_THAT(s.log.only({"sceneChangedNotify"}), IsEmpty());
-}
-
 TEST(SceneUpdatePassTest, ManyRequestsGiveOneRedrawAndClearEveryFlag)
 {
     RecordedScene s;
@@ -58,6 +43,7 @@ TEST(SceneUpdatePassTest, ManyRequestsGiveOneRedrawAndClearEveryFlag)
     tool.redrawNeeded = true;
     s.scene->mouseHover(1, 1);
     EXPECT_EQ(s.window.redrawCount, 1);
+    EXPECT_THAT(s.log.only({"sceneChangedNotify"}), IsEmpty()) << "a redraw is no scene change";
     for (SceneManager* m : s.scene->managerList)
         EXPECT_FALSE(m->isRedrawRequested());
     EXPECT_FALSE(tool.redrawNeeded);
@@ -119,14 +105,7 @@ TEST(SceneUpdatePassTest, ToolUpdateRequestCountsAsASceneChange)
     EXPECT_THAT(s.log.only({"notify"}), ElementsAre("move.notify()"));
     EXPECT_FALSE(tool.updateNeeded);
     EXPECT_EQ(s.window.redrawCount, 1);
-}
-
-TEST(SceneUpdatePassTest, EveryPassStepsTheActiveTools)
-{
-    RecordedScene s;
-    RecordingTool tool(s.log, "move");
-    s.tool->activeTools.append(&tool);
-    s.scene->mouseHover(1, 1);
+    // Every pass steps the active tools.
     s.scene->keyPress(1, 0);
     EXPECT_EQ(s.log.only({"frameStep"}).size(), 2u);
 }
@@ -171,11 +150,7 @@ TEST(SceneUpdatePassTest, RefreshNowRedrawsAndClearsAtOnce)
     EXPECT_THAT(s.log.only({"sceneChangedNotify"}), ElementsAre("display.sceneChangedNotify()"));
     EXPECT_EQ(s.window.redrawCount, 1);
     EXPECT_FALSE(s.selection->redrawRequested);
-}
-
-TEST(SceneUpdatePassTest, ResizeKeepsTheSizeAndAsksForARedraw)
-{
-    RecordedScene s;
+    // A resize keeps the size and asks for a redraw.
     s.scene->resize(300, 200);
     EXPECT_EQ(s.display->viewportWidth, 300);
     EXPECT_EQ(s.display->viewportHeight, 200);

@@ -44,16 +44,12 @@ TEST_F(SettingsFileCommands, SavedSettingsAndKeyBindingsComeBack)
     EXPECT_EQ(app().keyBinding('K', 1), 108);
 }
 
-TEST_F(SettingsFileCommands, WithoutAFileNothingHappens)
+TEST_F(SettingsFileCommands, WithoutAFileNothingHappensAndAnUnwritableOneIsReported)
 {
     scene.executeCommand(SaveAll, "", 0, 0, 0);
     scene.executeCommand(LoadAll, "", 0, 0, 0);
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(window.statusMessages.back(), "Load All Settings");
-}
-
-TEST_F(SettingsFileCommands, AnUnwritableFileIsReported)
-{
     scene.executeCommand(SaveAll, "/nonexistent-folder/settings.tvp", 0, 0, 0);
     EXPECT_EQ(window.statusMessages.back(), "Could not write the settings file /nonexistent-folder/settings.tvp");
 }

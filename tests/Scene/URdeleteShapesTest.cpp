@@ -59,14 +59,16 @@ TEST_F(URdeleteShapesScene, AnObjectListedTwiceIsReleasedOnce)
     EXPECT_EQ(scene(), (std::vector<Shape*>{shape(0), shape(3)}));
 }
 
-TEST_F(URdeleteShapesScene, RecordDestroyedAfterUndoReleasesNothing)
+TEST_F(URdeleteShapesScene, OnTheStackOnlyARecordDroppedWhileDoneReleases)
 {
-    UndoStack stack;
+    UndoStack stack([] { return 1; });
     stack.push(new URdeleteShapes(*manager, {shape(0)}));
     stack.undo();
-    stack.push(new URdeleteShapes(*manager, {}));
-    EXPECT_EQ(shape(0)->releases, 0);
-    EXPECT_EQ(scene(), all());
+    stack.push(new URdeleteShapes(*manager, {shape(1)}));
+    EXPECT_EQ(shape(0)->releases, 0) << "dropped after its undo";
+    stack.push(new URdeleteShapes(*manager, {shape(2)}));
+    EXPECT_EQ(shape(1)->releases, 1) << "dropped by the undo limit";
+    EXPECT_EQ(scene(), (std::vector<Shape*>{shape(0), shape(3)}));
 }
 
 TEST_F(URdeleteShapesScene, ObjectsOutsideTheSceneAreNeitherMovedNorOwned)
@@ -80,13 +82,4 @@ TEST_F(URdeleteShapesScene, ObjectsOutsideTheSceneAreNeitherMovedNorOwned)
     record.reset();
     EXPECT_EQ(stranger.releases, 0);
     EXPECT_EQ(shape(2)->releases, 1);
-}
-
-TEST_F(URdeleteShapesScene, TheUndoLimitReleasesTheOldestDeletion)
-{
-    UndoStack stack([] { return 1; });
-    stack.push(new URdeleteShapes(*manager, {shape(0)}));
-    stack.push(new URdeleteShapes(*manager, {shape(1)}));
-    EXPECT_EQ(shape(0)->releases, 1);
-    EXPECT_EQ(shape(1)->releases, 0);
 }

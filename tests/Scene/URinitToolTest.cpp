@@ -31,10 +31,8 @@ TEST(URinitTool, UndoEndsTheActiveToolAndRedoLeavesItEnded)
     stack.redo();
     EXPECT_EQ(tool.deactivations, 1);
     EXPECT_EQ(stack.doneCount(), 1);
-}
 
-TEST(URinitTool, CallsAnInjectedEndOnUndoOnly)
-{
+    // An injected end is called on undo only.
     int ended = 0;
     URinitTool record([&] { ++ended; });
     EXPECT_TRUE(record.apply());

@@ -59,18 +59,6 @@ TEST(URmovePoints, UpdatesTheObjectAndRefreshesProxiesAfterEachSwap)
     EXPECT_EQ(refreshes, 2);
 }
 
-TEST(URmovePoints, SwapsFreePoints)
-{
-    Point3D pivot(1, 2, 3);
-    URmovePoints record;
-    record.addPoint(pivot);
-    pivot.setPosition(4, 5, 6);
-    record.revert();
-    expectAt(pivot, 1, 2, 3);
-    record.reapply();
-    expectAt(pivot, 4, 5, 6);
-}
-
 TEST(URmovePoints, LevelPointsMoveThroughTheirDisplacement)
 {
     fixtures::CopyLevelBuilder builder;
@@ -108,4 +96,16 @@ TEST(URmovePoints, SkipsPointsThatAreGone)
     EXPECT_TRUE(record.revert());
     mesh->vertices.append(gone);
     EXPECT_FLOAT_EQ(gone->x, 9.0f);
+}
+
+TEST(URmovePoints, SwapsFreePoints)
+{
+    Point3D pivot(1, 2, 3);
+    URmovePoints record;
+    record.addPoint(pivot);
+    pivot.setPosition(4, 5, 6);
+    record.revert();
+    expectAt(pivot, 1, 2, 3);
+    record.reapply();
+    expectAt(pivot, 4, 5, 6);
 }

@@ -33,68 +33,42 @@ TEST_F(UndoCommandsTest, UndoAndRedoDriveTheGeometryStack)
     EXPECT_EQ(s.command->selectionUndo.doneCount(), 0);
 }
 
-TEST_F(UndoCommandsTest, SelectionUndoLeavesGeometryAlone)
+TEST_F(UndoCommandsTest, SelectionUndoRestoresTheRecordedModeAndLeavesGeometryAlone)
 {
     push();
+    s.selection->mode = SceneSelectionManager::FaceMode;
     s.run(14);
     EXPECT_EQ(s.command->selectionUndo.doneCount(), 1);
+    s.selection->mode = SceneSelectionManager::EdgeMode;
     s.run(233);
+    EXPECT_EQ(s.selection->mode, SceneSelectionManager::FaceMode);
     EXPECT_EQ(s.command->selectionUndo.undoneCount(), 1);
     EXPECT_EQ(s.command->geometryUndo.doneCount(), 1);
     EXPECT_EQ(reverts, 0);
     s.run(234);
-    EXPECT_EQ(s.command->selectionUndo.doneCount(), 1);
+    EXPECT_EQ(s.selection->mode, SceneSelectionManager::EdgeMode);
     s.run(68);
     EXPECT_EQ(s.command->selectionUndo.doneCount(), 1) << "geometry undo does not touch the selection stack";
 }
 
-TEST_F(UndoCommandsTest, SelectionUndoRestoresTheRecordedMode)
-{
-    s.selection->mode = SceneSelectionManager::FaceMode;
-    s.run(14);
-    s.selection->mode = SceneSelectionManager::EdgeMode;
-    s.run(233);
-    EXPECT_EQ(s.selection->mode, SceneSelectionManager::FaceMode);
-    s.run(234);
-    EXPECT_EQ(s.selection->mode, SceneSelectionManager::EdgeMode);
-}
-
-TEST_F(UndoCommandsTest, TitleGainsItsStarWithTheFirstChangeOnly)
+TEST_F(UndoCommandsTest, TitleCarriesAStarWhileChangesAreUnsaved)
 {
     push();
     push();
     EXPECT_THAT(s.window.titles, ElementsAre("robot.tvb*"));
-    EXPECT_TRUE(s.application->sceneModified);
-}
-
-TEST_F(UndoCommandsTest, UndoingBackToTheSavedStateDropsTheStar)
-{
-    push();
+    s.run(68);
     s.run(68);
     EXPECT_THAT(s.window.titles, ElementsAre("robot.tvb*", "robot.tvb"));
-    EXPECT_FALSE(s.command->hasUnsavedChanges());
-}
-
-TEST_F(UndoCommandsTest, SaveUndoRedoLeavesUnsavedChanges)
-{
-    push();
-    s.command->markSaved();
-    s.run(68);
     s.run(69);
-    EXPECT_TRUE(s.command->hasUnsavedChanges());
-    EXPECT_EQ(s.window.titles.back(), "robot.tvb*");
-}
-
-TEST_F(UndoCommandsTest, MarkSavedAndClearResetTheTitle)
-{
-    push();
     s.command->markSaved();
     EXPECT_EQ(s.window.titles.back(), "robot.tvb");
-    push();
+    s.run(68);
+    s.run(69);
+    EXPECT_TRUE(s.command->hasUnsavedChanges()) << "save, undo, redo";
+    EXPECT_EQ(s.window.titles.back(), "robot.tvb*");
     s.run(14);
     s.command->clearUndo();
     EXPECT_FALSE(s.command->hasUnsavedChanges());
-    EXPECT_FALSE(s.command->geometryUndo.canUndo());
     EXPECT_FALSE(s.command->selectionUndo.canUndo());
     EXPECT_EQ(s.window.titles.back(), "robot.tvb");
 }
@@ -145,8 +119,10 @@ TEST_F(UndoCommandsTest, UndoOnEmptyStackReportsNothing)
     EXPECT_THAT(s.window.titles, IsEmpty());
 }
 
-TEST_F(UndoCommandsTest, CreationPushesOneRecordThatUndoTakesBack)
+TEST_F(UndoCommandsTest, CreationPushesOneRecordUnlessNothingOrALightWasMade)
 {
+    s.run(108);
+    EXPECT_EQ(s.command->geometryUndo.doneCount(), 0);
     s.object->creates = 2;
     s.run(102);
     EXPECT_EQ(s.object->objects.count(), 2);
@@ -155,19 +131,8 @@ TEST_F(UndoCommandsTest, CreationPushesOneRecordThatUndoTakesBack)
     EXPECT_EQ(s.object->objects.count(), 0);
     s.run(69);
     EXPECT_EQ(s.object->objects.count(), 2);
-}
-
-TEST_F(UndoCommandsTest, CreationThatMadeNothingRecordsNothing)
-{
-    s.run(108);
-    EXPECT_EQ(s.command->geometryUndo.doneCount(), 0);
-    EXPECT_FALSE(s.command->hasUnsavedChanges());
-}
-
-TEST_F(UndoCommandsTest, AddLightIsNotRecorded)
-{
     s.object->creates = 1;
     s.run(192);
-    EXPECT_EQ(s.object->objects.count(), 1);
-    EXPECT_EQ(s.command->geometryUndo.doneCount(), 0);
+    EXPECT_EQ(s.object->objects.count(), 3);
+    EXPECT_EQ(s.command->geometryUndo.doneCount(), 1);
 }

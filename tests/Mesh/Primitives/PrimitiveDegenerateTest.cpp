@@ -35,29 +35,21 @@ const std::vector<Point3D> OnePoint = {Point3D(1, 0, 0)};
 const Degenerate Cases[] = {
     {"BoxZeroSections", [] { return take<Box>(1.f, 1.f, 1.f, 0, 0, 0); }},
     {"BoxNegativeSections", [] { return take<Box>(1.f, 1.f, 1.f, -3, 2, -1); }},
-    {"BoxZeroSize", [] { return take<Box>(0.f, 0.f, 0.f, 2, 2, 2); }},
     {"BoxNegativeSize", [] { return take<Box>(-1.f, -2.f, 1.f, 1, 1, 1); }},
     {"CylinderZeroSections", [] { return take<Cylinder>(1.f, 1.f, 0, 0, true); }},
     {"CylinderOneSection", [] { return take<Cylinder>(1.f, 1.f, 1, 1, false); }},
-    {"CylinderTwoSections", [] { return take<Cylinder>(1.f, 1.f, 2, 1, true); }},
     {"CylinderZeroRadius", [] { return take<Cylinder>(0.f, 1.f, 8, 2, false); }},
-    {"CylinderZeroHeight", [] { return take<Cylinder>(1.f, 0.f, 8, 2, true); }},
     {"ConeBothRadiiZero", [] { return take<Cone>(0.f, 0.f, 1.f, 6, 1, true); }},
     {"ConeZeroEverything", [] { return take<Cone>(0.f, 0.f, 0.f, 0, 0, false); }},
     {"SphereZeroSections", [] { return take<Sphere>(1.f, 0, 0); }},
     {"SphereOneHeightSection", [] { return take<Sphere>(1.f, 12, 1); }},
-    {"SphereZeroRadius", [] { return take<Sphere>(0.f, 4, 3); }},
     {"TorusZeroSections", [] { return take<Torus>(1.f, 2.f, 0, 0); }},
     {"TorusEqualRadii", [] { return take<Torus>(1.f, 1.f, 4, 4); }},
-    {"TorusZeroRadii", [] { return take<Torus>(0.f, 0.f, 3, 3); }},
     {"GridZeroSections", [] { return take<Grid>(1.f, 1.f, 1.f, 0, 0, 0); }},
     {"GridZeroSizeWithLayers", [] { return take<Grid>(0.f, 0.f, 0.f, 2, 2, 3); }},
-    {"GridNegativeHeightSections", [] { return take<Grid>(1.f, 1.f, 1.f, 1, 1, -2); }},
     {"CircleZeroSections", [] { return take<Circle>(1.f, 0, true, false); }},
     {"CircleZeroRadiusSpokes", [] { return take<Circle>(0.f, 5, true, true); }},
-    {"CircleWireZeroRadius", [] { return take<Circle>(0.f, 5, false, false); }},
     {"ArcZeroSections", [] { return take<ArcSpiral>(1.f, 0.f, 0.f, 0.f, 0); }},
-    {"ArcNegativeSections", [] { return take<ArcSpiral>(1.f, 1.f, 1.f, 90.f, -4); }},
     {"PolygonTwoPoints", [] { return take<SPolygon>(Line); }},
     {"LatheOnePoint", [] { return take<Lathe>(OnePoint, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, true, 0.f); }},
     {"LatheZeroDegrees", [] { return take<Lathe>(Line, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 0.f, 8, true, 0.f); }},
@@ -67,7 +59,6 @@ const Degenerate Cases[] = {
                             Point3D(0, 1, 0), 360.f, 6, true, 0.001f);
      }},
     {"ExtrudeOnePoint", [] { return take<StraightExtrude>(OnePoint, false, Point3D(0, 1, 0), 1.f, 1); }},
-    {"ExtrudeZeroHeight", [] { return take<StraightExtrude>(Line, true, Point3D(0, 0, 0), 0.f, 0); }},
     {"PathOnePoint", [] { return take<PathExtrude>(Line, false, OnePoint, true, 1.f, 0.f); }},
     {"PathOfRepeatedPoints", [] { return take<PathExtrude>(Line, false, std::vector<Point3D>(3, Point3D(0, 0, 0)), true, 0.f, 90.f); }},
     {"PathBackOnItself", [] {
@@ -109,9 +100,6 @@ TEST(DegenerateParameters, TooFewPointsGiveAnEmptyObjectWithItsName)
     ShapePtr polygon(take<SPolygon>(Line));
     EXPECT_EQ(polygon->name, "Polygon");
     EXPECT_TRUE(polygon->vertices.empty());
-    ShapePtr lathe(take<Lathe>(OnePoint, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, false, 0.f));
-    EXPECT_EQ(lathe->name, "Lathe");
-    EXPECT_TRUE(lathe->vertices.empty());
 }
 
 TEST(DegenerateParameters, TooFewSectionsAreRaisedToTheSmallestSolid)

@@ -46,13 +46,15 @@ TEST(Lathe, LineAwayFromTheAxisCappedBecomesAClosedCylinder)
     EXPECT_NEAR(signedVolume(*s), prismVolume(16, 1, 2), 1e-4);
 }
 
-TEST(Lathe, ProfileRunningDownwardStillFacesOutward)
+TEST(Lathe, ProfileRunningDownwardAboutAnOffsetAxisStillFacesOutward)
 {
-    const std::vector<Point3D> line = {Point3D(1, 2, 0), Point3D(1, 0, 0)};
-    ShapePtr s(take<Lathe>(line, false, Point3D(0, 0, 0), Point3D(0, 1, 0), 360.f, 8, false, 0.001f));
+    const std::vector<Point3D> line = {Point3D(3, 2, 5), Point3D(3, 0, 5)};
+    ShapePtr s(take<Lathe>(line, false, Point3D(2, 0, 5), Point3D(0, 2, 0), 360.f, 8, false, 0.001f));
     EXPECT_EQ(boundaryEdges(*s), 16);
+    for (const Vertex* v : s->vertices)
+        EXPECT_NEAR(std::hypot(v->x - 2.0f, v->z - 5.0f), 1.0f, 1e-5f);
     for (const Face* f : s->faces)
-        EXPECT_GT(f->normal.dot(Point3D(f->centre().x, 0, f->centre().z)), 0.0f);
+        EXPECT_GT(f->normal.dot(Point3D(f->centre().x - 2, 0, f->centre().z - 5)), 0.0f);
 }
 
 TEST(Lathe, PointsOnTheAxisMergeIntoPoles)
@@ -81,14 +83,6 @@ TEST(Lathe, PartialTurnHasOneMoreColumnAndCapsItsEnds)
     EXPECT_GT(signedVolume(*s), 0.0);
 }
 
-TEST(Lathe, AboutAnAxisOffTheOriginKeepsItsDistance)
-{
-    const std::vector<Point3D> line = {Point3D(3, 0, 5), Point3D(3, 1, 5)};
-    ShapePtr s(take<Lathe>(line, false, Point3D(2, 0, 5), Point3D(0, 2, 0), 360.f, 6, false, 0.001f));
-    for (const Vertex* v : s->vertices)
-        EXPECT_NEAR(std::hypot(v->x - 2.0f, v->z - 5.0f), 1.0f, 1e-5f);
-}
-
 TEST(StraightExtrude, SquareLoopBecomesAClosedBoxOfItsVolume)
 {
     ShapePtr s(take<StraightExtrude>(Square, true, Point3D(0, 1, 0), 2.f, 2));
@@ -98,13 +92,9 @@ TEST(StraightExtrude, SquareLoopBecomesAClosedBoxOfItsVolume)
     EXPECT_EQ(s->faces.count(), 8 + 2);
     EXPECT_EQ(boundaryEdges(*s), 0);
     EXPECT_NEAR(signedVolume(*s), 2.0, 1e-5);
-}
-
-TEST(StraightExtrude, LoopWoundTheOtherWayStillEnclosesPositively)
-{
+    // A loop wound the other way, extruded downward, still encloses positively.
     std::vector<Point3D> reversed(Square.rbegin(), Square.rend());
-    ShapePtr s(take<StraightExtrude>(reversed, true, Point3D(0, -3, 0), 1.f, 1));
-    EXPECT_NEAR(signedVolume(*s), 1.0, 1e-5);
+    EXPECT_NEAR(signedVolume(*ShapePtr(take<StraightExtrude>(reversed, true, Point3D(0, -3, 0), 1.f, 1))), 1.0, 1e-5);
 }
 
 TEST(StraightExtrude, OpenProfileIsAWallFacingSegmentCrossDirection)
@@ -115,17 +105,6 @@ TEST(StraightExtrude, OpenProfileIsAWallFacingSegmentCrossDirection)
     EXPECT_EQ(s->faces.count(), 6);
     EXPECT_NEAR(s->faces[0]->normal.z, 1.0f, 1e-6f);
     EXPECT_EQ(validateTopology(*s), "");
-}
-
-TEST(PathExtrude, StraightPathMatchesTheStraightExtrusion)
-{
-    const std::vector<Point3D> path = {Point3D(0, 0, 0), Point3D(0, 1, 0), Point3D(0, 3, 0)};
-    ShapePtr s(take<PathExtrude>(Square, true, path, true, 1.f, 0.f));
-    EXPECT_EQ(s->name, "Path Extrusion");
-    EXPECT_EQ(validateTopology(*s), "");
-    EXPECT_EQ(s->vertices.count(), 12);
-    EXPECT_EQ(boundaryEdges(*s), 0);
-    EXPECT_NEAR(signedVolume(*s), 3.0, 1e-4);
 }
 
 TEST(PathExtrude, RingsStandAcrossThePathAndFollowItsTurns)
@@ -159,20 +138,7 @@ TEST(PathExtrude, ScaleAndTwistGrowWithTheDistanceTravelled)
     EXPECT_GT(signedVolume(*s), 0.0);
 }
 
-TEST(SPolygon, OneFaceThroughThePointsInTheirOrder)
-{
-    ShapePtr s(take<SPolygon>(Square));
-    EXPECT_EQ(s->name, "Polygon");
-    ASSERT_EQ(s->faces.count(), 1);
-    EXPECT_EQ(s->edges.count(), 4);
-    EXPECT_EQ(boundaryEdges(*s), 4);
-    EXPECT_EQ(s->faces[0]->corners[2].vertex, s->vertices[2]);
-    // Counter-clockwise seen from above: the face looks up.
-    EXPECT_NEAR(s->faces[0]->normal.y, 1.0f, 1e-6f);
-    EXPECT_FLOAT_EQ(s->pivot().x, 0.5f);
-}
-
-TEST(Lineseg, PolylineAndClosedLoop)
+TEST(Lineseg, PolylineClosedLoopAndSectionedSegment)
 {
     ShapePtr open(take<Lineseg>(Square));
     EXPECT_EQ(open->name, "Line Segment");
@@ -182,14 +148,9 @@ TEST(Lineseg, PolylineAndClosedLoop)
     EXPECT_EQ(loop->edges.count(), 4);
     EXPECT_EQ(loop->edges[3]->endVertex, loop->vertices[0]);
     EXPECT_EQ(validateTopology(*loop), "");
-}
-
-TEST(Lineseg, SegmentCutIntoSections)
-{
     ShapePtr s(take<Lineseg>(Point3D(0, 0, 0), Point3D(4, 0, 0), 4));
     ASSERT_EQ(s->vertices.count(), 5);
     EXPECT_FLOAT_EQ(s->vertices[1]->x, 1.0f);
-    EXPECT_FLOAT_EQ(s->vertices[4]->x, 4.0f);
     EXPECT_FLOAT_EQ(s->pivot().x, 2.0f);
 }
 
@@ -206,17 +167,11 @@ TEST(ProfileChain, FollowsWireEdgesFromAnEnd)
     EXPECT_FLOAT_EQ(chain[0].x, 0.0f);
     EXPECT_FLOAT_EQ(chain[1].x, 1.0f);
     EXPECT_FLOAT_EQ(chain[2].x, 2.0f);
-}
-
-TEST(ProfileChain, LoopAndFaceOutlineAreClosed)
-{
-    ShapePtr loop(take<Lineseg>(Square, true));
-    bool closed = false;
-    EXPECT_EQ(profileChain(*loop, closed).size(), 4u);
+    // A loop and a face outline are closed.
+    EXPECT_EQ(profileChain(*ShapePtr(take<Lineseg>(Square, true)), closed).size(), 4u);
     EXPECT_TRUE(closed);
-    ShapePtr polygon(take<SPolygon>(Square));
     closed = false;
-    EXPECT_EQ(profileChain(*polygon, closed).size(), 4u);
+    EXPECT_EQ(profileChain(*ShapePtr(take<SPolygon>(Square)), closed).size(), 4u);
     EXPECT_TRUE(closed);
 }
 

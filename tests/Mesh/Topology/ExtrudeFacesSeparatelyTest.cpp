@@ -124,18 +124,4 @@ TEST(ExtrudeFacesSeparately, WithSymmetryTheMirrorPartnerGoesToo)
     EXPECT_EQ(validateTopology(*m), "");
 }
 
-TEST(ExtrudeFacesSeparately, ObjectKeepsThePairingThroughItsProtocol)
-{
-    ShapePtr s(take<Shape>(*meshFrom({{1, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {-1, 0, 0}, {-2, 0, 0}, {-2, 1, 0}, {-1, 1, 0}},
-                                     {{0, 1, 2, 3}, {4, 7, 6, 5}})));
-    s->setSymmetry(true);
-    s->topologyChanged();
-    List<Face*> one;
-    one.append(s->faces[0]);
-    extrudeFacesSeparately(*s, one, nullptr);
-    EXPECT_EQ(s->vertices[8]->mirror, s->vertices[12]);
-    EXPECT_EQ(s->vertices[0]->mirror, s->vertices[4]);
-    EXPECT_EQ(s->faces[0]->mirror, s->faces[1]);
-}
-
 } // namespace
