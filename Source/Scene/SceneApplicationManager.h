@@ -215,6 +215,10 @@ private:
     // formatFor, and then whether the file looks like one of its kind; null,
     // with a message, when not.
     const SceneFormat* formatToRead(const std::string& path);
+    // The file to read from the argument or a dialog titled `title`, made
+    // absolute and checked by formatToRead; announces the load. Null when
+    // there is nothing to read.
+    const SceneFormat* sceneToRead(const std::string& argument, const std::string& title, std::string& outPath);
     // The path from the argument, or from a dialog when it is empty.
     std::string chosenFile(const std::string& argument, bool save, const std::string& title,
                            const std::vector<FileType>& types);

@@ -55,14 +55,10 @@ bool SceneApplicationManager::openScene(const std::string& path)
 {
     if (!confirmDiscard())
         return false;
-    std::string source = chosenFile(path, false, "Open Scene", openFileTypes());
-    if (source.empty())
-        return false;
-    source = absoluteFilePath(source);
-    const SceneFormat* format = formatToRead(source);
+    std::string source;
+    const SceneFormat* format = sceneToRead(path, "Open Scene", source);
     if (!format)
         return false;
-    report("Loading " + source + ", please wait...", StatusReport);
     clearScene();
     currentFile.clear();
     bool read = readSceneFile(source, *format);
@@ -81,14 +77,10 @@ bool SceneApplicationManager::openScene(const std::string& path)
 
 bool SceneApplicationManager::loadIntoScene(const std::string& path)
 {
-    std::string source = chosenFile(path, false, "Load Into Scene", openFileTypes());
-    if (source.empty())
-        return false;
-    source = absoluteFilePath(source);
-    const SceneFormat* format = formatToRead(source);
+    std::string source;
+    const SceneFormat* format = sceneToRead(path, "Load Into Scene", source);
     if (!format)
         return false;
-    report("Loading " + source + ", please wait...", StatusReport);
     if (!readSceneFile(source, *format)) {
         report("Could not read " + source + ".", StatusReport);
         return false;
@@ -113,6 +105,19 @@ const SceneFormat* SceneApplicationManager::formatToRead(const std::string& path
                StatusReport);
         return nullptr;
     }
+    return format;
+}
+
+const SceneFormat* SceneApplicationManager::sceneToRead(const std::string& argument, const std::string& title,
+                                                        std::string& outPath)
+{
+    outPath = chosenFile(argument, false, title, openFileTypes());
+    if (outPath.empty())
+        return nullptr;
+    outPath = absoluteFilePath(outPath);
+    const SceneFormat* format = formatToRead(outPath);
+    if (format)
+        report("Loading " + outPath + ", please wait...", StatusReport);
     return format;
 }
 

@@ -47,16 +47,24 @@ int searchVertices(ShortestPaths& sp, const VertexEdgeLists& lists, const InnerS
     return -1;
 }
 
+// The scratch of a search over vertices joined by edges: edge lists per
+// vertex, edges numbered, distances sized to the mesh.
+VertexEdgeLists& vertexGraph(InnerShape& mesh)
+{
+    VertexEdgeLists& lists = VertexEdgeLists::scratch();
+    lists.build(mesh);
+    walks::numberEdges(mesh);
+    ShortestPaths::scratch().prepare(mesh.vertices.count());
+    return lists;
+}
+
 bool vertexPaths(InnerShape& mesh)
 {
     const std::vector<Vertex*> ends = selectedOf(mesh.vertices);
     if (ends.size() < 2)
         return false;
-    VertexEdgeLists& lists = VertexEdgeLists::scratch();
-    lists.build(mesh);
-    walks::numberEdges(mesh);
+    VertexEdgeLists& lists = vertexGraph(mesh);
     ShortestPaths& sp = ShortestPaths::scratch();
-    sp.prepare(mesh.vertices.count());
     auto edgeOk = [](const Edge* e) { return !e->isHidden(); };
     auto vertexOk = [](const Vertex* v) { return selectable(*v); };
     for (size_t i = 0; i + 1 < ends.size(); ++i) {
@@ -75,11 +83,8 @@ bool edgePaths(InnerShape& mesh)
     const std::vector<Edge*> ends = selectedOf(mesh.edges);
     if (ends.size() < 2)
         return false;
-    VertexEdgeLists& lists = VertexEdgeLists::scratch();
-    lists.build(mesh);
-    walks::numberEdges(mesh);
+    VertexEdgeLists& lists = vertexGraph(mesh);
     ShortestPaths& sp = ShortestPaths::scratch();
-    sp.prepare(mesh.vertices.count());
     auto edgeOk = [](const Edge* e) { return selectable(*e); };
     auto vertexOk = [](const Vertex* v) { return !v->isHidden(); };
     for (size_t i = 0; i + 1 < ends.size(); ++i) {
