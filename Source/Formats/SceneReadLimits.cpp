@@ -23,6 +23,9 @@ int affordableLevel(const Shape& object, long target)
     int64_t elements = 2 * int64_t(mesh->edges.count());
     for (const Face* f : mesh->faces)
         elements += 2 * f->cornerCount();
+    // A mesh without edges or faces still pays for each level, so a huge
+    // target cannot keep the count at zero for billions of rounds.
+    elements = std::max<int64_t>(elements, 1);
     int level = top;
     while (level < target && level < INT_MAX && elements <= sceneReadLimits().maxLevelElements) {
         ++level;

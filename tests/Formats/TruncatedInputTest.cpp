@@ -113,3 +113,11 @@ TEST(TruncatedInput, LevelsStopAtTheBudget)
     const Shape& quad = *t.scene.objectManager->objects[1];
     EXPECT_EQ(quad.currentLevel(), 3) << "the estimate for level 4 passes the budget";
 }
+
+TEST(TruncatedInput, AHugeLevelOnAMeshWithoutFacesEndsAtOnce)
+{
+    Target t;
+    readAsciiSceneFromText("-Shape -vert 0 0 0 -subl 2000000000 -endShape", sceneFolder, t.scene);
+    ASSERT_EQ(t.scene.objectManager->objects.count(), 2);
+    EXPECT_LT(t.scene.objectManager->objects[1]->currentLevel(), 20);
+}
