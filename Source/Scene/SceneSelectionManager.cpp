@@ -31,15 +31,6 @@ void appendSelected(const List<T*>& from, List<T*>& outTo)
             outTo.append(e);
 }
 
-template <class T>
-bool anySelected(const List<T*>& list)
-{
-    for (const T* e : list)
-        if (e->isSelected() && !e->isHidden())
-            return true;
-    return false;
-}
-
 // Applies a click operation to one element; returns what it did to it
 // (ClickAdd or ClickSubtract).
 int applyOperation(Geometry& g, int operation)
@@ -206,32 +197,43 @@ void SceneSelectionManager::refreshDisplay()
 
 void SceneSelectionManager::rebuildSelection()
 {
-    // An object with selected components is being edited, so it counts as
-    // selected: after "Undo Selection" the flags are all there is to go by.
+    // One pass per list: an object with selected components is being edited,
+    // so it counts as selected (after "Undo Selection" the flags are all
+    // there is to go by); a mode switch clears the kinds it does not list.
     const Kinds kinds = kindsOf(mode);
     activeObjects.clear();
-    for (Shape* o : managers->objectManager->objects) {
-        if (!selectable(*o))
-            continue;
-        const bool editing = (kinds.vertices && anySelected(o->vertices)) ||
-                             (kinds.edges && anySelected(o->edges)) || (kinds.faces && anySelected(o->faces));
-        if (editing)
-            o->set(Geometry::Selected);
-        if (o->isSelected())
-            activeObjects.append(o);
-    }
+    activeRuns.clear();
     selectedVertices.clear();
     selectedEdges.clear();
     selectedFaces.clear();
-    // Only the kinds the mode works on: a mode switch clears the others.
-    for (Shape* o : activeObjects) {
+    for (Shape* o : managers->objectManager->objects) {
+        if (!selectable(*o))
+            continue;
+        ActiveRun run{selectedVertices.count(), selectedEdges.count(), selectedFaces.count(), false};
         if (kinds.vertices)
             appendSelected(o->vertices, selectedVertices);
         if (kinds.edges)
-            appendSelected(o->edges, selectedEdges);
+            for (Edge* e : o->edges) {
+                run.wireEdges = run.wireEdges || e->faces.empty();
+                if (e->isSelected() && !e->isHidden())
+                    selectedEdges.append(e);
+            }
         if (kinds.faces)
             appendSelected(o->faces, selectedFaces);
+        if (selectedVertices.count() > run.vertices || selectedEdges.count() > run.edges ||
+            selectedFaces.count() > run.faces)
+            o->set(Geometry::Selected);
+        if (o->isSelected()) {
+            activeObjects.append(o);
+            activeRuns.push_back(run);
+        }
     }
+}
+
+std::span<Edge* const> SceneSelectionManager::selectedEdgesOf(int active) const
+{
+    const int end = active + 1 < activeObjects.count() ? activeRuns[active + 1].edges : selectedEdges.count();
+    return {selectedEdges.data() + activeRuns[active].edges, static_cast<size_t>(end - activeRuns[active].edges)};
 }
 
 void SceneSelectionManager::setMode(int newMode)

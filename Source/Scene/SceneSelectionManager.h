@@ -7,6 +7,7 @@
 // Everything that selects sets `Selected` only on elements and objects that
 // are neither `Hidden` nor excluded (bit 2 of `flags2`).
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,17 @@ protected:
     // call it before they read the lists: objects may have left the scene
     // since the last refresh.
     void rebuildSelection();
+    // What rebuildSelection learnt of one active object (same position as
+    // in activeObjects): where its elements start in the cached lists, and
+    // whether it has edges without faces. The walks start from these and
+    // need no pass of their own over a big mesh.
+    struct ActiveRun {
+        int vertices = 0, edges = 0, faces = 0;
+        bool wireEdges = false;
+    };
+    std::vector<ActiveRun> activeRuns;
+    // The cached selected edges of activeObjects[active].
+    std::span<Edge* const> selectedEdgesOf(int active) const;
     // Whether the cached lists hold something of the mode (objects in object mode).
     bool anythingSelected() const;
     // Clears `Selected` on every vertex, edge and face of every object.

@@ -233,9 +233,8 @@ void SceneSelectionManager::selectLoop()
         expand();
         return;
     } else if (!selectedEdges.empty()) {
-        for (Shape* o : activeObjects)
-            if (anySelectedIn(o->edges))
-                selectEdgeLoops(*o);
+        for (int i = 0; i < activeObjects.count(); ++i)
+            selectEdgeLoops(*activeObjects[i], selectedEdgesOf(i), activeRuns[i].wireEdges);
     } else {
         report(std::string(loopRefusal));
         return;
@@ -256,9 +255,8 @@ void SceneSelectionManager::selectRing()
         report(std::string(ringRefusal));
         return;
     }
-    for (Shape* o : activeObjects)
-        if (anySelectedIn(o->edges))
-            selectEdgeRings(*o);
+    for (int i = 0; i < activeObjects.count(); ++i)
+        selectEdgeRings(*activeObjects[i], selectedEdgesOf(i));
     selectionChanged();
 }
 

@@ -168,6 +168,11 @@ void selectEdgeLoops(InnerShape& mesh)
         if (e->isSelected())
             seeds.push_back(e);
     }
+    selectEdgeLoops(mesh, seeds, hasWireEdges);
+}
+
+void selectEdgeLoops(InnerShape& mesh, std::span<Edge* const> seeds, bool hasWireEdges)
+{
     if (seeds.empty())
         return;
     LoopWalker walker(mesh, hasWireEdges);

@@ -33,6 +33,11 @@ void selectEdgeRings(InnerShape& mesh)
     for (Edge* e : mesh.edges)
         if (e->isSelected())
             seeds.push_back(e);
+    selectEdgeRings(mesh, seeds);
+}
+
+void selectEdgeRings(InnerShape&, std::span<Edge* const> seeds)
+{
     for (Edge* e : seeds)
         for (Face* f : e->faces)
             walk(e, f);

@@ -6,8 +6,10 @@
 // what was selected unless it says so. All run in time proportional to the
 // elements they touch or to the mesh once, and use the elements' scratch
 // `tag`s as they please. Edges must be built (corners carry their edges).
+#include <span>
 #include <vector>
 
+class Edge;
 class InnerShape;
 
 // The three kinds of component, numbered as the selection modes number them.
@@ -28,6 +30,10 @@ bool selectable(const Element& e)
 // (so a border edge selects its whole border). A loop ends where it closes,
 // meets an edge walked already, or meets an edge that may not be selected.
 void selectEdgeLoops(InnerShape& mesh);
+// The same from seeds the caller holds already (selected edges of `mesh`, in
+// list order), so that no pass over the mesh is needed; `hasWireEdges`: some
+// edge of the mesh has no faces.
+void selectEdgeLoops(InnerShape& mesh, std::span<Edge* const> seeds, bool hasWireEdges);
 
 // Face loops, with two or more selected faces: every two selected quads that
 // share a side give a direction, and the loop runs through both across the
@@ -40,6 +46,8 @@ void selectFaceLoops(InnerShape& mesh);
 // opposite side, and on across the quad beyond, both ways, until a face
 // that is not a quad, a border, or the start.
 void selectEdgeRings(InnerShape& mesh);
+// The same from seeds the caller holds already (selected edges of `mesh`).
+void selectEdgeRings(InnerShape& mesh, std::span<Edge* const> seeds);
 
 // Selects the shortest path joining the selected elements of `kind` one
 // after another in list order (Dijkstra): vertices along edges by edge
