@@ -117,9 +117,10 @@ void SceneCommandManager::recordSelection()
 {
     SceneSelectionManager* selection = managers->selectionManager;
     URchangeSelection::ModeAccess access{
-        [selection] { return static_cast<int>(selection->mode); },
-        [selection](int mode) {
-            selection->mode = mode;
+        [selection] { return URchangeSelection::ModeState{selection->mode, selection->multi}; },
+        [selection](URchangeSelection::ModeState state) {
+            selection->mode = state.mode;
+            selection->multi = state.multi;
             selection->refreshDisplay();
         },
     };

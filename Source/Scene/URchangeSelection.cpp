@@ -55,8 +55,10 @@ template <class T> void reselect(List<T*>& list, const std::vector<int32_t>& pos
 } // namespace
 
 URchangeSelection::URchangeSelection(SceneObjectManager& objects, int mode, ModeAccess access)
-    : objects_(objects), access_(std::move(access)), mode_(mode)
+    : objects_(objects), access_(std::move(access)), state_{mode, false}
 {
+    if (access_.current)
+        state_.multi = access_.current().multi;
     capture(mode);
 }
 
@@ -82,10 +84,9 @@ void URchangeSelection::capture(int mode)
 bool URchangeSelection::revert()
 {
     std::vector<ObjectSelection> wanted = std::move(stored_);
-    const int wantedMode = mode_;
-    const int currentMode = access_.currentMode ? access_.currentMode() : mode_;
-    capture(currentMode);
-    mode_ = currentMode;
+    const ModeState wantedState = state_;
+    state_ = access_.current ? access_.current() : state_;
+    capture(state_.mode);
 
     std::unordered_set<Shape*> present;
     for (Shape* s : objects_.objects) {
@@ -106,6 +107,6 @@ bool URchangeSelection::revert()
         reselect(s.faces, sel.faces);
     }
     if (access_.restore)
-        access_.restore(wantedMode);
+        access_.restore(wantedState);
     return true;
 }

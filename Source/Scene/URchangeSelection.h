@@ -19,17 +19,24 @@ public:
     // Bit 2 of `flags2`: the element may not be selected.
     static constexpr uint8_t ExcludedFromSelection = 1 << 2;
 
-    // How the record reaches the selection manager's mode. `currentMode`
-    // answers the mode now (without it the stored mode is taken as current);
-    // `restore` sets the given mode and rebuilds the cached selection lists
-    // from the flags.
+    // The mode and whether the multi mode was chosen (the mode then follows
+    // the picked element).
+    struct ModeState {
+        int mode = ObjectMode;
+        bool multi = false;
+    };
+    // How the record reaches the selection manager's mode. `current`
+    // answers the state now (without it the stored state is taken as
+    // current); `restore` sets the given state and rebuilds the cached
+    // selection lists from the flags.
     struct ModeAccess {
-        std::function<int()> currentMode;
-        std::function<void(int mode)> restore;
+        std::function<ModeState()> current;
+        std::function<void(ModeState)> restore;
     };
 
     // Captures, over every object of `objects`, the selected objects and the
-    // selected components that `mode` records.
+    // selected components that `mode` records; the multi choice comes from
+    // `access`.
     URchangeSelection(SceneObjectManager& objects, int mode, ModeAccess access = {});
 
     bool apply() override { return true; }
@@ -40,7 +47,8 @@ public:
     bool revert() override;
     bool reapply() override { return revert(); }
 
-    int mode() const { return mode_; }
+    int mode() const { return state_.mode; }
+    bool multi() const { return state_.multi; }
     // Stored selection of one object: components by their list positions.
     struct ObjectSelection {
         Shape* object = nullptr;
@@ -54,6 +62,6 @@ private:
 
     SceneObjectManager& objects_;
     ModeAccess access_;
-    int mode_;
+    ModeState state_;
     std::vector<ObjectSelection> stored_; // objects with anything recorded
 };

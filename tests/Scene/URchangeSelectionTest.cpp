@@ -32,9 +32,10 @@ struct SelectionScene : ::testing::Test {
         b = take<Shape>(*grid);
         objects.addObject(a);
         objects.addObject(b);
-        access.currentMode = [this] { return mode; };
-        access.restore = [this](int m) {
-            mode = m;
+        access.current = [this] { return URchangeSelection::ModeState{mode, multi}; };
+        access.restore = [this](URchangeSelection::ModeState m) {
+            mode = m.mode;
+            multi = m.multi;
             ++refreshes;
         };
     }
@@ -43,6 +44,7 @@ struct SelectionScene : ::testing::Test {
     Shape* a = nullptr;
     Shape* b = nullptr;
     int mode = URchangeSelection::FaceMode;
+    bool multi = false;
     int refreshes = 0;
     URchangeSelection::ModeAccess access;
 };
@@ -78,20 +80,25 @@ TEST_F(SelectionScene, UndoRestoresTheSelectionAndRedoTheLaterOne)
 
 TEST_F(SelectionScene, SwapsTheModeWithTheComponentsItRecords)
 {
+    // Multi mode, following a picked vertex.
     a->vertices[4]->set(Geometry::Selected);
     mode = URchangeSelection::VertexMode;
+    multi = true;
     URchangeSelection record(objects, mode, access);
     // Switching to edge mode clears the components and selects an edge.
     a->vertices[4]->set(Geometry::Selected, false);
     mode = URchangeSelection::EdgeMode;
+    multi = false;
     a->edges[1]->set(Geometry::Selected);
 
     record.revert();
     EXPECT_EQ(mode, URchangeSelection::VertexMode);
+    EXPECT_TRUE(multi);
     EXPECT_EQ(selectedOf(a->vertices), (Positions{4}));
     EXPECT_TRUE(selectedOf(a->edges).empty());
     record.reapply();
     EXPECT_EQ(mode, URchangeSelection::EdgeMode);
+    EXPECT_FALSE(multi);
     EXPECT_EQ(selectedOf(a->edges), (Positions{1}));
     EXPECT_TRUE(selectedOf(a->vertices).empty());
 }
