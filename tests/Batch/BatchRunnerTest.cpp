@@ -42,21 +42,6 @@ TEST_F(BatchRunnerTest, CommandsPrintTheirStatusLines)
     EXPECT_TRUE(errors.str().empty());
 }
 
-TEST_F(BatchRunnerTest, QuestionsArePrintedAndAnswered)
-{
-    EXPECT_EQ(window.ask("Save current file before closing?", false), TavoApplicationWindow::No);
-    EXPECT_EQ(window.ask("Done", true), TavoApplicationWindow::Yes);
-    EXPECT_EQ(out.str(), "ask: Save current file before closing?\nask: Done\n");
-}
-
-TEST_F(BatchRunnerTest, UnknownCommandStopsTheScriptWithItsLineNumber)
-{
-    EXPECT_EQ(run("Grid Snapping\nGrid Snaping\nGrid Snapping\n"), 1);
-    EXPECT_EQ(errors.str(), "line 2: unknown command \"Grid Snaping\"\n");
-    EXPECT_EQ(scene.applicationManager->snappingMode, SceneApplicationManager::GridSnapping)
-        << "the third line did not run";
-}
-
 TEST_F(BatchRunnerTest, SetWritesTheRegistry)
 {
     SettingsRegistry& r = scene.applicationManager->registry;

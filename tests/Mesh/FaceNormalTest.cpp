@@ -33,18 +33,6 @@ TEST(FaceNormal, QuadUsesOnlyItsFirstThreeCorners)
     expectNear(m->faces[0]->normal, 0, 0, 1);
 }
 
-TEST(FaceNormal, PlanarConvexPentagonMatchesTheQuadOfItsFirstCorners)
-{
-    std::vector<Point> pts = {{0, 0, 0}, {2, 0, 1}, {2, 2, 1}, {1, 3, 0.5f}, {0, 2, 0}};
-    // All on the plane z = x / 2.
-    MeshPtr pentagon = meshFrom(pts, {{0, 1, 2, 3, 4}});
-    MeshPtr quad = meshFrom(pts, {{0, 1, 2, 3}});
-    const Point3D& a = pentagon->faces[0]->normal;
-    const Point3D& b = quad->faces[0]->normal;
-    expectNear(a, b.x, b.y, b.z);
-    EXPECT_NEAR(a.length(), 1.0f, 1e-6f);
-}
-
 TEST(FaceNormal, DegenerateFacesGiveZeroNotNaN)
 {
     MeshPtr line = meshFrom({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}, {{0, 1, 2}});
@@ -72,16 +60,4 @@ TEST(VertexNormal, CancellingNeighboursGiveZeroNotNaN)
     for (const Vertex* v : m->vertices)
         for (float c : v->normal)
             EXPECT_EQ(c, 0.0f);
-}
-
-TEST(VertexNormal, FlatModeLeavesVertexNormalsAlone)
-{
-    MeshPtr m = ngon(4);
-    m->vertices[0]->normal[0] = 7;
-    m->update(true, false, InnerShape::FlatShade);
-    EXPECT_EQ(m->vertices[0]->normal[0], 7);
-    // -1 means the mesh's own mode.
-    m->setShadingMode(InnerShape::GhostedShade);
-    m->update(true, false, -1);
-    EXPECT_NEAR(m->vertices[0]->normal[2], 1.0f, 1e-6f);
 }

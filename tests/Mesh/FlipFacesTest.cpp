@@ -26,9 +26,7 @@ TEST(FlipFaces, QuadWithHoleReversesBothContoursAndTheNormal)
     auto outer = loopOf(f);
     auto inner = loopOf(f->holes[0]);
     int before = m->changeCount;
-    List<Face*> list;
-    list.append(f);
-    m->flipFaces(list);
+    m->flipFaces(facesAt(*m, {0}));
     EXPECT_EQ(m->changeCount, before + 1);
     std::reverse(outer.begin(), outer.end());
     std::reverse(inner.begin(), inner.end());
@@ -47,9 +45,7 @@ TEST(FlipFaces, QuadWithHoleReversesBothContoursAndTheNormal)
 TEST(FlipFaces, FlippingTwiceRestoresTheFaceAndListingTwiceFlipsOnce)
 {
     MeshPtr m = mixedPolygons();
-    List<Face*> all;
-    for (Face* f : m->faces)
-        all.append(f);
+    const List<Face*> all = allFaces(*m);
     std::vector<std::vector<Vertex*>> loops;
     for (Face* f : m->faces)
         loops.push_back(loopOf(f));
@@ -59,9 +55,6 @@ TEST(FlipFaces, FlippingTwiceRestoresTheFaceAndListingTwiceFlipsOnce)
     for (int i = 0; i < m->faces.count(); ++i)
         EXPECT_EQ(loopOf(m->faces[i]), loops[i]);
 
-    List<Face*> twice;
-    twice.append(m->faces[0]);
-    twice.append(m->faces[0]);
-    m->flipFaces(twice);
+    m->flipFaces(facesAt(*m, {0, 0}));
     EXPECT_NEAR(m->faces[0]->normal.z, -1.0f, 1e-6f);
 }

@@ -66,15 +66,4 @@ TEST_F(LightTest, TypeSetterRulesAndAPointLightHasNoTarget)
     EXPECT_EQ(light->vertices.count(), 1);
 }
 
-TEST_F(LightTest, ReleaseGoesBackToTheLightPool)
-{
-    LightPtr light(take<Light>(Point3D(0, 1, 0), Light::SpotLight));
-    const long lightsFree = Pool<Light>::freeCount();
-    const long verticesFree = Pool<Vertex>::freeCount();
-    light.reset();
-    EXPECT_EQ(Pool<Light>::freeCount(), lightsFree + 1);
-    // Position and target live inside the light, not in the vertex pool.
-    EXPECT_EQ(Pool<Vertex>::freeCount(), verticesFree);
-}
-
 } // namespace

@@ -19,16 +19,6 @@ InstancePtr scaledInstance(float sx, float sy, float sz)
     return instance;
 }
 
-TEST(ShapeInstance, StartsAsAnUnscaledInstanceOfItsSource)
-{
-    std::unique_ptr<Shape, ReleaseGeometry> source(take<Shape>());
-    InstancePtr instance(take<ShapeInstance>(source.get()));
-    EXPECT_EQ(instance->instancedShape, source.get());
-    EXPECT_FALSE(instance->instanceFlag);
-    EXPECT_FALSE(instance->isScaled());
-    EXPECT_FALSE(instance->isMirrored());
-}
-
 TEST(ShapeInstance, ScaleAndMirroringAreReadOffTheDiagonal)
 {
     // Mirrored when an odd number of scales is negative.
@@ -42,16 +32,6 @@ TEST(ShapeInstance, ScaleAndMirroringAreReadOffTheDiagonal)
     homogeneous->transform[15] = 2.0f;
     homogeneous->transform[12] = 5.0f;
     EXPECT_FALSE(homogeneous->isScaled());
-}
-
-TEST(ShapeInstance, ReleaseGoesBackToTheInstancePool)
-{
-    InstancePtr instance(take<ShapeInstance>());
-    const long instancesFree = Pool<ShapeInstance>::freeCount();
-    const long shapesFree = Pool<Shape>::freeCount();
-    instance.reset();
-    EXPECT_EQ(Pool<ShapeInstance>::freeCount(), instancesFree + 1);
-    EXPECT_EQ(Pool<Shape>::freeCount(), shapesFree);
 }
 
 } // namespace

@@ -1,34 +1,14 @@
-// The object family told apart by shapeKind, and the UV proxy's own data.
+// The UV proxy: named after its owner, with its owner's display flags and faces.
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "Mesh/Light.h"
 #include "Mesh/Pool.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
 #include "support/ShapeFixtures.h"
 
 namespace {
-
-TEST(ShapeKinds, EveryClassTellsItsKind)
-{
-    MeshPtr mesh(take<InnerShape>());
-    ShapePtr shape(take<Shape>());
-    ShapePtr instance(take<ShapeInstance>(shape.get()));
-    ShapePtr light(take<Light>());
-    ShapePtr proxy(take<TextureProxy>(shape.get()));
-    EXPECT_EQ(mesh->shapeKind(), 0);
-    EXPECT_EQ(shape->shapeKind(), 1);
-    EXPECT_EQ(instance->shapeKind(), 2);
-    EXPECT_EQ(light->shapeKind(), 3);
-    EXPECT_EQ(proxy->shapeKind(), 4);
-    for (const Shape* s : {shape.get(), instance.get(), light.get(), proxy.get()}) {
-        EXPECT_EQ(s->kind(), Geometry::KindMesh);
-        EXPECT_FALSE(s->isPlainMesh());
-    }
-    EXPECT_TRUE(mesh->isPlainMesh());
-}
 
 TEST(ShapeKinds, ProxyIsNamedAfterItsOwnerAndTakesItsDisplayFlags)
 {

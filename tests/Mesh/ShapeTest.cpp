@@ -16,16 +16,6 @@ ShapePtr shapeOf(const InnerShape& mesh)
     return ShapePtr(take<Shape>(mesh));
 }
 
-TEST(ShapeConstruction, DefaultObjectHasOnlyItsBaseLevel)
-{
-    ShapePtr s(take<Shape>());
-    EXPECT_EQ(s->levelStack.levelCount(), 1);
-    EXPECT_EQ(s->currentLevel(), 0);
-    EXPECT_EQ(s->toggleLevel, 1);
-    EXPECT_EQ(s->currentLevelMesh(), s.get());
-    EXPECT_EQ(s->levelStack.levelMesh(5), s.get());
-}
-
 TEST(ShapeConstruction, FromMeshDuplicatesEveryElementAndNumbersThem)
 {
     MeshPtr cube = fixtures::cube();

@@ -3,10 +3,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 #include <memory>
@@ -58,16 +56,6 @@ protected:
         scene_->calls.clear();
     }
 
-    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
-               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        sendMouse(view_, type, at, button, held, modifiers);
-    }
-    void key(QEvent::Type type, int k, bool autoRepeat = false, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        sendKey(view_, type, k, autoRepeat, modifiers);
-    }
-
     std::unique_ptr<qtTavoApplicationWindow> window_;
     qtTavoGLWidget* view_ = nullptr;
     RecordingScene* scene_ = nullptr;
@@ -82,12 +70,6 @@ TEST_F(MainWindowGLTest, SceneIsMadeForTheWindowAndStartedOnce)
     EXPECT_EQ(scene_->calls, std::vector<std::string>{"start"});
     EXPECT_EQ(window_->windowTitle(), "Tavo");
     EXPECT_EQ(window_->centralWidget(), view_);
-    QList<QAction*> menus = window_->menuBar()->actions();
-    ASSERT_FALSE(menus.isEmpty());
-    EXPECT_EQ(menus.first()->text(), "File");
-    QList<QAction*> items = menus.first()->menu()->actions();
-    ASSERT_FALSE(items.isEmpty());
-    EXPECT_EQ(items.last()->text(), "Quit");
 }
 
 TEST_F(MainWindowGLTest, ShowingResizesTheSceneToTheViewport)
@@ -138,16 +120,6 @@ TEST_F(MainWindowGLTest, RefusedCloseKeepsTheWindowOpen)
     EXPECT_EQ(scene_->count("close"), 2);
 }
 
-TEST_F(MainWindowGLTest, CommandsAndStatusReachTheirTargets)
-{
-    EXPECT_EQ(window_->executeCommand(37, "", 0, 1, 2), 7);
-    EXPECT_EQ(scene_->calls.back(), "execute 37 0");
-    window_->showStatus("You must select faces");
-    EXPECT_EQ(window_->statusBar()->currentMessage(), "You must select faces");
-    window_->setTitle("Tavo - cube.tvb");
-    EXPECT_EQ(window_->windowTitle(), "Tavo - cube.tvb");
-}
-
 // Answers the next modal box with the given button.
 void answerNextBox(QMessageBox::StandardButton button)
 {
@@ -175,14 +147,4 @@ TEST_F(MainWindowGLTest, AskMapsTheButtonsAndIsTitledTavo)
     EXPECT_EQ(window_->ask("Done", true), 1);
 }
 
-TEST_F(MainWindowGLTest, ViewportInputReachesTheWindowsScene)
-{
-    showAndWait();
-    key(QEvent::KeyPress, Qt::Key_E);
-    key(QEvent::KeyRelease, Qt::Key_E);
-    mouse(QEvent::MouseMove, {4, 4}, Qt::NoButton, Qt::NoButton);
-    std::vector<std::string> expected = {"keyPress 69 0", "keyReleaseAfterTap 69",
-                                         "hover 4 " + std::to_string(view_->framebufferHeight() - 4)};
-    EXPECT_EQ(scene_->calls, expected);
-}
 }

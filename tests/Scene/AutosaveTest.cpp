@@ -29,21 +29,6 @@ protected:
 
 } // namespace
 
-TEST_F(AutosaveTest, TheDataFolderFollowsXdgDataHome)
-{
-    EXPECT_EQ(app().autosaveFolder(), folder / "data" / "tavo" / "Autosaves");
-}
-
-TEST_F(AutosaveTest, ZeroMinutesNeverSaves)
-{
-    setMinutes(0);
-    for (int i = 0; i < 3; ++i) {
-        now += 24 * 3600;
-        anyCommand();
-    }
-    EXPECT_FALSE(fs::exists(app().autosaveFolder()));
-}
-
 TEST_F(AutosaveTest, OneMinuteSavesOnlyAfterSixtySecondsAndOnlyWithACommand)
 {
     setMinutes(1);

@@ -7,6 +7,7 @@
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
@@ -14,151 +15,125 @@ namespace {
 
 constexpr int keyE = 69;
 
-struct DispatchModesTest : ::testing::Test {
-    void bind(int commandId) { s.application->addKeyBinding(keyE, 0, commandId); }
-    void hold()
+// A scene with one command on E, and a tool standing in for the one the
+// command starts, made active right after the press.
+struct KeyedScene : DispatchScene {
+    explicit KeyedScene(int commandId) { application->addKeyBinding(keyE, 0, commandId); }
+    ~KeyedScene() { tool->activeTools.clear(); }
+    void press()
     {
-        s.scene->keyPress(keyE, 0);
-        s.scene->keyHold(keyE, 0);
-        s.scene->keyReleaseAfterHold(keyE);
+        scene->keyPress(keyE, 0);
+        tool->activeTools.append(&started);
+    }
+    void holdAndRelease()
+    {
+        press();
+        scene->keyHold(keyE, 0);
+        scene->keyReleaseAfterHold(keyE);
     }
     void tap()
     {
-        s.scene->keyPress(keyE, 0);
-        s.scene->keyReleaseAfterTap(keyE);
+        press();
+        scene->keyReleaseAfterTap(keyE);
     }
-    // A tool standing in for the one the command starts.
-    void startTool() { s.tool->activeTools.append(&started); }
-    void TearDown() override { s.tool->activeTools.clear(); }
-
-    DispatchScene s;
-    RecordingTool started{s.log, "started"};
+    RecordingTool started{log, "started"};
 };
 
 } // namespace
 
-TEST_F(DispatchModesTest, HeldCubeKeyCreatesACubeThenOpensItsOptions)
+TEST(DispatchModesTest, HeldCreationKeysCreateThenOpenTheirOptionsAndOtherHoldsDoNothing)
 {
-    bind(108);
+    KeyedScene s(108);
     s.scene->keyPress(keyE, 0);
     s.scene->keyHold(keyE, 0);
     EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(108)"));
     EXPECT_THAT(s.window.calls, Contains("execute:164/0"));
-    EXPECT_EQ(s.application->creationPropertiesGroup, 164);
     EXPECT_TRUE(s.application->creationPropertiesVisible);
-}
-
-TEST_F(DispatchModesTest, HeldSphereOpensSphereOptionsAndOtherHoldsDoNothing)
-{
     s.run(105, SceneManager::ModeHold);
     EXPECT_EQ(s.application->creationPropertiesGroup, 166);
+
     s.window.calls.clear();
+    s.log.clear();
     s.run(37, SceneManager::ModeHold);
     s.run(109, SceneManager::ModeHold);
     EXPECT_THAT(s.window.calls, Not(Contains(::testing::StartsWith("execute:"))));
     EXPECT_THAT(s.routed({"activateTool", "createObjects"}), IsEmpty());
 }
 
-TEST_F(DispatchModesTest, HeldExtrudeDropsTheToolOnRelease)
+TEST(DispatchModesTest, AHeldKeyUndoesItsTemporaryActionOnRelease)
 {
-    bind(37);
-    s.scene->keyPress(keyE, 0);
-    EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)"));
-    startTool();
-    s.scene->keyHold(keyE, 0);
-    s.scene->keyReleaseAfterHold(keyE);
-    EXPECT_THAT(s.routed({"deactivate"}), ElementsAre("started.deactivate()"));
-    EXPECT_FALSE(s.tool->activeTools.contains(&started));
+    struct Row {
+        int command;
+        std::initializer_list<std::string> operations;
+        std::vector<std::string> expected;
+    };
+    const Row rows[] = {
+        {37, {"activateTool", "deactivate"}, {"tool.activateTool(37)", "started.deactivate()"}},
+        // A drawing tool completes its item before it ends.
+        {72, {"enterKey", "deactivate"}, {"started.enterKey() -> 0", "started.deactivate()"}},
+        {54, {"chooseManipulator", "restorePreviousManipulator"},
+         {"tool.chooseManipulator(2)", "tool.restorePreviousManipulator()"}},
+        {47, {"changeSubdivision"}, {"command.changeSubdivision(47)", "command.changeSubdivision(50)"}},
+    };
+    for (const Row& r : rows) {
+        KeyedScene s(r.command);
+        s.holdAndRelease();
+        EXPECT_THAT(s.routed(r.operations), ElementsAreArray(r.expected)) << r.command;
+        if (r.command == 47) {
+            // The way back is not a command of its own: "Repeat" still subdivides.
+            EXPECT_EQ(s.command->lastCommand, 47);
+        }
+    }
 }
 
-TEST_F(DispatchModesTest, TappedExtrudeLeavesTheToolActive)
+TEST(DispatchModesTest, HeldTogglesFlipBackOnRelease)
 {
-    bind(37);
-    s.scene->keyPress(keyE, 0);
-    startTool();
-    s.scene->keyReleaseAfterTap(keyE);
-    EXPECT_THAT(s.routed({"keepToolActive", "deactivate"}), ElementsAre("tool.keepToolActive()"));
-    EXPECT_TRUE(s.tool->activeTools.contains(&started));
+    KeyedScene images(149);
+    const bool before = *images.application->registry.boolValue(100131, "Show Viewport Images");
+    images.scene->keyPress(keyE, 0);
+    images.scene->keyHold(keyE, 0);
+    EXPECT_NE(*images.application->registry.boolValue(100131, "Show Viewport Images"), before);
+    images.scene->keyReleaseAfterHold(keyE);
+    EXPECT_EQ(*images.application->registry.boolValue(100131, "Show Viewport Images"), before);
+
+    KeyedScene snapping(247);
+    snapping.scene->keyPress(keyE, 0);
+    EXPECT_EQ(snapping.application->snappingMode, SceneApplicationManager::GridSnapping);
+    snapping.scene->keyHold(keyE, 0);
+    snapping.scene->keyReleaseAfterHold(keyE);
+    EXPECT_EQ(snapping.application->snappingMode, SceneApplicationManager::NoSnapping);
 }
 
-TEST_F(DispatchModesTest, TappedSplitLoopEndsItsTool)
+TEST(DispatchModesTest, ATappedToolStaysActiveUnlessItEndsOnTap)
 {
-    bind(45);
-    s.scene->keyPress(keyE, 0);
-    startTool();
-    s.scene->keyReleaseAfterTap(keyE);
-    EXPECT_THAT(s.routed({"keepToolActive", "deactivate"}), ElementsAre("started.deactivate()"));
+    KeyedScene extrude(37);
+    extrude.tap();
+    EXPECT_THAT(extrude.routed({"keepToolActive", "deactivate"}), ElementsAre("tool.keepToolActive()"));
+    EXPECT_TRUE(extrude.tool->activeTools.contains(&extrude.started));
+
+    KeyedScene splitLoop(45);
+    splitLoop.tap();
+    EXPECT_THAT(splitLoop.routed({"keepToolActive", "deactivate"}), ElementsAre("started.deactivate()"));
 }
 
-TEST_F(DispatchModesTest, DrawingToolReleaseCompletesTheItemBeforeEnding)
+TEST(DispatchModesTest, ReleasesEndDragsOrDoNothing)
 {
-    bind(72);
-    s.scene->keyPress(keyE, 0);
-    startTool();
-    s.log.clear();
-    s.scene->keyHold(keyE, 0);
-    s.scene->keyReleaseAfterHold(keyE);
-    EXPECT_THAT(s.routed({"enterKey", "deactivate"}), ElementsAre("started.enterKey() -> 0", "started.deactivate()"));
-}
-
-TEST_F(DispatchModesTest, HeldManipulatorKeyBringsTheOldManipulatorBack)
-{
-    bind(54);
-    hold();
-    EXPECT_THAT(s.routed({"chooseManipulator", "restorePreviousManipulator"}),
-                ElementsAre("tool.chooseManipulator(2)", "tool.restorePreviousManipulator()"));
-}
-
-TEST_F(DispatchModesTest, ConstraintReleaseEndsTheDragWhereTheMouseIs)
-{
+    DispatchScene s;
     s.run(207, SceneManager::ModeReleaseAfterHold, "", 12, 34);
     EXPECT_THAT(s.routed({"mouseRelease"}), Contains("tool.mouseRelease(12,34) -> 0"));
-}
-
-TEST_F(DispatchModesTest, HeldSubdivideUnsubdividesOnRelease)
-{
-    bind(47);
-    hold();
-    EXPECT_THAT(s.routed({"changeSubdivision"}),
-                ElementsAre("command.changeSubdivision(47)", "command.changeSubdivision(50)"));
-    // The way back is not a command of its own: "Repeat" still subdivides.
-    EXPECT_EQ(s.command->lastCommand, 47);
-}
-
-TEST_F(DispatchModesTest, HeldViewportImageToggleFlipsBackOnRelease)
-{
-    bool before = *s.application->registry.boolValue(100131, "Show Viewport Images");
-    bind(149);
-    s.scene->keyPress(keyE, 0);
-    s.scene->keyHold(keyE, 0);
-    EXPECT_NE(*s.application->registry.boolValue(100131, "Show Viewport Images"), before);
-    s.scene->keyReleaseAfterHold(keyE);
-    EXPECT_EQ(*s.application->registry.boolValue(100131, "Show Viewport Images"), before);
-}
-
-TEST_F(DispatchModesTest, HeldSnappingKeyTurnsSnappingOffOnRelease)
-{
-    bind(247);
-    s.scene->keyPress(keyE, 0);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::GridSnapping);
-    s.scene->keyHold(keyE, 0);
-    s.scene->keyReleaseAfterHold(keyE);
-    EXPECT_EQ(s.application->snappingMode, SceneApplicationManager::NoSnapping);
-}
-
-TEST_F(DispatchModesTest, ReleasesOfCommandsWithoutReleaseActionsDoNothing)
-{
-    tap();
+    s.log.clear();
     s.run(14, SceneManager::ModeReleaseAfterHold);
     s.run(14, SceneManager::ModeReleaseAfterTap);
     EXPECT_THAT(s.routed({"selectAll", "deactivate", "keepToolActive"}), IsEmpty());
 }
 
-TEST_F(DispatchModesTest, AToolThatTakesTheCommandStopsTheDispatch)
+TEST(DispatchModesTest, AToolThatTakesTheCommandStopsTheDispatch)
 {
+    DispatchScene s;
     CommandTakingTool taker(s.log, "taker");
     taker.takes = 37;
     s.tool->activeTools.append(&taker);
     s.run(37, SceneManager::ModeReleaseAfterTap);
     EXPECT_THAT(s.routed({"commandHook", "keepToolActive"}), ElementsAre("taker.commandHook(37,4)"));
+    s.tool->activeTools.clear();
 }

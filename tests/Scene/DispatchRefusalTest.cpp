@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "Scene/DispatchMessages.h"
 #include "Scene/DispatchTestScene.h"
 
 using ::testing::Contains;
@@ -69,18 +68,6 @@ TEST(DispatchRefusalTest, InstanceNeedsObjectModeAndDeInstantiateAnInstance)
     EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(3)"));
 }
 
-TEST(DispatchRefusalTest, MessagesOfMultiReasonCommandsKeepTheirOrder)
-{
-    EXPECT_EQ(refusalMessage(231, 0), "You must select multiple edges, faces, or objects to use the bridge command");
-    EXPECT_EQ(refusalMessage(231, 4),
-              "Shapes must contain faces to bridge in Shape mode. Try changing selection modes.");
-    EXPECT_EQ(refusalMessage(58, 1), "None of the selected shapes have UV mapping to generate the normal map.  "
-                                     "First use Create UV Proxy from the Materials menu.");
-    EXPECT_EQ(refusalMessage(290), "You must select at least one vertex to nudge UVs.");
-    EXPECT_EQ(refusalMessage(293), "");
-    EXPECT_EQ(refusalMessage(231, 5), "");
-}
-
 TEST(DispatchRefusalTest, StatusReportsGoToTheStatusBarNoticesToAOneButtonBox)
 {
     DispatchScene s;
@@ -95,12 +82,4 @@ TEST(DispatchRefusalTest, StatusReportsGoToTheStatusBarNoticesToAOneButtonBox)
     EXPECT_EQ(s.window.answers.size(), 1u) << "an OK box takes no scripted answer";
     EXPECT_TRUE(s.application->redrawRequested);
     EXPECT_EQ(s.window.statusMessages.size(), 1u);
-}
-
-TEST(DispatchRefusalTest, AboutBoxIsANotice)
-{
-    DispatchScene s;
-    s.run(100008);
-    ASSERT_EQ(s.window.questions.size(), 1u);
-    EXPECT_THAT(s.window.questions[0], ::testing::HasSubstr("Tavo"));
 }

@@ -46,7 +46,7 @@ std::vector<Expected> expectedLayout()
 
 } // namespace
 
-TEST(MouseBindingsTest, LayoutMatchesTheNamingRule)
+TEST(MouseBindingsTest, LayoutMatchesTheNamingRuleAndNamesFindTheirEntries)
 {
     std::vector<Expected> expected = expectedLayout();
     ASSERT_EQ(int(expected.size()), MouseBindings::Count);
@@ -56,16 +56,10 @@ TEST(MouseBindingsTest, LayoutMatchesTheNamingRule)
         EXPECT_EQ(e.settingName, expected[i].name);
         EXPECT_EQ(e.button, expected[i].button);
         EXPECT_EQ(e.modifiers, expected[i].modifiers);
+        EXPECT_EQ(MouseBindings::indexOf(e.settingName), i);
     }
-}
-
-TEST(MouseBindingsTest, EveryEntryIsFoundByItsSettingName)
-{
-    for (int i = 0; i < MouseBindings::Count; ++i)
-        EXPECT_EQ(MouseBindings::indexOf(MouseBindings::layout()[i].settingName), i);
-    EXPECT_EQ(MouseBindings::indexOf("lmb"), -1);
-    EXPECT_EQ(MouseBindings::indexOf("DSU"), -1);
-    EXPECT_EQ(MouseBindings::indexOf(""), -1);
+    for (const char* unknown : {"lmb", "DSU", ""})
+        EXPECT_EQ(MouseBindings::indexOf(unknown), -1) << unknown;
 }
 
 TEST(MouseBindingsTest, LookupReachesEveryButtonEntryAndNoChordEntry)
@@ -113,21 +107,4 @@ TEST(MouseBindingsTest, StartsUnboundAndLooksUpBoundEntries)
     EXPECT_EQ(table.mouseBinding(-1, 0), -1);
     table.clear();
     EXPECT_EQ(table.mouseBinding(MouseButtonCode::Left, ModifierCode::Ctrl), -1);
-}
-
-TEST(MouseBindingsTest, OutOfRangeIndicesChangeNothing)
-{
-    MouseBindings table;
-    EXPECT_FALSE(table.setCommand(-1, 5));
-    EXPECT_FALSE(table.setCommand(MouseBindings::Count, 5));
-    EXPECT_EQ(table.command(-1), -1);
-    EXPECT_EQ(table.command(MouseBindings::Count), -1);
-    EXPECT_EQ(table.command(0), -1);
-}
-
-TEST(MouseBindingsTest, SettingsWriteThroughTheStorage)
-{
-    MouseBindings table;
-    table.data()[MouseBindings::indexOf("DRMB")] = 9002;
-    EXPECT_EQ(table.mouseBinding(MouseButtonCode::RightDouble, ModifierCode::Ctrl), 9002);
 }

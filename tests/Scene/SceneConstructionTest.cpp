@@ -22,11 +22,6 @@ TEST(SceneConstructionTest, ListDirectoryAndPeersHoldTheSixManagersInTheirOrders
                 ElementsAre(s.display, s.command, s.object, s.selection, s.tool, s.application));
     SceneManagers* d = s.scene->managers;
     EXPECT_EQ(d->objectManager, s.object);
-    EXPECT_EQ(d->toolManager, s.tool);
-    EXPECT_EQ(d->selectionManager, s.selection);
-    EXPECT_EQ(d->displayManager, s.display);
-    EXPECT_EQ(d->applicationManager, s.application);
-    EXPECT_EQ(d->commandManager, s.command);
     for (SceneManager* m : s.scene->managerList) {
         EXPECT_EQ(m->managers, d);
         EXPECT_THAT(asVector(m->peers),
@@ -53,14 +48,4 @@ TEST(SceneConstructionTest, ToolsReachTheSceneUntilItOrANewToolGoes)
     CallLog log;
     RecordingTool late(log, "late");
     EXPECT_EQ(Tool::scene, nullptr);
-}
-
-TEST(SceneConstructionTest, OwnConstructorGivesTheWindowAndArgumentToTheApplicationManager)
-{
-    RecordingWindow window;
-    Scene scene(&window, "model.tvb");
-    EXPECT_EQ(scene.window, &window);
-    EXPECT_EQ(scene.applicationManager->window, &window);
-    EXPECT_EQ(scene.applicationManager->startupArgument, "model.tvb");
-    EXPECT_EQ(scene.managerList.count(), 6);
 }

@@ -14,36 +14,13 @@
 #include "Scene/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "support/Fixtures.h"
 #include "support/GLTestSupport.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
-
-// An outward-facing cube of half size 1 at the origin. (The GL test binary
-// has no shared fixtures, so it builds its own.)
-Shape* makeCube()
-{
-    Shape* s = take<Shape>();
-    const float corners[8][3] = {{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1},
-                                 {-1, -1, 1},  {1, -1, 1},  {1, 1, 1},  {-1, 1, 1}};
-    const int sides[6][4] = {{0, 3, 2, 1}, {4, 5, 6, 7}, {0, 1, 5, 4}, {2, 3, 7, 6}, {1, 2, 6, 5}, {0, 4, 7, 3}};
-    Vertex* v[8];
-    for (int i = 0; i < 8; ++i) {
-        v[i] = take<Vertex>(corners[i][0], corners[i][1], corners[i][2]);
-        s->addVertex(v[i]);
-    }
-    for (const int* side : sides) {
-        Face* f = take<Face>();
-        for (int k = 0; k < 4; ++k)
-            f->appendCorner(v[side[k]]);
-        s->addFace(f);
-    }
-    s->buildEdges();
-    s->update(true, false, -1);
-    return s;
-}
 
 // A drawer that logs each draw pass and whether the lights were on in it.
 class PassRecorder : public SceneManager {
@@ -82,7 +59,8 @@ protected:
     // A unit cube (half size 1) at the origin, owned by the scene.
     Shape* addCube()
     {
-        Shape* s = makeCube();
+        Shape* s = take<Shape>(*fixtures::cube());
+        s->update(true, false, -1);
         scene_->objectManager->addObject(s);
         return s;
     }

@@ -6,6 +6,7 @@
 #include "Scene/SceneRecordingManagers.h"
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 using ::testing::Pair;
 
@@ -47,19 +48,41 @@ TEST(SceneMousePressTest, UnconsumedPressVisitsEveryManagerAndRunsTheBinding)
     EXPECT_EQ(s.command->executed.back(), std::make_pair(39, 1));
 }
 
-TEST(SceneMousePressTest, DisplayTakingThePressIsSeenByEveryLaterManager)
+// Whoever takes the press, every later manager still sees it, marked as
+// taken, and no command is left pending.
+TEST(SceneMousePressTest, APressTakenOnTheWayIsSeenByEveryLaterManager)
 {
-    RecordedScene s;
-    s.bindMouse(leftNoModifier, extrude);
-    s.display->results["mousePress"] = true;
-    s.scene->mousePress(1, 2, 0, 0);
-    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(1,2,0,0,37,0) -> 1",
-                                           "tool.priorityPress(1,2,0,0,37,1) -> 0",
-                                           "tool.mousePress(1,2,0,0,37,1) -> 0",
-                                           "selection.mousePress(1,2,0,0,37,1) -> 0",
-                                           "command.mousePress(1,2,0,0,37,1) -> 0"));
-    EXPECT_THAT(s.command->executed, IsEmpty());
-    EXPECT_FALSE(s.scene->pendingMouseClick);
+    struct Case {
+        const char* taker;
+        std::vector<std::string> chain;
+    };
+    const Case cases[] = {
+        {"display", {"display.mousePress(1,2,0,0,37,0) -> 1", "tool.priorityPress(1,2,0,0,37,1) -> 0",
+                     "tool.mousePress(1,2,0,0,37,1) -> 0", "selection.mousePress(1,2,0,0,37,1) -> 0",
+                     "command.mousePress(1,2,0,0,37,1) -> 0"}},
+        {"tool", {"display.mousePress(1,2,0,0,37,0) -> 0", "tool.priorityPress(1,2,0,0,37,0) -> 0",
+                  "tool.mousePress(1,2,0,0,37,0) -> 1", "move.mousePress(1,2,0,0,37) -> 1",
+                  "selection.mousePress(1,2,0,0,37,1) -> 0", "command.mousePress(1,2,0,0,37,1) -> 0"}},
+        {"selection", {"display.mousePress(1,2,0,0,37,0) -> 0", "tool.priorityPress(1,2,0,0,37,0) -> 0",
+                       "tool.mousePress(1,2,0,0,37,0) -> 0", "selection.mousePress(1,2,0,0,37,0) -> 1",
+                       "command.mousePress(1,2,0,0,37,1) -> 0"}},
+    };
+    for (const Case& c : cases) {
+        RecordedScene s;
+        s.bindMouse(leftNoModifier, extrude);
+        const std::string taker = c.taker;
+        RecordingTool move(s.log, "move");
+        move.results["mousePress"] = true;
+        if (taker == "tool")
+            s.tool->activeTools.append(&move);
+        (taker == "display" ? s.display->results : s.selection->results)["mousePress"] = taker != "tool";
+        s.scene->mousePress(1, 2, 0, 0);
+        EXPECT_THAT(pressChain(s), ElementsAreArray(c.chain)) << c.taker;
+        EXPECT_THAT(s.command->executed, IsEmpty()) << c.taker;
+        EXPECT_FALSE(s.scene->pendingMouseClick) << c.taker;
+        EXPECT_EQ(s.tool->isDragInProgress(), taker == "tool") << c.taker;
+        s.tool->activeTools.clear();
+    }
 }
 
 TEST(SceneMousePressTest, ViewCommandsReachTheCommandManagerBeforeTools)
@@ -93,34 +116,6 @@ TEST(SceneMousePressTest, EveryViewCommandAndNoOtherTakesTheEarlyRouteUnlessTheP
     s.scene->mousePress(1, 2, 0, 0);
     EXPECT_THAT(s.log.only({"mousePress"})[1], "command.mousePress(1,2,0,0,9013,1) -> 0");
     EXPECT_THAT(s.command->executed, IsEmpty());
-}
-
-TEST(SceneMousePressTest, SelectionTakingThePressLeavesNothingPending)
-{
-    RecordedScene s;
-    s.bindMouse(leftNoModifier, extrude);
-    s.selection->results["mousePress"] = true;
-    s.scene->mousePress(1, 2, 0, 0);
-    EXPECT_THAT(s.log.only({"mousePress"}).back(), "command.mousePress(1,2,0,0,37,1) -> 0");
-    EXPECT_FALSE(s.scene->pendingMouseClick);
-    EXPECT_THAT(s.command->executed, IsEmpty());
-}
-
-TEST(SceneMousePressTest, ToolTakingThePressIsSeenBySelection)
-{
-    RecordedScene s;
-    s.bindMouse(leftNoModifier, extrude);
-    RecordingTool brush(s.log, "move");
-    brush.results["mousePress"] = true;
-    s.tool->activeTools.append(&brush);
-    s.scene->mousePress(1, 2, 0, 0);
-    EXPECT_THAT(pressChain(s), ElementsAre("display.mousePress(1,2,0,0,37,0) -> 0",
-                                           "tool.priorityPress(1,2,0,0,37,0) -> 0",
-                                           "tool.mousePress(1,2,0,0,37,0) -> 1",
-                                           "move.mousePress(1,2,0,0,37) -> 1",
-                                           "selection.mousePress(1,2,0,0,37,1) -> 0",
-                                           "command.mousePress(1,2,0,0,37,1) -> 0"));
-    EXPECT_TRUE(s.tool->isDragInProgress());
 }
 
 TEST(SceneMousePressTest, PriorityToolsGetThePressInTheEarlyPassOnly)
@@ -167,13 +162,4 @@ TEST(SceneMousePressTest, PressWithTabHeldReachesNoToolAndUsesThePlainBinding)
                                                         "selection.mousePress(1,2,0,8,37,0) -> 0",
                                                         "command.mousePress(1,2,0,8,37,0) -> 1"));
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1)));
-}
-
-TEST(SceneMousePressTest, PressResetsTheDragState)
-{
-    RecordedScene s;
-    s.scene->mouseDrag(3, 3);
-    ASSERT_TRUE(s.scene->mouseMoved);
-    s.scene->mousePress(1, 2, 0, 0);
-    EXPECT_FALSE(s.scene->mouseMoved);
 }

@@ -95,7 +95,6 @@ public:
     void initialize() override { note("initialize"); Base::initialize(); }
     void shutdown() override { note("shutdown"); Base::shutdown(); }
     void saveSettings() override { note("saveSettings"); Base::saveSettings(); }
-    void applySettings() override { note("applySettings"); Base::applySettings(); }
     void clearRedrawRequest() override { note("clearRedrawRequest"); Base::clearRedrawRequest(); }
     void clearSceneChanged() override { note("clearSceneChanged"); Base::clearSceneChanged(); }
     bool mousePress(int x, int y, int button, int modifiers, int commandId, bool handledSoFar) override
@@ -116,7 +115,6 @@ public:
         return answer("mouseRelease", joined(x, y), [&] { return Base::mouseRelease(x, y); });
     }
     bool confirmKey() override { return answer("confirmKey", "", [&] { return Base::confirmKey(); }); }
-    bool cancelKey() override { return answer("cancelKey", "", [&] { return Base::cancelKey(); }); }
     bool deleteKey() override { return answer("deleteKey", "", [&] { return Base::deleteKey(); }); }
     void drawOverlay() override { note("drawOverlay"); Base::drawOverlay(); }
     void drawActiveViewport() override { note("drawActiveViewport"); Base::drawActiveViewport(); }

@@ -73,31 +73,6 @@ TEST(SceneToolManagerTest, ToolsThatLeftTheListMidEventAreNotAsked)
     EXPECT_THAT(log.only({"mouseDrag"}), ElementsAre("exiting.mouseDrag(1,2) -> 0", "move.mouseDrag(1,2) -> 0"));
 }
 
-TEST(SceneToolManagerTest, ReleaseForgetsThePreHighlight)
-{
-    ToolScene s;
-    Point3D p;
-    s.tools->preHighlight = &p;
-    s.tools->mouseRelease(0, 0);
-    EXPECT_EQ(s.tools->preHighlight, nullptr);
-    EXPECT_EQ(s.tools->preHighlightObject, nullptr);
-}
-
-TEST(SceneToolManagerTest, RequestsOfAnyToolAreTheManagersAndAreClearedWithIt)
-{
-    ToolScene s;
-    EXPECT_FALSE(s.tools->isRedrawRequested());
-    EXPECT_FALSE(s.tools->isSceneChanged());
-    s.b.redrawNeeded = true;
-    s.a.updateNeeded = true;
-    EXPECT_TRUE(s.tools->isRedrawRequested());
-    EXPECT_TRUE(s.tools->isSceneChanged()) << "an update request is a scene change";
-    s.tools->clearRedrawRequest();
-    s.tools->clearSceneChanged();
-    EXPECT_FALSE(s.b.redrawNeeded);
-    EXPECT_FALSE(s.a.updateNeeded);
-}
-
 TEST(SceneToolManagerTest, TransformManipulatorsDrawInTheOverlayOthersWithTheScene)
 {
     ToolScene s;
@@ -124,20 +99,4 @@ TEST(SceneToolManagerTest, ExitKeepsOnlyTheTransformManipulator)
     EXPECT_EQ(s.tools->activeTools[0], &s.manipulator);
     EXPECT_TRUE(s.tools->redrawRequested);
     EXPECT_TRUE(s.tools->sceneChanged);
-}
-
-TEST(SceneToolManagerTest, WorksBeforeItIsAttached)
-{
-    CallLog log;
-    RecordingTool tool(log, "tool");
-    tool.results["mousePress"] = true;
-    SceneToolManager tools;
-    tools.activeTools.append(&tool);
-    EXPECT_TRUE(tools.mousePress(1, 2, 0, 0, -1, false));
-    EXPECT_TRUE(tools.isDragInProgress());
-    tools.commandExecuted(37, SceneManager::ModeDirect);
-    EXPECT_FALSE(tools.isDragInProgress());
-    // With nothing to put back, exit leaves the list empty.
-    tools.exitTools();
-    EXPECT_TRUE(tools.activeTools.empty());
 }

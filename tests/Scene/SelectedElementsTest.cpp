@@ -104,10 +104,3 @@ TEST_F(SelectedElementsTest, HiddenElementsAndElementsOfHiddenObjectsDoNotCount)
     EXPECT_TRUE(read.empty());
     EXPECT_EQ(read.faceCount(), 0);
 }
-
-TEST_F(SelectedElementsTest, AnUnknownModeReadsNothing)
-{
-    shapes[0]->set(Geometry::Selected);
-    shapes[0]->faces[0]->set(Geometry::Selected);
-    EXPECT_TRUE(SelectedElements(scene, 7).empty());
-}

@@ -139,18 +139,3 @@ TEST_F(SelectionModesTest, PickingSkipsHiddenAndExcludedElementsAndRefusesBadPos
     EXPECT_FALSE(s.selectElements(Selection::VertexMode, 1, {0}, Selection::ClickNew));
     EXPECT_EQ(selectedOf(a->vertices), (std::vector<int>{0})) << "a refused pick changes nothing";
 }
-
-TEST_F(SelectionModesTest, PickingAnotherKindClearsTheComponentSelection)
-{
-    Shape* a = add(fixtures::cube());
-    selection().selectElements(Selection::FaceMode, 0, {0}, Selection::ClickNew);
-    selection().selectElements(Selection::EdgeMode, 0, {0}, Selection::ClickAdd);
-    EXPECT_EQ(selection().mode, Selection::EdgeMode);
-    EXPECT_TRUE(selectedOf(a->faces).empty());
-    EXPECT_EQ(selectedOf(a->edges), (std::vector<int>{0}));
-
-    selection().selectElements(Selection::ObjectMode, 0, {}, Selection::ClickNew);
-    EXPECT_EQ(selection().mode, Selection::ObjectMode);
-    EXPECT_TRUE(selectedOf(a->edges).empty());
-    EXPECT_TRUE(a->isSelected());
-}

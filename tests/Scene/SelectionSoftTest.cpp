@@ -55,7 +55,7 @@ TEST_F(SelectionSoftTest, ToggleSwitchesTheSettingAndTheWeightsAtOnce)
     EXPECT_FALSE(*registry().boolValue(group, "Enabled"));
 }
 
-TEST_F(SelectionSoftTest, RadiusStepsByTheWorldLengthOfTwentyPixelsAndNeverGoesNegative)
+TEST_F(SelectionSoftTest, RadiusStepsByTwentyPixelsNeverBelowZeroAndFalloffByAFixedStep)
 {
     run(toggle);
     SceneDisplayManager& display = *scene.displayManager;
@@ -69,11 +69,7 @@ TEST_F(SelectionSoftTest, RadiusStepsByTheWorldLengthOfTwentyPixelsAndNeverGoesN
     EXPECT_EQ(value("Radius"), 0.0f);
     run(radiusDown);
     EXPECT_EQ(value("Radius"), 0.0f);
-}
-
-TEST_F(SelectionSoftTest, FalloffStepsHaveNoBounds)
-{
-    run(toggle);
+    // The falloff steps by 0.05 and has no bounds.
     setValue("Falloff", 1.98f);
     run(falloffUp);
     EXPECT_NEAR(value("Falloff"), 2.03f, 1e-5f);

@@ -1,7 +1,7 @@
 #pragma once
-// A real scene without a display for the selection tests: objects are added
-// from the fixture catalogue, commands run the way menus run them, and the
-// window records what the user is told.
+// A real scene without a display: objects are added from the fixture
+// catalogue, commands run the way menus run them, and the window records what
+// the user is told.
 #include <gtest/gtest.h>
 
 #include <string>

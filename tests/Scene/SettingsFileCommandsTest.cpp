@@ -1,32 +1,21 @@
 // "Save All Settings" and "Load All Settings" move every setting, key
 // bindings included, through a file.
-#include <gtest/gtest.h>
+#include "Scene/SelectionTestScene.h"
 
 #include <filesystem>
 #include <unistd.h>
-
-#include "Scene/Scene.h"
-#include "Scene/SceneApplicationManager.h"
-#include "support/RecordingWindow.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 enum { SaveAll = 237, LoadAll = 238 };
 
-class SettingsFileCommands : public ::testing::Test {
+class SettingsFileCommands : public SelectionTestScene {
 protected:
-    SettingsFileCommands() : scene(&window, "")
-    {
-        window.scene = &scene;
-        path = fs::temp_directory_path() / ("tavo-settings-" + std::to_string(::getpid()) + ".tvp");
-    }
     ~SettingsFileCommands() override { fs::remove(path); }
     SceneApplicationManager& app() { return *scene.applicationManager; }
 
-    RecordingWindow window;
-    Scene scene;
-    fs::path path;
+    fs::path path = fs::temp_directory_path() / ("tavo-settings-" + std::to_string(::getpid()) + ".tvp");
 };
 } // namespace
 
@@ -49,7 +38,7 @@ TEST_F(SettingsFileCommands, WithoutAFileNothingHappensAndAnUnwritableOneIsRepor
     scene.executeCommand(SaveAll, "", 0, 0, 0);
     scene.executeCommand(LoadAll, "", 0, 0, 0);
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(window.statusMessages.back(), "Load All Settings");
+    EXPECT_EQ(lastStatus(), "Load All Settings");
     scene.executeCommand(SaveAll, "/nonexistent-folder/settings.tvp", 0, 0, 0);
-    EXPECT_EQ(window.statusMessages.back(), "Could not write the settings file /nonexistent-folder/settings.tvp");
+    EXPECT_EQ(lastStatus(), "Could not write the settings file /nonexistent-folder/settings.tvp");
 }

@@ -1,22 +1,12 @@
 // The subdivision commands on the objects of a scene.
-#include <gtest/gtest.h>
-
-#include "Mesh/Shape.h"
-#include "Scene/Scene.h"
-#include "Scene/SceneObjectManager.h"
-#include "support/RecordingWindow.h"
+#include "Scene/SelectionTestScene.h"
 
 namespace {
 enum { Subdivide = 47, Refine = 48, Unsubdivide = 50, ClearHigher = 88, Toggle = 100, Undo = 68, Redo = 69, Cube = 108 };
 
-class SubdivisionCommands : public ::testing::Test {
+class SubdivisionCommands : public SelectionTestScene {
 protected:
-    SubdivisionCommands() : scene(&window, "") { window.scene = &scene; }
-    void run(int id) { scene.executeCommand(id, "", 0, 0, 0); }
     Shape& object(int i) { return *scene.objectManager->objects[i]; }
-
-    RecordingWindow window;
-    Scene scene;
 };
 } // namespace
 

@@ -16,14 +16,6 @@ std::vector<Corner> contour(const Face& f)
     return {f.corners.begin(), f.corners.end()};
 }
 
-List<Face*> facesOf(const InnerShape& m, std::initializer_list<int> positions)
-{
-    List<Face*> out;
-    for (int i : positions)
-        out.append(m.faces[i]);
-    return out;
-}
-
 } // namespace
 
 TEST(URchangeFaceNormals, KeepsTheFlippedFacesAndSwapsTheirWinding)
@@ -32,8 +24,8 @@ TEST(URchangeFaceNormals, KeepsTheFlippedFacesAndSwapsTheirWinding)
     const std::vector<Corner> face0 = contour(*mesh->faces[0]);
     const std::vector<Corner> face3 = contour(*mesh->faces[3]);
     UndoStack stack;
-    auto* record = new URchangeFaceNormals(*mesh, facesOf(*mesh, {0, 1, 3}));
-    mesh->flipFaces(facesOf(*mesh, {0, 3}));
+    auto* record = new URchangeFaceNormals(*mesh, fixtures::facesAt(*mesh, {0, 1, 3}));
+    mesh->flipFaces(fixtures::facesAt(*mesh, {0, 3}));
     const std::vector<Corner> flipped0 = contour(*mesh->faces[0]);
     stack.push(record);
     EXPECT_EQ(record->faceCount(), 2);
@@ -52,8 +44,8 @@ TEST(URchangeFaceNormals, RestoresHolesToo)
 {
     MeshPtr mesh = fixtures::quadWithHole();
     const std::vector<Corner> hole = contour(*mesh->faces[0]->holes[0]);
-    URchangeFaceNormals record(*mesh, facesOf(*mesh, {0}));
-    mesh->flipFaces(facesOf(*mesh, {0}));
+    URchangeFaceNormals record(*mesh, fixtures::facesAt(*mesh, {0}));
+    mesh->flipFaces(fixtures::facesAt(*mesh, {0}));
     record.apply();
     record.revert();
     EXPECT_EQ(contour(*mesh->faces[0]->holes[0]), hole);
@@ -63,7 +55,7 @@ TEST(URchangeFaceNormals, NothingFlippedStillCounts)
 {
     MeshPtr mesh = fixtures::cube();
     UndoStack stack;
-    auto* record = new URchangeFaceNormals(*mesh, facesOf(*mesh, {0, 1}));
+    auto* record = new URchangeFaceNormals(*mesh, fixtures::facesAt(*mesh, {0, 1}));
     stack.push(record);
     EXPECT_EQ(record->faceCount(), 0);
     EXPECT_EQ(stack.doneCount(), 1);
@@ -72,8 +64,8 @@ TEST(URchangeFaceNormals, NothingFlippedStillCounts)
 TEST(URchangeFaceNormals, RefusesWhenAFaceNoLongerMatches)
 {
     MeshPtr mesh = fixtures::ngon(5);
-    URchangeFaceNormals record(*mesh, facesOf(*mesh, {0}));
-    mesh->flipFaces(facesOf(*mesh, {0}));
+    URchangeFaceNormals record(*mesh, fixtures::facesAt(*mesh, {0}));
+    mesh->flipFaces(fixtures::facesAt(*mesh, {0}));
     record.apply();
     mesh->faces[0]->corners.truncate(4);
     const std::vector<Corner> now = contour(*mesh->faces[0]);

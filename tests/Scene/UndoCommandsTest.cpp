@@ -109,16 +109,6 @@ TEST_F(UndoCommandsTest, UndoRedrawsOnThisPassAndTheNext)
     EXPECT_EQ(s.window.redrawCount, redraws + 2);
 }
 
-TEST_F(UndoCommandsTest, UndoOnEmptyStackReportsNothing)
-{
-    s.run(68);
-    s.run(69);
-    s.run(233);
-    // "Undo Selection" is repeatable, so only its name is shown.
-    EXPECT_THAT(s.window.statusMessages, ElementsAre("Undo Selection"));
-    EXPECT_THAT(s.window.titles, IsEmpty());
-}
-
 TEST_F(UndoCommandsTest, CreationPushesOneRecordUnlessNothingOrALightWasMade)
 {
     s.run(108);

@@ -132,27 +132,4 @@ TEST_F(DefaultPreferencesTest, HoldsOnlyTheBindingGroupsAndEveryKeyIsReachable)
     }
 }
 
-TEST_F(DefaultPreferencesTest, BindsTheKeysAModellerExpects)
-{
-    const int ctrl = 1, ctrlShift = 5, none = 0;
-    const std::pair<std::pair<int, int>, const char*> expected[] = {
-        {{'W', none}, "Move Manipulator Tool"}, {{'1', none}, "Vertex Selection Mode"},
-        {{'4', none}, "Object Selection Mode"}, {{'Z', ctrl}, "Undo"},
-        {{'Z', ctrlShift}, "Redo"},             {{'Y', ctrl}, "Redo"},
-        {{'S', ctrl}, "Save Scene"},            {{' ', none}, "Repeat"},
-    };
-    for (const auto& [press, command] : expected)
-        EXPECT_EQ(key(press.first, press.second), commandIdByName(command)) << command;
-}
-
-TEST_F(DefaultPreferencesTest, OstraPresetUsesTheThreeButtonsAndLeavesTheKeyboard)
-{
-    applyPreset("Ostra.tvp");
-    EXPECT_EQ(mouse("LMB"), commandIdByName("Rotate View"));
-    EXPECT_EQ(mouse("MMB"), commandIdByName("Zoom View"));
-    EXPECT_EQ(mouse("RMB"), commandIdByName("Pan View"));
-    EXPECT_NE(mouse("ShiftLMB"), -1);
-    EXPECT_EQ(keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName), keys);
-}
-
 } // namespace

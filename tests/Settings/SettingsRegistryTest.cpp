@@ -73,18 +73,6 @@ TEST_F(SettingsRegistryTest, TypedReadsAndWritesMatchTheOptionsKind)
     EXPECT_EQ(registry.colourValue(500, "Tint")[0], 0.1f);
 }
 
-TEST_F(SettingsRegistryTest, BoundVariablesAndTheRegistryShareTheirValues)
-{
-    ASSERT_TRUE(registry.setInt(500, "Bound Count", -12));
-    EXPECT_EQ(boundCount, -12);
-    ASSERT_TRUE(registry.setString(500, "Bound Title", "changed"));
-    EXPECT_EQ(boundTitle, "changed");
-    boundCount = 99;
-    EXPECT_EQ(*registry.intValue(500, "Bound Count"), 99);
-    boundTitle = "from the program";
-    EXPECT_EQ(registry.stringValue(500, "Bound Title"), "from the program");
-}
-
 TEST_F(SettingsRegistryTest, OptionsStayPutWhileTheirGroupGrows)
 {
     const OptionItem* count = registry.findOption(500, "Count");

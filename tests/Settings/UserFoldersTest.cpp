@@ -77,12 +77,4 @@ TEST(UserFoldersTest, PresetFilesAreTheTvpFilesSortedByName)
     EXPECT_TRUE(presetFiles(temp.file("missing")).empty());
 }
 
-TEST(UserFoldersTest, TheProcessEnvironmentGivesAbsoluteFolders)
-{
-    FolderEnvironment e = folderEnvironmentOfProcess();
-    EXPECT_FALSE(e.home.empty());
-    EXPECT_TRUE(e.executableDir.is_absolute());
-    EXPECT_EQ(e.builtInResources, fs::path(TAVO_RESOURCE_DIR));
-}
-
 } // namespace

@@ -97,4 +97,45 @@ MeshPtr mixedPolygons()
                     {{0, 1, 2, 3, 4, 5}, {0, 7, 6, 1}, {1, 8, 2}, {4, 9, 5}});
 }
 
+MeshPtr openTube(int segments, int rows)
+{
+    std::vector<Point> points;
+    for (int r = 0; r <= rows; ++r)
+        for (int k = 0; k < segments; ++k) {
+            const float a = 2.0f * float(M_PI) * k / segments;
+            points.push_back({std::cos(a), std::sin(a), float(r)});
+        }
+    std::vector<std::vector<int>> faces;
+    for (int r = 0; r < rows; ++r)
+        for (int k = 0; k < segments; ++k) {
+            const int n = (k + 1) % segments;
+            faces.push_back({r * segments + k, r * segments + n, (r + 1) * segments + n, (r + 1) * segments + k});
+        }
+    return meshFrom(points, faces);
+}
+
+List<Face*> facesAt(const InnerShape& mesh, std::initializer_list<int> positions)
+{
+    List<Face*> out;
+    for (int i : positions)
+        out.append(mesh.faces[i]);
+    return out;
+}
+
+List<Vertex*> verticesAt(const InnerShape& mesh, std::initializer_list<int> positions)
+{
+    List<Vertex*> out;
+    for (int i : positions)
+        out.append(mesh.vertices[i]);
+    return out;
+}
+
+List<Face*> allFaces(const InnerShape& mesh)
+{
+    List<Face*> out;
+    for (Face* f : mesh.faces)
+        out.append(f);
+    return out;
+}
+
 } // namespace fixtures

@@ -39,5 +39,13 @@ MeshPtr fold();                                              // one face using a
 MeshPtr nonManifold();                                       // three triangles on one edge
 MeshPtr withDegenerate();                                    // two triangles and a two-corner face
 MeshPtr mixedPolygons();                                     // triangles, quads and a hexagon, shared sides
+// An open tube about Z without caps: `rows` bands of `segments` quads; ring
+// r (0 … rows) holds vertices r * segments … r * segments + segments − 1.
+MeshPtr openTube(int segments, int rows);
+
+// The elements of `mesh` at the given list positions, or all its faces.
+List<Face*> facesAt(const InnerShape& mesh, std::initializer_list<int> positions);
+List<Vertex*> verticesAt(const InnerShape& mesh, std::initializer_list<int> positions);
+List<Face*> allFaces(const InnerShape& mesh);
 
 } // namespace fixtures

@@ -2,7 +2,8 @@
 // Set-up shared by the tests that need the toolkit or a GL context: the
 // application object, an offscreen framebuffer to draw into and read back,
 // and stand-ins for the scene that log every call they get as a line of
-// text. Header-only, as the GL test binary compiles no support sources.
+// text. Header-only: of the support sources the GL test binary compiles only
+// the fixture catalogue.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>

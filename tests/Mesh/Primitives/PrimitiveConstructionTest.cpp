@@ -1,5 +1,5 @@
-// The shared pieces of every primitive: the pool its storage comes from,
-// the default projection, the revolution rotation and the winding repair.
+// The shared pieces of every primitive: the default projection, the
+// revolution rotation and the winding repair.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,20 +9,6 @@
 #include "support/ShapeFixtures.h"
 
 namespace {
-
-TEST(PrimitiveStorage, ComesFromAndReturnsToTheShapePool)
-{
-    ShapePtr warm(take<Shape>());
-    const long before = Pool<Shape>::freeCount();
-    Shape* box = take<Box>(1.f, 1.f, 1.f, 1, 1, 1);
-    EXPECT_EQ(Pool<Shape>::freeCount(), before - 1);
-    EXPECT_TRUE(box->has(Geometry::Pooled));
-    box->release();
-    EXPECT_EQ(Pool<Shape>::freeCount(), before);
-    // The slot is a Shape's again.
-    ShapePtr plain(take<Shape>());
-    EXPECT_EQ(plain.get(), box);
-}
 
 TEST(DefaultProjection, TopDownWithHeightInW)
 {

@@ -26,33 +26,6 @@ protected:
     SettingsRegistry registry;
 };
 
-TEST_F(PrimitiveOptions, DefaultsBuildTheDefaultObjects)
-{
-    struct Row {
-        Shape* (*make)(const SettingsRegistry&);
-        const char* name;
-        int vertices, faces;
-    };
-    const Row rows[] = {
-        {makeCubeFromOptions, "Cube", 8, 6},
-        {makeCylinderFromOptions, "Cylinder", 12 * 5, 12 * 4 + 2},
-        {makeConeFromOptions, "Cone", 13, 13},
-        {makeSphereFromOptions, "Sphere", 62, 72},
-        {makeTorusFromOptions, "Torus", 100, 100},
-        {makeGridFromOptions, "Grid", 4, 1},
-        {makeCircleFromOptions, "Line Segment", 5, 0},
-        {makeArcFromOptions, "Line Segment", 21, 0},
-    };
-    for (const Row& row : rows) {
-        ShapePtr s(row.make(registry));
-        ASSERT_NE(s, nullptr) << row.name;
-        EXPECT_EQ(s->name, row.name);
-        EXPECT_EQ(s->vertices.count(), row.vertices) << row.name;
-        EXPECT_EQ(s->faces.count(), row.faces) << row.name;
-        EXPECT_EQ(validateTopology(*s), "") << row.name;
-    }
-}
-
 TEST_F(PrimitiveOptions, ChangedOptionsReachTheConstructor)
 {
     const int cube = 164;
@@ -112,19 +85,6 @@ TEST_F(PrimitiveOptions, ExtrusionAlongTheProfileNormal)
     EXPECT_EQ(s->name, "Extrusion");
     EXPECT_NEAR(signedVolume(*s), 2.0, 1e-5);
     EXPECT_NEAR(s->pivot().z, 1.0f, 1e-5f);
-}
-
-TEST_F(PrimitiveOptions, PathExtrusionFollowsThePathObject)
-{
-    const std::vector<Point3D> square = {Point3D(-1, 0, -1), Point3D(-1, 0, 1), Point3D(1, 0, 1), Point3D(1, 0, -1)};
-    ShapePtr profile(take<Lineseg>(square, true));
-    ShapePtr path(take<Lineseg>(Point3D(0, 0, 0), Point3D(0, 5, 0), 5));
-    ASSERT_TRUE(registry.setBool(171, "Cap Ends", true));
-    ASSERT_TRUE(registry.setFloat(171, "Rotation", 0.0f));
-    ShapePtr s(makePathExtrusionFromOptions(registry, *profile, *path));
-    EXPECT_EQ(s->name, "Path Extrusion");
-    EXPECT_EQ(s->vertices.count(), 24);
-    EXPECT_NEAR(signedVolume(*s), 20.0, 1e-3);
 }
 
 } // namespace

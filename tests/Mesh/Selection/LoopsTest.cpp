@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "Mesh/Pool.h"
@@ -34,82 +35,33 @@ TEST(EdgeLoop, GoesRoundTheMiddleOfASubdividedCube)
         EXPECT_TRUE(onMidPlane(cube->edges[i]->startVertex) && onMidPlane(cube->edges[i]->endVertex));
 }
 
-TEST(EdgeLoop, EndsAtTheCornersOfASubdividedCube)
+// Loops seeded by one edge, that end where the walk rules say.
+TEST(EdgeLoop, RunsAsFarAsTheRulesAllow)
 {
-    ShapePtr cube = subdividedCube(2);
-    Vertex* corner = nullptr;
-    for (Vertex* v : cube->vertices)
-        if (valence(*cube, v) == 3)
-            corner = v;
-    ASSERT_NE(corner, nullptr);
-    for (Edge* e : cube->edges)
-        if (e->startVertex == corner || e->endVertex == corner) {
-            e->set(Geometry::Selected);
-            break;
-        }
-    selectEdgeLoops(*cube);
-    // One side of the original cube, from corner to corner.
-    EXPECT_EQ(selectedEdges(*cube).size(), 4u);
-    for (Vertex* v : cube->vertices) {
-        if (selectedValence(*cube, v) == 1) {
-            EXPECT_EQ(valence(*cube, v), 3);
-        }
+    struct Case {
+        const char* what;
+        std::function<MeshPtr()> make;
+        int a, b; // the seed edge's vertex positions
+        size_t edges;
+    };
+    // Cylinders list their vertices in columns of two: 0-2 is a bottom rim edge.
+    const Case cases[] = {
+        {"pole to pole of a sphere", [] { return MeshPtr(take<Sphere>(1.0f, 8, 4)); }, 0, 1, 4},
+        {"round the border of an open tube", [] { return openTube(8, 2); }, 0, 1, 8},
+        {"round the corners of a grid border", [] { return fixtures::openGrid(3, 2); }, 0, 1, 10},
+        // With spokes each rim vertex has four edges and the rim is a loop;
+        // without them the n-sided cap leaves three, and the loop ends at once.
+        {"round a spoked cylinder's rim", [] { return MeshPtr(take<Cylinder>(1.0f, 2.0f, 8, 1, true)); }, 0, 2, 8},
+        {"nowhere on a capped cylinder's rim", [] { return MeshPtr(take<Cylinder>(1.0f, 2.0f, 8, 1, false)); }, 0, 2, 1},
+        // (1,1) has five edges; (4,1) is a border vertex reached along an inner edge.
+        {"to a vertex touching a triangle", [] { return gridWithTriangle(4, 4, 1, 1); }, 7, 8, 3},
+    };
+    for (const Case& c : cases) {
+        MeshPtr m = c.make();
+        selectEdge(*m, c.a, c.b);
+        selectEdgeLoops(*m);
+        EXPECT_EQ(selectedEdges(*m).size(), c.edges) << c.what;
     }
-}
-
-TEST(EdgeLoop, RunsFromPoleToPoleOfASphere)
-{
-    ShapePtr sphere(take<Sphere>(1.0f, 8, 4));
-    const int n = sphere->vertices.count();
-    Vertex* top = sphere->vertices[n - 2];
-    Vertex* bottom = sphere->vertices[n - 1];
-    // Columns of three ring vertices each: a meridian edge of column 0.
-    selectEdge(*sphere, 0, 1);
-    selectEdgeLoops(*sphere);
-    EXPECT_EQ(selectedEdges(*sphere).size(), 4u);
-    EXPECT_EQ(selectedValence(*sphere, top), 1);
-    EXPECT_EQ(selectedValence(*sphere, bottom), 1);
-}
-
-TEST(EdgeLoop, FollowsTheBorderOfAnOpenTubeAndStopsAtTheCapRimOfACylinder)
-{
-    MeshPtr tube = openTube(8, 2);
-    selectEdge(*tube, 0, 1);
-    selectEdgeLoops(*tube);
-    ASSERT_EQ(selectedEdges(*tube).size(), 8u);
-    for (int i : selectedEdges(*tube))
-        EXPECT_EQ(tube->edges[i]->startVertex->z, 0.0f);
-
-    // With spokes each rim vertex has four edges and the rim is a loop;
-    // without them the n-sided cap leaves three, and the loop ends at once.
-    // Columns of two vertices each: 0-2 is a bottom rim edge.
-    ShapePtr spoked(take<Cylinder>(1.0f, 2.0f, 8, 1, true));
-    selectEdge(*spoked, 0, 2);
-    selectEdgeLoops(*spoked);
-    EXPECT_EQ(selectedEdges(*spoked).size(), 8u);
-    ShapePtr capped(take<Cylinder>(1.0f, 2.0f, 8, 1, false));
-    selectEdge(*capped, 0, 2);
-    selectEdgeLoops(*capped);
-    EXPECT_EQ(selectedEdges(*capped).size(), 1u);
-}
-
-TEST(EdgeLoop, GoesRoundTheCornersOfAGridBorder)
-{
-    MeshPtr grid = fixtures::openGrid(3, 2);
-    selectEdge(*grid, 0, 1);
-    selectEdgeLoops(*grid);
-    EXPECT_EQ(selectedEdges(*grid).size(), 10u);
-}
-
-TEST(EdgeLoop, StopsAtAVertexTouchingATriangle)
-{
-    // (1,1) has five edges; (4,1) is a border vertex and the walk came along an inner edge.
-    MeshPtr grid = gridWithTriangle(4, 4, 1, 1);
-    selectEdge(*grid, 7, 8);
-    selectEdgeLoops(*grid);
-    EXPECT_EQ(selectedEdges(*grid).size(), 3u);
-    EXPECT_TRUE(grid->findEdge(grid->vertices[6], grid->vertices[7])->isSelected());
-    EXPECT_TRUE(grid->findEdge(grid->vertices[8], grid->vertices[9])->isSelected());
 }
 
 // Three quads fanned round the border vertex 0; its edges to the ray ends

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "Mesh/Pool.h"
 
 using fixtures::Point;
@@ -27,23 +25,6 @@ MeshPtr gridWithTriangle(int columns, int rows, int ti, int tj)
             } else {
                 faces.push_back({a, b, c, d});
             }
-        }
-    return fixtures::meshFrom(points, faces);
-}
-
-MeshPtr openTube(int segments, int rows)
-{
-    std::vector<Point> points;
-    for (int r = 0; r <= rows; ++r)
-        for (int k = 0; k < segments; ++k) {
-            const float a = 2.0f * float(M_PI) * k / segments;
-            points.push_back({std::cos(a), std::sin(a), float(r)});
-        }
-    std::vector<std::vector<int>> faces;
-    for (int r = 0; r < rows; ++r)
-        for (int k = 0; k < segments; ++k) {
-            const int n = (k + 1) % segments;
-            faces.push_back({r * segments + k, r * segments + n, (r + 1) * segments + n, (r + 1) * segments + k});
         }
     return fixtures::meshFrom(points, faces);
 }
@@ -92,23 +73,6 @@ Edge* selectEdge(InnerShape& mesh, int a, int b)
     if (e)
         e->set(Geometry::Selected);
     return e;
-}
-
-int valence(const InnerShape& mesh, const Vertex* v)
-{
-    int n = 0;
-    for (const Edge* e : mesh.edges)
-        n += (e->startVertex == v) + (e->endVertex == v);
-    return n;
-}
-
-int selectedValence(const InnerShape& mesh, const Vertex* v)
-{
-    int n = 0;
-    for (const Edge* e : mesh.edges)
-        if (e->isSelected())
-            n += (e->startVertex == v) + (e->endVertex == v);
-    return n;
 }
 
 } // namespace walkfixtures

@@ -7,14 +7,12 @@
 
 namespace walkfixtures {
 
+using fixtures::openTube;
+
 // A columns × rows grid of unit quads in XY (vertex (i, j) at position
 // j * (columns + 1) + i) whose quad with lower-left corner (ti, tj) is split
 // into two triangles along its diagonal from (ti, tj) to (ti + 1, tj + 1).
 MeshPtr gridWithTriangle(int columns, int rows, int ti, int tj);
-
-// An open tube about Z without caps: `rows` bands of `segments` quads; ring
-// r (0 … rows) holds vertices r * segments … r * segments + segments − 1.
-MeshPtr openTube(int segments, int rows);
 
 // A strip of quads one unit wide (in Z) along a polyline of XY points; the
 // point k gives the vertices 2k (z = 0) and 2k + 1 (z = 1).
@@ -30,9 +28,5 @@ std::vector<int> selectedFaces(const InnerShape& mesh);
 
 // Selects the edge joining the vertices at positions a and b; fails the test when there is none.
 Edge* selectEdge(InnerShape& mesh, int a, int b);
-// The number of edges that end at v.
-int valence(const InnerShape& mesh, const Vertex* v);
-// The number of selected edges that end at v.
-int selectedValence(const InnerShape& mesh, const Vertex* v);
 
 } // namespace walkfixtures

@@ -11,14 +11,6 @@ using namespace fixtures;
 
 namespace {
 
-List<Vertex*> loopOf(const InnerShape& m, std::initializer_list<int> indices)
-{
-    List<Vertex*> out;
-    for (int i : indices)
-        out.append(m.vertices[i]);
-    return out;
-}
-
 // Two quads side by side with room for a third to their right.
 MeshPtr stripWithRoom()
 {
@@ -31,7 +23,7 @@ TEST(AddPolygon, LoopAgainstItsNeighbourIsReversed)
     for (bool given : {true, false}) {
         MeshPtr m = stripWithRoom();
         // 2 → 6 → 7 → 5 agrees with the quad on side 2-5; its reverse does not.
-        Face* f = given ? addPolygon(*m, loopOf(*m, {2, 6, 7, 5})) : addPolygon(*m, loopOf(*m, {5, 7, 6, 2}));
+        Face* f = given ? addPolygon(*m, verticesAt(*m, {2, 6, 7, 5})) : addPolygon(*m, verticesAt(*m, {5, 7, 6, 2}));
         ASSERT_NE(f, nullptr);
         EXPECT_GT(f->normal.z, 0.99f);
         Edge* shared = m->findEdge(m->vertices[2], m->vertices[5]);
@@ -42,19 +34,6 @@ TEST(AddPolygon, LoopAgainstItsNeighbourIsReversed)
     }
 }
 
-TEST(AddPolygon, WithoutNeighboursTheLoopOrderStands)
-{
-    MeshPtr m = meshFrom({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {});
-    Face* f = addPolygon(*m, loopOf(*m, {0, 2, 1}));
-    ASSERT_NE(f, nullptr);
-    EXPECT_LT(f->normal.z, -0.99f);
-    for (const Edge* e : m->edges)
-        EXPECT_TRUE(e->has(Geometry::Boundary));
-    EXPECT_EQ(validateTopology(*m), "");
-    EXPECT_EQ(addPolygon(*m, loopOf(*m, {0, 1})), nullptr);
-    EXPECT_EQ(m->faces.count(), 1);
-}
-
 TEST(AddPolygon, WithSymmetryTheMirroredCounterpartIsMadeToo)
 {
     // Quads at x in [1, 2] and [-2, -1], with room for a quad beside each.
@@ -63,7 +42,7 @@ TEST(AddPolygon, WithSymmetryTheMirroredCounterpartIsMadeToo)
                          {{0, 1, 2, 3}, {6, 9, 8, 7}});
     m->setSymmetry(true);
     calculateSymmetry(*m, m->mirrorPlane, MinSymmetryTolerance);
-    Face* f = addPolygon(*m, loopOf(*m, {1, 4, 5, 2}));
+    Face* f = addPolygon(*m, verticesAt(*m, {1, 4, 5, 2}));
     ASSERT_NE(f, nullptr);
     ASSERT_EQ(m->faces.count(), 4);
     Face* counterpart = m->faces[3];
@@ -77,7 +56,7 @@ TEST(AddPolygon, WithSymmetryTheMirroredCounterpartIsMadeToo)
     MeshPtr across = meshFrom({{-1, 0, 0}, {1, 0, 0}, {1, 1, 0}, {-1, 1, 0}}, {});
     across->setSymmetry(true);
     calculateSymmetry(*across, across->mirrorPlane, MinSymmetryTolerance);
-    ASSERT_NE(addPolygon(*across, loopOf(*across, {0, 1, 2, 3})), nullptr);
+    ASSERT_NE(addPolygon(*across, verticesAt(*across, {0, 1, 2, 3})), nullptr);
     EXPECT_EQ(across->faces.count(), 1);
 }
 

@@ -22,14 +22,6 @@ struct RecordingFrame : ExtrusionFrame {
     std::vector<InnerShape*> finished;
 };
 
-List<Face*> allFaces(const InnerShape& m)
-{
-    List<Face*> out;
-    for (Face* f : m.faces)
-        out.append(f);
-    return out;
-}
-
 TEST(ExtrudeFacesSeparately, GridFacesComeApartWithTheListedSideFaces)
 {
     MeshPtr m = twoQuads();
@@ -75,9 +67,7 @@ TEST(ExtrudeFacesSeparately, GridFacesComeApartWithTheListedSideFaces)
 TEST(ExtrudeFacesSeparately, CubeFaceStaysClosedAndMovesOut)
 {
     ShapePtr s(take<Shape>(*cube()));
-    List<Face*> top;
-    top.append(s->faces[1]);
-    top.append(s->faces[1]);
+    List<Face*> top = facesAt(*s, {1, 1});
     RecordingFrame frame;
     EXPECT_EQ(extrudeFacesSeparately(*s, top, &frame), 1);
     EXPECT_EQ(s->faces.count(), 10);
@@ -107,9 +97,7 @@ TEST(ExtrudeFacesSeparately, WithSymmetryTheMirrorPartnerGoesToo)
                          {{0, 1, 2, 3}, {4, 7, 6, 5}});
     m->setSymmetry(true);
     calculateSymmetry(*m, m->mirrorPlane, MinSymmetryTolerance);
-    List<Face*> one;
-    one.append(m->faces[0]);
-    EXPECT_EQ(extrudeFacesSeparately(*m, one, nullptr), 2);
+    EXPECT_EQ(extrudeFacesSeparately(*m, facesAt(*m, {0}), nullptr), 2);
     EXPECT_EQ(m->faces.count(), 10);
     // New points sit on old ones; partners still pair new with new.
     EXPECT_EQ(m->vertices[8]->mirror, m->vertices[12]);
