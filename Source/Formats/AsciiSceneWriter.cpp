@@ -1,12 +1,12 @@
-// Writing the ".tva" format: the whole file is built as text, then written
-// with one call.
+// Writing the ".tva" format: the text is made record by record and goes
+// out to the file in large pieces (or is collected whole, in memory).
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "Formats/AsciiScene.h"
 #include "Formats/AsciiText.h"
 #include "Formats/ReferenceViews.h"
-#include "Formats/SceneFileIO.h"
 #include "Formats/ScenePaths.h"
 #include "Formats/SceneWriteOrder.h"
 #include "Mesh/Light.h"
@@ -50,11 +50,17 @@ Point3D proxyPointToFile(const Vertex& p)
 
 class AsciiWriter {
 public:
-    AsciiWriter(Scene& scene, bool selectedOnly, const std::string& folder, const SceneFileProgress& progress)
+    // With `file`, the text goes out to it as it is made and `write` returns
+    // nothing; without, `write` returns the whole text.
+    AsciiWriter(Scene& scene, bool selectedOnly, const std::string& folder, const SceneFileProgress& progress,
+                std::FILE* file)
         : scene_(scene), folder_(folder), progress_(progress),
-          numbers_(scene, selectedOnly, ObjectOrder::Ascii), materials_(scene.objectManager->materials)
+          numbers_(scene, selectedOnly, ObjectOrder::Ascii), materials_(scene.objectManager->materials), out_(file)
     {
     }
+
+    // Some text could not be held for want of memory.
+    bool failed() const { return out_.failed(); }
 
     std::string write()
     {
@@ -81,8 +87,9 @@ public:
                 writeLight(static_cast<Light&>(*s));
         for (const Group& g : scene_.objectManager->groups)
             writeGroup(g);
+        out_.flush();
         report(1.0);
-        return std::move(out_.text);
+        return out_.text();
     }
 
 private:
@@ -371,11 +378,22 @@ private:
 std::string writeAsciiSceneToText(Scene& scene, bool selectedOnly, const std::string& folder,
                                   const SceneFileProgress& progress)
 {
-    return AsciiWriter(scene, selectedOnly, folder, progress).write();
+    return AsciiWriter(scene, selectedOnly, folder, progress, nullptr).write();
 }
 
 bool writeAsciiScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
 {
-    const std::string text = writeAsciiSceneToText(scene, selectedOnly, sceneFolderOf(path), progress);
-    return writeWholeFile(path, text.data(), text.size(), true);
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file)
+        return false;
+    std::setvbuf(file, nullptr, _IONBF, 0); // the writer hands over large pieces itself
+    const std::string folder = sceneFolderOf(path); // the writer keeps a reference
+    AsciiWriter writer(scene, selectedOnly, folder, progress, file);
+    writer.write();
+    std::fclose(file);
+    if (writer.failed()) {
+        std::remove(path.c_str()); // out of memory: no half scene left behind
+        return false;
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr size_t MaxToken = 2047;
@@ -24,26 +25,58 @@ TextOut& TextOut::number(float f)
 {
     if (std::isnan(f))
         f = 0.0f;
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(f), std::chars_format::general, 6);
-    text.append(buffer, result.ptr);
+    if (char* p = room(32)) {
+        auto result = std::to_chars(p, p + 32, static_cast<double>(f), std::chars_format::general, 6);
+        size_ += static_cast<size_t>(result.ptr - p);
+    }
     return *this;
 }
 
 TextOut& TextOut::integer(long long i)
 {
-    char buffer[24];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, i);
-    text.append(buffer, result.ptr);
+    if (char* p = room(24)) {
+        auto result = std::to_chars(p, p + 24, i);
+        size_ += static_cast<size_t>(result.ptr - p);
+    }
     return *this;
 }
 
 TextOut& TextOut::quoted(const std::string& s)
 {
-    text.push_back('"');
-    text.append(s);
-    text.push_back('"');
-    return *this;
+    put('"');
+    if (char* p = room(s.size())) {
+        std::memcpy(p, s.data(), s.size());
+        size_ += s.size();
+    }
+    return put('"');
+}
+
+void TextOut::flush()
+{
+    if (!file_)
+        return;
+    if (size_)
+        std::fwrite(data_, 1, size_, file_);
+    size_ = 0;
+}
+
+char* TextOut::grow(size_t n)
+{
+    if (file_ && size_)
+        flush();
+    if (size_ + n <= capacity_)
+        return data_ + size_;
+    size_t wanted = capacity_ ? capacity_ : (file_ ? 2 * FlushSize : 4096);
+    while (wanted < size_ + n)
+        wanted *= 2;
+    auto* grown = static_cast<char*>(std::realloc(data_, wanted));
+    if (!grown) {
+        failed_ = true;
+        return nullptr;
+    }
+    data_ = grown;
+    capacity_ = wanted;
+    return data_ + size_;
 }
 
 bool parseInteger(std::string_view token, long& out)

@@ -2,39 +2,81 @@
 // The value forms of the ".tva" format: a text builder that writes them and
 // a token reader that reads them back from text in memory.
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
 // Builds the file text. Floats go out as the standard stream writes a float
 // by default (general format, 6 significant digits); a value that is not a
-// number goes out as 0.
+// number goes out as 0. Given a file, the text goes out to it a large piece
+// at a time (at line ends), so a big scene never needs all its text in memory.
 class TextOut {
 public:
+    TextOut() = default;
+    explicit TextOut(std::FILE* file) : file_(file) {}
+    TextOut(const TextOut&) = delete;
+    TextOut& operator=(const TextOut&) = delete;
+    ~TextOut() { std::free(data_); }
+
     // Each appends and returns the builder, so a record reads as one line.
     TextOut& word(std::string_view w)
     {
-        text.append(w);
+        char* p = room(w.size());
+        if (p) {
+            for (char c : w) // words are short: a loop beats a call
+                *p++ = c;
+            size_ += w.size();
+        }
         return *this;
     }
     TextOut& number(float f);
     TextOut& integer(long long i);
     // `"` text `"`, unchanged (the format has no escapes).
     TextOut& quoted(const std::string& s);
-    TextOut& space()
-    {
-        text.push_back(' ');
-        return *this;
-    }
+    TextOut& space() { return put(' '); }
     TextOut& newline()
     {
-        text.push_back('\n');
+        put('\n');
+        if (file_ && size_ >= FlushSize)
+            flush();
         return *this;
     }
     // " " then the value, for each value of a record.
     TextOut& sp(float f) { return space().number(f); }
     TextOut& spInt(long long i) { return space().integer(i); }
 
-    std::string text;
+    // File mode: writes out what is held (errors are not reported, as the
+    // writers promise).
+    void flush();
+    // The text held (in memory mode, everything).
+    std::string text() const { return std::string(data_ ? data_ : "", size_); }
+    // Some text could not be held for want of memory.
+    bool failed() const { return failed_; }
+
+private:
+    static constexpr size_t FlushSize = size_t(1) << 19;
+
+    TextOut& put(char c)
+    {
+        if (char* p = room(1)) {
+            *p = c;
+            ++size_;
+        }
+        return *this;
+    }
+    // Room for n more characters at the end; null when out of memory.
+    char* room(size_t n)
+    {
+        return size_ + n <= capacity_ ? data_ + size_ : grow(n);
+    }
+    char* grow(size_t n);
+
+    char* data_ = nullptr;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
 };
 
 // Reads whitespace-separated tokens of at most 2047 characters (a longer

@@ -1,15 +1,80 @@
 #include "Formats/BinaryObjectChunk.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "Formats/ByteBuffer.h"
 #include "Formats/ObjectAssembly.h"
 #include "Formats/SceneReadState.h"
+#include "Mesh/Face.h"
 #include "Mesh/Material.h"
 #include "Mesh/Shape.h"
 
 namespace {
+
+// Texture coordinates taken while faces are read: the "FTVS" chunk that
+// follows a "FACS" chunk lists the faces in the same order, so each entry
+// is applied as its face is made, while the face is at hand. The lane
+// closes at the first entry that could mean anything else (another face,
+// corners of holes, a short entry); the chunk reads the rest when it comes.
+struct UvLane {
+    ByteReader* in = nullptr; // the "FTVS" payload, shared with that chunk
+    bool open = false;
+
+    // Face record `record` has just been read; `f` is its face (null when it made none).
+    void apply(long record, Face* f)
+    {
+        if (!open)
+            return;
+        uint32_t face, m;
+        const unsigned char* p = in->at();
+        if (in->remaining() < 8) {
+            open = false;
+            return;
+        }
+        std::memcpy(&face, p, 4);
+        std::memcpy(&m, p + 4, 4);
+        if (face != static_cast<uint64_t>(record) || (f && m > static_cast<uint32_t>(f->cornerCount())) ||
+            (in->remaining() - 8) / 8 < m) {
+            open = false;
+            return;
+        }
+        p += 8;
+        if (f) {
+            Corner* corners = f->corners.data();
+            for (uint32_t k = 0; k < m; ++k, p += 8) {
+                float uv[2];
+                std::memcpy(uv, p, 8);
+                corners[k].u = std::isnan(uv[0]) ? 0.0f : uv[0];
+                corners[k].v = std::isnan(uv[1]) ? 0.0f : uv[1];
+            }
+        }
+        in->seek(in->position() + 8 + 8 * static_cast<size_t>(m));
+    }
+};
+
+// A run of "FAMA": the faces from record `face` on have file material `material`.
+struct MaterialRun {
+    long face, material;
+};
+
+// Face materials given while faces are read, when the object's one "FAMA"
+// chunk follows all its faces: face record i takes the last run that
+// starts at or before it, as reading the runs afterwards would give.
+struct RunsAsRead {
+    std::vector<MaterialRun> runs;
+    size_t next = 0; // runs before it start at or before the last record seen
+    bool active = false;
+
+    Material* materialOf(long record, const SceneReadState& state)
+    {
+        while (next < runs.size() && runs[next].face <= record)
+            ++next;
+        return next ? state.faceMaterial(runs[next - 1].material) : nullptr;
+    }
+};
 
 struct Context {
     SceneReadState& state;
@@ -17,6 +82,8 @@ struct Context {
     Shape& shape;
     bool proxy;
     const unsigned char* data;
+    UvLane lane;                       // for the "FACS" chunk being read
+    RunsAsRead runsAsRead;
     size_t dispBegin = 0, dispEnd = 0; // the "DISP" payload, loaded once the object is finished
 };
 
@@ -45,9 +112,14 @@ void forEachPair(ByteReader& in, Each each)
 
 void readCorners(Context& c, ByteReader& in, Face* contour, uint32_t n)
 {
-    long vertex;
-    for (uint32_t k = 0; k < n && in.i32(vertex); ++k)
+    const size_t whole = std::min<size_t>(n, in.remaining() / 4);
+    const unsigned char* p = in.at();
+    for (size_t k = 0; k < whole; ++k, p += 4) {
+        int32_t vertex;
+        std::memcpy(&vertex, p, 4);
         c.object.addCorner(contour, vertex, 0.0f, 0.0f);
+    }
+    in.seek(in.position() + 4 * whole);
 }
 
 // "FTVS": the texture coordinates of a face's corners, then of its holes'.
@@ -78,15 +150,20 @@ void readTextureCoordinates(Context& c, ByteReader& in)
 }
 
 // "FAMA": each run's material holds from its face up to the next run's.
-void readMaterialRuns(Context& c, ByteReader& in)
+std::vector<MaterialRun> materialRuns(ByteReader in)
 {
-    struct Run {
-        long face, material;
-    };
-    std::vector<Run> runs;
+    std::vector<MaterialRun> runs;
     runs.reserve(in.remaining() / 8);
     forEachPair(in, [&](long f, long m) { runs.push_back({f, m}); });
-    std::stable_sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.face < b.face; });
+    std::stable_sort(runs.begin(), runs.end(), [](const MaterialRun& a, const MaterialRun& b) { return a.face < b.face; });
+    return runs;
+}
+
+void readMaterialRuns(Context& c, ByteReader& in)
+{
+    if (c.runsAsRead.active)
+        return; // applied as the faces were read
+    const std::vector<MaterialRun> runs = materialRuns(in);
     const long faceCount = c.object.faceRecords();
     for (size_t r = 0; r < runs.size(); ++r) {
         Material* m = c.state.faceMaterial(runs[r].material);
@@ -160,12 +237,15 @@ const SubChunk subChunks[] = {
      }},
     {"VRTS",
      [](Context& c, ByteReader& in) {
-         c.object.reserve(static_cast<long>(in.remaining() / 12), 0, 0);
-         float p[3];
-         while (in.remaining() >= 12) {
-             in.f32s(p, 3);
-             c.object.addVertex(p[0], p[1], p[2]);
+         const size_t count = in.remaining() / 12;
+         c.object.reserve(static_cast<long>(count), 0, 0);
+         const unsigned char* p = in.at();
+         for (size_t k = 0; k < count; ++k, p += 12) {
+             float xyz[3];
+             std::memcpy(xyz, p, 12);
+             c.object.addVertex(xyz[0], xyz[1], xyz[2]); // a value that is no number becomes 0 there
          }
+         in.seek(in.position() + 12 * count);
      }},
     {"VMIR", [](Context& c, ByteReader& in) { forEachPair(in, [&](long a, long b) { c.object.setVertexMirror(a, b); }); }},
     {"EDGS",
@@ -183,7 +263,13 @@ const SubChunk subChunks[] = {
          while (in.u32(n)) {
              Face* f = c.object.newFace(nullptr);
              readCorners(c, in, f, n);
+             const long record = c.object.faceRecords();
              c.object.endFace(f);
+             Face* made = c.object.faceAt(record);
+             c.lane.apply(record, made);
+             if (c.runsAsRead.active && made)
+                 if (Material* m = c.runsAsRead.materialOf(record, c.state))
+                     made->material = m;
          }
      }},
     {"FAHS",
@@ -259,7 +345,7 @@ void loadDisplacement(const unsigned char* data, size_t begin, size_t end, Shape
         if (!entries.i32(L))
             continue;
         InnerShape* mesh = load.level(L);
-        float d[3];
+        float d[3] = {};
         while (entries.remaining() >= 16 && entries.i32(vertex)) {
             entries.f32s(d, 3);
             DisplacementLoad::set(mesh, vertex, d[0], d[1], d[2]);
@@ -274,13 +360,54 @@ void readBinaryObjectChunk(const unsigned char* data, size_t begin, size_t end, 
     ObjectAssembly object(proxy);
     if (!object.object())
         return;
-    Context c{state, object, *object.object(), proxy, data};
-    ByteReader in(data, begin, end);
+    Context c{state, object, *object.object(), proxy, data, {}, {}};
     Chunk sub;
+    // Faces are linked as they are read when that gives what linking them
+    // all at the end would: every edge record is in by then and no face gets holes.
+    bool facesSeen = false, linkAsRead = true, facesAfterRuns = false;
+    int runChunks = 0;
+    Chunk runs{};
+    for (ByteReader scan(data, begin, end); nextChunk(scan, sub);) {
+        facesSeen |= sub.is("FACS");
+        if ((facesSeen && sub.is("EDGS")) || (sub.is("FAHS") && sub.end - sub.begin >= 8))
+            linkAsRead = false;
+        facesAfterRuns |= runChunks > 0 && sub.is("FACS");
+        if (sub.is("FAMA")) {
+            ++runChunks;
+            runs = sub;
+        }
+    }
+    if (linkAsRead)
+        object.linkFacesAsRead();
+    if (runChunks == 1 && !facesAfterRuns)
+        c.runsAsRead = {materialRuns(ByteReader(data, runs.begin, runs.end)), 0, true};
+
+    // The "FTVS" chunk next after the "FACS" chunk being read, found by one
+    // forward scan over the whole object; its reader is shared with the lane.
+    Chunk uvs{};
+    bool haveUvs = false;
+    ByteReader uvIn(data, begin, begin), uvScan(data, begin, end);
+    ByteReader in(data, begin, end);
     while (nextChunk(in, sub)) {
+        ByteReader payload(data, sub.begin, sub.end);
+        if (haveUvs && sub.begin == uvs.begin)
+            payload = uvIn; // from where the lane stopped
+        c.lane = {};
+        if (sub.is("FACS")) {
+            if (!haveUvs || uvs.begin < sub.begin) {
+                haveUvs = false;
+                if (uvScan.position() < in.position())
+                    uvScan.seek(in.position());
+                while (!haveUvs && nextChunk(uvScan, uvs))
+                    haveUvs = uvs.is("FTVS");
+                if (haveUvs)
+                    uvIn = ByteReader(data, uvs.begin, uvs.end);
+            }
+            if (haveUvs)
+                c.lane = {&uvIn, true};
+        }
         for (const SubChunk& known : subChunks) {
             if (sub.is(known.tag)) {
-                ByteReader payload(data, sub.begin, sub.end);
                 known.read(c, payload);
                 break;
             }

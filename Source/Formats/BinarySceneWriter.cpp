@@ -1,5 +1,6 @@
-// Writing the ".tvb" format: the whole file is built in one growing buffer
-// (chunk lengths patched after each payload) and written with one call.
+// Writing the ".tvb" format: chunks go through one ByteWriter, which writes
+// a file in big pieces as it fills (chunk lengths patched after each
+// payload) or collects the bytes in memory.
 //
 // Beyond the chunks every reader knows, an object chunk may carry four of
 // this writer's own, each only when it has something to say, so that a
@@ -9,15 +10,16 @@
 // "-psubf"/"-psube" records). Readers skip chunks they do not know.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "Formats/BinaryScene.h"
 #include "Formats/ByteBuffer.h"
 #include "Formats/ReferenceViews.h"
-#include "Formats/SceneFileIO.h"
 #include "Formats/ScenePaths.h"
 #include "Formats/SceneWriteOrder.h"
+#include "Formats/VertexPositions.h"
 #include "Mesh/Light.h"
 #include "Mesh/Material.h"
 #include "Mesh/ShapeInstance.h"
@@ -56,6 +58,20 @@ inline void put(unsigned char*& p, float v)
     p += 4;
 }
 
+// Elements sit wherever their pools put them, so the walks below ask for
+// the elements a few places ahead (and what those point at) early: the
+// passes are bound by memory, not by arithmetic.
+constexpr int Ahead = 8;
+template <class T>
+inline void prefetchAt(const List<T*>& list, int i, int bytes)
+{
+    if (i < list.count()) {
+        const char* p = reinterpret_cast<const char*>(list[i]);
+        for (int at = 0; at < bytes; at += 64)
+            __builtin_prefetch(p + at);
+    }
+}
+
 uint32_t flag(bool on)
 {
     return on ? 1u : 0u;
@@ -85,7 +101,7 @@ public:
         double total = 1.0;
         for (const Shape* s : objects)
             total += s->vertices.count() + s->edges.count() + s->faces.count();
-        out_.reserve(static_cast<size_t>(total) * 40 + 4096);
+        out_.expect(static_cast<size_t>(total) * 40 + 4096);
 
         size_t chunk = out_.beginChunk("HEAD");
         out_.u32(1);
@@ -207,65 +223,87 @@ private:
 
         Marks marks;
         List<Vertex*>& vertices = s.vertices;
+        // Vertices are numbered by address where that works, else by `index`.
+        const VertexPositions positions(vertices);
         std::vector<const Vertex*> mirrored;
+        bool displaced = false; // some vertex of some level has displacement
         chunk = out_.beginChunk("VRTS");
-        if (out_.reserve(12 * static_cast<size_t>(vertices.count()))) {
-            unsigned char* p = out_.tail();
-            for (int i = 0; i < vertices.count(); ++i) {
-                Vertex& v = *vertices[i];
+        for (int i = 0; i < vertices.count(); ++i) {
+            prefetchAt(vertices, i + Ahead, sizeof(Vertex));
+            Vertex& v = *vertices[i];
+            if (!positions.usable())
                 v.index = i;
-                if (proxy) {
-                    put(p, (v.x - 0.5f) * 10.0f);
-                    put(p, v.z * 10.0f);
-                    put(p, (v.y - 0.5f) * -10.0f);
-                    if (v.has(Geometry::Boundary))
-                        marks.pinned.push_back(static_cast<uint32_t>(i));
-                } else {
-                    put(p, v.x);
-                    put(p, v.y);
-                    put(p, v.z);
-                }
-                if (v.mirror)
-                    mirrored.push_back(&v);
+            unsigned char* p = out_.room(12);
+            if (!p)
+                break;
+            if (v.displacement && !displaced)
+                displaced = v.hasNonZeroDisplacement();
+            if (proxy) {
+                put(p, (v.x - 0.5f) * 10.0f);
+                put(p, v.z * 10.0f);
+                put(p, (v.y - 0.5f) * -10.0f);
+                if (v.has(Geometry::Boundary))
+                    marks.pinned.push_back(static_cast<uint32_t>(i));
+            } else {
+                put(p, v.x);
+                put(p, v.y);
+                put(p, v.z);
             }
-            out_.advance(12 * static_cast<size_t>(vertices.count()));
+            out_.commit(p);
+            if (v.mirror)
+                mirrored.push_back(&v);
         }
         out_.endChunk(chunk);
-        for (const Vertex* v : mirrored)
-            if (isListed(v->mirror, vertices)) {
-                marks.vertexMirrors.push_back(static_cast<uint32_t>(v->index));
-                marks.vertexMirrors.push_back(static_cast<uint32_t>(v->mirror->index));
+        VertexPositions::Hint hint;
+        for (const Vertex* v : mirrored) {
+            const int at = positions.usable() ? positions.find(v, hint) : v->index;
+            const int partner = positions.usable() ? positions.find(v->mirror, hint)
+                                                   : (isListed(v->mirror, vertices) ? v->mirror->index : -1);
+            if (partner >= 0) {
+                marks.vertexMirrors.push_back(static_cast<uint32_t>(at));
+                marks.vertexMirrors.push_back(static_cast<uint32_t>(partner));
             }
+        }
         writeIndices("VMIR", marks.vertexMirrors);
 
-        List<Edge*>& edges = s.edges;
+        VertexPositions::Hint startHint, endHint;
+        const List<Edge*>& edges = s.edges;
         chunk = out_.beginChunk("EDGS");
-        if (out_.reserve(8 * static_cast<size_t>(edges.count()))) {
-            unsigned char* p = out_.tail();
-            for (int i = 0; i < edges.count(); ++i) {
-                Edge& e = *edges[i];
-                e.index = i;
-                put(p, vertexNumber(e.startVertex, vertices));
-                put(p, vertexNumber(e.endVertex, vertices));
+        for (int i = 0; i < edges.count(); ++i) {
+            prefetchAt(edges, i + 2 * Ahead, sizeof(Edge));
+            if (!positions.usable() && i + Ahead < edges.count()) {
+                __builtin_prefetch(edges[i + Ahead]->startVertex);
+                __builtin_prefetch(edges[i + Ahead]->endVertex);
+            }
+            const Edge& e = *edges[i];
+            unsigned char* p = out_.room(8);
+            if (!p)
+                break;
+            put(p, vertexNumber(e.startVertex, vertices, positions, startHint));
+            put(p, vertexNumber(e.endVertex, vertices, positions, endHint));
+            out_.commit(p);
+            if (e.flags & (Geometry::Creased | Geometry::Psub)) {
                 if (e.has(Geometry::Creased))
                     marks.creased.push_back(static_cast<uint32_t>(i));
-                if (e.has2(Geometry::UVSeam))
-                    marks.seams.push_back(static_cast<uint32_t>(i));
                 if (e.has(Geometry::Psub))
                     marks.psubEdges.push_back(static_cast<uint32_t>(i));
             }
-            out_.advance(8 * static_cast<size_t>(edges.count()));
+            if (e.has2(Geometry::UVSeam))
+                marks.seams.push_back(static_cast<uint32_t>(i));
         }
         out_.endChunk(chunk);
         writeIndices("ECRS", marks.creased);
         writeIndices("TXSM", marks.seams);
-        writeFaces(s, marks);
+        writeFaces(s, marks, positions);
         if (proxy) {
             writeProxyLinks(static_cast<TextureProxy&>(s));
             writeIndices("PINV", marks.pinned);
         }
         writeRestoreChunks(s, marks);
-        if (s.levelStack.anyLevelHasDisplacement())
+        for (int level = 0; level <= s.levelStack.maxBuiltLevel() && !displaced; ++level)
+            if (s.levelStack.levelMesh(level) != &s)
+                displaced = s.levelStack.levelMesh(level)->hasDisplacement();
+        if (displaced)
             writeDisplacement(s);
         out_.endChunk(object);
     }
@@ -274,108 +312,120 @@ private:
     {
         return v && v->index >= 0 && v->index < vertices.count() ? static_cast<uint32_t>(v->index) : 0u;
     }
+    // The same, from the address where it can.
+    static uint32_t vertexNumber(const Vertex* v, const List<Vertex*>& vertices, const VertexPositions& positions,
+                                 VertexPositions::Hint& hint)
+    {
+        const int position = positions.find(v, hint);
+        return position >= 0 ? static_cast<uint32_t>(position) : vertexNumber(v, vertices);
+    }
 
     static bool writtenHole(const Face* h) { return h->cornerCount() >= 3; }
 
-    void writeFaces(Shape& s, Marks& marks)
+    // One pass over the faces fills "FACS" in the output and "FAHS" and
+    // "FTVS" aside (they follow it), and gathers the marks and material
+    // runs: each face is read from memory once.
+    void writeFaces(Shape& s, Marks& marks, const VertexPositions& positions)
     {
         List<Face*>& faces = s.faces;
         const List<Vertex*>& vertices = s.vertices;
-        // One pass numbers the faces, sizes the payloads and gathers the
-        // marks and material runs.
-        long corners = 0, holeWords = 0, holeCorners = 0;
-        std::vector<const Face*> mirrored;
+        ByteWriter holes, uvs;
+        uvs.expect(40 * static_cast<size_t>(faces.count()));
+        bool anyMirror = false;
+        VertexPositions::Hint hint;
         std::vector<uint32_t> runs;
         int previous = 0;
+        const size_t facs = out_.beginChunk("FACS");
         for (int i = 0; i < faces.count(); ++i) {
-            Face& f = *faces[i];
-            f.index = i;
-            corners += f.cornerCount();
+            prefetchAt(faces, i + 2 * Ahead, sizeof(Face));
+            if (!positions.usable() && i + Ahead < faces.count())
+                for (const Corner& c : faces[i + Ahead]->corners)
+                    __builtin_prefetch(c.vertex);
+            const Face& f = *faces[i];
+            const int n = f.cornerCount();
+            int m = n; // uv pairs: the corners, then those of the written holes
+            if (!f.holes.empty())
+                m += writeHoles(f, i, vertices, positions, holes);
+            unsigned char* p = out_.room(4 + 4 * static_cast<size_t>(n));
+            unsigned char* q = uvs.room(8 + 8 * static_cast<size_t>(m));
+            if (!p || !q)
+                break;
+            put(p, static_cast<uint32_t>(n));
+            put(q, static_cast<uint32_t>(i));
+            put(q, static_cast<uint32_t>(m));
+            for (const Corner& c : f.corners) {
+                put(p, vertexNumber(c.vertex, vertices, positions, hint));
+                put(q, c.u);
+                put(q, c.v);
+            }
             for (const Face* h : f.holes)
-                if (writtenHole(h)) {
-                    holeWords += 2 + h->cornerCount();
-                    holeCorners += h->cornerCount();
-                }
-            if (f.isHidden())
-                marks.hidden.push_back(static_cast<uint32_t>(i));
-            if (f.has(Geometry::Psub))
-                marks.psubFaces.push_back(static_cast<uint32_t>(i));
-            if (f.mirror)
-                mirrored.push_back(&f);
-            const int m = materialNumber(f.material, materials_);
-            if (i == 0 || m != previous) {
+                if (writtenHole(h))
+                    for (const Corner& c : h->corners) {
+                        put(q, c.u);
+                        put(q, c.v);
+                    }
+            out_.commit(p);
+            uvs.commit(q);
+            if (f.flags & (Geometry::Hidden | Geometry::Psub)) {
+                if (f.isHidden())
+                    marks.hidden.push_back(static_cast<uint32_t>(i));
+                if (f.has(Geometry::Psub))
+                    marks.psubFaces.push_back(static_cast<uint32_t>(i));
+            }
+            anyMirror |= f.mirror != nullptr;
+            const int material = materialNumber(f.material, materials_);
+            if (i == 0 || material != previous) {
                 runs.push_back(static_cast<uint32_t>(i));
-                runs.push_back(static_cast<uint32_t>(m));
-                previous = m;
+                runs.push_back(static_cast<uint32_t>(material));
+                previous = material;
             }
         }
+        out_.endChunk(facs);
+        if (holes.failed() || uvs.failed())
+            out_.fail();
 
-        size_t chunk = out_.beginChunk("FACS");
-        if (out_.reserve(4 * static_cast<size_t>(faces.count() + corners))) {
-            unsigned char* p = out_.tail();
-            for (const Face* f : faces) {
-                put(p, static_cast<uint32_t>(f->cornerCount()));
-                for (const Corner& c : f->corners)
-                    put(p, vertexNumber(c.vertex, vertices));
-            }
-            out_.advance(4 * static_cast<size_t>(faces.count() + corners));
-        }
+        size_t chunk = out_.beginChunk("FAHS");
+        out_.bytes(holes.data(), holes.size());
         out_.endChunk(chunk);
-
-        chunk = out_.beginChunk("FAHS");
-        if (holeWords && out_.reserve(4 * static_cast<size_t>(holeWords))) {
-            unsigned char* p = out_.tail();
-            for (int i = 0; i < faces.count(); ++i)
-                for (const Face* h : faces[i]->holes) {
-                    if (!writtenHole(h))
-                        continue;
-                    put(p, static_cast<uint32_t>(i));
-                    put(p, static_cast<uint32_t>(h->cornerCount()));
-                    for (const Corner& c : h->corners)
-                        put(p, vertexNumber(c.vertex, vertices));
-                }
-            out_.advance(4 * static_cast<size_t>(holeWords));
-        }
-        out_.endChunk(chunk);
-
-        // Texture coordinates of the outer corners, then of each written hole's.
         chunk = out_.beginChunk("FTVS");
-        const size_t ftvs = 4 * (2 * static_cast<size_t>(faces.count()) + 2 * static_cast<size_t>(corners + holeCorners));
-        if (out_.reserve(ftvs)) {
-            unsigned char* p = out_.tail();
-            for (int i = 0; i < faces.count(); ++i) {
-                const Face* f = faces[i];
-                int m = f->cornerCount();
-                if (holeWords)
-                    for (const Face* h : f->holes)
-                        if (writtenHole(h))
-                            m += h->cornerCount();
-                put(p, static_cast<uint32_t>(i));
-                put(p, static_cast<uint32_t>(m));
-                for (const Corner& c : f->corners) {
-                    put(p, c.u);
-                    put(p, c.v);
-                }
-                if (holeWords)
-                    for (const Face* h : f->holes)
-                        if (writtenHole(h))
-                            for (const Corner& c : h->corners) {
-                                put(p, c.u);
-                                put(p, c.v);
-                            }
-            }
-            out_.advance(ftvs);
-        }
+        out_.bytes(uvs.data(), uvs.size());
         out_.endChunk(chunk);
 
-        for (const Face* f : mirrored)
-            if (isListed(f->mirror, faces)) {
-                marks.faceMirrors.push_back(static_cast<uint32_t>(f->index));
-                marks.faceMirrors.push_back(static_cast<uint32_t>(f->mirror->index));
-            }
+        if (anyMirror) {
+            numberList(faces);
+            for (const Face* f : faces)
+                if (isListed(f->mirror, faces)) {
+                    marks.faceMirrors.push_back(static_cast<uint32_t>(f->index));
+                    marks.faceMirrors.push_back(static_cast<uint32_t>(f->mirror->index));
+                }
+        }
         writeIndices("FMIR", marks.faceMirrors);
         // Material runs: the first face, then every change.
         writeIndices("FAMA", runs);
+    }
+
+    // Appends the "FAHS" entries of face i's written holes to `out`; returns
+    // the number of their corners.
+    static int writeHoles(const Face& f, int i, const List<Vertex*>& vertices, const VertexPositions& positions,
+                          ByteWriter& out)
+    {
+        VertexPositions::Hint hint;
+        int corners = 0;
+        for (const Face* h : f.holes) {
+            if (!writtenHole(h))
+                continue;
+            const int n = h->cornerCount();
+            unsigned char* p = out.room(8 + 4 * static_cast<size_t>(n));
+            if (!p)
+                return corners;
+            put(p, static_cast<uint32_t>(i));
+            put(p, static_cast<uint32_t>(n));
+            for (const Corner& c : h->corners)
+                put(p, vertexNumber(c.vertex, vertices, positions, hint));
+            out.commit(p);
+            corners += n;
+        }
+        return corners;
     }
 
     void writeProxyLinks(TextureProxy& p)
@@ -527,9 +577,15 @@ std::vector<unsigned char> writeBinarySceneToBytes(Scene& scene, bool selectedOn
 
 bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
 {
-    ByteWriter out;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    std::setvbuf(file, nullptr, _IONBF, 0); // the writer hands over large pieces itself
+    ByteWriter out(file);
     BinaryWriter(out, scene, selectedOnly, sceneFolderOf(path), progress).write();
-    if (out.failed())
-        return false; // out of memory: nothing written rather than half a scene
-    return writeWholeFile(path, out.data(), out.size(), false);
+    const bool written = out.finish();
+    std::fclose(file);
+    if (!written)
+        std::remove(path.c_str()); // out of memory: no half scene left behind
+    return written;
 }

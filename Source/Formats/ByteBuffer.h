@@ -1,46 +1,91 @@
 #pragma once
-// Little-endian building blocks of the ".tvb" format: a growing byte
-// buffer that chunks are written into (lengths patched after the payload),
-// and a bounded reader that never reads past the end it is given.
+// Little-endian building blocks of the ".tvb" format: a byte writer that
+// chunks are written into (lengths patched after the payload), collecting
+// in memory or writing through to a file, and a bounded reader that never
+// reads past the end it is given.
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include "Formats/LargeBlock.h"
 
 // Values are copied in memory order; the format is little-endian.
 static_assert(std::endian::native == std::endian::little, "the .tvb code copies little-endian values as they are");
 
 class ByteWriter {
 public:
+    // Collects the whole output in memory.
     ByteWriter() = default;
+    // Writes through to `file` whenever about FlushSize bytes are held, so
+    // that a big scene never needs its whole file in memory; lengths of
+    // chunks whose start has gone out already are patched by `finish`.
+    explicit ByteWriter(std::FILE* file) : file_(file) { reserve(FlushSize); }
     ByteWriter(const ByteWriter&) = delete;
     ByteWriter& operator=(const ByteWriter&) = delete;
     ~ByteWriter() { std::free(data_); }
 
-    // Room for `more` bytes beyond what is written; false when out of memory
+    static constexpr size_t FlushSize = size_t(1) << 19;
+
+    // Room for `more` bytes beyond what is held; false when out of memory
     // (every later write is then dropped and `failed` tells).
     bool reserve(size_t more)
     {
         if (size_ + more <= capacity_)
-            return true;
+            return !failed_;
+        if (file_ && size_) {
+            flush();
+            if (more <= capacity_)
+                return !failed_;
+        }
         size_t wanted = capacity_ ? capacity_ : 4096;
         while (wanted < size_ + more)
             wanted *= 2;
-        auto* grown = static_cast<unsigned char*>(std::realloc(data_, wanted));
+        auto* grown = static_cast<unsigned char*>(data_ ? std::realloc(data_, wanted) : allocateLarge(wanted));
         if (!grown) {
             failed_ = true;
             return false;
         }
         data_ = grown;
         capacity_ = wanted;
-        return true;
+        return !failed_;
     }
+
+    // The whole output will be about `total` bytes: memory mode takes the
+    // room at once; file mode keeps its fixed buffer.
+    void expect(size_t total)
+    {
+        if (!file_)
+            reserve(total);
+    }
+
+    // Raw access for per-element payloads: `room(n)` gives n writable bytes
+    // (null when out of memory); write them and hand the end to `commit`.
+    unsigned char* room(size_t n)
+    {
+        if (size_ + n > capacity_ && !reserve(n))
+            return nullptr;
+        return data_ + size_;
+    }
+    void commit(const unsigned char* end) { size_ = static_cast<size_t>(end - data_); }
 
     void bytes(const void* p, size_t n)
     {
-        if (n == 0 || !reserve(n))
+        if (n == 0)
+            return;
+        if (file_ && n >= FlushSize) {
+            // A big block goes out as it is, without a copy.
+            flush();
+            if (!failed_)
+                write(p, n);
+            return;
+        }
+        if (!reserve(n))
             return;
         std::memcpy(data_ + size_, p, n);
         size_ += n;
@@ -63,11 +108,16 @@ public:
     // One 16-bit unit per character (its 8-bit code), no terminator.
     void text(const std::string& s)
     {
-        if (!reserve(2 * s.size()))
-            return;
-        for (unsigned char c : s) {
-            data_[size_++] = c;
-            data_[size_++] = 0;
+        for (size_t at = 0; at < s.size(); at += FlushSize / 2) {
+            const size_t n = std::min(s.size() - at, FlushSize / 2);
+            unsigned char* p = room(2 * n);
+            if (!p)
+                return;
+            for (size_t i = 0; i < n; ++i) {
+                *p++ = static_cast<unsigned char>(s[at + i]);
+                *p++ = 0;
+            }
+            commit(p);
         }
     }
     // A u32 byte length, then the text.
@@ -81,7 +131,7 @@ public:
     size_t beginChunk(const char* t)
     {
         tag(t);
-        const size_t at = size_;
+        const size_t at = position();
         u32(0);
         return at;
     }
@@ -90,23 +140,67 @@ public:
     {
         if (failed_)
             return;
-        const auto length = static_cast<uint32_t>(size_ - at - 4);
-        std::memcpy(data_ + at, &length, 4);
+        const auto length = static_cast<uint32_t>(position() - at - 4);
+        if (at >= written_)
+            std::memcpy(data_ + (at - written_), &length, 4);
+        else
+            latePatches_.push_back({at, length});
     }
 
-    // Raw access for bulk payloads: reserve first, then write `n` bytes at
-    // `tail()` and `advance(n)`.
-    unsigned char* tail() { return data_ + size_; }
-    void advance(size_t n) { size_ += n; }
+    // Bytes produced so far, written out or held.
+    size_t position() const { return written_ + size_; }
 
+    // File mode: writes what is held and patches the lengths that went out
+    // early. False when anything failed.
+    bool finish()
+    {
+        if (!file_)
+            return !failed_;
+        flush();
+        for (const Patch& p : latePatches_) {
+            if (failed_ || std::fseek(file_, static_cast<long>(p.at), SEEK_SET) != 0) {
+                failed_ = true;
+                break;
+            }
+            std::fwrite(&p.length, 4, 1, file_);
+        }
+        return !failed_;
+    }
+
+    // Memory mode: the whole output.
     const unsigned char* data() const { return data_; }
     size_t size() const { return size_; }
     bool failed() const { return failed_; }
+    // Marks the output as failed (a part made aside could not be had).
+    void fail() { failed_ = true; }
+    void clearForTest() { size_ = 0; }
 
 private:
+    struct Patch {
+        size_t at;
+        uint32_t length;
+    };
+
+    void flush()
+    {
+        if (size_ && !failed_)
+            write(data_, size_);
+        size_ = 0;
+    }
+    // Write errors are not reported, as the writers promise; only the
+    // position moves on.
+    void write(const void* p, size_t n)
+    {
+        std::fwrite(p, 1, n, file_);
+        written_ += n;
+    }
+
     unsigned char* data_ = nullptr;
     size_t size_ = 0;
     size_t capacity_ = 0;
+    size_t written_ = 0; // file mode: bytes already handed to the file
+    std::FILE* file_ = nullptr;
+    std::vector<Patch> latePatches_;
     bool failed_ = false;
 };
 

@@ -7,7 +7,6 @@
 #include "Formats/SceneReadLimits.h"
 #include "Mesh/Pool.h"
 #include "Mesh/TextureProxy.h"
-#include "Mesh/VertexEdgeTable.h"
 
 namespace {
 float finiteOrZero(float f)
@@ -42,14 +41,15 @@ void ObjectAssembly::reserve(long vertices, long edges, long faces)
 {
     if (!shape_)
         return;
-    auto room = [](long have, long more) { return static_cast<int>(std::min<long>(have + more, INT_MAX / 2)); };
+    auto room = [](long have, long more) { return static_cast<int>(std::min<long>(have + std::max(more, 0L), INT_MAX / 2)); };
     shape_->vertices.reserve(room(shape_->vertices.count(), vertices));
     shape_->edges.reserve(room(shape_->edges.count(), edges));
     shape_->faces.reserve(room(shape_->faces.count(), faces));
     if (proxy_)
         proxy_->sourceFaces.reserve(room(proxy_->sourceFaces.count(), faces));
-    edges_.reserve(edges_.size() + static_cast<size_t>(std::max(edges, 0L)));
-    faces_.reserve(faces_.size() + static_cast<size_t>(std::max(faces, 0L)));
+    firstSide_.reserve(static_cast<size_t>(room(shape_->vertices.count(), vertices)));
+    points_.reserve(3 * static_cast<size_t>(room(shape_->vertices.count(), vertices)));
+    sides_.reserve(static_cast<size_t>(room(shape_->edges.count(), edges)));
 }
 
 void ObjectAssembly::addVertex(float x, float y, float z)
@@ -68,8 +68,16 @@ void ObjectAssembly::addVertex(float x, float y, float z)
     } else {
         v = take<Vertex>(x, y, z);
     }
-    if (v && !shape_->vertices.append(v))
+    if (!v)
+        return;
+    const int position = shape_->vertices.count();
+    if (!shape_->vertices.append(v)) {
         v->release();
+        return;
+    }
+    v->index = position;
+    if (!firstSide_.push(-1) || !points_.push(v->x) || !points_.push(v->y) || !points_.push(v->z))
+        failed_ = true;
 }
 
 int ObjectAssembly::vertexCount() const
@@ -82,21 +90,66 @@ Vertex* ObjectAssembly::vertexAt(long i) const
     return i >= 0 && i < vertexCount() ? shape_->vertices[static_cast<int>(i)] : nullptr;
 }
 
+Edge* ObjectAssembly::findEdge(int a, int b) const
+{
+    const int low = std::min(a, b), high = std::max(a, b);
+    for (int32_t k = firstSide_[static_cast<size_t>(low)]; k >= 0; k = sides_[static_cast<size_t>(k)].next)
+        if (sides_[static_cast<size_t>(k)].other == high)
+            return shape_->edges[k];
+    return nullptr;
+}
+
+bool ObjectAssembly::appendEdge(Edge* e, int a, int b)
+{
+    const int position = shape_->edges.count();
+    if (!shape_->edges.append(e)) {
+        e->release();
+        return false;
+    }
+    e->index = position;
+    e->set(Geometry::Boundary); // until a second face uses it
+    if (failed_)
+        return true;
+    const int low = std::min(a, b), high = std::max(a, b);
+    if (!sides_.push(Side{high, firstSide_[static_cast<size_t>(low)]}))
+        failed_ = true;
+    else
+        firstSide_[static_cast<size_t>(low)] = position;
+    return true;
+}
+
 void ObjectAssembly::addEdge(long a, long b)
 {
     Vertex* va = vertexAt(a);
     Vertex* vb = vertexAt(b);
-    Edge* e = va && vb ? take<Edge>(va, vb) : nullptr;
-    if (e && !shape_->edges.append(e)) {
-        e->release();
-        e = nullptr;
+    Edge* e = nullptr;
+    if (va && vb) {
+        // A pair listed twice keeps its first edge, which takes the marks meant for either.
+        if (!failed_)
+            e = findEdge(static_cast<int>(a), static_cast<int>(b));
+        if (!e) {
+            e = take<Edge>(va, vb);
+            if (e && !appendEdge(e, static_cast<int>(a), static_cast<int>(b)))
+                e = nullptr;
+        }
     }
-    edges_.push_back(e);
+    const long record = edgeRecords_++;
+    if (edgeRecordsAreEdges_ && e && e->index == record)
+        return;
+    if (edgeRecordsAreEdges_) {
+        edgeRecordsAreEdges_ = false;
+        for (long i = 0; i < record; ++i)
+            edgeRecordTable_.push(shape_->edges[static_cast<int>(i)]);
+    }
+    if (!edgeRecordTable_.push(e))
+        --edgeRecords_; // out of memory: the record is lost, later ones shift
 }
 
 Edge* ObjectAssembly::edgeAt(long i) const
 {
-    return i >= 0 && i < edgeRecords() ? edges_[static_cast<size_t>(i)] : nullptr;
+    if (i < 0 || i >= edgeRecords_)
+        return nullptr;
+    return edgeRecordsAreEdges_ ? shape_->edges[static_cast<int>(i)] : edgeRecordTable_[static_cast<size_t>(i)];
 }
 
 Face* ObjectAssembly::newFace(Material* m)
@@ -104,15 +157,18 @@ Face* ObjectAssembly::newFace(Material* m)
     Face* f = shape_ ? take<Face>() : nullptr;
     if (f && m)
         f->material = m;
+    faceCorners_.clear();
     return f;
 }
 
 bool ObjectAssembly::addCorner(Face* f, long v, float u, float w)
 {
     Vertex* vertex = vertexAt(v);
-    if (!f || !vertex)
+    if (!f || !vertex || !f->corners.append(Corner{vertex, nullptr, finiteOrZero(u), finiteOrZero(w), 0.0f}))
         return false;
-    return f->corners.append(Corner{vertex, nullptr, finiteOrZero(u), finiteOrZero(w), 0.0f});
+    if (!faceCorners_.push(static_cast<int32_t>(v)))
+        failed_ = true;
+    return true;
 }
 
 void ObjectAssembly::endFace(Face* f)
@@ -125,27 +181,48 @@ void ObjectAssembly::endFace(Face* f)
             shape_->faces.truncate(position);
             added = false;
         }
-        if (added)
+        if (added) {
             lastFace_ = f;
-        else
+            f->index = position;
+            if (linkAsRead_ && !failed_ && linkedFaces_ == position) {
+                linkFace(f, faceCorners_.size() == static_cast<size_t>(f->cornerCount()) ? &faceCorners_[0] : nullptr);
+                ++linkedFaces_;
+            }
+        } else {
             position = -1;
+        }
     }
     if (position < 0 && f)
         f->release();
-    faces_.push_back(position);
+    const long record = faceRecords_++;
+    if (faceRecordsAreFaces_ && position == record)
+        return;
+    if (faceRecordsAreFaces_) {
+        faceRecordsAreFaces_ = false;
+        for (long i = 0; i < record; ++i)
+            faceRecordTable_.push(static_cast<int32_t>(i));
+    }
+    if (!faceRecordTable_.push(position))
+        --faceRecords_;
 }
 
 void ObjectAssembly::endHole(Face* owner, Face* hole)
 {
     if (!hole)
         return;
-    if (!owner || hole->cornerCount() <= 2 || !owner->holes.append(hole))
+    if (!owner || hole->cornerCount() <= 2 || !owner->holes.append(hole)) {
         hole->release();
+        return;
+    }
+    if (owner->index < linkedFaces_ && !failed_)
+        linkContour(owner, hole, nullptr);
 }
 
 int ObjectAssembly::facePosition(long i) const
 {
-    return i >= 0 && i < faceRecords() ? faces_[static_cast<size_t>(i)] : -1;
+    if (i < 0 || i >= faceRecords_)
+        return -1;
+    return faceRecordsAreFaces_ ? static_cast<int>(i) : faceRecordTable_[static_cast<size_t>(i)];
 }
 
 Face* ObjectAssembly::faceAt(long i) const
@@ -208,98 +285,44 @@ void ObjectAssembly::linkProxyFace(long i, long j)
     proxy_->sourceFaces[p] = proxy_->owner->faces[static_cast<int>(j)];
 }
 
-// The edges come from the file, so each corner only looks its edge up by
-// vertex pair; a pair the file lists twice keeps its first edge (taking
-// over the marks of the second), and a side the file lists no edge for
-// gets a new one. Afterwards the invariants of the topology builders hold.
-void ObjectAssembly::link()
+void ObjectAssembly::linkContour(Face* owner, Face* contour, const int32_t* positions)
 {
-    InnerShape& m = *shape_;
-    const int vertexCount = m.vertices.count();
-    for (int i = 0; i < vertexCount; ++i)
-        m.vertices[i]->tag = i;
-    auto forEachContour = [&](auto&& visit) {
-        for (Face* f : m.faces) {
-            visit(f, f);
-            for (Face* h : f->holes)
-                visit(f, h);
-        }
-    };
-
-    static VertexEdgeTable table;
-    if (!table.start(vertexCount)) {
-        m.rebuildTopology(true);
-        return;
-    }
-    for (const Edge* e : m.edges)
-        table.countSide(e->startVertex->tag, e->endVertex->tag);
-    forEachContour([&](Face*, Face* contour) {
-        const int n = contour->corners.count();
-        for (int k = 0; k < n; ++k)
-            table.countSide(contour->corners[k].vertex->tag, contour->corners[k + 1 == n ? 0 : k + 1].vertex->tag);
-    });
-    if (!table.finishCounting()) {
-        m.rebuildTopology(true);
-        return;
-    }
-
-    // Edge tags: 0 kept, 1 a second edge for a pair already listed.
-    bool anyDuplicate = false;
-    for (int i = 0; i < m.edges.count(); ++i) {
-        Edge* e = m.edges[i];
-        e->faces.clear();
-        const int a = e->startVertex->tag, b = e->endVertex->tag;
-        const int twin = table.find(a, b);
-        if (twin >= 0) {
-            Edge* first = m.edges[twin];
-            first->flags |= e->flags & (Geometry::Creased | Geometry::Psub);
-            first->flags2 |= e->flags2 & (Geometry::UVSeam | Geometry::EdgeKeep);
-            e->tag = 1;
-            anyDuplicate = true;
-        } else {
-            e->tag = 0;
-            table.add(a, b, i);
-        }
-    }
-
-    forEachContour([&](Face* owner, Face* contour) {
-        const int n = contour->corners.count();
-        for (int k = 0; k < n; ++k) {
-            Corner& c = contour->corners[k];
-            Vertex* next = contour->corners[k + 1 == n ? 0 : k + 1].vertex;
-            const int found = table.find(c.vertex->tag, next->tag);
-            Edge* e = found >= 0 ? m.edges[found] : nullptr;
-            if (!e) {
-                e = take<Edge>(c.vertex, next);
-                if (e && !m.edges.append(e)) {
-                    e->release();
-                    e = nullptr;
-                }
-                if (!e) {
-                    c.edge = nullptr;
-                    continue;
-                }
-                e->tag = 0;
-                table.add(c.vertex->tag, next->tag, m.edges.count() - 1);
+    const int n = contour->corners.count();
+    Corner* corners = contour->corners.data();
+    for (int k = 0; k < n; ++k) {
+        Corner& c = corners[k];
+        const int kNext = k + 1 == n ? 0 : k + 1;
+        Vertex* from = c.vertex;
+        Vertex* next = corners[kNext].vertex;
+        const int a = positions ? positions[k] : from->index;
+        const int b = positions ? positions[kNext] : next->index;
+        Edge* e = failed_ ? nullptr : findEdge(a, b);
+        if (!e) {
+            e = take<Edge>(from, next);
+            if (!e || !appendEdge(e, a, b)) {
+                c.edge = nullptr;
+                continue;
             }
-            c.edge = e;
-            e->faces.append(owner);
         }
-    });
-
-    int kept = 0;
-    for (int i = 0; i < m.edges.count(); ++i) {
-        Edge* e = m.edges[i];
-        if (anyDuplicate && e->tag == 1) {
-            e->release();
-            continue;
-        }
-        e->set(Geometry::Boundary, e->faces.count() < 2);
-        m.edges[kept++] = e;
+        c.edge = e;
+        if (e->faces.append(owner) && e->faces.count() == 2)
+            e->set(Geometry::Boundary, false);
     }
-    m.edges.truncate(kept);
-    // The record table may name edges given back above.
-    edges_.clear();
+}
+
+void ObjectAssembly::linkFace(Face* f, const int32_t* positions)
+{
+    linkContour(f, f, positions);
+    for (Face* h : f->holes)
+        linkContour(f, h, nullptr);
+    const int n = f->cornerCount();
+    if (positions && (n == 3 || n == 4) && !failed_) {
+        // The arithmetic of computeNormal, on the positions kept aside.
+        const float* p = &points_[0];
+        f->normal = Face::cornerNormal(p + 3 * positions[0], p + 3 * positions[1], p + 3 * positions[2]);
+    } else {
+        f->computeNormal();
+    }
 }
 
 void ObjectAssembly::finishProxy()
@@ -322,9 +345,19 @@ Shape* ObjectAssembly::finish()
 {
     if (!shape_)
         return nullptr;
-    link();
-    shape_->renumber();
-    shape_->update(true, false, -1);
+    InnerShape& m = *shape_;
+    if (failed_) {
+        // Without the table: the general rebuild, which tells twins apart by itself.
+        m.rebuildTopology(true);
+        m.renumber();
+        m.update(true, false, -1);
+    } else {
+        for (; linkedFaces_ < m.faces.count(); ++linkedFaces_)
+            linkFace(m.faces[linkedFaces_], nullptr);
+        // Face normals are in place; only smooth shading wants vertex normals.
+        if (m.isSmoothShaded() || shape_->levelStack.dirty || shape_->levelStack.maxBuiltLevel() > 0)
+            shape_->update(true, false, -1);
+    }
     if (proxy_)
         finishProxy();
     if (!partialList_ && level_ > 0)

@@ -7,8 +7,15 @@
 // whose vertex index is out of range, a face with fewer than 3 valid
 // corners) keep their position without an element, so that later indices
 // still name the records the writer meant; references to them are ignored.
+//
+// Topology is linked by vertex positions, never by searching: an edge
+// record is looked up in a per-vertex table as it is read (a pair the file
+// lists twice names its first edge), and each face side finds its edge
+// there too. Elements get their list positions (`index`) as they are
+// appended, so the finished object needs no renumbering.
 #include <cstdint>
-#include <vector>
+
+#include "Formats/LargeBlock.h"
 
 class Shape;
 class TextureProxy;
@@ -33,6 +40,12 @@ public:
     // Room for `n` more records, which the caller has checked the input can hold.
     void reserve(long vertices, long edges, long faces);
 
+    // Links each face as `endFace` appends it, instead of all at `finish`.
+    // The result is the same provided every edge record comes before the
+    // first face and no face gets holes; otherwise the links stay valid but
+    // new edges and the face lists of edges may come in another order.
+    void linkFacesAsRead() { linkAsRead_ = true; }
+
     // A vertex at the file point (x, y, z): a coordinate that is not a
     // number becomes 0; a UV proxy maps the point back to UV space.
     void addVertex(float x, float y, float z);
@@ -40,7 +53,7 @@ public:
     Vertex* vertexAt(long i) const;
 
     void addEdge(long a, long b);
-    long edgeRecords() const { return static_cast<long>(edges_.size()); }
+    long edgeRecords() const { return edgeRecords_; }
     Edge* edgeAt(long i) const;
 
     // A face that is not in the object yet, with material `m`.
@@ -52,7 +65,7 @@ public:
     void endFace(Face* f);
     // Attaches `hole` to `owner` when it has more than 2 corners, else gives it back.
     void endHole(Face* owner, Face* hole);
-    long faceRecords() const { return static_cast<long>(faces_.size()); }
+    long faceRecords() const { return faceRecords_; }
     Face* faceAt(long i) const;
     // The face appended last; null before the first.
     Face* lastFace() const { return lastFace_; }
@@ -76,19 +89,47 @@ public:
     // Links proxy face record i with the owner's face at list position j.
     void linkProxyFace(long i, long j);
 
-    // Rebuilds the topology links, refreshes the object, finishes a proxy
+    // Links what is not linked yet, refreshes the object, finishes a proxy
     // and subdivides; an object without faces becomes wireframe. Returns the
     // object, now the caller's, or null when it is empty (it is released).
     Shape* finish();
 
 private:
-    void link();
+    // Side k of the table is edge k of the object: `other` is its higher
+    // end's position, `next` the next side of the same lower end (-1 ends).
+    struct Side {
+        int32_t other;
+        int32_t next;
+    };
+    // The edge joining vertex positions a and b (either way), or null.
+    Edge* findEdge(int a, int b) const;
+    // Appends `e` (joining positions a and b) to the object and the table;
+    // false (e given back) when out of memory.
+    bool appendEdge(Edge* e, int a, int b);
+    // Points each corner of `contour` (a contour of `owner`) at its edge,
+    // making edges for sides the file has none for. `positions`: the
+    // corners' vertex positions when at hand, else null.
+    void linkContour(Face* owner, Face* contour, const int32_t* positions);
+    void linkFace(Face* f, const int32_t* positions);
     void finishProxy();
 
     Shape* shape_ = nullptr;
     TextureProxy* proxy_ = nullptr;
-    std::vector<Edge*> edges_;   // per edge record; null when it made no edge
-    std::vector<int> faces_;     // per face record: position in the face list, or -1
+    LargeArray<int32_t> firstSide_; // per vertex position: its first side, -1 none
+    LargeArray<Side> sides_;
+    LargeArray<float> points_;           // x y z per vertex position, for face normals
+    LargeArray<int32_t> faceCorners_;    // vertex positions of the corners of the face being read
+    // Record tables, filled only once a record does not simply name the
+    // element at its own position (until then record i is element i).
+    LargeArray<Edge*> edgeRecordTable_;
+    LargeArray<int32_t> faceRecordTable_;
+    long edgeRecords_ = 0;
+    long faceRecords_ = 0;
+    bool edgeRecordsAreEdges_ = true;
+    bool faceRecordsAreFaces_ = true;
+    int linkedFaces_ = 0; // faces at the front of the list whose contours are linked
+    bool linkAsRead_ = false;
+    bool failed_ = false; // a table could not grow: `finish` links the slow way
     Face* lastFace_ = nullptr;
     long level_ = 0;
     bool partialList_ = false;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Formats/LargeBlock.h"
+
 void FileBytes::Free::operator()(unsigned char* p) const
 {
     std::free(p);
@@ -22,7 +24,7 @@ FileBytes readWholeFile(const std::string& path)
         return out;
     }
     // One byte more than asked, so that an empty file still gives a non-null block.
-    auto* bytes = static_cast<unsigned char*>(std::malloc(static_cast<size_t>(size) + 1));
+    auto* bytes = static_cast<unsigned char*>(allocateLarge(static_cast<size_t>(size) + 1));
     if (!bytes) {
         std::fclose(f);
         return out;
@@ -31,15 +33,4 @@ FileBytes readWholeFile(const std::string& path)
     out.size = std::fread(bytes, 1, static_cast<size_t>(size), f);
     std::fclose(f);
     return out;
-}
-
-bool writeWholeFile(const std::string& path, const void* data, size_t size, bool text)
-{
-    std::FILE* f = std::fopen(path.c_str(), text ? "w" : "wb");
-    if (!f)
-        return false;
-    if (size)
-        std::fwrite(data, 1, size, f);
-    std::fclose(f);
-    return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
-// Whole-file input and output for the scene formats: a scene is built in
-// memory and written with one call, and read back in one piece, so that
-// neither format pays per-value stream costs.
+// Whole-file input for the scene readers: a file is read in one piece, so
+// that neither format pays per-value stream costs.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -17,8 +16,3 @@ struct FileBytes {
 };
 
 FileBytes readWholeFile(const std::string& path);
-
-// Creates (or replaces) the file and writes `size` bytes; `text` opens it
-// in text mode. False when the file cannot be created; errors after that
-// are not reported, as the writers promise.
-bool writeWholeFile(const std::string& path, const void* data, size_t size, bool text);

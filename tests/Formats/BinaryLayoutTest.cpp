@@ -186,3 +186,114 @@ TEST(BinaryLayout, GroupNamesAreFoundAfterMemberLists)
     EXPECT_EQ(groups[1].name, "Whole");
     EXPECT_EQ(groups[1].members.size(), 1u);
 }
+
+namespace {
+
+struct Part {
+    std::string tag;
+    Bytes payload;
+};
+
+// The chunks of data[begin, end).
+std::vector<Part> partsOf(const Bytes& file, size_t begin, size_t end)
+{
+    std::vector<Part> parts;
+    for (size_t at = begin; at + 8 <= end;) {
+        uint32_t length;
+        std::memcpy(&length, &file[at + 4], 4);
+        parts.push_back({std::string(file.begin() + static_cast<long>(at), file.begin() + static_cast<long>(at) + 4),
+                         Bytes(file.begin() + static_cast<long>(at) + 8,
+                               file.begin() + static_cast<long>(at + 8 + length))});
+        at += 8 + length;
+    }
+    return parts;
+}
+
+Bytes joined(const std::vector<Part>& parts)
+{
+    Expect e;
+    for (const Part& p : parts) {
+        e.tag(p.tag.c_str()).u32(static_cast<uint32_t>(p.payload.size()));
+        e.bytes.insert(e.bytes.end(), p.payload.begin(), p.payload.end());
+    }
+    return e.bytes;
+}
+
+// "FTVS" entries (face, count, count uv pairs) in reverse order.
+Bytes reversedEntries(const Bytes& ftvs)
+{
+    std::vector<Bytes> entries;
+    for (size_t at = 0; at + 8 <= ftvs.size();) {
+        uint32_t m;
+        std::memcpy(&m, &ftvs[at + 4], 4);
+        entries.emplace_back(ftvs.begin() + static_cast<long>(at), ftvs.begin() + static_cast<long>(at + 8 + 8 * m));
+        at += 8 + 8 * m;
+    }
+    Bytes out;
+    for (auto e = entries.rbegin(); e != entries.rend(); ++e)
+        out.insert(out.end(), e->begin(), e->end());
+    return out;
+}
+
+} // namespace
+
+TEST(BinaryLayout, ObjectChunksInAnotherOrderReadTheSame)
+{
+    // Edges listed after the faces (faces are then linked at the end, not as
+    // read), texture coordinates in reverse face order and a second, empty,
+    // material run list (runs are then applied after the faces, not as they
+    // are read) give the objects the writer's own order gives.
+    TestScene t;
+    buildRichScene(t.scene);
+    MeshPtr grid = fixtures::openGrid(4, 3);
+    for (Face* f : grid->faces)
+        f->corners[2].u = static_cast<float>(f->index) + 0.5f;
+    t.scene.objectManager->addObject(take<Shape>(*grid));
+    const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+
+    std::vector<Part> top = partsOf(file, 0, file.size());
+    int changed = 0;
+    for (Part& object : top) {
+        if (object.tag != "SHAP")
+            continue;
+        std::vector<Part> parts = partsOf(object.payload, 0, object.payload.size());
+        // The edge marks refer to edge records, so they move with them.
+        auto edges = std::find_if(parts.begin(), parts.end(), [](const Part& p) { return p.tag == "EDGS"; });
+        ASSERT_TRUE(parts.end() - edges > 3 && edges[1].tag == "ECRS" && edges[2].tag == "TXSM");
+        const std::vector<Part> moved(edges, edges + 3); // EDGS, ECRS, TXSM
+        parts.erase(edges, edges + 3);
+        auto uvs = std::find_if(parts.begin(), parts.end(), [](const Part& p) { return p.tag == "FTVS"; });
+        ASSERT_NE(uvs, parts.end());
+        uvs->payload = reversedEntries(uvs->payload);
+        parts.insert(uvs + 1, moved.begin(), moved.end());
+        parts.push_back({"FAMA", {}});
+        object.payload = joined(parts);
+        ++changed;
+    }
+    ASSERT_EQ(changed, 3);
+
+    TestScene asWritten, reordered;
+    readBinarySceneFromBytes(file, sceneFolder, asWritten.scene);
+    readBinarySceneFromBytes(joined(top), sceneFolder, reordered.scene);
+    ASSERT_EQ(reordered.scene.objectManager->objects.count(), 6);
+    EXPECT_EQ(writeBinarySceneToBytes(reordered.scene, false, sceneFolder), file);
+    EXPECT_EQ(writeBinarySceneToBytes(asWritten.scene, false, sceneFolder), file);
+}
+
+TEST(BinaryLayout, WritingNeedsNoFreshElementIndices)
+{
+    // `index` is only valid right after renumbering; a writer that reads a
+    // stale one writes wrong element numbers.
+    TestScene t;
+    buildRichScene(t.scene);
+    const Bytes fresh = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    for (Shape* s : t.scene.objectManager->objects) {
+        for (Vertex* v : s->vertices)
+            v->index = 1;
+        for (Edge* e : s->edges)
+            e->index = 1;
+        for (Face* f : s->faces)
+            f->index = 1;
+    }
+    EXPECT_EQ(writeBinarySceneToBytes(t.scene, false, sceneFolder), fresh);
+}

@@ -4,17 +4,21 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "Formats/AsciiScene.h"
 #include "Formats/BinaryScene.h"
 #include "Formats/SceneFileFixtures.h"
 #include "Mesh/Light.h"
 #include "Mesh/Material.h"
+#include "Mesh/Pool.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Validate.h"
 #include "Scene/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -145,6 +149,30 @@ TEST(SceneFileRoundTrip, FilesOnDiskUsePathsRelativeToTheirFolder)
     EXPECT_FALSE(writeAsciiScene((folder / "missing/x.tva").string(), t.scene, false));
     EXPECT_FALSE(readBinaryScene((folder / "missing.tvb").string(), t.scene));
     EXPECT_EQ(t.scene.objectManager->objects.count(), 3);
+}
+
+TEST(SceneFileRoundTrip, FilesHoldWhatIsMadeInMemory)
+{
+    // Big enough that both writers hand the file several pieces, and that
+    // chunk lengths are patched after their start went out.
+    TestScene t;
+    buildSmallScene(t.scene);
+    MeshPtr grid = fixtures::openGrid(150, 150);
+    t.scene.objectManager->addObject(take<Shape>(*grid));
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::string tvb = (folder / "tavo-big.tvb").string(), tva = (folder / "tavo-big.tva").string();
+    ASSERT_TRUE(writeBinaryScene(tvb, t.scene, false));
+    ASSERT_TRUE(writeAsciiScene(tva, t.scene, false));
+    const std::vector<unsigned char> bytes = writeBinarySceneToBytes(t.scene, false, folder.string());
+    const std::string text = writeAsciiSceneToText(t.scene, false, folder.string());
+    ASSERT_GT(bytes.size(), 1u << 20);
+    std::ifstream binary(tvb, std::ios::binary), ascii(tva, std::ios::binary);
+    const std::vector<unsigned char> fileBytes{std::istreambuf_iterator<char>(binary), {}};
+    const std::string fileText{std::istreambuf_iterator<char>(ascii), {}};
+    std::filesystem::remove(tvb);
+    std::filesystem::remove(tva);
+    EXPECT_TRUE(fileBytes == bytes);
+    EXPECT_TRUE(fileText == text);
 }
 
 TEST(SceneFileRoundTrip, ProgressRunsFromZeroToOne)

@@ -1,0 +1,177 @@
+// Building objects from file records: record positions against element
+// positions, twin edge records, and linking faces as they are read against
+// linking them all at the end.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Formats/ObjectAssembly.h"
+#include "Mesh/Edge.h"
+#include "Mesh/Face.h"
+#include "Mesh/Shape.h"
+#include "Mesh/Validate.h"
+
+namespace {
+
+struct Released {
+    void operator()(Shape* s) const
+    {
+        if (s)
+            s->release();
+    }
+};
+using ShapePtr = std::unique_ptr<Shape, Released>;
+
+// A 3 x 2 grid of quads (vertices 0-11, row by row); `edgeRecords` lists
+// the sides the file names, the rest are left for the faces to make.
+struct GridRecords {
+    std::vector<std::pair<long, long>> edges;
+    std::vector<std::vector<long>> faces;
+    GridRecords()
+    {
+        for (int j = 0; j < 2; ++j)
+            for (int i = 0; i < 3; ++i) {
+                const long v = j * 4 + i;
+                faces.push_back({v, v + 4, v + 5, v + 1});
+            }
+    }
+};
+
+ShapePtr assemble(const GridRecords& records, bool linkAsRead)
+{
+    ObjectAssembly a(false);
+    if (linkAsRead)
+        a.linkFacesAsRead();
+    for (int j = 0; j < 3; ++j)
+        for (int i = 0; i < 4; ++i)
+            a.addVertex(static_cast<float>(i), static_cast<float>(j), 0.0f);
+    for (auto [from, to] : records.edges)
+        a.addEdge(from, to);
+    for (const std::vector<long>& corners : records.faces) {
+        Face* f = a.newFace(nullptr);
+        for (long v : corners)
+            a.addCorner(f, v, 0.0f, 0.0f);
+        a.endFace(f);
+    }
+    return ShapePtr(a.finish());
+}
+
+// Everything linking decides, in list order: edge ends, face lists, Boundary, corner edges.
+std::vector<long> linkDigest(const Shape& s)
+{
+    std::vector<long> out;
+    for (const Edge* e : s.edges) {
+        out.push_back(e->startVertex->index);
+        out.push_back(e->endVertex->index);
+        out.push_back(e->has(Geometry::Boundary));
+        for (const Face* f : e->faces)
+            out.push_back(f->index);
+        out.push_back(-1);
+    }
+    for (const Face* f : s.faces)
+        for (const Corner& c : f->corners)
+            out.push_back(c.edge->index);
+    return out;
+}
+
+void expectNumbered(const Shape& s)
+{
+    for (int i = 0; i < s.vertices.count(); ++i)
+        EXPECT_EQ(s.vertices[i]->index, i);
+    for (int i = 0; i < s.edges.count(); ++i)
+        EXPECT_EQ(s.edges[i]->index, i);
+    for (int i = 0; i < s.faces.count(); ++i)
+        EXPECT_EQ(s.faces[i]->index, i);
+}
+
+} // namespace
+
+TEST(ObjectAssembly, LinkingAsReadMatchesLinkingAtTheEnd)
+{
+    GridRecords records;
+    // Some sides named by the file (one of them twice, once reversed), the others made by faces.
+    records.edges = {{0, 4}, {4, 5}, {5, 1}, {1, 0}, {5, 4}, {9, 10}, {6, 7}};
+    ShapePtr atEnd = assemble(records, false);
+    ShapePtr asRead = assemble(records, true);
+    ASSERT_TRUE(atEnd && asRead);
+    EXPECT_EQ(validateTopology(*atEnd), "");
+    EXPECT_EQ(validateTopology(*asRead), "");
+    EXPECT_EQ(atEnd->edges.count(), 17);
+    EXPECT_EQ(linkDigest(*asRead), linkDigest(*atEnd));
+    expectNumbered(*asRead);
+    expectNumbered(*atEnd);
+    for (Face* f : asRead->faces) {
+        const Point3D kept = f->normal;
+        f->computeNormal();
+        EXPECT_EQ(kept.z, -1.0f);
+        EXPECT_EQ(kept.z, f->normal.z);
+    }
+}
+
+TEST(ObjectAssembly, RecordsKeepTheirPositionsPastRecordsThatMadeNothing)
+{
+    ObjectAssembly a(false);
+    for (int i = 0; i < 4; ++i)
+        a.addVertex(static_cast<float>(i % 2), static_cast<float>(i / 2), 0.0f);
+    a.addEdge(0, 1);
+    a.addEdge(0, 9); // no such vertex: the record has no edge
+    a.addEdge(1, 0); // the first edge again
+    a.addEdge(1, 3);
+    EXPECT_EQ(a.edgeRecords(), 4);
+    EXPECT_EQ(a.edgeAt(1), nullptr);
+    EXPECT_EQ(a.edgeAt(2), a.edgeAt(0));
+    ASSERT_NE(a.edgeAt(3), nullptr);
+    EXPECT_EQ(a.edgeAt(3)->index, 1);
+    a.markEdge(2, Geometry::Creased, 0);
+    a.markEdge(0, 0, Geometry::UVSeam);
+
+    Face* two = a.newFace(nullptr); // two valid corners: no face
+    a.addCorner(two, 0, 0, 0);
+    a.addCorner(two, 7, 0, 0);
+    a.addCorner(two, 1, 0, 0);
+    a.endFace(two);
+    Face* quad = a.newFace(nullptr);
+    for (long v : {0, 2, 3, 1})
+        a.addCorner(quad, v, 0, 0);
+    a.endFace(quad);
+    EXPECT_EQ(a.faceRecords(), 2);
+    EXPECT_EQ(a.faceAt(0), nullptr);
+    EXPECT_EQ(a.faceAt(1), quad);
+    EXPECT_EQ(a.facePosition(1), 0);
+
+    ShapePtr s(a.finish());
+    ASSERT_TRUE(s);
+    EXPECT_EQ(validateTopology(*s), "");
+    ASSERT_EQ(s->edges.count(), 4);
+    EXPECT_TRUE(s->edges[0]->has(Geometry::Creased)) << "a mark through the twin record reaches the edge";
+    EXPECT_TRUE(s->edges[0]->has2(Geometry::UVSeam));
+    expectNumbered(*s);
+}
+
+TEST(ObjectAssembly, HolesAndSmoothShadingAreFinishedAsBefore)
+{
+    // A hole arriving after its face was linked still gets linked; smooth
+    // shading still gets vertex normals.
+    for (bool linkAsRead : {false, true}) {
+        ObjectAssembly a(false);
+        if (linkAsRead)
+            a.linkFacesAsRead();
+        a.object()->InnerShape::setShadingMode(InnerShape::SmoothShade);
+        const float square[8][2] = {{0, 0}, {3, 0}, {3, 3}, {0, 3}, {1, 1}, {2, 1}, {2, 2}, {1, 2}};
+        for (const auto& p : square)
+            a.addVertex(p[0], p[1], 0.0f);
+        Face* f = a.newFace(nullptr);
+        for (long v : {0, 1, 2, 3})
+            a.addCorner(f, v, 0, 0);
+        a.endFace(f);
+        Face* hole = a.newFace(nullptr);
+        for (long v : {4, 7, 6, 5})
+            a.addCorner(hole, v, 0, 0);
+        a.endHole(a.faceAt(0), hole);
+        ShapePtr s(a.finish());
+        ASSERT_TRUE(s);
+        EXPECT_EQ(validateTopology(*s), "") << linkAsRead;
+        EXPECT_EQ(s->edges.count(), 8);
+        EXPECT_EQ(s->vertices[0]->normal[2], 1.0f) << linkAsRead;
+    }
+}
