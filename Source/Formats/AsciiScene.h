@@ -16,6 +16,11 @@ using SceneFileProgress = std::function<void(double fraction)>;
 // and reset to 0 in the vertex.
 bool writeAsciiScene(const std::string& path, Scene& scene, bool selectedOnly,
                      const SceneFileProgress& progress = {});
+// As writeAsciiScene, and also false, the file removed, when some text did
+// not reach it after it was opened (a full disk): for the file commands,
+// which must never take a short file for a whole one.
+bool writeAsciiSceneChecked(const std::string& path, Scene& scene, bool selectedOnly,
+                            const SceneFileProgress& progress = {});
 // Appends the objects, materials, groups and reference images of the file at
 // `path` to the scene, which it does not clear. False when the file cannot
 // be opened; the scene is then unchanged.

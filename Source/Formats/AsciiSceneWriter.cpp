@@ -7,6 +7,7 @@
 #include "Formats/AsciiScene.h"
 #include "Formats/AsciiText.h"
 #include "Formats/ReferenceViews.h"
+#include "Formats/SceneFileIO.h"
 #include "Formats/ScenePaths.h"
 #include "Formats/SceneWriteOrder.h"
 #include "Mesh/Light.h"
@@ -61,6 +62,7 @@ public:
 
     // Some text could not be held for want of memory.
     bool failed() const { return out_.failed(); }
+    bool shortWrite() const { return out_.shortWrite(); }
 
     std::string write()
     {
@@ -381,7 +383,10 @@ std::string writeAsciiSceneToText(Scene& scene, bool selectedOnly, const std::st
     return AsciiWriter(scene, selectedOnly, folder, progress, nullptr).write();
 }
 
-bool writeAsciiScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+namespace {
+
+bool writeAsciiFile(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress,
+                    bool checked)
 {
     std::FILE* file = std::fopen(path.c_str(), "w");
     if (!file)
@@ -390,10 +395,23 @@ bool writeAsciiScene(const std::string& path, Scene& scene, bool selectedOnly, c
     const std::string folder = sceneFolderOf(path); // the writer keeps a reference
     AsciiWriter writer(scene, selectedOnly, folder, progress, file);
     writer.write();
-    std::fclose(file);
-    if (writer.failed()) {
-        std::remove(path.c_str()); // out of memory: no half scene left behind
+    const bool closed = std::fclose(file) == 0;
+    if (writer.failed() || (checked && (writer.shortWrite() || !closed))) {
+        removePartialFile(path); // no half scene left behind
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool writeAsciiScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+{
+    return writeAsciiFile(path, scene, selectedOnly, progress, false);
+}
+
+bool writeAsciiSceneChecked(const std::string& path, Scene& scene, bool selectedOnly,
+                            const SceneFileProgress& progress)
+{
+    return writeAsciiFile(path, scene, selectedOnly, progress, true);
 }

@@ -56,7 +56,7 @@ void TextOut::flush()
     if (!file_)
         return;
     if (size_)
-        std::fwrite(data_, 1, size_, file_);
+        shortWrite_ = shortWrite_ || std::fwrite(data_, 1, size_, file_) != size_;
     size_ = 0;
 }
 

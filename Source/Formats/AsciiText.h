@@ -53,6 +53,8 @@ public:
     std::string text() const { return std::string(data_ ? data_ : "", size_); }
     // Some text could not be held for want of memory.
     bool failed() const { return failed_; }
+    // File mode: some text did not reach the file (a full disk).
+    bool shortWrite() const { return shortWrite_; }
 
 private:
     static constexpr size_t FlushSize = size_t(1) << 19;
@@ -77,6 +79,7 @@ private:
     size_t capacity_ = 0;
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    bool shortWrite_ = false;
 };
 
 // Reads whitespace-separated tokens of at most 2047 characters (a longer

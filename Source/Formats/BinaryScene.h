@@ -13,6 +13,9 @@ using SceneFileProgress = std::function<void(double fraction)>;
 // As writeAsciiScene, in the binary layout.
 bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly,
                       const SceneFileProgress& progress = {});
+// As writeAsciiSceneChecked, in the binary layout.
+bool writeBinarySceneChecked(const std::string& path, Scene& scene, bool selectedOnly,
+                             const SceneFileProgress& progress = {});
 // As readAsciiScene, from the binary layout.
 bool readBinaryScene(const std::string& path, Scene& scene, const SceneFileProgress& progress = {});
 

@@ -17,6 +17,7 @@
 #include "Formats/BinaryScene.h"
 #include "Formats/ByteBuffer.h"
 #include "Formats/ReferenceViews.h"
+#include "Formats/SceneFileIO.h"
 #include "Formats/ScenePaths.h"
 #include "Formats/SceneWriteOrder.h"
 #include "Formats/VertexPositions.h"
@@ -575,7 +576,10 @@ std::vector<unsigned char> writeBinarySceneToBytes(Scene& scene, bool selectedOn
     return std::vector<unsigned char>(out.data(), out.data() + out.size());
 }
 
-bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+namespace {
+
+bool writeBinaryFile(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress,
+                     bool checked)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
@@ -583,9 +587,23 @@ bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly, 
     std::setvbuf(file, nullptr, _IONBF, 0); // the writer hands over large pieces itself
     ByteWriter out(file);
     BinaryWriter(out, scene, selectedOnly, sceneFolderOf(path), progress).write();
-    const bool written = out.finish();
-    std::fclose(file);
+    bool written = out.finish() && !(checked && out.shortWrite());
+    const bool closed = std::fclose(file) == 0;
+    written = written && (closed || !checked);
     if (!written)
-        std::remove(path.c_str()); // out of memory: no half scene left behind
+        removePartialFile(path); // no half scene left behind
     return written;
+}
+
+} // namespace
+
+bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+{
+    return writeBinaryFile(path, scene, selectedOnly, progress, false);
+}
+
+bool writeBinarySceneChecked(const std::string& path, Scene& scene, bool selectedOnly,
+                             const SceneFileProgress& progress)
+{
+    return writeBinaryFile(path, scene, selectedOnly, progress, true);
 }

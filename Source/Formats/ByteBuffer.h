@@ -162,10 +162,13 @@ public:
                 failed_ = true;
                 break;
             }
-            std::fwrite(&p.length, 4, 1, file_);
+            shortWrite_ = shortWrite_ || std::fwrite(&p.length, 4, 1, file_) != 1;
         }
         return !failed_;
     }
+    // File mode, after `finish`: some bytes did not reach the file (a full
+    // disk). The writers do not report it; the file commands must know.
+    bool shortWrite() const { return shortWrite_; }
 
     // Memory mode: the whole output.
     const unsigned char* data() const { return data_; }
@@ -187,11 +190,11 @@ private:
             write(data_, size_);
         size_ = 0;
     }
-    // Write errors are not reported, as the writers promise; only the
-    // position moves on.
+    // Write errors do not stop the writer (the writers promise not to
+    // report them); only `shortWrite` remembers them.
     void write(const void* p, size_t n)
     {
-        std::fwrite(p, 1, n, file_);
+        shortWrite_ = shortWrite_ || std::fwrite(p, 1, n, file_) != n;
         written_ += n;
     }
 
@@ -202,6 +205,7 @@ private:
     std::FILE* file_ = nullptr;
     std::vector<Patch> latePatches_;
     bool failed_ = false;
+    bool shortWrite_ = false;
 };
 
 // Reads values between `pos` and `end`; a read that does not fit fails and

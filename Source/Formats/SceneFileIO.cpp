@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "Formats/LargeBlock.h"
 
@@ -33,4 +34,13 @@ FileBytes readWholeFile(const std::string& path)
     out.size = std::fread(bytes, 1, static_cast<size_t>(size), f);
     std::fclose(f);
     return out;
+}
+
+void removePartialFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (fs::is_regular_file(status) || fs::is_symlink(status)) // a link goes, not what it points at
+        fs::remove(path, error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file input for the scene readers: a file is read in one piece, so
-// that neither format pays per-value stream costs.
+// that neither format pays per-value stream costs. And the clean-up after a
+// write that failed half way.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -16,3 +17,7 @@ struct FileBytes {
 };
 
 FileBytes readWholeFile(const std::string& path);
+
+// Removes what a failed write left at `path`, when that is a plain file: a
+// scene written to a device (or through a link to one) leaves the device be.
+void removePartialFile(const std::string& path);

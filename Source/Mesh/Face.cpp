@@ -6,12 +6,9 @@
 #include "Pool.h"
 #include "Vertex.h"
 
-Face::Face() : material(Material::defaultMaterial())
-{
-    flags &= ~(Selected | Hidden | Psub);
-}
+Face::Face() : Face(Material::defaultMaterial()) {}
 
-Face::Face(const Face& other) : Geometry(), corners(other.corners), material(other.material)
+Face::Face(const Face& other) : Geometry(), material(other.material), corners(other.corners)
 {
     set(Psub, other.has(Psub));
     for (const Face* h : other.holes)

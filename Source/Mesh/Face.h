@@ -25,6 +25,8 @@ struct Corner {
 class Face : public Geometry {
 public:
     Face();
+    // A face of the given material (not null).
+    explicit Face(Material* m) : material(m) { flags &= ~(Selected | Hidden | Psub); }
     // Copies corners, holes, material and Psub; the mirror partner is not copied.
     Face(const Face& other);
     Face& operator=(const Face&) = delete;
@@ -61,10 +63,12 @@ public:
     void freeOwned();
 
     int32_t tag = 0;               // scratch (flipFaces' mark)
+    // Next to the flags and tag: a pass reading those and the material
+    // touches one cache line of the face.
+    Material* material;            // shared, never null after construction
     List<Corner, 4> corners;       // outer contour; quads need no heap storage
     List<Face*> holes;             // inner contours, owned
     Point3D normal;                // unit face normal
-    Material* material;            // shared, never null after construction
     Face* mirror = nullptr;        // partner across the symmetry plane
 
 private:

@@ -119,11 +119,14 @@ void LevelStack::numberIds(int level)
         numberByPosition(mesh.faces);
         return;
     }
-    const LevelRecord& record = *levels[level];
+    LevelRecord& record = *levels[level];
+    if (record.numberedAtChange == mesh.changeCount)
+        return;
     std::vector<int32_t> ids;
     numberMapped(mesh.vertices, record.vertexMap, &VertexMapEntry::vertexPoint, ids);
     numberMapped(mesh.edges, record.edgeMap, &EdgeMapEntry::firstHalf, ids);
     numberMapped(mesh.faces, record.faceMap, &FaceMapEntry::firstChild, ids);
+    record.numberedAtChange = mesh.changeCount;
 }
 
 bool LevelStack::stepDown(bool propagate)

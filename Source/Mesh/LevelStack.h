@@ -38,6 +38,9 @@ struct LevelRecord {
     List<FaceMapEntry> faceMap;
     List<EdgeMapEntry> edgeMap;
     List<VertexMapEntry> vertexMap;
+    // The mesh's changeCount when its ids were last numbered (by the build
+    // or numberIds): while it holds, numbering again changes nothing.
+    int32_t numberedAtChange = -1;
 };
 
 // Builds the level above `below`: fills `outRecord.mesh` with a new mesh
@@ -121,6 +124,7 @@ public:
     // list positions on the control mesh; on a higher level, -1 except the
     // elements that continue a lower-level element (vertex points, first
     // halves, first children), numbered in the order of their level's maps.
+    // A level unchanged since it was last numbered keeps its numbers.
     void numberIds(int level);
     // Releases every level above the base, from the top down; back to level 0.
     void clearLevels();

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr float QuarterWeights[4] = {0.25f, 0.25f, 0.25f, 0.25f};
-constexpr float RegularWeights[9] = {0.5f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f, 0.0625f};
-
 template <int Count>
 bool sameWeights(const float* w, const float (&expected)[Count])
 {
@@ -22,9 +19,9 @@ bool sameWeights(const float* w, const float (&expected)[Count])
 }
 
 // Filling buffers, shared by all tables: a table copies what it needs into
-// blocks of the exact size when it is finished.
+// blocks of the exact size when it is finished. Slots go straight into
+// their block, sized by the caller.
 struct Filling {
-    std::vector<int32_t> slots;
     std::vector<float> weights;
     std::vector<const Point3D*> gathered;
 };
@@ -38,7 +35,7 @@ Filling& filling()
 // the allocator hands small ones back cheaply, big ones come fresh from the
 // system and fault in page by page.
 constexpr size_t CachedBlockMinimum = size_t(1) << 18;
-constexpr int CachedBlockLimit = 16;
+constexpr int CachedBlockLimit = 32;
 struct FreeBlocks {
     std::vector<std::pair<void*, size_t>> blocks;
     size_t bytes = 0;
@@ -134,13 +131,21 @@ StencilTable::~StencilTable()
     giveBack(weights);
     giveBack(gathered);
     giveBack(listStorage);
+    giveBack(elementStorage);
 }
 
-StencilTable* StencilTable::attach(InnerShape& mesh)
+const StencilTable* StencilTable::find(const InnerShape& mesh)
 {
     for (Geometry* g : mesh.extras)
         if (auto* table = dynamic_cast<StencilTable*>(g))
             return table;
+    return nullptr;
+}
+
+StencilTable* StencilTable::attach(InnerShape& mesh)
+{
+    if (const StencilTable* table = find(mesh))
+        return const_cast<StencilTable*>(table);
     auto* table = new (std::nothrow) StencilTable;
     if (table && !mesh.extras.append(table)) {
         delete table;
@@ -169,40 +174,59 @@ StencilEntry* StencilTable::provideListStorage(size_t count)
     return takeBlock(listStorage, count * sizeof(StencilEntry)) ? items<StencilEntry>(listStorage) : nullptr;
 }
 
-void StencilTable::begin(int ownCount, const Vertex* const* sources, int sourceCount, size_t entryCount)
+void** StencilTable::provideElementStorage(size_t count)
+{
+    return takeBlock(elementStorage, count * sizeof(void*)) ? items<void*>(elementStorage) : nullptr;
+}
+
+void StencilTable::begin(int ownCount, const Vertex* const* sources, int sourceCount, size_t slotCount)
 {
     usable = false;
+    offsetsFreeAt = NotSeen;
     vertexCount = ownCount;
     ownSources = 0;
     runs.clear();
+    slotsUsed = 0;
+    slotsFit = takeBlock(slots, slotCount * sizeof(int32_t));
     Filling& f = filling();
-    f.slots.clear();
     f.weights.clear();
     f.gathered.clear();
-    f.slots.reserve(entryCount + static_cast<size_t>(ownCount) / 4);
     if (sourceCount > 0)
         f.gathered.assign(sources, sources + sourceCount);
 }
 
 void StencilTable::add(const int32_t* entrySlots, const float* entryWeights, int count)
 {
-    Kind kind = Generic;
     if (count == 4 && sameWeights(entryWeights, QuarterWeights))
-        kind = Quarters;
+        addSlots(Quarters, entrySlots, count);
     else if (count == 9 && sameWeights(entryWeights, RegularWeights))
-        kind = Regular;
+        addSlots(Regular, entrySlots, count);
+    else if (int32_t* out = addSlots(Generic, entrySlots, count)) {
+        out[-1] = count;
+        std::vector<float>& w = filling().weights;
+        w.insert(w.end(), entryWeights, entryWeights + count);
+    }
+}
+
+int32_t* StencilTable::addSlots(Kind kind, const int32_t* entrySlots, int count)
+{
     if (runs.empty() || runs.back().kind != kind)
         runs.push_back({kind, runs.empty() ? 0 : runs.back().end});
     ++runs.back().end;
-    for (int k = 0; k < count; ++k)
-        if (entrySlots[k] < vertexCount && entrySlots[k] >= ownSources)
-            ownSources = entrySlots[k] + 1;
-    Filling& f = filling();
-    if (kind == Generic) {
-        f.slots.push_back(count);
-        f.weights.insert(f.weights.end(), entryWeights, entryWeights + count);
+    const size_t counted = kind == Generic ? 1 : 0;
+    if (!slotsFit || slotsUsed + counted + static_cast<size_t>(count) > slots.bytes / sizeof(int32_t)) {
+        slotsFit = false;
+        return nullptr;
     }
-    f.slots.insert(f.slots.end(), entrySlots, entrySlots + count);
+    int32_t* out = items<int32_t>(slots) + slotsUsed + counted;
+    slotsUsed += counted + static_cast<size_t>(count);
+    for (int k = 0; k < count; ++k) {
+        const int32_t slot = entrySlots[k];
+        out[k] = slot;
+        if (slot < vertexCount && slot >= ownSources)
+            ownSources = slot + 1;
+    }
+    return out;
 }
 
 namespace {
@@ -215,16 +239,16 @@ bool copyInto(const std::vector<T>& from, void* to)
 }
 } // namespace
 
-void StencilTable::finish(const InnerShape& mesh)
+bool StencilTable::finish(int32_t changeCount)
 {
-    builtAtChange = mesh.changeCount;
+    builtAtChange = changeCount;
     const Filling& f = filling();
     gatheredCount = f.gathered.size();
-    usable = vertexCount == mesh.vertices.count() && (runs.empty() ? 0 : runs.back().end) == vertexCount &&
-        takeBlock(slots, f.slots.size() * sizeof(int32_t)) && copyInto(f.slots, slots.data) &&
+    usable = slotsFit && (runs.empty() ? 0 : runs.back().end) == vertexCount &&
         takeBlock(weights, f.weights.size() * sizeof(float)) && copyInto(f.weights, weights.data) &&
         takeBlock(gathered, gatheredCount * sizeof(const Point3D*)) && copyInto(f.gathered, gathered.data);
     runs.shrink_to_fit();
+    return usable;
 }
 
 bool StencilTable::build(InnerShape& mesh)
@@ -240,7 +264,7 @@ bool StencilTable::build(InnerShape& mesh)
         own[i]->tag = i;
         entries += static_cast<size_t>(own[i]->stencil.count());
     }
-    begin(n, nullptr, 0, entries);
+    begin(n, nullptr, 0, entries + static_cast<size_t>(n));
     std::vector<const Point3D*>& sources = filling().gathered;
     std::vector<int32_t> entrySlots;
     std::vector<float> entryWeights;
@@ -269,14 +293,14 @@ bool StencilTable::build(InnerShape& mesh)
         }
         add(entrySlots.data(), entryWeights.data(), static_cast<int>(entrySlots.size()));
     }
-    finish(mesh);
-    return usable;
+    return finish(mesh.changeCount) && vertexCount == mesh.vertices.count();
 }
 
-const float* StencilTable::evaluate(InnerShape& mesh, bool keepSums)
+template <class Store>
+float* StencilTable::sumAll(Store&& store)
 {
-    // Vertices are separate objects: fetching a few ahead hides most of the
-    // cache misses of the gathering and writing.
+    // Sources are separate objects: fetching a few ahead hides most of the
+    // cache misses of the gathering.
     constexpr int Ahead = 16;
     const size_t g = gatheredCount;
     const int n = vertexCount;
@@ -292,23 +316,6 @@ const float* StencilTable::evaluate(InnerShape& mesh, bool keepSums)
         sources[3 * k + 2] = q->z;
     }
 
-    Vertex* const* vertices = mesh.vertices.data();
-    const int kept = keepSums ? n : ownSources;
-    auto store = [&](int i, const float sum[3]) {
-        if (i + Ahead < n)
-            __builtin_prefetch(vertices[i + Ahead], 1);
-        if (i < kept) {
-            float* own = p + 3 * i;
-            own[0] = sum[0];
-            own[1] = sum[1];
-            own[2] = sum[2];
-        }
-        Vertex* v = vertices[i];
-        if (const float* d = v->displacement)
-            v->setPosition(sum[0] + d[0], sum[1] + d[1], sum[2] + d[2]);
-        else
-            v->setPosition(sum[0], sum[1], sum[2]);
-    };
     const int32_t* s = items<const int32_t>(slots);
     const float* w = items<const float>(weights);
     int i = 0;
@@ -318,13 +325,13 @@ const float* StencilTable::evaluate(InnerShape& mesh, bool keepSums)
         case Quarters:
             for (; i < run.end; ++i, s += 4) {
                 sumFixed(p, s, QuarterWeights, sum);
-                store(i, sum);
+                store(p, i, sum);
             }
             break;
         case Regular:
             for (; i < run.end; ++i, s += 9) {
                 sumFixed(p, s, RegularWeights, sum);
-                store(i, sum);
+                store(p, i, sum);
             }
             break;
         case Generic:
@@ -339,17 +346,62 @@ const float* StencilTable::evaluate(InnerShape& mesh, bool keepSums)
                 }
                 s += count;
                 w += count;
-                store(i, sum);
+                store(p, i, sum);
             }
             break;
         }
     }
+    return p;
+}
+
+namespace {
+inline void keep(float* p, int i, const float sum[3])
+{
+    float* own = p + 3 * i;
+    own[0] = sum[0];
+    own[1] = sum[1];
+    own[2] = sum[2];
+}
+} // namespace
+
+const float* StencilTable::sums()
+{
+    return sumAll(keep);
+}
+
+const float* StencilTable::evaluate(InnerShape& mesh, bool keepSums)
+{
+    constexpr int Ahead = 16;
+    const int n = vertexCount;
+    Vertex* const* vertices = mesh.vertices.data();
+    const int kept = keepSums ? n : ownSources;
+    // A mesh found without offsets, with none allocated anywhere since,
+    // still has none: its vertices need not be read, only written.
+    const bool offsetsFree = offsetsFreeAt == Vertex::displacementsAllocated();
+    bool offsetSeen = false;
+    float* p = sumAll([&](float* scratch, int i, const float sum[3]) {
+        if (i + Ahead < n)
+            __builtin_prefetch(&vertices[i + Ahead]->x, 1);
+        if (i < kept)
+            keep(scratch, i, sum);
+        Vertex* v = vertices[i];
+        const float* d = offsetsFree ? nullptr : v->displacement;
+        if (d) {
+            v->setPosition(sum[0] + d[0], sum[1] + d[1], sum[2] + d[2]);
+            offsetSeen = true;
+        } else {
+            v->setPosition(sum[0], sum[1], sum[2]);
+        }
+    });
+    if (!offsetsFree && !offsetSeen)
+        offsetsFreeAt = Vertex::displacementsAllocated();
     return keepSums ? p : nullptr;
 }
 
 size_t StencilTable::bytes() const
 {
-    return runs.capacity() * sizeof(Run) + slots.bytes + weights.bytes + gathered.bytes + listStorage.bytes;
+    return runs.capacity() * sizeof(Run) + slots.bytes + weights.bytes + gathered.bytes + listStorage.bytes +
+        elementStorage.bytes;
 }
 
 void StencilTable::release()

@@ -42,8 +42,10 @@ void Vertex::copyFrom(const Geometry& other)
 
 float* Vertex::ensureDisplacement()
 {
-    if (!displacement)
+    if (!displacement) {
         displacement = static_cast<float*>(std::calloc(3, sizeof(float)));
+        ++displacementCount;
+    }
     return displacement;
 }
 

@@ -39,6 +39,10 @@ public:
 
     // The sculpted offset, allocated (zeroed) on first use; null when out of memory.
     float* ensureDisplacement();
+    // How many offsets ensureDisplacement has allocated so far, over all
+    // vertices: while it stays put, a mesh once seen without any offset
+    // still has none.
+    static uint64_t displacementsAllocated() { return displacementCount; }
     void freeDisplacement();
     bool hasNonZeroDisplacement() const
     {
@@ -47,15 +51,18 @@ public:
     // Frees the owned lists and the displacement.
     void freeOwned();
 
+    // Next to the position: a position update reads one and writes the other.
+    // Allocated only by ensureDisplacement, which counts the allocations.
+    float* displacement = nullptr;  // owned 3 floats, null when none
     int32_t tag = 0;                // scratch for algorithms
     float normal[3] = {0, 0, 0};    // smooth-shading normal
-    float* displacement = nullptr;  // owned 3 floats, null when none
     float paintWeight = 1.0f;       // brush effect factor
     Vertex* mirror = nullptr;       // partner across the symmetry plane (itself on the plane)
     List<StencilEntry> stencil;     // position recipe on subdivision levels; empty on control meshes
     List<Face*> faces;              // faces around the vertex, for the displacement brushes
 
 private:
+    static inline uint64_t displacementCount = 0;
     void resetOwnFlags()
     {
         flags &= ~(Selected | Boundary);

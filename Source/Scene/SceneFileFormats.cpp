@@ -6,7 +6,7 @@
 std::vector<SceneFormat> nativeSceneFormats()
 {
     return {
-        {"tvb", looksLikeBinaryScene, readBinaryScene, writeBinaryScene},
-        {"tva", looksLikeAsciiScene, readAsciiScene, writeAsciiScene},
+        {"tvb", looksLikeBinaryScene, readBinaryScene, writeBinarySceneChecked},
+        {"tva", looksLikeAsciiScene, readAsciiScene, writeAsciiSceneChecked},
     };
 }

@@ -175,6 +175,26 @@ TEST(SceneFileRoundTrip, FilesHoldWhatIsMadeInMemory)
     EXPECT_TRUE(fileText == text);
 }
 
+TEST(SceneFileRoundTrip, CheckedWritesNoticeAFullDisk)
+{
+    // A link to the always-full device: every write after opening fails.
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    TestScene t;
+    buildSmallScene(t.scene);
+    const std::filesystem::path link = std::filesystem::temp_directory_path() / "tavo-full-disk";
+    for (auto write : {writeBinarySceneChecked, writeAsciiSceneChecked}) {
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink("/dev/full", link);
+        EXPECT_FALSE(write(link.string(), t.scene, false, {}));
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link))) << "the link goes";
+        EXPECT_TRUE(std::filesystem::exists("/dev/full")) << "the device stays";
+    }
+    std::filesystem::create_symlink("/dev/full", link);
+    EXPECT_TRUE(writeBinaryScene(link.string(), t.scene, false)) << "unchecked, write errors are not reported";
+    std::filesystem::remove(link);
+}
+
 TEST(SceneFileRoundTrip, ProgressRunsFromZeroToOne)
 {
     TestScene t;

@@ -81,7 +81,7 @@ Point3D smoothEdgePoint(const Edge* e)
     return (at(e->startVertex) + at(e->endVertex) + e->faces[0]->centre() + e->faces[1]->centre()) * 0.25f;
 }
 
-TEST(BuildLevel, CubeBecomes26Vertices48EdgesAnd24Quads)
+TEST(BuildLevel, CubeBecomes26Vertices48EdgesAnd24QuadsByTheSmoothRules)
 {
     ShapePtr s = subdividedCube(1);
     const InnerShape& level = *s->levelStack.levelMesh(1);
@@ -94,11 +94,6 @@ TEST(BuildLevel, CubeBecomes26Vertices48EdgesAnd24Quads)
     EXPECT_TRUE(level.displayFlags & InnerShape::SubdivisionLevel);
     for (const Edge* e : level.edges)
         EXPECT_FALSE(e->has(Geometry::Boundary));
-}
-
-TEST(BuildLevel, CubeFollowsTheSmoothRules)
-{
-    ShapePtr s = subdividedCube(1);
     for (int i = 0; i < 8; ++i)
         expectAt(vertexPoint(*s, i), smoothVertexPoint(*s, i));
     for (const Edge* e : s->edges)
@@ -297,6 +292,8 @@ TEST(BuildLevel, UpdateMatchesTheStencilListsWithDisplacedFacePoints)
     ShapePtr s = subdividedCube(2);
     InnerShape* level1 = s->levelStack.levelMesh(1);
     InnerShape* level2 = s->levelStack.levelMesh(2);
+    // Evaluated once without any offset: offsets added afterwards must count.
+    s->update(true, true, -1);
     level1->vertices[0]->ensureDisplacement()[2] = 0.5f;
     level2->vertices[3]->ensureDisplacement()[0] = -0.25f;
     s->vertices[6]->setPosition(2, 1.5f, 1);
@@ -333,6 +330,107 @@ TEST(BuildLevel, BuiltTablesAgreeWithTheStencilLists)
             }
         }
     }
+}
+
+// What a build takes from the level built just before (the tables of that
+// build) must be what it would read from the level's elements: a level
+// touched in between is read from its elements instead. A level is compared
+// as one list of numbers: positions, ids, flags, stencils, connectivity by
+// list position, face normals.
+std::vector<float> describe(const InnerShape& level)
+{
+    std::vector<float> out;
+    auto add = [&](std::initializer_list<float> values) { out.insert(out.end(), values); };
+    auto at = [](const Geometry* g) { return g ? static_cast<float>(g->index) : -1.0f; };
+    for (const Vertex* v : level.vertices) {
+        add({v->x, v->y, v->z, float(v->id), float(v->flags), float(v->flags2), float(v->stencil.count())});
+        for (const StencilEntry& e : v->stencil)
+            add({at(e.source), e.weight, float(e.flags)});
+    }
+    for (const Edge* e : level.edges) {
+        add({at(e->startVertex), at(e->endVertex), float(e->id), float(e->flags), float(e->faces.count())});
+        for (const Face* f : e->faces)
+            add({at(f)});
+    }
+    for (const Face* f : level.faces) {
+        add({float(f->id), float(f->flags), f->normal.x, f->normal.y, f->normal.z, float(f->cornerCount())});
+        for (const Corner& c : f->corners)
+            add({at(c.vertex), at(c.edge)});
+    }
+    return out;
+}
+
+TEST(BuildLevel, BuildingOnTheLastLevelBuiltMatchesReadingItsElements)
+{
+    MeshPtr grid = fixtures::openGrid(4, 3);
+    MeshPtr mixed = fixtures::mixedPolygons();
+    const std::pair<const InnerShape*, std::vector<std::pair<int, int>>> meshes[] = {
+        {grid.get(), {{6, 7}, {7, 8}, {8, 13}}}, {mixed.get(), {}}};
+    for (const auto& [mesh, creases] : meshes) {
+        ShapePtr built(take<Shape>(*mesh));
+        ShapePtr read(take<Shape>(*mesh));
+        for (Shape* s : {built.get(), read.get()})
+            for (auto [a, b] : creases)
+                s->findEdge(s->vertices[a], s->vertices[b])->set(Geometry::Creased);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(built->levelStack.stepUp());
+        for (int i = 0; i < 3; ++i) {
+            read->levelStack.levelMesh(i)->touch();
+            ASSERT_TRUE(read->levelStack.stepUp());
+        }
+        for (int i = 1; i <= 3; ++i) {
+            EXPECT_EQ(describe(*built->levelStack.levelMesh(i)), describe(*read->levelStack.levelMesh(i)))
+                << "level " << i;
+        }
+    }
+}
+
+TEST(BuildLevel, IdsGivenAtTheBuildAreTheOnesNumberingGives)
+{
+    MeshPtr mixed = fixtures::mixedPolygons();
+    // A face whose corners have no edges yet gets a face point but no children.
+    Face* loose = take<Face>();
+    for (int i : {2, 1, 0})
+        loose->appendCorner(mixed->vertices[i]);
+    List<Face*> faces;
+    faces.append(loose);
+    for (Face* f : mixed->faces)
+        faces.append(f);
+    mixed->faces = faces;
+    ShapePtr s = subdivided(*mixed, 3);
+    for (int level = 1; level <= 2; ++level) {
+        InnerShape& mesh = *s->levelStack.levelMesh(level);
+        std::vector<int32_t> built;
+        for (const Vertex* v : mesh.vertices)
+            built.push_back(v->id);
+        for (const Edge* e : mesh.edges)
+            built.push_back(e->id);
+        for (const Face* f : mesh.faces)
+            built.push_back(f->id);
+        mesh.touch();
+        s->levelStack.numberIds(level);
+        std::vector<int32_t> numbered;
+        for (const Vertex* v : mesh.vertices)
+            numbered.push_back(v->id);
+        for (const Edge* e : mesh.edges)
+            numbered.push_back(e->id);
+        for (const Face* f : mesh.faces)
+            numbered.push_back(f->id);
+        EXPECT_EQ(built, numbered) << "level " << level;
+    }
+}
+
+TEST(BuildLevel, ReleasingTheLevelsGivesEveryElementBack)
+{
+    const long vertices = Pool<Vertex>::freeCount(), edges = Pool<Edge>::freeCount(),
+               faces = Pool<Face>::freeCount();
+    MeshPtr mixed = fixtures::mixedPolygons();
+    ShapePtr s = subdivided(*mixed, 3);
+    s.reset();
+    mixed.reset();
+    EXPECT_EQ(Pool<Vertex>::freeCount(), vertices);
+    EXPECT_EQ(Pool<Edge>::freeCount(), edges);
+    EXPECT_EQ(Pool<Face>::freeCount(), faces);
 }
 
 } // namespace
