@@ -58,7 +58,11 @@ void runSelectionOperation(const CommandCall& call)
             continue;
         if (o.recorded)
             call.commands.recordSelection();
-        (call.managers.selectionManager->*o.operation)();
+        // Recording has just rebuilt the lists; the operation may use them.
+        Selection* selection = call.managers.selectionManager;
+        selection->listsFresh = o.recorded;
+        (selection->*o.operation)();
+        selection->listsFresh = false;
     }
 }
 

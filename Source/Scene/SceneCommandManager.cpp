@@ -124,7 +124,8 @@ void SceneCommandManager::recordSelection()
             selection->refreshDisplay();
         },
     };
-    selectionUndo.push(new URchangeSelection(*managers->objectManager, selection->mode, access));
+    selectionUndo.push(
+        new URchangeSelection(*managers->objectManager, selection->rebuildForRecord(), selection->mode, access));
 }
 
 void SceneCommandManager::undo()

@@ -42,7 +42,8 @@ public:
     // had no unsaved changes before, the window title gains its "*".
     void pushUndo(UndoCommand* record);
     // Pushes the current selection mode and selected elements on the
-    // selection stack, before a selection command changes them.
+    // selection stack, before a selection command changes them; the
+    // selection lists are rebuilt on the way.
     void recordSelection();
     // "Undo" and "Redo": an active tool steps back (forward) itself, or the
     // geometry stack does; the selection display is refreshed and the scene

@@ -2,6 +2,7 @@
 // cached lists, modes, styles and the selection of picked elements.
 #include "Scene/SceneSelectionManager.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Mesh/Selection/MeshWalks.h"
@@ -23,12 +24,21 @@ void clearSelected(List<T*>& list)
         e->set(Geometry::Selected, false);
 }
 
-template <class T>
-void appendSelected(const List<T*>& from, List<T*>& outTo)
+// Appends the selected, visible elements of `from` to `outTo`, and their
+// positions to `outPositions` when given; `visit` sees every element.
+template <class T, class Visit>
+void appendSelected(const List<T*>& from, List<T*>& outTo, std::vector<int32_t>* outPositions, Visit&& visit)
 {
-    for (T* e : from)
-        if (e->isSelected() && !e->isHidden())
+    T* const* items = from.data();
+    for (int i = 0; i < from.count(); ++i) {
+        T* e = items[i];
+        visit(e);
+        if (e->isSelected() && !e->isHidden()) {
             outTo.append(e);
+            if (outPositions)
+                outPositions->push_back(i);
+        }
+    }
 }
 
 // Applies a click operation to one element; returns what it did to it
@@ -189,6 +199,11 @@ void SceneSelectionManager::selectionChanged()
 void SceneSelectionManager::refreshDisplay()
 {
     rebuildSelection();
+    listsChanged();
+}
+
+void SceneSelectionManager::listsChanged()
+{
     recomputeSoftWeights();
     for (Tool* t : managers->toolManager->activeTools)
         t->targetChanged();
@@ -197,9 +212,30 @@ void SceneSelectionManager::refreshDisplay()
 
 void SceneSelectionManager::rebuildSelection()
 {
+    rebuildLists(nullptr);
+}
+
+std::vector<URchangeSelection::ObjectSelection> SceneSelectionManager::rebuildForRecord()
+{
+    std::vector<URchangeSelection::ObjectSelection> stored;
+    rebuildLists(&stored);
+    return stored;
+}
+
+void SceneSelectionManager::takeLists()
+{
+    if (!listsFresh)
+        rebuildSelection();
+    listsFresh = false;
+}
+
+void SceneSelectionManager::rebuildLists(std::vector<URchangeSelection::ObjectSelection>* outStored)
+{
     // One pass per list: an object with selected components is being edited,
     // so it counts as selected (after "Undo Selection" the flags are all
     // there is to go by); a mode switch clears the kinds it does not list.
+    // Hidden elements are no part of the selection, so the record has no
+    // need of them either.
     const Kinds kinds = kindsOf(mode);
     activeObjects.clear();
     activeRuns.clear();
@@ -207,19 +243,23 @@ void SceneSelectionManager::rebuildSelection()
     selectedEdges.clear();
     selectedFaces.clear();
     for (Shape* o : managers->objectManager->objects) {
-        if (!selectable(*o))
+        if (!selectable(*o)) {
+            if (outStored)
+                if (URchangeSelection::ObjectSelection sel = URchangeSelection::captureObject(*o, mode); sel.any())
+                    outStored->push_back(std::move(sel));
             continue;
+        }
+        URchangeSelection::ObjectSelection sel;
+        sel.object = o;
+        auto positions = [&](std::vector<int32_t>& list) { return outStored ? &list : nullptr; };
         ActiveRun run{selectedVertices.count(), selectedEdges.count(), selectedFaces.count(), false};
         if (kinds.vertices)
-            appendSelected(o->vertices, selectedVertices);
+            appendSelected(o->vertices, selectedVertices, positions(sel.vertices), [](const Vertex*) {});
         if (kinds.edges)
-            for (Edge* e : o->edges) {
-                run.wireEdges = run.wireEdges || e->faces.empty();
-                if (e->isSelected() && !e->isHidden())
-                    selectedEdges.append(e);
-            }
+            appendSelected(o->edges, selectedEdges, positions(sel.edges),
+                           [&run](const Edge* e) { run.wireEdges = run.wireEdges || e->faces.empty(); });
         if (kinds.faces)
-            appendSelected(o->faces, selectedFaces);
+            appendSelected(o->faces, selectedFaces, positions(sel.faces), [](const Face*) {});
         if (selectedVertices.count() > run.vertices || selectedEdges.count() > run.edges ||
             selectedFaces.count() > run.faces)
             o->set(Geometry::Selected);
@@ -227,7 +267,48 @@ void SceneSelectionManager::rebuildSelection()
             activeObjects.append(o);
             activeRuns.push_back(run);
         }
+        sel.selected = o->isSelected();
+        if (outStored && sel.any())
+            outStored->push_back(std::move(sel));
     }
+}
+
+bool SceneSelectionManager::addToSelectedEdges(std::vector<std::vector<Edge*>>& added)
+{
+    // Kept in object and list order: each object's run merged with what was
+    // added to it, by list position. Positions are only as fresh as the last
+    // renumber, so each one is checked; a stale one asks for a rebuild.
+    std::vector<Edge*> merged;
+    merged.reserve(static_cast<size_t>(selectedEdges.count()));
+    auto at = [](const Shape* o, const Edge* e) {
+        return e->index >= 0 && e->index < o->edges.count() && o->edges[e->index] == e;
+    };
+    auto byPosition = [](const Edge* a, const Edge* b) { return a->index < b->index; };
+    for (int i = 0; i < activeObjects.count(); ++i) {
+        const Shape* o = activeObjects[i];
+        const std::span<Edge* const> run = selectedEdgesOf(i);
+        std::vector<Edge*>& more = added[i];
+        for (const Edge* e : run)
+            if (!at(o, e))
+                return false;
+        for (const Edge* e : more)
+            if (!at(o, e))
+                return false;
+        std::sort(more.begin(), more.end(), byPosition);
+        const size_t start = merged.size();
+        merged.resize(start + run.size() + more.size());
+        std::merge(run.begin(), run.end(), more.begin(), more.end(), merged.begin() + start, byPosition);
+    }
+    // Runs start where they started, moved on by what the runs before gained.
+    int gained = 0;
+    for (int i = 0; i < activeObjects.count(); ++i) {
+        activeRuns[i].edges += gained;
+        gained += static_cast<int>(added[i].size());
+    }
+    selectedEdges.clear();
+    for (Edge* e : merged)
+        selectedEdges.append(e);
+    return true;
 }
 
 std::span<Edge* const> SceneSelectionManager::selectedEdgesOf(int active) const

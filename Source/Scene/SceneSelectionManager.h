@@ -14,6 +14,7 @@
 #include "Mesh/List.h"
 #include "Scene/Group.h"
 #include "Scene/SceneManager.h"
+#include "Scene/URchangeSelection.h"
 
 class Edge;
 class Face;
@@ -129,6 +130,15 @@ public:
     bool softSelectionOn = false;   // mirrors "Enabled" of "Soft Selection"
     int32_t lastGroup = -1;         // position in the scene's groups of the group "Select Next Group" chose last
 
+    // Rebuilds the lists and returns what a selection record keeps (the
+    // selection of every object with anything selected of the mode's
+    // kinds): one pass over the elements serves both.
+    std::vector<URchangeSelection::ObjectSelection> rebuildForRecord();
+    // Set by the dispatch between rebuildForRecord and the operation it
+    // records for, so that an operation that reads the lists before it
+    // changes anything can take them as they are (`takeLists`).
+    bool listsFresh = false;
+
 protected:
     // Which component lists a mode works on.
     struct Kinds {
@@ -142,6 +152,7 @@ protected:
     // call it before they read the lists: objects may have left the scene
     // since the last refresh.
     void rebuildSelection();
+    void rebuildLists(std::vector<URchangeSelection::ObjectSelection>* outStored);
     // What rebuildSelection learnt of one active object (same position as
     // in activeObjects): where its elements start in the cached lists, and
     // whether it has edges without faces. The walks start from these and
@@ -182,6 +193,18 @@ protected:
     void selectMembers(const Group& group);
     // Redraw and scene change after a selection change, with a refresh.
     void selectionChanged();
+    // What follows a change of the cached lists: soft weights, tools, redraw.
+    void listsChanged();
+    // The lists as the dispatch left them when it has just rebuilt them,
+    // otherwise rebuilt now.
+    void takeLists();
+    // Adds what walks selected (one list per active object) to the cached
+    // edges, in order, without a pass over the meshes; false, changing
+    // nothing, when a list position is stale (a rebuild is then needed).
+    bool addToSelectedEdges(std::vector<std::vector<Edge*>>& added);
+    // After walks that only added edges: the lists take them in, then
+    // `listsChanged`.
+    void edgesAdded(std::vector<std::vector<Edge*>>& added);
     void recomputeSoftWeights();
     // Adds `step` to the float option `name` of "Soft Selection" (the
     // radius never below 0) and recomputes the weights; nothing while soft

@@ -220,11 +220,18 @@ void SceneSelectionManager::expand()
     selectionChanged();
 }
 
+void SceneSelectionManager::edgesAdded(std::vector<std::vector<Edge*>>& added)
+{
+    if (!addToSelectedEdges(added))
+        rebuildSelection();
+    listsChanged();
+}
+
 void SceneSelectionManager::selectLoop()
 {
     if (!isModelSpace())
         return;
-    rebuildSelection();
+    takeLists();
     if (selectedFaces.count() >= 2) {
         for (Shape* o : activeObjects)
             if (anySelectedIn(o->faces))
@@ -233,8 +240,13 @@ void SceneSelectionManager::selectLoop()
         expand();
         return;
     } else if (!selectedEdges.empty()) {
+        // A loop touches few edges of a big mesh: the lists take them in
+        // without a pass over the meshes.
+        std::vector<std::vector<Edge*>> added(activeObjects.count());
         for (int i = 0; i < activeObjects.count(); ++i)
-            selectEdgeLoops(*activeObjects[i], selectedEdgesOf(i), activeRuns[i].wireEdges);
+            selectEdgeLoops(*activeObjects[i], selectedEdgesOf(i), activeRuns[i].wireEdges, &added[i]);
+        edgesAdded(added);
+        return;
     } else {
         report(std::string(loopRefusal));
         return;
@@ -246,7 +258,7 @@ void SceneSelectionManager::selectRing()
 {
     if (!isModelSpace())
         return;
-    rebuildSelection();
+    takeLists();
     if (!selectedFaces.empty()) {
         selectLoop();
         return;
@@ -255,9 +267,10 @@ void SceneSelectionManager::selectRing()
         report(std::string(ringRefusal));
         return;
     }
+    std::vector<std::vector<Edge*>> added(activeObjects.count());
     for (int i = 0; i < activeObjects.count(); ++i)
-        selectEdgeRings(*activeObjects[i], selectedEdgesOf(i));
-    selectionChanged();
+        selectEdgeRings(*activeObjects[i], selectedEdgesOf(i), &added[i]);
+    edgesAdded(added);
 }
 
 void SceneSelectionManager::selectPath()

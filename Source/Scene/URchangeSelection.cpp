@@ -62,23 +62,35 @@ URchangeSelection::URchangeSelection(SceneObjectManager& objects, int mode, Mode
     capture(mode);
 }
 
+URchangeSelection::URchangeSelection(SceneObjectManager& objects, std::vector<ObjectSelection> stored, int mode,
+                                     ModeAccess access)
+    : objects_(objects), access_(std::move(access)), state_{mode, false}, stored_(std::move(stored))
+{
+    if (access_.current)
+        state_.multi = access_.current().multi;
+}
+
+URchangeSelection::ObjectSelection URchangeSelection::captureObject(Shape& object, int mode)
+{
+    const ModeComponents what = componentsOf(mode);
+    ObjectSelection sel;
+    sel.object = &object;
+    sel.selected = object.isSelected();
+    if (what.vertices)
+        collectSelected(object.vertices, sel.vertices);
+    if (what.edges)
+        collectSelected(object.edges, sel.edges);
+    if (what.faces)
+        collectSelected(object.faces, sel.faces);
+    return sel;
+}
+
 void URchangeSelection::capture(int mode)
 {
     stored_.clear();
-    const ModeComponents what = componentsOf(mode);
-    for (Shape* s : objects_.objects) {
-        ObjectSelection sel;
-        sel.object = s;
-        sel.selected = s->isSelected();
-        if (what.vertices)
-            collectSelected(s->vertices, sel.vertices);
-        if (what.edges)
-            collectSelected(s->edges, sel.edges);
-        if (what.faces)
-            collectSelected(s->faces, sel.faces);
-        if (sel.selected || !sel.vertices.empty() || !sel.edges.empty() || !sel.faces.empty())
+    for (Shape* s : objects_.objects)
+        if (ObjectSelection sel = captureObject(*s, mode); sel.any())
             stored_.push_back(std::move(sel));
-    }
 }
 
 bool URchangeSelection::revert()

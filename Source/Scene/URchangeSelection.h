@@ -34,10 +34,25 @@ public:
         std::function<void(ModeState)> restore;
     };
 
+    // Stored selection of one object: components by their list positions.
+    struct ObjectSelection {
+        Shape* object = nullptr;
+        bool selected = false;
+        std::vector<int32_t> vertices, edges, faces;
+        bool any() const { return selected || !vertices.empty() || !edges.empty() || !faces.empty(); }
+    };
     // Captures, over every object of `objects`, the selected objects and the
     // selected components that `mode` records; the multi choice comes from
     // `access`.
     URchangeSelection(SceneObjectManager& objects, int mode, ModeAccess access = {});
+    // Takes a selection captured already (objects with anything recorded,
+    // as `captureObject` gives them), for a caller that passes over the
+    // elements anyway.
+    URchangeSelection(SceneObjectManager& objects, std::vector<ObjectSelection> stored, int mode,
+                      ModeAccess access = {});
+    // What the record keeps of one object in `mode`; `any` tells whether
+    // it holds anything.
+    static ObjectSelection captureObject(Shape& object, int mode);
 
     bool apply() override { return true; }
     // Swap: keeps the current selection, deselects everything, selects the
@@ -49,12 +64,6 @@ public:
 
     int mode() const { return state_.mode; }
     bool multi() const { return state_.multi; }
-    // Stored selection of one object: components by their list positions.
-    struct ObjectSelection {
-        Shape* object = nullptr;
-        bool selected = false;
-        std::vector<int32_t> vertices, edges, faces;
-    };
     const std::vector<ObjectSelection>& stored() const { return stored_; }
 
 private:

@@ -101,7 +101,8 @@ Edge* continuation(const VertexEdgeLists& lists, const Edge* e, const Vertex* v)
 
 class LoopWalker {
 public:
-    LoopWalker(InnerShape& mesh, bool hasWireEdges) : mesh_(mesh), exact_(hasWireEdges)
+    LoopWalker(InnerShape& mesh, bool hasWireEdges, std::vector<Edge*>* outAdded)
+        : mesh_(mesh), exact_(hasWireEdges), added_(outAdded)
     {
         if (exact_)
             buildLists();
@@ -117,6 +118,8 @@ public:
             if (!next || next->isSelected() || !selectable(*next))
                 return;
             next->set(Geometry::Selected);
+            if (added_)
+                added_->push_back(next);
             v = next->otherVertex(v);
             e = next;
         }
@@ -155,6 +158,7 @@ private:
 
     InnerShape& mesh_;
     bool exact_;
+    std::vector<Edge*>* added_;
 };
 
 } // namespace
@@ -168,14 +172,15 @@ void selectEdgeLoops(InnerShape& mesh)
         if (e->isSelected())
             seeds.push_back(e);
     }
-    selectEdgeLoops(mesh, seeds, hasWireEdges);
+    selectEdgeLoops(mesh, seeds, hasWireEdges, nullptr);
 }
 
-void selectEdgeLoops(InnerShape& mesh, std::span<Edge* const> seeds, bool hasWireEdges)
+void selectEdgeLoops(InnerShape& mesh, std::span<Edge* const> seeds, bool hasWireEdges,
+                     std::vector<Edge*>* outAdded)
 {
     if (seeds.empty())
         return;
-    LoopWalker walker(mesh, hasWireEdges);
+    LoopWalker walker(mesh, hasWireEdges, outAdded);
     for (Edge* e : seeds) {
         walker.walk(e, e->endVertex);
         walker.walk(e, e->startVertex);

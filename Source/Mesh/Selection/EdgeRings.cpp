@@ -10,7 +10,7 @@ namespace {
 // quad, a border, an edge that may not be selected, or a selected edge (the
 // ring closed, or it reached a seed or a ring walked already, which goes on
 // from there by itself).
-void walk(Edge* e, Face* f)
+void walk(Edge* e, Face* f, std::vector<Edge*>* outAdded)
 {
     while (f && f->cornerCount() == 4 && f->holes.empty() && selectable(*f)) {
         const int side = walks::cornerOfEdge(*f, e);
@@ -20,6 +20,8 @@ void walk(Edge* e, Face* f)
         if (opposite->isSelected() || !selectable(*opposite))
             return;
         opposite->set(Geometry::Selected);
+        if (outAdded)
+            outAdded->push_back(opposite);
         f = InnerShape::otherFace(f, opposite);
         e = opposite;
     }
@@ -33,12 +35,12 @@ void selectEdgeRings(InnerShape& mesh)
     for (Edge* e : mesh.edges)
         if (e->isSelected())
             seeds.push_back(e);
-    selectEdgeRings(mesh, seeds);
+    selectEdgeRings(mesh, seeds, nullptr);
 }
 
-void selectEdgeRings(InnerShape&, std::span<Edge* const> seeds)
+void selectEdgeRings(InnerShape&, std::span<Edge* const> seeds, std::vector<Edge*>* outAdded)
 {
     for (Edge* e : seeds)
         for (Face* f : e->faces)
-            walk(e, f);
+            walk(e, f, outAdded);
 }

@@ -32,8 +32,10 @@ bool selectable(const Element& e)
 void selectEdgeLoops(InnerShape& mesh);
 // The same from seeds the caller holds already (selected edges of `mesh`, in
 // list order), so that no pass over the mesh is needed; `hasWireEdges`: some
-// edge of the mesh has no faces.
-void selectEdgeLoops(InnerShape& mesh, std::span<Edge* const> seeds, bool hasWireEdges);
+// edge of the mesh has no faces. The edges it selects are appended to
+// `outAdded` when given.
+void selectEdgeLoops(InnerShape& mesh, std::span<Edge* const> seeds, bool hasWireEdges,
+                     std::vector<Edge*>* outAdded);
 
 // Face loops, with two or more selected faces: every two selected quads that
 // share a side give a direction, and the loop runs through both across the
@@ -46,8 +48,9 @@ void selectFaceLoops(InnerShape& mesh);
 // opposite side, and on across the quad beyond, both ways, until a face
 // that is not a quad, a border, or the start.
 void selectEdgeRings(InnerShape& mesh);
-// The same from seeds the caller holds already (selected edges of `mesh`).
-void selectEdgeRings(InnerShape& mesh, std::span<Edge* const> seeds);
+// The same from seeds the caller holds already (selected edges of `mesh`);
+// the edges it selects are appended to `outAdded` when given.
+void selectEdgeRings(InnerShape& mesh, std::span<Edge* const> seeds, std::vector<Edge*>* outAdded);
 
 // Selects the shortest path joining the selected elements of `kind` one
 // after another in list order (Dijkstra): vertices along edges by edge
