@@ -388,19 +388,12 @@ namespace {
 bool writeAsciiFile(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress,
                     bool checked)
 {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file)
-        return false;
-    std::setvbuf(file, nullptr, _IONBF, 0); // the writer hands over large pieces itself
-    const std::string folder = sceneFolderOf(path); // the writer keeps a reference
-    AsciiWriter writer(scene, selectedOnly, folder, progress, file);
-    writer.write();
-    const bool closed = std::fclose(file) == 0;
-    if (writer.failed() || (checked && (writer.shortWrite() || !closed))) {
-        removePartialFile(path); // no half scene left behind
-        return false;
-    }
-    return true;
+    return writeSceneFile(path, "w", checked, [&](std::FILE* file) {
+        const std::string folder = sceneFolderOf(path); // the writer keeps a reference
+        AsciiWriter writer(scene, selectedOnly, folder, progress, file);
+        writer.write();
+        return SceneFileWrite{!writer.failed(), !writer.shortWrite()};
+    });
 }
 
 } // namespace

@@ -581,18 +581,12 @@ namespace {
 bool writeBinaryFile(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress,
                      bool checked)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    std::setvbuf(file, nullptr, _IONBF, 0); // the writer hands over large pieces itself
-    ByteWriter out(file);
-    BinaryWriter(out, scene, selectedOnly, sceneFolderOf(path), progress).write();
-    bool written = out.finish() && !(checked && out.shortWrite());
-    const bool closed = std::fclose(file) == 0;
-    written = written && (closed || !checked);
-    if (!written)
-        removePartialFile(path); // no half scene left behind
-    return written;
+    return writeSceneFile(path, "wb", checked, [&](std::FILE* file) {
+        ByteWriter out(file);
+        BinaryWriter(out, scene, selectedOnly, sceneFolderOf(path), progress).write();
+        const bool held = out.finish();
+        return SceneFileWrite{held, !out.shortWrite()};
+    });
 }
 
 } // namespace

@@ -44,3 +44,19 @@ void removePartialFile(const std::string& path)
     if (fs::is_regular_file(status) || fs::is_symlink(status)) // a link goes, not what it points at
         fs::remove(path, error);
 }
+
+bool writeSceneFile(const std::string& path, const char* mode, bool checked,
+                    const std::function<SceneFileWrite(std::FILE* file)>& write)
+{
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (!file)
+        return false;
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    const SceneFileWrite result = write(file);
+    const bool closed = std::fclose(file) == 0;
+    if (!result.held || (checked && (!result.reached || !closed))) {
+        removePartialFile(path); // no half scene left behind
+        return false;
+    }
+    return true;
+}

@@ -324,9 +324,7 @@ bool makeFaces(InnerShape& level, const MeshTables& b, const Layout& at, const N
     for (int f = 0; f < F; ++f) {
         if (!b.hasChildren[f])
             continue;
-        const int32_t* corner = b.cornerVertex.data() + b.cornerStart[f];
-        const int32_t* side = b.cornerEdge.data() + b.cornerStart[f];
-        const int count = b.cornerStart[f + 1] - b.cornerStart[f];
+        const auto [corner, side, count] = b.cornersOf(f);
         const int32_t first = at.firstQuad[f];
         const int32_t internal = 2 * E + first;
         for (int k = 0; k < count; ++k) {

@@ -192,9 +192,7 @@ void listQuadsAtHalves(const MeshTables& b, Flat<int32_t>& start, Flat<int32_t>&
     for (int f = 0; f < F; ++f) {
         if (!b.hasChildren[f])
             continue;
-        const int32_t* corner = b.cornerVertex.data() + b.cornerStart[f];
-        const int32_t* side = b.cornerEdge.data() + b.cornerStart[f];
-        const int n = b.cornerStart[f + 1] - b.cornerStart[f];
+        const auto [corner, side, n] = b.cornersOf(f);
         for (int k = 0; k < n; ++k) {
             const int next = k + 1 == n ? 0 : k + 1;
             ++start[halfAt(b, side[k], corner[next]) + 1];
@@ -209,9 +207,7 @@ void listQuadsAtHalves(const MeshTables& b, Flat<int32_t>& start, Flat<int32_t>&
     for (int f = 0; f < F; ++f) {
         if (!b.hasChildren[f])
             continue;
-        const int32_t* corner = b.cornerVertex.data() + b.cornerStart[f];
-        const int32_t* side = b.cornerEdge.data() + b.cornerStart[f];
-        const int n = b.cornerStart[f + 1] - b.cornerStart[f];
+        const auto [corner, side, n] = b.cornersOf(f);
         for (int k = 0; k < n; ++k, ++q) {
             const int next = k + 1 == n ? 0 : k + 1;
             quads[cursor[halfAt(b, side[k], corner[next])]++] = q;
@@ -270,9 +266,7 @@ void deriveLevel(const MeshTables& b, MeshTables& n)
     for (int f = 0; f < F; ++f) {
         if (!b.hasChildren[f])
             continue;
-        const int32_t* corner = b.cornerVertex.data() + b.cornerStart[f];
-        const int32_t* side = b.cornerEdge.data() + b.cornerStart[f];
-        const int count = b.cornerStart[f + 1] - b.cornerStart[f];
+        const auto [corner, side, count] = b.cornersOf(f);
         const int32_t first = at.firstQuad[f];
         const int32_t internal = 2 * E + first;
         n.faceIds[first] = number.face[f];

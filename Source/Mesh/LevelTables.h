@@ -70,6 +70,18 @@ struct MeshTables {
     int vertexCount() const { return static_cast<int>(vertexIds.size()); }
     int edgeCount() const { return static_cast<int>(edgeIds.size()); }
     int faceCount() const { return static_cast<int>(faceIds.size()); }
+
+    // Face f's corner vertices and corner edges, and how many there are.
+    struct Corners {
+        const int32_t* vertex;
+        const int32_t* edge;
+        int count;
+    };
+    Corners cornersOf(int f) const
+    {
+        return {cornerVertex.data() + cornerStart[f], cornerEdge.data() + cornerStart[f],
+                cornerStart[f + 1] - cornerStart[f]};
+    }
 };
 
 // Where the level's vertices sit: face points (faces with corners), then
