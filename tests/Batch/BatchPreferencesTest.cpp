@@ -45,7 +45,6 @@ TEST_F(BatchPreferencesTest, WrittenPreferencesAreReadBackAtStart)
     app.writePreferences();
     ASSERT_TRUE(fs::exists(file));
     app.registry.setInt(113, "Undo Level", 10);
-
     std::ostringstream otherOut;
     BatchWindow otherWindow(otherOut, TavoApplicationWindow::Cancel);
     Scene other(&otherWindow, "");

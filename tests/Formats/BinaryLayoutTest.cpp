@@ -1,6 +1,7 @@
 // The byte layout of small ".tvb" files, against bytes put together by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "Formats/BinaryScene.h"
@@ -49,28 +50,37 @@ Bytes head()
     return Expect().tag("HEAD").u32(4).u32(1).bytes;
 }
 
-// The payload of the chunk reached by `path` of tags (first match at each level).
-Bytes payloadAt(const Bytes& file, std::vector<std::string> path)
+struct Part {
+    std::string tag;
+    Bytes payload;
+};
+
+// The chunks of a file or of a chunk's payload.
+std::vector<Part> partsOf(const Bytes& file)
 {
-    size_t begin = 0, end = file.size();
-    for (const std::string& tag : path) {
-        size_t at = begin;
-        bool found = false;
-        while (at + 8 <= end) {
-            uint32_t length;
-            std::memcpy(&length, &file[at + 4], 4);
-            if (std::memcmp(&file[at], tag.data(), 4) == 0) {
-                begin = at + 8;
-                end = begin + length;
-                found = true;
-                break;
-            }
-            at += 8 + length;
-        }
-        if (!found)
-            return {};
+    std::vector<Part> parts;
+    for (size_t at = 0; at + 8 <= file.size();) {
+        uint32_t length;
+        std::memcpy(&length, &file[at + 4], 4);
+        parts.push_back({std::string(file.begin() + static_cast<long>(at), file.begin() + static_cast<long>(at) + 4),
+                         Bytes(file.begin() + static_cast<long>(at) + 8,
+                               file.begin() + static_cast<long>(at + 8 + length))});
+        at += 8 + length;
     }
-    return Bytes(file.begin() + static_cast<long>(begin), file.begin() + static_cast<long>(end));
+    return parts;
+}
+
+// The payload of the chunk reached by `path` of tags (first match at each level).
+Bytes payloadAt(Bytes file, std::initializer_list<std::string> path)
+{
+    for (const std::string& tag : path) {
+        const std::vector<Part> parts = partsOf(file);
+        auto p = std::find_if(parts.begin(), parts.end(), [&](const Part& part) { return part.tag == tag; });
+        if (p == parts.end())
+            return {};
+        file = p->payload;
+    }
+    return file;
 }
 
 Shape* threeTriangles(Scene& scene)
@@ -126,7 +136,6 @@ TEST(BinaryLayout, MaterialRunsOpenAtTheFirstFaceAndAtEachChange)
     EXPECT_EQ(payloadAt(file, {"SHAP", "FAMA"}), Expect().u32(0).u32(0).u32(2).u32(1).u32(3).u32(~0u).bytes);
     EXPECT_EQ(payloadAt(file, {"SHAP", "FACS"}).size(), 4u * 4 * 4);
     EXPECT_EQ(payloadAt(file, {"SHAP", "PINF"}), Expect().u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).bytes);
-
     TestScene read;
     readBinarySceneFromBytes(file, sceneFolder, read.scene);
     const Shape& back = *read.scene.objectManager->objects[0];
@@ -189,26 +198,6 @@ TEST(BinaryLayout, GroupNamesAreFoundAfterMemberLists)
 
 namespace {
 
-struct Part {
-    std::string tag;
-    Bytes payload;
-};
-
-// The chunks of data[begin, end).
-std::vector<Part> partsOf(const Bytes& file, size_t begin, size_t end)
-{
-    std::vector<Part> parts;
-    for (size_t at = begin; at + 8 <= end;) {
-        uint32_t length;
-        std::memcpy(&length, &file[at + 4], 4);
-        parts.push_back({std::string(file.begin() + static_cast<long>(at), file.begin() + static_cast<long>(at) + 4),
-                         Bytes(file.begin() + static_cast<long>(at) + 8,
-                               file.begin() + static_cast<long>(at + 8 + length))});
-        at += 8 + length;
-    }
-    return parts;
-}
-
 Bytes joined(const std::vector<Part>& parts)
 {
     Expect e;
@@ -250,13 +239,12 @@ TEST(BinaryLayout, ObjectChunksInAnotherOrderReadTheSame)
         f->corners[2].u = static_cast<float>(f->index) + 0.5f;
     t.scene.objectManager->addObject(take<Shape>(*grid));
     const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
-
-    std::vector<Part> top = partsOf(file, 0, file.size());
+    std::vector<Part> top = partsOf(file);
     int changed = 0;
     for (Part& object : top) {
         if (object.tag != "SHAP")
             continue;
-        std::vector<Part> parts = partsOf(object.payload, 0, object.payload.size());
+        std::vector<Part> parts = partsOf(object.payload);
         // The edge marks refer to edge records, so they move with them.
         auto edges = std::find_if(parts.begin(), parts.end(), [](const Part& p) { return p.tag == "EDGS"; });
         ASSERT_TRUE(parts.end() - edges > 3 && edges[1].tag == "ECRS" && edges[2].tag == "TXSM");
@@ -271,7 +259,6 @@ TEST(BinaryLayout, ObjectChunksInAnotherOrderReadTheSame)
         ++changed;
     }
     ASSERT_EQ(changed, 3);
-
     TestScene asWritten, reordered;
     readBinarySceneFromBytes(file, sceneFolder, asWritten.scene);
     readBinarySceneFromBytes(joined(top), sceneFolder, reordered.scene);

@@ -51,7 +51,6 @@ TEST(ByteWriter, FileModeWritesWhatMemoryModeHolds)
     const std::vector<unsigned char> expected(memory.data(), memory.data() + memory.size());
     ASSERT_GT(expected.size(), 4 * ByteWriter::FlushSize);
     EXPECT_EQ(u32At(expected, 4), expected.size() - 8 - 12) << "OUTR spans everything but LAST";
-
     const std::string path = (std::filesystem::temp_directory_path() / "tavo-bytewriter.bin").string();
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);

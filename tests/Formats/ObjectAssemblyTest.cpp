@@ -10,17 +10,9 @@
 #include "Mesh/Face.h"
 #include "Mesh/Shape.h"
 #include "Mesh/Validate.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-struct Released {
-    void operator()(Shape* s) const
-    {
-        if (s)
-            s->release();
-    }
-};
-using ShapePtr = std::unique_ptr<Shape, Released>;
 
 // A 3 x 2 grid of quads (vertices 0-11, row by row); `edgeRecords` lists
 // the sides the file names, the rest are left for the faces to make.
@@ -74,14 +66,18 @@ std::vector<long> linkDigest(const Shape& s)
     return out;
 }
 
+template <class List>
+void expectNumbered(const List& elements)
+{
+    for (int i = 0; i < elements.count(); ++i)
+        EXPECT_EQ(elements[i]->index, i);
+}
+
 void expectNumbered(const Shape& s)
 {
-    for (int i = 0; i < s.vertices.count(); ++i)
-        EXPECT_EQ(s.vertices[i]->index, i);
-    for (int i = 0; i < s.edges.count(); ++i)
-        EXPECT_EQ(s.edges[i]->index, i);
-    for (int i = 0; i < s.faces.count(); ++i)
-        EXPECT_EQ(s.faces[i]->index, i);
+    expectNumbered(s.vertices);
+    expectNumbered(s.edges);
+    expectNumbered(s.faces);
 }
 
 } // namespace
@@ -124,7 +120,6 @@ TEST(ObjectAssembly, RecordsKeepTheirPositionsPastRecordsThatMadeNothing)
     EXPECT_EQ(a.edgeAt(3)->index, 1);
     a.markEdge(2, Geometry::Creased, 0);
     a.markEdge(0, 0, Geometry::UVSeam);
-
     Face* two = a.newFace(nullptr); // two valid corners: no face
     a.addCorner(two, 0, 0, 0);
     a.addCorner(two, 7, 0, 0);
@@ -138,7 +133,6 @@ TEST(ObjectAssembly, RecordsKeepTheirPositionsPastRecordsThatMadeNothing)
     EXPECT_EQ(a.faceAt(0), nullptr);
     EXPECT_EQ(a.faceAt(1), quad);
     EXPECT_EQ(a.facePosition(1), 0);
-
     ShapePtr s(a.finish());
     ASSERT_TRUE(s);
     EXPECT_EQ(validateTopology(*s), "");

@@ -39,11 +39,9 @@ TEST(SceneFileRoundTrip, AsciiThroughBinaryGivesTheSameText)
     TestScene original;
     buildRichScene(original.scene);
     const std::string text = asciiOf(original.scene);
-
     TestScene fromText;
     readAsciiSceneFromText(text, sceneFolder, fromText.scene);
     EXPECT_EQ(asciiOf(fromText.scene), text);
-
     TestScene fromBytes;
     const std::vector<unsigned char> bytes = writeBinarySceneToBytes(fromText.scene, false, sceneFolder);
     readBinarySceneFromBytes(bytes, sceneFolder, fromBytes.scene);
@@ -59,7 +57,6 @@ TEST(SceneFileRoundTrip, ReadSceneHasTheSavedContent)
     readBinarySceneFromBytes(writeBinarySceneToBytes(original.scene, false, sceneFolder), sceneFolder, read.scene);
     SceneObjectManager& objects = *read.scene.objectManager;
     ASSERT_EQ(objects.objects.count(), 5);
-
     Shape& cube = object(read.scene, 0);
     EXPECT_EQ(cube.currentLevel(), 1);
     EXPECT_EQ(cube.levelStack.maxBuiltLevel(), 2);
@@ -68,7 +65,6 @@ TEST(SceneFileRoundTrip, ReadSceneHasTheSavedContent)
     EXPECT_EQ(objects.materials[0]->texturePath, sceneFolder + "/tex/wood.png");
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(validateTopology(object(read.scene, i)), "") << i;
-
     Shape& plate = object(read.scene, 1);
     ASSERT_EQ(plate.faces.count(), 2);
     EXPECT_EQ(plate.faces[0]->holes.count(), 1);
@@ -76,7 +72,6 @@ TEST(SceneFileRoundTrip, ReadSceneHasTheSavedContent)
     EXPECT_EQ(plate.currentLevel(), 0) << "a partial-subdivision list keeps the object unsubdivided";
     EXPECT_EQ(plate.vertices[0]->mirror, plate.vertices[2]);
     EXPECT_TRUE(plate.vertices[1]->has2(Geometry::OnPlane));
-
     auto& instance = static_cast<ShapeInstance&>(object(read.scene, 2));
     ASSERT_EQ(instance.shapeKind(), InnerShape::KindShapeInstance);
     EXPECT_EQ(instance.instancedShape, &cube);
@@ -91,7 +86,6 @@ TEST(SceneFileRoundTrip, ReadSceneHasTheSavedContent)
     EXPECT_EQ(proxy.sourceFaces[1], plate.faces[1]);
     EXPECT_EQ(static_cast<ProxyVertex*>(proxy.faces[1]->corners[0].vertex)->sourceVertex,
               plate.faces[1]->corners[0].vertex);
-
     ASSERT_EQ(objects.groups.size(), 4u);
     EXPECT_EQ(objects.groups[0].members, (std::vector<Group::Member>{{&cube, 1}, {&plate, 0}, {&plate, 3}}));
     EXPECT_EQ(objects.groups[2].members.size(), 1u) << "a member past the end of its list is dropped";
@@ -124,7 +118,6 @@ TEST(SceneFileRoundTrip, SelectedOnlyNumbersWhatItWrites)
     EXPECT_NE(text.find("-irnum 0\n"), std::string::npos);
     EXPECT_EQ(text.find("-Light"), std::string::npos);
     EXPECT_EQ(text.find("-Disp"), std::string::npos);
-
     TestScene read;
     readAsciiSceneFromText(text, sceneFolder, read.scene);
     ASSERT_EQ(read.scene.objectManager->objects.count(), 3);

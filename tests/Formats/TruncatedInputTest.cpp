@@ -86,7 +86,6 @@ TEST(TruncatedInput, RandomlyChangedBytesAndTokens)
         Target b;
         readBinarySceneFromBytes(damaged, sceneFolder, b.scene);
         b.expectUntouched();
-
         std::string garbled = text;
         for (int k = 0; k < 3; ++k)
             garbled.insert(random() % garbled.size(), std::string(" ") + noise[random() % 9] + " ");

@@ -44,7 +44,6 @@ TEST(VertexPositions, ListsInAddressRunsAreNumberedExactly)
     const VertexPositions positions(list);
     ASSERT_TRUE(positions.usable());
     expectExact(list, positions);
-
     VertexPositions::Hint hint;
     EXPECT_EQ(positions.find(&a.items[1], hint), -1) << "between two listed vertices of a run";
     EXPECT_EQ(positions.find(&a.items[a.count - 1], hint), -1) << "just past a run";
@@ -59,13 +58,11 @@ TEST(VertexPositions, ScatteredOrTwiceListedVerticesAreLeftToTheirIndex)
         list.append(&a.items[i]);
     std::shuffle(list.begin(), list.end(), std::mt19937(7));
     EXPECT_FALSE(VertexPositions(list).usable()) << "runs of one vertex do not pay";
-
     List<Vertex*> twice;
     for (int i = 0; i < 100; ++i)
         twice.append(&a.items[i]);
     twice.append(&a.items[50]);
     EXPECT_FALSE(VertexPositions(twice).usable()) << "two positions for one vertex";
-
     // A few short runs in random order still give exact answers.
     List<Vertex*> pieces;
     std::vector<int> starts = {0, 40, 80, 120, 160, 200, 240, 280, 320, 360};

@@ -122,16 +122,13 @@ TEST(BuildLevel, ThreeCreasedEdgesKeepTheirVertexFixedOnEveryLevel)
 {
     ShapePtr s = subdividedCube(3, {{6, 2}, {6, 5}, {6, 7}});
     const Vertex* v = s->vertices[6];
+    // Follow the vertex point of the vertex point down the levels.
+    int id = 6;
     for (int level = 1; level <= 3; ++level) {
-        const InnerShape& mesh = *s->levelStack.levelMesh(level);
-        int id = 6;
-        for (int l = 1; l <= level; ++l) {
-            const InnerShape& m = *s->levelStack.levelMesh(l);
-            const int at = s->levelStack.levels[l]->vertexMap[id].vertexPoint;
-            if (l == level)
-                expectAt(mesh.vertices[at], Point3D(v->x, v->y, v->z));
-            id = m.vertices[at]->id;
-        }
+        const int at = s->levelStack.levels[level]->vertexMap[id].vertexPoint;
+        const Vertex* child = s->levelStack.levelMesh(level)->vertices[at];
+        expectAt(child, Point3D(v->x, v->y, v->z));
+        id = child->id;
     }
 }
 
@@ -398,25 +395,22 @@ TEST(BuildLevel, IdsGivenAtTheBuildAreTheOnesNumberingGives)
         faces.append(f);
     mixed->faces = faces;
     ShapePtr s = subdivided(*mixed, 3);
+    auto ids = [](const InnerShape& mesh) {
+        std::vector<int32_t> out;
+        for (const Vertex* v : mesh.vertices)
+            out.push_back(v->id);
+        for (const Edge* e : mesh.edges)
+            out.push_back(e->id);
+        for (const Face* f : mesh.faces)
+            out.push_back(f->id);
+        return out;
+    };
     for (int level = 1; level <= 2; ++level) {
         InnerShape& mesh = *s->levelStack.levelMesh(level);
-        std::vector<int32_t> built;
-        for (const Vertex* v : mesh.vertices)
-            built.push_back(v->id);
-        for (const Edge* e : mesh.edges)
-            built.push_back(e->id);
-        for (const Face* f : mesh.faces)
-            built.push_back(f->id);
+        const std::vector<int32_t> built = ids(mesh);
         mesh.touch();
         s->levelStack.numberIds(level);
-        std::vector<int32_t> numbered;
-        for (const Vertex* v : mesh.vertices)
-            numbered.push_back(v->id);
-        for (const Edge* e : mesh.edges)
-            numbered.push_back(e->id);
-        for (const Face* f : mesh.faces)
-            numbered.push_back(f->id);
-        EXPECT_EQ(built, numbered) << "level " << level;
+        EXPECT_EQ(ids(mesh), built) << "level " << level;
     }
 }
 

@@ -54,7 +54,6 @@ TEST(FlipFaces, FlippingTwiceRestoresTheFaceAndListingTwiceFlipsOnce)
     m->flipFaces(all);
     for (int i = 0; i < m->faces.count(); ++i)
         EXPECT_EQ(loopOf(m->faces[i]), loops[i]);
-
     m->flipFaces(facesAt(*m, {0, 0}));
     EXPECT_NEAR(m->faces[0]->normal.z, -1.0f, 1e-6f);
 }

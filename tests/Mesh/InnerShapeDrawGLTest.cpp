@@ -153,7 +153,6 @@ TEST_F(InnerShapeDrawGLTest, HiddenFacesAndMeshesAreNotDrawnAndFacesByIndexInThe
     mesh_.drawFacesSmooth();
     EXPECT_TRUE(covered(1, 1));
     EXPECT_FALSE(covered(3, 3));
-
     glClear(GL_COLOR_BUFFER_BIT);
     const unsigned char id[3] = {12, 200, 77};
     for (int index : {1, 3, -1, 2})
@@ -161,7 +160,6 @@ TEST_F(InnerShapeDrawGLTest, HiddenFacesAndMeshesAreNotDrawnAndFacesByIndexInThe
     EXPECT_FALSE(covered(1, 1));
     EXPECT_FALSE(covered(3, 3));
     EXPECT_EQ(pixel(3, 1), (std::vector<int>{12, 200, 77}));
-
     glClear(GL_COLOR_BUFFER_BIT);
     mesh_.set(Geometry::Hidden);
     mesh_.drawFacesFlat(1, 1, 1, 1);
@@ -212,7 +210,6 @@ TEST_F(InnerShapeDrawGLTest, HighlightRefusesElementsNotInTheMeshAndWrongIndices
     InnerShape other;
     Face* stranger = addFace(other, {{0, 0}, {1, 0}, {1, 1}});
     Point3D point(1, 1, 1);
-
     const std::pair<Geometry*, int> accepted[] = {{f, 0}, {f, -1}, {mesh_.vertices[2], 2}, {mesh_.edges[3], -1}};
     const std::pair<Geometry*, int> refused[] = {{stranger, -1}, {other.vertices[0], 0}, {mesh_.vertices[2], 1},
                                                  {mesh_.edges[0], 4}, {f, 1}, {nullptr, -1}, {&point, -1}};
@@ -236,7 +233,6 @@ TEST_F(InnerShapeDrawGLTest, HighlightsUseTheHighlightSettingsAndRestoreTheState
     EXPECT_EQ(p[1], 0);
     EXPECT_FALSE(covered(0.5f, 0.5f));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
-
     glClear(GL_COLOR_BUFFER_BIT);
     EXPECT_TRUE(mesh_.drawHighlight(mesh_.vertices[0], 0));
     EXPECT_TRUE(covered(1.3f, 1.3f));
@@ -256,7 +252,6 @@ TEST_F(InnerShapeDrawGLTest, HighlightWithSymmetryDrawsTheMirrorPartnerToo)
     EXPECT_TRUE(mesh_.drawHighlight(left, 0));
     EXPECT_TRUE(covered(1, 1.5f));
     EXPECT_FALSE(covered(3, 1.5f));
-
     mesh_.setSymmetry(true);
     EXPECT_TRUE(mesh_.drawHighlight(left, 0));
     EXPECT_TRUE(covered(3, 1.5f));

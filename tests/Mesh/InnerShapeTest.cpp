@@ -29,7 +29,6 @@ TEST(InnerShape, ResetAxisCentresThePivotOnTheBoundingBox)
     empty->setPivot(Point3D(3, 4, 5));
     empty->resetAxis();
     EXPECT_EQ(empty->pivot().x, 3.0f);
-
     MeshPtr m = meshFrom({{0, 0, 0}, {4, 0, 0}, {4, 2, 6}}, {{0, 1, 2}});
     m->xAxis().setPosition(0, 1, 0);
     m->resetAxis();

@@ -44,7 +44,6 @@ TEST(ShapeKinds, ProxyFacesRememberTheOwnersFaces)
     EXPECT_EQ(v->vertexKind(), Vertex::VertexKindProxy);
     EXPECT_EQ(v->sourceVertex, owner->faces[1]->corners[2].vertex);
     EXPECT_EQ(v->z, 0.0f);
-
     const long proxyVerticesFree = Pool<ProxyVertex>::freeCount();
     proxy.reset();
     EXPECT_EQ(Pool<ProxyVertex>::freeCount(), proxyVerticesFree + 8);

@@ -131,7 +131,6 @@ TEST_F(ShapeLevels, CopyKeepsTheSourcesCurrentLevelOnlyWithDisplacement)
     ShapePtr plain(take<Shape>(*source));
     EXPECT_EQ(plain->levelStack.levelCount(), 1);
     EXPECT_EQ(plain->currentLevel(), 0);
-
     displace(source->levelStack.levelMesh(2), 0, 0, 0, 1);
     source->levelStack.currentLevel = 1;
     ShapePtr copy(take<Shape>(*source));

@@ -67,8 +67,9 @@ TEST_F(SubdivisionLevels, SubdivideStopsAtTheMaximumLevelAndUnsubdivideAtZero)
     EXPECT_TRUE(s->subdivide());
     EXPECT_FALSE(s->subdivide());
     EXPECT_EQ(s->currentLevel(), 2);
-    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
     EXPECT_EQ(s->currentLevelMesh()->faces.count(), 96);
+    s->setLevel(5, true);
+    EXPECT_EQ(s->currentLevel(), 2);
 }
 
 TEST_F(SubdivisionLevels, SubdivideRefreshesShadingAndSymmetryOfTheLevels)
@@ -98,24 +99,15 @@ TEST_F(SubdivisionLevels, SteppingBackUpReusesTheLevelAndFollowsTheControlMesh)
     EXPECT_LT(built->vertices[VertexPoint0]->x, -0.6f);
 }
 
-TEST_F(SubdivisionLevels, SetLevelStepsBothWays)
-{
-    s->setLevel(3, true);
-    EXPECT_EQ(s->currentLevel(), 3);
-    s->setLevel(1, true);
-    EXPECT_EQ(s->currentLevel(), 1);
-    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 3);
-    subdivisionSettings().maxLevel = 2;
-    s->setLevel(5, true);
-    EXPECT_EQ(s->currentLevel(), 2);
-}
-
-TEST_F(SubdivisionLevels, ToggleGoesToLevelZeroAndBackOrFromANewObjectToLevelOne)
+TEST_F(SubdivisionLevels, SetLevelAndToggleStepBothWays)
 {
     ShapePtr fresh(take<Shape>(*s));
     fresh->toggleCurrentLevel();
     EXPECT_EQ(fresh->currentLevel(), 1);
-
+    s->setLevel(3, true);
+    s->setLevel(1, true);
+    EXPECT_EQ(s->currentLevel(), 1);
+    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 3);
     s->setLevel(3, true);
     s->toggleCurrentLevel();
     EXPECT_EQ(s->currentLevel(), 0);
@@ -144,6 +136,11 @@ TEST_F(SubdivisionLevels, WithoutPropagationTheLowerLevelStaysUnchanged)
     s->unsubdivide();
     expectPositions(*level(1), before);
     EXPECT_TRUE(level(2)->vertices[90]->hasNonZeroDisplacement());
+    // Not even to the base, when asked explicitly.
+    subdivisionSettings().propagateToBase = true;
+    displace(level(1)->vertices[VertexPoint0], 0.25f, 0, 0);
+    s->levelStack.propagateDisplacement(1, 0);
+    EXPECT_FLOAT_EQ(s->vertices[0]->x, -1.0f);
 }
 
 TEST_F(SubdivisionLevels, SteppingDownPushesDisplacementIntoTheLevelBelow)
@@ -158,7 +155,6 @@ TEST_F(SubdivisionLevels, SteppingDownPushesDisplacementIntoTheLevelBelow)
     show(2);
     const std::vector<Point3D> look = positions(*top);
     const std::vector<Point3D> control = positions(*s);
-
     EXPECT_TRUE(s->unsubdivide());
     EXPECT_EQ(s->currentLevel(), 1);
     EXPECT_NEAR(level(1)->vertices[parent]->z, look[child].z, 1e-6f);
@@ -198,16 +194,6 @@ TEST_F(SubdivisionLevels, PropagationToTheBaseMovesTheControlMeshAndKeepsTheLook
     expectPositions(*level(2), look);
 }
 
-TEST_F(SubdivisionLevels, PropagateDisplacementDoesNothingWhilePropagationIsOff)
-{
-    subdivisionSettings().propagateToLower = false;
-    subdivisionSettings().propagateToBase = true;
-    s->setLevel(1, true);
-    displace(level(1)->vertices[VertexPoint0], 0.25f, 0, 0);
-    s->levelStack.propagateDisplacement(1, 0);
-    EXPECT_FLOAT_EQ(s->vertices[0]->x, -1.0f);
-}
-
 TEST_F(SubdivisionLevels, RefineControlMeshKeepsTheDisplacedShape)
 {
     s->setLevel(1, true);
@@ -217,8 +203,6 @@ TEST_F(SubdivisionLevels, RefineControlMeshKeepsTheDisplacedShape)
     s->refineControlMesh();
     EXPECT_EQ(s->currentLevel(), 0);
     EXPECT_EQ(s->levelStack.levelCount(), 1);
-    EXPECT_EQ(s->vertices.count(), 26);
-    EXPECT_EQ(s->edges.count(), 48);
     EXPECT_EQ(s->faces.count(), 24);
     EXPECT_EQ(validateTopology(*s), "");
     EXPECT_FALSE(s->displayFlags & InnerShape::SubdivisionLevel);

@@ -29,7 +29,6 @@ TEST(SubdivisionStencils, ExpandedSourcesLeaveTheirDisplacementOut)
     pulled->stencil.append({centre, 2.0f, StencilEntry::Expand});
     pulled->stencil.append({below->vertices[1], 0.5f, 0});
     centre->ensureDisplacement()[2] = 1.0f;
-
     level->update(false, true, -1);
     ASSERT_NE(StencilTable::ensure(*level), nullptr);
     EXPECT_FLOAT_EQ(centre->x, 1.0f);

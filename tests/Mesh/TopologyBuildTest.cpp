@@ -83,7 +83,6 @@ TEST(TopologyBuild, AFoldLinksItsFaceTwiceAndANonManifoldEdgeHasThreeFaces)
     EXPECT_TRUE(e->faces[0] == m->faces[0] && e->faces[1] == m->faces[0]);
     EXPECT_EQ(m->faces[0]->corners[1].edge, e);
     EXPECT_EQ(m->faces[0]->corners[2].edge, e);
-
     MeshPtr n = nonManifold();
     Edge* shared = n->findEdge(n->vertices[0], n->vertices[1]);
     ASSERT_NE(shared, nullptr);
@@ -105,7 +104,6 @@ TEST(TopologyBuild, WireEdgesStayAtTheFrontInOrder)
     EXPECT_EQ(m->edges[0], wireA);
     EXPECT_EQ(m->edges[1], wireB);
     EXPECT_EQ(validateTopology(*m), "");
-
     // Without faces only the change count moves.
     MeshPtr wire(take<InnerShape>());
     wire->addVertex(take<Vertex>(0, 0, 0));

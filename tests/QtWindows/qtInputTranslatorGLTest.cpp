@@ -31,25 +31,26 @@ protected:
 
     std::vector<std::string> take() { return sink.take(); }
 
+    static QMouseEvent mouse(QEvent::Type type, int x, int y, Qt::MouseButton button, Qt::MouseButtons held,
+                             Qt::KeyboardModifiers mods = {})
+    {
+        return QMouseEvent(type, QPointF(x, y), QPointF(x, y), button, held, mods);
+    }
     void press(int x, int y, Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers mods = {})
     {
-        QMouseEvent e(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), button, held, mods);
-        input.mousePress(e);
+        input.mousePress(mouse(QEvent::MouseButtonPress, x, y, button, held, mods));
     }
     void doubleClick(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
     {
-        QMouseEvent e(QEvent::MouseButtonDblClick, QPointF(x, y), QPointF(x, y), button, button, mods);
-        input.mouseDoubleClick(e);
+        input.mouseDoubleClick(mouse(QEvent::MouseButtonDblClick, x, y, button, button, mods));
     }
     void move(int x, int y, Qt::MouseButtons held)
     {
-        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, held, {});
-        input.mouseMove(e);
+        input.mouseMove(mouse(QEvent::MouseMove, x, y, Qt::NoButton, held));
     }
     void release(int x, int y, Qt::MouseButton button, Qt::MouseButtons stillHeld = {})
     {
-        QMouseEvent e(QEvent::MouseButtonRelease, QPointF(x, y), QPointF(x, y), button, stillHeld, {});
-        input.mouseRelease(e);
+        input.mouseRelease(mouse(QEvent::MouseButtonRelease, x, y, button, stillHeld));
     }
     void click(Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
     {
@@ -62,15 +63,18 @@ protected:
                       false);
         input.wheel(e);
     }
-    void keyDown(int key, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
+    void key(QEvent::Type type, int k, Qt::KeyboardModifiers mods, bool autoRepeat, quint32 scanCode)
     {
-        QKeyEvent e(QEvent::KeyPress, key, mods, scanCode, 0, 0, QString(), autoRepeat);
-        input.keyPress(e);
+        QKeyEvent e(type, k, mods, scanCode, 0, 0, QString(), autoRepeat);
+        type == QEvent::KeyPress ? input.keyPress(e) : input.keyRelease(e);
     }
-    void keyUp(int key, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
+    void keyDown(int k, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
     {
-        QKeyEvent e(QEvent::KeyRelease, key, mods, scanCode, 0, 0, QString(), autoRepeat);
-        input.keyRelease(e);
+        key(QEvent::KeyPress, k, mods, autoRepeat, scanCode);
+    }
+    void keyUp(int k, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
+    {
+        key(QEvent::KeyRelease, k, mods, autoRepeat, scanCode);
     }
     // A held key as X11 delivers it: each repeat is a release and a press,
     // both marked as auto-repeats.
@@ -139,7 +143,6 @@ TEST_F(qtInputTranslatorTest, DoubleClickFollowsItsPressWithTheDoubleCode)
     doubleClick(10, 20, Qt::LeftButton, Qt::ShiftModifier);
     release(10, 20, Qt::LeftButton);
     EXPECT_THAT(take(), ElementsAre(pressCall(0, 4), "release 10 80", pressCall(7, 0), "release 10 80"));
-
     const std::pair<Qt::MouseButton, int> doubles[] = {
         {Qt::MiddleButton, 8}, {Qt::RightButton, 9}, {Qt::XButton1, 10}, {Qt::XButton2, 11}, {Qt::NoButton, 7}};
     for (auto [button, code] : doubles) {
@@ -153,15 +156,12 @@ TEST_F(qtInputTranslatorTest, ChordsRunViewCommandsInsteadOfPresses)
     press(10, 20, Qt::LeftButton, Qt::LeftButton);
     press(11, 21, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton);
     EXPECT_THAT(take(), ElementsAre(pressCall(0, 0), "execute 9013 1 11 79"));
-
     press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
     press(10, 20, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
     EXPECT_THAT(take(), ElementsAre("execute 9011 1 10 80", "execute 9011 1 10 80"));
-
     press(10, 20, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::AltModifier);
     press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::AltModifier);
     EXPECT_THAT(take(), ElementsAre("execute 9012 1 10 80", "execute 9012 1 10 80"));
-
     // Alt is the only modifier that changes a chord.
     press(10, 20, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::ControlModifier);
     press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::MiddleButton | Qt::RightButton);
@@ -201,13 +201,11 @@ TEST_F(qtInputTranslatorTest, KeysAreTappedOrHeldOnceUntilTheirReleaseOrANewPres
     tap(Qt::Key_E, Qt::MetaModifier);
     tap(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 1", "keyReleaseAfterTap 69", "keyPress 69 0", "keyReleaseAfterTap 69"));
-
     keyDown(Qt::Key_E);
     repeat(Qt::Key_E, 4);
     EXPECT_TRUE(input.keyHeld);
     keyUp(Qt::Key_E);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyReleaseAfterHold 69"));
-
     keyDown(Qt::Key_E);
     repeat(Qt::Key_E, 2);
     keyDown(Qt::Key_W);

@@ -43,7 +43,6 @@ TEST_F(AutosaveTest, OneMinuteSavesOnlyAfterSixtySecondsAndOnlyWithACommand)
     EXPECT_EQ(lastStatus(), "Autosaved");
     EXPECT_TRUE(window.questions.empty());
     EXPECT_TRUE(app().currentFile.empty()) << "an autosave is no save of the scene";
-
     now += 30;
     anyCommand();
     EXPECT_FALSE(fs::exists(autosave(1))) << "the interval counts from the last autosave";
@@ -60,7 +59,6 @@ TEST_F(AutosaveTest, ElevenAutosavesKeepTheTenNewest)
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(fs::exists(autosave(i))) << i;
     EXPECT_EQ(std::distance(fs::directory_iterator(app().autosaveFolder()), fs::directory_iterator()), 10);
-
     // save0 is the newest (eleven cubes), save9 the oldest still kept (two).
     window.answers = {TavoApplicationWindow::No};
     run(Revert);

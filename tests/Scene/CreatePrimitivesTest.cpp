@@ -35,7 +35,6 @@ TEST_F(CreatePrimitives, SweepsAreMadeFromTheSelectedObjects)
     run(110);
     EXPECT_EQ(lastStatus(), "You must select at least one object to lathe");
     EXPECT_EQ(objectCount(), 0);
-
     run(102); // an unfilled circle: a closed wire profile
     scene.objectManager->objects[0]->set(Geometry::Selected);
     run(110);
@@ -59,7 +58,6 @@ TEST_F(CreatePrimitives, PathExtrusionNeedsAnOpenProfileAndAPathWithoutFaces)
               "Invalid geometry for path extrusion. Make sure the source object is not a closed surface and that the "
               "path object contains no faces.");
     EXPECT_EQ(objectCount(), 2);
-
     run(68); // the second cube goes
     run(102); // a circle as profile
     run(106); // an arc as path

@@ -51,7 +51,6 @@ TEST(DispatchModesTest, HeldCreationKeysCreateThenOpenTheirOptionsAndOtherHoldsD
     EXPECT_TRUE(s.application->creationPropertiesVisible);
     s.run(105, SceneManager::ModeHold);
     EXPECT_EQ(s.application->creationPropertiesGroup, 166);
-
     s.window.calls.clear();
     s.log.clear();
     s.run(37, SceneManager::ModeHold);
@@ -95,7 +94,6 @@ TEST(DispatchModesTest, HeldTogglesFlipBackOnRelease)
     EXPECT_NE(*images.application->registry.boolValue(100131, "Show Viewport Images"), before);
     images.scene->keyReleaseAfterHold(keyE);
     EXPECT_EQ(*images.application->registry.boolValue(100131, "Show Viewport Images"), before);
-
     KeyedScene snapping(247);
     snapping.scene->keyPress(keyE, 0);
     EXPECT_EQ(snapping.application->snappingMode, SceneApplicationManager::GridSnapping);
@@ -110,7 +108,6 @@ TEST(DispatchModesTest, ATappedToolStaysActiveUnlessItEndsOnTap)
     extrude.tap();
     EXPECT_THAT(extrude.routed({"keepToolActive", "deactivate"}), ElementsAre("tool.keepToolActive()"));
     EXPECT_TRUE(extrude.tool->activeTools.contains(&extrude.started));
-
     KeyedScene splitLoop(45);
     splitLoop.tap();
     EXPECT_THAT(splitLoop.routed({"keepToolActive", "deactivate"}), ElementsAre("started.deactivate()"));

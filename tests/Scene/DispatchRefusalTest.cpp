@@ -75,7 +75,6 @@ TEST(DispatchRefusalTest, StatusReportsGoToTheStatusBarNoticesToAOneButtonBox)
     EXPECT_THAT(s.window.statusMessages, ElementsAre("Nothing is selected"));
     EXPECT_THAT(s.window.questions, IsEmpty());
     EXPECT_FALSE(s.application->redrawRequested);
-
     s.window.answers = {TavoApplicationWindow::No};
     s.application->report("Done", SceneApplicationManager::NoticeReport);
     EXPECT_THAT(s.window.questions, ElementsAre("Done"));

@@ -124,7 +124,6 @@ TEST(DispatchRoutesTest, CustomPrimitivesLoadTheWindowsFile)
     DispatchScene s;
     s.run(200005);
     EXPECT_THAT(s.routed({"loadIntoScene"}), ::testing::IsEmpty()) << "no file behind the id";
-
     struct PrimitiveWindow : RecordingWindow {
         std::string customPrimitiveFile(int commandId) override { return "prim" + std::to_string(commandId) + ".tvb"; }
     };

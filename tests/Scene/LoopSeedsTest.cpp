@@ -26,7 +26,6 @@ TEST_F(LoopSeedsTest, EachActiveObjectWalksFromItsOwnSelectedEdges)
     enter(Selection::EdgeMode);
     for (Shape* s : {plain, wired})
         edgeOf(s, 5, 6)->set(Geometry::Selected);
-
     run(selectLoop);
     EXPECT_TRUE(edgeOf(plain, 4, 5)->isSelected());
     EXPECT_TRUE(edgeOf(plain, 6, 7)->isSelected());
@@ -37,7 +36,6 @@ TEST_F(LoopSeedsTest, EachActiveObjectWalksFromItsOwnSelectedEdges)
     const std::vector<Edge*> kept = listed(selection().selectedEdges);
     selection().refreshDisplay();
     EXPECT_EQ(kept, listed(selection().selectedEdges));
-
     run(selectRing);
     for (Shape* s : {plain, wired}) {
         EXPECT_TRUE(edgeOf(s, 1, 2)->isSelected());
@@ -53,7 +51,6 @@ TEST_F(LoopSeedsTest, StaleListPositionsFallBackToARebuild)
     edgeOf(grid, 13, 14)->set(Geometry::Selected);
     // Two edges the walks add change places without a renumber.
     std::swap(grid->edges[grid->edges.indexOf(edgeOf(grid, 4, 5))], grid->edges[grid->edges.indexOf(edgeOf(grid, 12, 13))]);
-
     run(selectLoop);
     const std::vector<Edge*> kept = listed(selection().selectedEdges);
     EXPECT_EQ(kept.size(), 12u + 3u) << "the whole border and the middle row";

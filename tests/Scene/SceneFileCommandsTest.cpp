@@ -35,7 +35,6 @@ TEST_F(SceneFileCommandsTest, SaveSceneOnANewSceneAsksForANameThenSavesThere)
                 ElementsAre("Saving " + saved + ", please wait...", "File saved successfully.",
                             "File saved to " + saved));
     EXPECT_EQ(window.progress.back(), -1.0) << "the indicator is hidden afterwards";
-
     // A second save goes to the same file without a dialog.
     run(Sphere);
     EXPECT_EQ(window.titles.back(), saved + "*");
@@ -76,13 +75,11 @@ TEST_F(SceneFileCommandsTest, UnsavedChangesAskBeforeTheSceneIsReplaced)
     run(NewScene);
     EXPECT_EQ(objectCount(), 1);
     EXPECT_EQ(app().currentFile, file("kept.tvb"));
-
     window.answers = {TavoApplicationWindow::Yes};
     run(NewScene);
     EXPECT_EQ(objectCount(), 0);
     run(OpenScene, file("kept.tvb"));
     EXPECT_EQ(objectCount(), 1) << "Yes saved the cube";
-
     run(Sphere);
     window.answers = {TavoApplicationWindow::No};
     run(OpenScene, file("kept.tvb"));
@@ -97,7 +94,6 @@ TEST_F(SceneFileCommandsTest, AFailedSaveLeavesTheOldFileIntact)
     run(SaveSceneAs, target);
     const std::string before = contents(target);
     run(Sphere);
-
     // The temporary file cannot be created where a folder of its name stands.
     fs::create_directory(temporaryFileFor(target));
     fs::create_directory(temporaryFileFor(target) + "/keep");
@@ -106,7 +102,6 @@ TEST_F(SceneFileCommandsTest, AFailedSaveLeavesTheOldFileIntact)
     EXPECT_TRUE(unsaved());
     EXPECT_THAT(window.statusMessages, ::testing::Contains("Could not save " + target + "."));
     EXPECT_EQ(window.dialogs.size(), 1u) << "the failed write fell back to the dialog";
-
     // A writer that fails halfway leaves neither a changed file nor its temporary.
     fs::remove_all(temporaryFileFor(target));
     bool called = false;
@@ -166,7 +161,6 @@ TEST_F(SceneFileCommandsTest, ExportAndSelectedSavesKeepTheScenesFile)
     run(SaveSelected, file("none.tvb"));
     EXPECT_EQ(lastStatus(), "At least one object must be selected to save selection.");
     EXPECT_FALSE(fs::exists(file("none.tvb")));
-
     run(SaveSceneAs, file("main.tvb"));
     run(Cube);
     run(ExportScene, file("copy.tva"));
@@ -174,7 +168,6 @@ TEST_F(SceneFileCommandsTest, ExportAndSelectedSavesKeepTheScenesFile)
     EXPECT_EQ(app().currentFile, file("main.tvb"));
     EXPECT_FALSE(unsaved()) << "an export marks the scene saved";
     EXPECT_THAT(window.recentFiles, ElementsAre(file("main.tvb")));
-
     run(ExportScene, file("copy.stl"));
     EXPECT_FALSE(fs::exists(file("copy.stl")));
     EXPECT_THAT(lastStatus(), HasSubstr("only Tavo scene files"));

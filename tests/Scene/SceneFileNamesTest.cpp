@@ -33,7 +33,6 @@ TEST(IncrementalSaveTest, NamesCountOnFromTheCurrentNumber)
     EXPECT_EQ(incrementalFileName("/s/robot.tvb", 1234, 2), "/s/robot_1234.tvb") << "never cut";
     EXPECT_EQ(incrementalFileName("/s/robot.tvb", 1, 0), "/s/robot_1.tvb") << "padding at least one digit";
     EXPECT_EQ(incrementalFileName("/s/my_robot.tvb", 1, 3), "/s/my_robot_001.tvb") << "not digits";
-
     std::set<std::string> taken = {"/s/robot_001.tvb", "/s/robot_002.tvb", "/s/robot_004.tvb"};
     auto exists = [&](const std::string& p) { return taken.count(p) > 0; };
     EXPECT_EQ(nextIncrementalFile("/s/robot.tvb", 3, 100, exists), "/s/robot_003.tvb");
@@ -52,7 +51,6 @@ TEST(RecentFilesTest, NewestFirstWithoutDuplicatesAtMostFive)
         recent.add(p);
     EXPECT_THAT(recent.paths(), ElementsAre("c", "f", "e", "d", "b"));
     EXPECT_EQ(recent.at(5), "");
-
     const fs::path file = temp.folder / "recent.txt";
     ASSERT_TRUE(recent.save(file));
     SceneFileTestScene::write(file.string(), SceneFileTestScene::contents(file.string()) + "\nx\ny\n");

@@ -29,7 +29,6 @@ TEST(SceneKeyTest, TapRunsPressThenTapReleaseAndHoldRunsPressHoldAndRelease)
     s.scene->keyReleaseAfterTap(keyE);
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1), Pair(extrude, 4)));
     EXPECT_EQ(s.scene->pressedKeyCommand, noFunction);
-
     s.command->executed.clear();
     s.log.clear();
     s.scene->keyPress(keyE, 0);
@@ -70,7 +69,6 @@ TEST(SceneKeyTest, APressOrAReleaseAfterHoldThatAToolTakesRunsNothing)
     s.scene->keyReleaseAfterTap(keyE);
     EXPECT_THAT(s.command->executed, IsEmpty());
     EXPECT_EQ(s.scene->pressedKeyCommand, noFunction);
-
     s.tool->results.clear();
     s.scene->keyPress(keyE, 0);
     s.scene->keyHold(keyE, 0);
@@ -154,7 +152,6 @@ TEST(SceneKeyTest, CancelExitsEveryToolButTheTransformManipulator)
     ASSERT_EQ(s.tool->activeTools.count(), 1);
     EXPECT_EQ(s.tool->activeTools[0], &manipulator);
     EXPECT_EQ(s.window.redrawCount, 1);
-
     // A remembered manipulator is put back.
     s.tool->activeTools.clear();
     s.tool->activeTools.append(&slide);
@@ -171,7 +168,6 @@ TEST(SceneKeyTest, DeleteGoesToToolsFirstThenRunsTheDeleteCommandDirectly)
     EXPECT_THAT(s.log.only({"deleteKey"}), ElementsAre("tool.deleteKey() -> 0", "command.deleteKey() -> 1"));
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(SceneCommandManager::DeleteCommand, 0)));
     EXPECT_THAT(s.window.calls, ElementsAre("execute:10/0"));
-
     RecordingTool polygon(s.log, "polygon");
     polygon.results["deleteKey"] = true;
     s.tool->activeTools.append(&polygon);

@@ -105,13 +105,11 @@ TEST(SceneLifecycleTest, ShutdownStoresWindowGeometryOnlyWhenNormal)
     EXPECT_EQ(app->windowHeight, 700);
     EXPECT_EQ(app->windowY, 40);
     EXPECT_FALSE(app->windowMaximized);
-
     window.maximized = true;
     window.windowWidth = 1920;
     app->shutdown();
     EXPECT_TRUE(app->windowMaximized);
     EXPECT_EQ(app->windowWidth, 1024);
-
     window.maximized = false;
     window.minimized = true;
     app->shutdown();

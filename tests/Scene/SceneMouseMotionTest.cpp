@@ -36,14 +36,12 @@ TEST(SceneMouseMotionTest, WithoutADragAConsumedPressOrASecondTimeTheReleaseRuns
     EXPECT_FALSE(s.scene->mouseMoved) << "a hover is no drag";
     s.scene->mouseRelease(1, 2);
     EXPECT_THAT(s.command->executed, ElementsAre(Pair(extrude, 1)));
-
     s.scene->mousePress(1, 2, 0, 0);
     s.scene->mouseDrag(5, 6);
     s.scene->mouseRelease(7, 8);
     s.scene->mouseDrag(5, 6);
     s.scene->mouseRelease(7, 8);
     EXPECT_EQ(s.command->executed.size(), 3u) << "a second release";
-
     s.selection->results["mousePress"] = true;
     s.scene->mousePress(1, 2, 0, 0);
     s.scene->mouseDrag(5, 6);

@@ -136,7 +136,6 @@ TEST(SceneMousePressTest, PriorityToolsGetThePressInTheEarlyPassOnly)
     EXPECT_TRUE(s.scene->pendingMouseClick);
     EXPECT_EQ(s.scene->pendingMouseCommand, -1);
     EXPECT_THAT(s.command->executed, IsEmpty());
-
     // A priority tool taking the press keeps it from view commands.
     s.bindMouse(leftNoModifier, rotateView);
     brush.results["mousePress"] = true;

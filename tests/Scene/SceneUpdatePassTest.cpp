@@ -38,7 +38,6 @@ TEST(SceneUpdatePassTest, ManyRequestsGiveOneRedrawAndClearEveryFlag)
     for (SceneManager* m : s.scene->managerList)
         EXPECT_FALSE(m->isRedrawRequested());
     EXPECT_FALSE(tool.redrawNeeded);
-
     s.scene->mouseHover(1, 1);
     EXPECT_EQ(s.window.redrawCount, 1);
 }
@@ -68,7 +67,6 @@ TEST(SceneUpdatePassTest, DisplayIsNotNotifiedDuringAToolDragButItsFlagIsCleared
     s.tool->activeTools.append(&tool);
     s.scene->mousePress(1, 1, 0, 0);
     ASSERT_TRUE(s.tool->isDragInProgress());
-
     s.display->sceneChanged = true;
     s.log.clear();
     s.scene->mouseDrag(2, 2);
@@ -77,7 +75,6 @@ TEST(SceneUpdatePassTest, DisplayIsNotNotifiedDuringAToolDragButItsFlagIsCleared
                             "object.sceneChangedNotify()", "selection.sceneChangedNotify()",
                             "tool.sceneChangedNotify()"));
     EXPECT_FALSE(s.display->sceneChanged);
-
     s.scene->mouseRelease(2, 2);
     s.selection->sceneChanged = true;
     s.log.clear();

@@ -36,7 +36,6 @@ TEST_F(SelectedElementsTest, ObjectModeReadsSelectedVisibleObjectsOnly)
     shapes[1]->faces[0]->set(Geometry::Selected); // component flags do not make an object selected
     shapes[2]->set(Geometry::Selected);
     shapes[2]->set(Geometry::Hidden);
-
     SelectedElements read(scene, SceneSelectionManager::ObjectMode);
     ASSERT_EQ(read.perObject().size(), 1u);
     EXPECT_EQ(read.perObject()[0].object, shapes[0].get());
@@ -54,7 +53,6 @@ TEST_F(SelectedElementsTest, ComponentModesReadTheirOwnKindInListOrder)
     shapes[2]->edges[1]->set(Geometry::Selected);
     shapes[2]->faces[3]->set(Geometry::Selected);
     shapes[1]->vertices[2]->set(Geometry::Selected);
-
     SelectedElements edges(scene, SceneSelectionManager::EdgeMode);
     ASSERT_EQ(edges.perObject().size(), 2u);
     EXPECT_EQ(edges.perObject()[0].object, shapes[0].get());
@@ -67,11 +65,9 @@ TEST_F(SelectedElementsTest, ComponentModesReadTheirOwnKindInListOrder)
     EXPECT_TRUE(last.faces.empty());
     EXPECT_EQ(edges.edgeCount(), 3);
     EXPECT_EQ(edges.objectCount(), 0);
-
     SelectedElements faces(scene, SceneSelectionManager::FaceMode);
     ASSERT_EQ(faces.perObject().size(), 1u);
     EXPECT_EQ(faces.faceCount(), 1);
-
     SelectedElements vertices(scene, SceneSelectionManager::VertexMode);
     ASSERT_EQ(vertices.perObject().size(), 1u);
     EXPECT_EQ(vertices.perObject()[0].object, shapes[1].get());
@@ -84,7 +80,6 @@ TEST_F(SelectedElementsTest, MultiModeReadsEveryComponentKind)
     shapes[1]->edges[0]->set(Geometry::Selected);
     shapes[1]->faces[0]->set(Geometry::Selected);
     shapes[2]->set(Geometry::Selected);
-
     SelectedElements read(scene, SceneSelectionManager::MultiMode);
     ASSERT_EQ(read.perObject().size(), 1u);
     EXPECT_EQ(read.vertexCount(), 1);
@@ -99,7 +94,6 @@ TEST_F(SelectedElementsTest, HiddenElementsAndElementsOfHiddenObjectsDoNotCount)
     shapes[0]->faces[0]->set(Geometry::Hidden);
     shapes[1]->faces[1]->set(Geometry::Selected);
     shapes[1]->set(Geometry::Hidden);
-
     SelectedElements read(scene, SceneSelectionManager::FaceMode);
     EXPECT_TRUE(read.empty());
     EXPECT_EQ(read.faceCount(), 0);

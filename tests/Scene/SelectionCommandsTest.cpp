@@ -105,7 +105,6 @@ TEST_F(SelectionCommandsTest, SelectAllNeverSelectsHiddenOrExcludedElements)
     EXPECT_EQ(selectedOf(a->faces), (std::vector<int>{0, 3, 4, 5}));
     EXPECT_TRUE(selectedOf(b->faces).empty()) << "only the active objects";
     EXPECT_EQ(selection().selectedFaces.count(), 4);
-
     Shape* hidden = add(fixtures::cube());
     hidden->set(Geometry::Hidden);
     enter(Selection::ObjectMode);
@@ -164,7 +163,6 @@ TEST_F(SelectionCommandsTest, SpecialSelectionOfFacesWithMoreThanFourSidesPicksT
     ASSERT_TRUE(registry().setChoice(119, "Type", 3)); // "Faces with sides >"
     ASSERT_TRUE(registry().setInt(119, "", 4));
     quads->faces[0]->set(Geometry::Selected);
-
     run(selectSpecial);
     EXPECT_EQ(selection().mode, Selection::FaceMode);
     EXPECT_TRUE(selectedOf(quads->faces).empty()) << "the selection is cleared first";
@@ -224,7 +222,6 @@ TEST_F(SelectionCommandsTest, CreasedEdgesSeamsAndMaterialsSelectByTheirFlags)
     EXPECT_TRUE(selectedOf(b->edges).empty());
     run(299);
     EXPECT_EQ(selectedOf(a->edges), (std::vector<int>{6}));
-
     Material other;
     a->faces[2]->material = &other;
     a->faces[4]->material = &other;
@@ -251,7 +248,6 @@ TEST_F(SelectionCommandsTest, HidingFacesHidesWhatOnlyTheyCoverAndShowAllBringsI
         hiddenEdges += e->isHidden();
     EXPECT_EQ(hiddenVertices, 2) << "the shared side stays visible";
     EXPECT_EQ(hiddenEdges, 3);
-
     run(selectAll);
     EXPECT_EQ(selectedOf(a->faces), (std::vector<int>{1}));
     run(showAll);
@@ -272,7 +268,6 @@ TEST_F(SelectionCommandsTest, HideUnselectedHidesTheOtherFacesOrObjects)
         EXPECT_TRUE(a->faces[i]->isHidden()) << i;
     EXPECT_FALSE(a->faces[0]->isHidden());
     EXPECT_FALSE(b->isHidden());
-
     enter(Selection::ObjectMode);
     run(hideUnselected);
     EXPECT_TRUE(b->isHidden());

@@ -19,7 +19,6 @@ TEST_F(SelectionGroupsTest, GroupsStoreTheSelectionOfTheModeUnderFreshNames)
     select(a->faces, {1, 4});
     select(b->faces, {0});
     run(groupSelection);
-
     const std::vector<Group>& groups = scene.objectManager->groups;
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_EQ(groups[0].name, "Group1");
@@ -28,7 +27,6 @@ TEST_F(SelectionGroupsTest, GroupsStoreTheSelectionOfTheModeUnderFreshNames)
     EXPECT_EQ(groups[1].name, "Group2");
     EXPECT_EQ(groups[1].kind, Group::Faces);
     EXPECT_EQ(groups[1].members, (std::vector<Group::Member>{{a, 1}, {a, 4}, {b, 0}}));
-
     // A name already taken (after a removal) is skipped.
     scene.objectManager->groups.erase(scene.objectManager->groups.begin());
     run(groupSelection);
@@ -48,7 +46,6 @@ TEST_F(SelectionGroupsTest, AffectedGroupsAreSelectedWholeAndOthersAreLeftAlone)
     select(a->edges, {7});
     run(groupSelection);
     run(deselect);
-
     select(a->edges, {1, 7});
     run(selectAffected);
     EXPECT_EQ(selectedOf(a->edges), (std::vector<int>{0, 1, 7}));
@@ -64,18 +61,15 @@ TEST_F(SelectionGroupsTest, NextGroupCyclesInCreationOrderAndSwitchesToItsKind)
     run(groupSelection);
     enter(Selection::ObjectMode);
     run(deselect);
-
     run(selectNext);
     EXPECT_EQ(selection().mode, Selection::ObjectMode);
     EXPECT_TRUE(a->isSelected());
     EXPECT_FALSE(b->isSelected());
-
     run(selectNext);
     EXPECT_EQ(selection().mode, Selection::VertexMode);
     EXPECT_EQ(selectedOf(a->vertices), (std::vector<int>{2, 3}));
     ASSERT_EQ(selection().activeObjects.count(), 1);
     EXPECT_EQ(selection().activeObjects[0], a);
-
     run(selectNext);
     EXPECT_EQ(selection().mode, Selection::ObjectMode) << "after the last group, the first again";
     EXPECT_TRUE(selectedOf(a->vertices).empty());

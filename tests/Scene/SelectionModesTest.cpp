@@ -27,7 +27,6 @@ TEST_F(SelectionModesTest, EnteringAComponentModeActivatesEverySelectedVisibleOb
     hidden->set(Geometry::Hidden);
     Shape* excluded = add(fixtures::cube(), true);
     excluded->flags2 |= 1 << 2;
-
     enter(Selection::FaceMode);
     EXPECT_EQ(selection().mode, Selection::FaceMode);
     ASSERT_EQ(selection().activeObjects.count(), 2);
@@ -81,7 +80,6 @@ TEST_F(SelectionModesTest, ChoosingTheCurrentStyleReturnsToThePreviousOne)
     run(paint);
     EXPECT_EQ(selection().style, Selection::LassoStyle) << "paint twice goes back to what was used before";
     EXPECT_EQ(selection().previousStyle, Selection::PaintStyle);
-
     // When the previous style is the current one: area unless area is current, then paint.
     selection().style = selection().previousStyle = Selection::AreaStyle;
     run(area);
@@ -103,7 +101,6 @@ TEST_F(SelectionModesTest, PickedElementsFollowTheClickOperations)
     EXPECT_EQ(s.activeObjects.count(), 1);
     EXPECT_EQ(selectedOf(a->faces), (std::vector<int>{0, 2}));
     EXPECT_EQ(s.lastClickOperation, Selection::ClickAdd);
-
     s.selectElements(Selection::FaceMode, 0, {3}, Selection::ClickAdd);
     s.selectElements(Selection::FaceMode, 0, {0}, Selection::ClickSubtract);
     EXPECT_EQ(s.lastClickOperation, Selection::ClickSubtract);
@@ -111,7 +108,6 @@ TEST_F(SelectionModesTest, PickedElementsFollowTheClickOperations)
     EXPECT_EQ(s.lastClickOperation, Selection::ClickComplement);
     EXPECT_EQ(selectedOf(a->faces), (std::vector<int>{3, 5}));
     EXPECT_EQ(s.selectedFaces.count(), 2);
-
     s.selectElements(Selection::FaceMode, 0, {4}, Selection::ClickNew);
     EXPECT_EQ(selectedOf(a->faces), (std::vector<int>{4}));
 }

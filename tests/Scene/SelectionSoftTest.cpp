@@ -44,11 +44,9 @@ TEST_F(SelectionSoftTest, ToggleSwitchesTheSettingAndTheWeightsAtOnce)
     ASSERT_EQ(weights->size(), static_cast<size_t>(a->vertices.count()));
     EXPECT_FLOAT_EQ((*weights)[0], 1.0f);
     EXPECT_FLOAT_EQ((*weights)[4], 0.0f) << "four units away, beyond the radius of 2";
-
     run(toggle);
     EXPECT_FALSE(selection().softSelectionOn);
     EXPECT_EQ(selection().softWeightsOf(a), nullptr);
-
     run(toggle);
     selection().initialize();
     EXPECT_FALSE(selection().softSelectionOn) << "every session starts with soft selection off";
@@ -86,12 +84,10 @@ TEST_F(SelectionSoftTest, AssignedRadiusIsMeasuredOnTheSelection)
     select(a->vertices, {0, 3});
     run(assign);
     EXPECT_FLOAT_EQ(value("Radius"), 3.0f);
-
     enter(Selection::EdgeMode);
     select(a->edges, {0});
     run(assign);
     EXPECT_FLOAT_EQ(value("Radius"), 1.0f);
-
     a->vertices[1]->setPosition(a->vertices[0]->x, a->vertices[0]->y, a->vertices[0]->z);
     enter(Selection::VertexMode);
     select(a->vertices, {0, 1});

@@ -61,13 +61,11 @@ TEST_F(SelectionSymmetryTest, RestoreMirrorsThePositiveSideOntoTheOtherAndUndoes
     Vertex* pulled = at(*cube, 1, 1, 1);
     pulled->setPosition(1.25f, 1, 1);
     const int done = scene.commandManager->geometryUndo.doneCount();
-
     run(restore);
     EXPECT_EQ(bent->x, -1.0f);
     EXPECT_EQ(pulled->x, 1.25f);
     EXPECT_EQ(pulled->mirror->x, -1.25f);
     EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), done + 1);
-
     run(undo);
     EXPECT_EQ(bent->x, -1.5f);
     EXPECT_EQ(pulled->mirror->x, -1.0f);

@@ -17,6 +17,8 @@
 #include "support/Fixtures.h"
 #include "support/RecordingWindow.h"
 
+using fixtures::selectedOf;
+
 class SelectionTestScene : public ::testing::Test {
 protected:
     using Selection = SceneSelectionManager;
@@ -43,15 +45,6 @@ protected:
     std::string lastStatus() const { return window.statusMessages.empty() ? "" : window.statusMessages.back(); }
     SettingsRegistry& registry() { return scene.applicationManager->registry; }
 
-    template <class T>
-    static std::vector<int> selectedOf(const List<T*>& list)
-    {
-        std::vector<int> out;
-        for (int i = 0; i < list.count(); ++i)
-            if (list[i]->isSelected())
-                out.push_back(i);
-        return out;
-    }
     template <class T>
     static void select(List<T*>& list, std::initializer_list<int> positions)
     {

@@ -43,12 +43,10 @@ TEST_F(SelectionUndoTest, WalkCommandsRunOnTheModesElements)
     g->edges[edgeBetween(*g, 6, 7)]->set(Geometry::Selected);
     run(selectRing);
     EXPECT_EQ(selectedOf(g->edges).size(), 6u);
-
     enter(Selection::VertexMode);
     select(g->vertices, {0, 3});
     run(selectPath);
     EXPECT_EQ(selectedOf(g->vertices), (std::vector<int>{0, 1, 2, 3}));
-
     enter(Selection::FaceMode);
     select(g->faces, {12});
     run(grow);

@@ -25,7 +25,6 @@ TEST_F(SettingsFileCommands, SavedSettingsAndKeyBindingsComeBack)
     app().addKeyBinding('K', 1, 108);
     scene.executeCommand(SaveAll, path.string(), 0, 0, 0);
     ASSERT_TRUE(fs::exists(path));
-
     ASSERT_TRUE(app().registry.setInt(164, "Width Sections", 2));
     app().keyBindings.clear();
     scene.executeCommand(LoadAll, path.string(), 0, 0, 0);

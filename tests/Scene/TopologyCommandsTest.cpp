@@ -95,7 +95,6 @@ TEST_F(TopologyCommandsTest, CreaseAndUncreaseChangeOnlyTheSelectedEdgesAndRecor
     b->edges[4]->set(Geometry::Selected);
     b->edges[5]->set(Geometry::Selected);
     const int done = doneCount();
-
     run(63);
     auto creased = [](const Shape* s) {
         std::vector<int> at;
@@ -108,7 +107,6 @@ TEST_F(TopologyCommandsTest, CreaseAndUncreaseChangeOnlyTheSelectedEdgesAndRecor
     EXPECT_EQ(creased(b), (std::vector<int>{4, 5}));
     EXPECT_EQ(doneCount(), done);
     EXPECT_TRUE(scene.applicationManager->sceneModified);
-
     b->edges[4]->set(Geometry::Selected, false);
     run(64);
     EXPECT_EQ(creased(a), std::vector<int>{});
@@ -125,7 +123,6 @@ TEST_F(TopologyCommandsTest, ReverseNormalsOfSelectedObjectsIsOneExactUndoStep)
     a->set(Geometry::Selected);
     const std::string before = describe(*a), beforeUntouched = describe(*untouched);
     const int done = doneCount();
-
     run(76);
     const std::string after = describe(*a);
     EXPECT_NE(after, before);
@@ -144,7 +141,6 @@ TEST_F(TopologyCommandsTest, TriangulateSplitsTheSelectedFacesOnceAndUndoRestore
     cube->faces[0]->set(Geometry::Selected);
     cube->faces[3]->set(Geometry::Selected);
     const std::string before = describe(*cube);
-
     run(46);
     ASSERT_EQ(cube->faces.count(), 8);
     EXPECT_EQ(cube->edges.count(), 14);
@@ -180,7 +176,6 @@ TEST_F(TopologyCommandsTest, FillHoleClosesACubeWithOneFaceRemoved)
         }
     const std::string before = describe(*cube);
     const int done = doneCount();
-
     run(245);
     ASSERT_EQ(cube->faces.count(), 6);
     EXPECT_EQ(cube->faces.last()->corners.count(), 4);
@@ -207,7 +202,6 @@ TEST_F(TopologyCommandsTest, CombineMovesTheSelectedObjectsIntoTheFirstAndOneUnd
     right->set(Geometry::Selected);
     const std::string beforeLeft = describe(*left), beforeRight = describe(*right);
     const float pivotBefore = left->axisFrame[InnerShape::AxisPivot].x;
-
     run(70);
     ASSERT_EQ(objects().count(), 2);
     EXPECT_EQ(objects()[1], bystander);
@@ -215,7 +209,6 @@ TEST_F(TopologyCommandsTest, CombineMovesTheSelectedObjectsIntoTheFirstAndOneUnd
     // The pivot moves to the centre of both cubes together.
     EXPECT_NEAR(left->axisFrame[InnerShape::AxisPivot].x, 2.0f, 1e-5);
     EXPECT_EQ(validateTopology(*left), "");
-
     run(undoCommand);
     ASSERT_EQ(objects().count(), 3);
     EXPECT_EQ(objects()[2], right);

@@ -15,6 +15,7 @@
 #include "Scene/UndoStack.h"
 #include "support/Fixtures.h"
 #include "support/MeshDescription.h"
+#include "support/ShapeFixtures.h"
 
 using fixtures::describe;
 
@@ -194,13 +195,13 @@ TEST(URChangeGeometry, RecordsOfSuccessiveEditsUndoInTurn)
         stack.push(record);
         states.push_back(describe(*mesh));
     }
-    for (int step = 5; step > 0; --step) {
+    for (size_t step = 5; step > 0; --step) {
         stack.undo();
-        ASSERT_EQ(describe(*mesh), states[static_cast<size_t>(step - 1)]) << "undo to " << step - 1;
+        ASSERT_EQ(describe(*mesh), states[step - 1]) << "undo to " << step - 1;
     }
-    for (int step = 1; step <= 5; ++step) {
+    for (size_t step = 1; step <= 5; ++step) {
         stack.redo();
-        ASSERT_EQ(describe(*mesh), states[static_cast<size_t>(step)]) << "redo to " << step;
+        ASSERT_EQ(describe(*mesh), states[step]) << "redo to " << step;
     }
 }
 
@@ -220,7 +221,7 @@ TEST(URChangeGeometry, RefusesAnObjectChangedBehindItsBack)
 TEST(URChangeGeometry, RestoresAnObjectsLevelsThroughItsHooks)
 {
     MeshPtr cube = fixtures::cube();
-    std::unique_ptr<Shape, ReleaseGeometry> shape(take<Shape>(*cube));
+    ShapePtr shape(take<Shape>(*cube));
     const std::string before = describe(*shape);
     URChangeGeometry record(*shape);
     deleteFace(*shape, 2);
@@ -238,7 +239,6 @@ TEST(URChangeGeometry, HoldsBytesProportionalToTheEditOfAMillionFaceGrid)
 {
     MeshPtr mesh = fixtures::openGrid(1000, 1000);
     ASSERT_EQ(mesh->faces.count(), 1000000);
-
     URChangeGeometry moved(*mesh);
     for (const Corner& c : mesh->faces[500500]->corners)
         c.vertex->z += 1.0f;
@@ -246,7 +246,6 @@ TEST(URChangeGeometry, HoldsBytesProportionalToTheEditOfAMillionFaceGrid)
     std::cout << "[ bytes    ] held after moving one face: " << moved.heldBytes() << '\n';
     EXPECT_EQ(moved.differenceCount(), 4);
     EXPECT_LT(moved.heldBytes(), 2048u);
-
     URChangeGeometry deleted(*mesh);
     deleteFace(*mesh, 500500);
     deleted.apply();

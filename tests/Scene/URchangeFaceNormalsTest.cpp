@@ -29,7 +29,6 @@ TEST(URchangeFaceNormals, KeepsTheFlippedFacesAndSwapsTheirWinding)
     const std::vector<Corner> flipped0 = contour(*mesh->faces[0]);
     stack.push(record);
     EXPECT_EQ(record->faceCount(), 2);
-
     stack.undo();
     EXPECT_EQ(contour(*mesh->faces[0]), face0);
     EXPECT_EQ(contour(*mesh->faces[3]), face3);

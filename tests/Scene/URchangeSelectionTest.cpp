@@ -13,15 +13,7 @@
 
 namespace {
 
-template <class T> std::vector<int> selectedOf(const List<T*>& list)
-{
-    std::vector<int> out;
-    for (int i = 0; i < list.count(); ++i)
-        if (list[i]->isSelected())
-            out.push_back(i);
-    return out;
-}
-
+using fixtures::selectedOf;
 using Positions = std::vector<int>;
 
 struct SelectionScene : ::testing::Test {
@@ -63,14 +55,12 @@ TEST_F(SelectionScene, UndoRestoresTheSelectionAndRedoTheLaterOne)
     for (Shape* s : {a, b})
         for (Face* f : s->faces)
             f->set(Geometry::Selected);
-
     stack.undo();
     EXPECT_TRUE(a->isSelected());
     EXPECT_FALSE(b->isSelected());
     EXPECT_EQ(selectedOf(a->faces), (Positions{0, 2}));
     EXPECT_TRUE(selectedOf(b->faces).empty());
     EXPECT_EQ(refreshes, 1);
-
     stack.redo();
     EXPECT_TRUE(b->isSelected());
     EXPECT_EQ(selectedOf(a->faces), (Positions{0, 1, 2, 3}));
@@ -90,7 +80,6 @@ TEST_F(SelectionScene, SwapsTheModeWithTheComponentsItRecords)
     mode = URchangeSelection::EdgeMode;
     multi = false;
     a->edges[1]->set(Geometry::Selected);
-
     record.revert();
     EXPECT_EQ(mode, URchangeSelection::VertexMode);
     EXPECT_TRUE(multi);

@@ -18,7 +18,6 @@ TEST(URchangeTextures, KeepsChangedFacesAndSwapsTheirCoordinates)
     mesh->faces[5]->corners[3].w = 0.25f;
     stack.push(record);
     EXPECT_EQ(record->faceCount(), 2) << "an untouched NaN is no change";
-
     stack.undo();
     EXPECT_EQ(mesh->faces[2]->corners[1].u, 0.0f);
     EXPECT_EQ(mesh->faces[5]->corners[3].w, 0.0f);

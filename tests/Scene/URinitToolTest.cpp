@@ -31,7 +31,6 @@ TEST(URinitTool, UndoEndsTheActiveToolAndRedoLeavesItEnded)
     stack.redo();
     EXPECT_EQ(tool.deactivations, 1);
     EXPECT_EQ(stack.doneCount(), 1);
-
     // An injected end is called on undo only.
     int ended = 0;
     URinitTool record([&] { ++ended; });

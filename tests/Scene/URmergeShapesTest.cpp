@@ -56,7 +56,6 @@ TEST(URmergeShapes, ExchangesEveryObjectWithItsCopy)
     b->vertices[0]->x = 5.0f;
     const Summary afterA = summary(*a);
     stack.push(record);
-
     stack.undo();
     EXPECT_EQ(summary(*a), beforeA);
     EXPECT_EQ(summary(*b), beforeB);

@@ -67,14 +67,12 @@ TEST(URmovePoints, LevelPointsMoveThroughTheirDisplacement)
     ASSERT_TRUE(shape->levelStack.stepUp());
     InnerShape* level = shape->levelStack.levelMesh(1);
     shape->update(true, true, -1);
-
     URmovePoints record;
     record.addLevelPoint(*shape, 1, 3);
     // A brush stroke: the offset grows and the level follows.
     level->vertices[3]->ensureDisplacement()[2] = 0.5f;
     shape->update(true, true, -1);
     expectAt(*level->vertices[3], 1, 1, 0.5f);
-
     record.revert();
     EXPECT_FLOAT_EQ(level->vertices[3]->displacement[2], 0.0f);
     expectAt(*level->vertices[3], 1, 1, 0);

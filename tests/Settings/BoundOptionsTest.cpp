@@ -48,7 +48,6 @@ TEST(BoundOptionDefaults, TabledDefaultsOverwriteButProgramValuesStand)
     buildRegistry(registry, variables, meshDisplay);
     const int groups = registry.groupCount();
     buildRegistry(registry, variables, meshDisplay);
-
     EXPECT_EQ(registry.groupCount(), groups) << "a rebuild starts afresh";
     EXPECT_EQ(variables.bevelAmount, 0.1f);
     EXPECT_EQ(meshDisplay.normalLength, 0.3f);

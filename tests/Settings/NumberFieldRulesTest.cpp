@@ -47,7 +47,6 @@ TEST(NumberFieldRules, DragsByStepOrRateWithinTheLimits)
     };
     for (const auto& c : cases)
         EXPECT_FLOAT_EQ(dragValue(c.item, c.start, c.steps), c.expected) << c.start << " " << c.steps;
-
     OptionItem sections("Sections", OptionType::Int);
     sections.setAttribute(A::Minimum, 3);
     EXPECT_EQ(dragValue(sections, 5, -1), 4.0f);

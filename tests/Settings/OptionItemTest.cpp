@@ -14,7 +14,6 @@ TEST(OptionItem, BindingSetsTheOddCodeAndSharesTheVariable)
     EXPECT_EQ(amount, 0.75f);
     amount = -3.0f;
     EXPECT_EQ(*item.floatValue(), -3.0f);
-
     // Choices bind to ints, colours to float triples.
     int axis = 2;
     float colour[3] = {0.1f, 0.2f, 0.3f};

@@ -49,11 +49,9 @@ TEST_F(PreferencesFileTest, WritesTheLineTemplatesExactly)
     OptionGroup empty("Nothing", 8);
     OptionGroup other("Other", 9);
     add(other, "Far", OptionType::Float).setFloat(0.0000004f);
-
     std::filesystem::path path = save({&sample, &empty, &other}, [](int id) {
         return id == 7 ? std::string_view("Sample Options") : std::string_view();
     });
-
     EXPECT_EQ(PreferencesTempFolder::read(path),
               "<preffile>\n"
               "<prefgrp name=\"Sample Options\" id=\"7\">\n"
@@ -77,7 +75,6 @@ TEST_F(PreferencesFileTest, EveryTypeReadsBackAsWritten)
     OptionGroup written("Sample", 7);
     fillSample(written);
     std::filesystem::path path = save({&written});
-
     // Loaded into an empty group, every option is appended with its value.
     OptionGroup read("Sample", 7);
     loadPreferences(path, read);
@@ -118,7 +115,6 @@ TEST_F(PreferencesFileTest, GroupsMatchByIdAndAPresetChangesOnlyItsOwn)
         return std::vector<int>{*a.findOption("Value")->intValue(), *b.findOption("Value")->intValue(),
                                 *c.findOption("Value")->intValue()};
     };
-
     reset();
     OptionGroup* all[] = {&a, &b, &c};
     loadPreferences(path, all);
@@ -178,7 +174,6 @@ TEST_F(PreferencesFileTest, UnknownNamesAreAppendedWithTheirType)
         "<item type=\"point\" name=\"Short Point\" val=\"1 2\"></item>"
         "</prefgrp></preffile>");
     loadPreferences(path, group);
-
     ASSERT_EQ(group.optionCount(), 3);
     const OptionItem& point = group.option(1);
     EXPECT_EQ(point.name(), "New Point");
@@ -218,7 +213,6 @@ TEST_F(PreferencesFileTest, KeyboardSettingsAreRebuiltFromTheFile)
     EXPECT_EQ(keyboard.option(0).name(), "Undo");
     EXPECT_EQ(*keyboard.option(1).stringValue(), "90 5");
     EXPECT_EQ(other.optionCount(), 1);
-
     // A file without the group leaves the bindings; an empty group clears them.
     loadPreferences(folder.write("none.tvp", "<preffile>\n</preffile>\n"), groups);
     EXPECT_EQ(keyboard.optionCount(), 2);
@@ -264,7 +258,6 @@ TEST_F(PreferencesRegistryTest, TheWholeRegistryRoundTrips)
     registry.setInt(217, "LMB", 9010);
     std::filesystem::path path = folder.file("all.tvp");
     ASSERT_TRUE(savePreferences(registry, path));
-
     loadPreferences(path, defaults);
     EXPECT_EQ(savedText(defaults), PreferencesTempFolder::read(path));
     EXPECT_EQ(*defaults.intValue(113, "Minutes To Autosave"), 7);

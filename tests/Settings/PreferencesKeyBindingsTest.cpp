@@ -37,7 +37,6 @@ TEST(PreferencesKeyBindingsTest, RepeatedCommandsGetNumberedNames)
     OptionGroup group("Keyboard Settings", 116);
     group.addOption(OptionItem("Stale", OptionType::Int));
     storeKeyBindings(bindings, group, nameOf);
-
     std::vector<std::string> stored;
     for (int i = 0; i < group.optionCount(); ++i)
         stored.push_back(group.option(i).name() + "=" + *group.option(i).stringValue());
@@ -56,7 +55,6 @@ TEST(PreferencesKeyBindingsTest, EveryBindingSurvivesTheFile)
     storeKeyBindings(bindings, group, nameOf);
     PreferencesTempFolder folder;
     ASSERT_TRUE(savePreferences(group, folder.file("keys.tvp")));
-
     OptionGroup loaded("Keyboard Settings", 116);
     loadPreferences(folder.file("keys.tvp"), loaded);
     EXPECT_EQ(keyBindingsFromGroup(loaded, idOf), bindings);
@@ -77,7 +75,6 @@ TEST(PreferencesKeyBindingsTest, UnreadableOptionsAreSkipped)
     group.addOption(OptionItem("Redo #3", OptionType::Point)).setTriple(90, 5, 0);
     addString("Redo #4", "89 1");
     addString("72", "72 0");
-
     const std::vector<KeyBindingTriple> expected = {{KeyZ, 1, 68}, {KeyY, 1, 69}, {72, 0, 72}};
     EXPECT_EQ(keyBindingsFromGroup(group, idOf), expected);
 }

@@ -39,7 +39,6 @@ TEST_F(SettingsRegistryTest, FindsGroupsByIdAndOptionsByExactNameInInsertionOrde
     EXPECT_EQ(registry.findGroup(100000)->optionsCommand(), -1);
     EXPECT_EQ(registry.findGroup(501), nullptr);
     EXPECT_EQ(registry.group(0).option(10).name(), "Bound Title");
-
     EXPECT_EQ(registry.findOption(500, "Size")->name(), "Size");
     for (const char* wrong : {"size", "Size ", ""})
         EXPECT_EQ(registry.findOption(500, wrong), nullptr) << wrong;
@@ -55,7 +54,6 @@ TEST_F(SettingsRegistryTest, TypedReadsAndWritesMatchTheOptionsKind)
     EXPECT_EQ(registry.stringValue(500, "Path"), "a/b.tga");
     EXPECT_EQ(registry.colourValue(500, "Tint")[2], 0.3f);
     EXPECT_EQ(registry.pointValue(500, "Where")[1], 2.0f);
-
     // Another kind, or no such option: null, and writes fail without change.
     EXPECT_EQ(registry.floatValue(500, "Count"), nullptr);
     EXPECT_EQ(registry.intValue(500, "Mode"), nullptr);

@@ -24,7 +24,6 @@ TEST(UserFoldersTest, DefaultsFollowTheHomeFolderAndAbsoluteXdgFolders)
     EXPECT_EQ(autosaveFolder(folders), fs::path("/home/ann/.local/share/tavo/Autosaves"));
     EXPECT_EQ(defaultPreferencesFile(folders), fs::path("/usr/share/tavo/Resources/Preferences/tavodata.tvp"));
     EXPECT_EQ(shippedPresetsFolder(folders), fs::path("/usr/share/tavo/Resources/Presets"));
-
     FolderEnvironment e = environment();
     e.configHome = "/cfg";
     e.dataHome = "/data";

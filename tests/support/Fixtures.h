@@ -48,4 +48,15 @@ List<Face*> facesAt(const InnerShape& mesh, std::initializer_list<int> positions
 List<Vertex*> verticesAt(const InnerShape& mesh, std::initializer_list<int> positions);
 List<Face*> allFaces(const InnerShape& mesh);
 
+// The list positions of the selected elements.
+template <class T>
+std::vector<int> selectedOf(const List<T*>& list)
+{
+    std::vector<int> out;
+    for (int i = 0; i < list.count(); ++i)
+        if (list[i]->isSelected())
+            out.push_back(i);
+    return out;
+}
+
 } // namespace fixtures

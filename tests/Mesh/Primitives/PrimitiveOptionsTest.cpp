@@ -34,7 +34,6 @@ TEST_F(PrimitiveOptions, ChangedOptionsReachTheConstructor)
     ShapePtr s(makeCubeFromOptions(registry));
     EXPECT_EQ(s->faces.count(), 2 * (3 + 1 + 3));
     EXPECT_FLOAT_EQ(s->pivot().y, 2.0f);
-
     const int circle = 174;
     ASSERT_TRUE(registry.setBool(circle, "Fill", true));
     ASSERT_TRUE(registry.setBool(circle, "Spokes", true));
@@ -66,7 +65,6 @@ TEST_F(PrimitiveOptions, LatheTurnsTheProfileAboutTheChosenAxis)
     EXPECT_EQ(s->name, "Lathe");
     EXPECT_EQ(s->vertices.count(), 24);
     EXPECT_GT(signedVolume(*s), 0.0);
-
     // About World X the points sweep circles in planes x = 1.
     ASSERT_TRUE(registry.setChoice(lathe, "Axis", 0));
     ShapePtr aboutX(makeLatheFromOptions(registry, *profile));

@@ -46,7 +46,6 @@ TEST(GrowShrink, VerticesGrowAlongEdgesAndTheMeshBorderDoesNotShrink)
     EXPECT_EQ(selectedVertices(*grid).size(), 6u);
     shrinkSelection(*grid, ElementKind::Vertices);
     EXPECT_EQ(selectedVertices(*grid).size(), 3u);
-
     for (Vertex* v : grid->vertices)
         v->set(Geometry::Selected);
     shrinkSelection(*grid, ElementKind::Vertices);

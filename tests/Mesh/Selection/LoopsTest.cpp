@@ -93,7 +93,6 @@ TEST(EdgeLoop, TakesTheFirstQualifyingEdgeInEdgeListOrder)
     selectEdge(*fan, 0, 1);
     selectEdgeLoops(*fan);
     EXPECT_TRUE(toThree->isSelected());
-
     MeshPtr swapped = borderFan();
     Edge* toFour = swapped->findEdge(swapped->vertices[0], swapped->vertices[4]);
     moveEdge(*swapped, swapped->edges.indexOf(toFour), 0);
@@ -162,7 +161,6 @@ TEST(FaceLoop, StopsAtTrianglesAndBordersAndNeedsAdjacentFaces)
     EXPECT_EQ(selectedFaces(*grid).size(), 4u);
     for (int j = 0; j < 4; ++j)
         EXPECT_TRUE(quadAt(3, j)->isSelected());
-
     MeshPtr blocked = gridWithTriangle(4, 4, 1, 1);
     auto blockedQuad = [&](int i, int j) { return blocked->faces[j * 4 + i + 1]; };
     blockedQuad(1, 2)->set(Geometry::Selected);
@@ -198,13 +196,11 @@ TEST(EdgeRing, StopsAtTrianglesBordersAndHiddenFaces)
     EXPECT_EQ(selectedEdges(*grid).size(), 3u);
     EXPECT_TRUE(grid->findEdge(grid->vertices[7], grid->vertices[12])->isSelected());
     EXPECT_TRUE(grid->findEdge(grid->vertices[9], grid->vertices[14])->isSelected());
-
     MeshPtr row = fixtures::openGrid(5, 1);
     row->faces[2]->set(Geometry::Hidden);
     selectEdge(*row, 0, 6);
     selectEdgeRings(*row);
     EXPECT_EQ(selectedEdges(*row).size(), 3u); // x = 0, 1 and 2: not across the hidden quad
-
     MeshPtr tube = openTube(8, 1);
     Edge* hidden = tube->findEdge(tube->vertices[4], tube->vertices[12]);
     hidden->set(Geometry::Hidden);

@@ -74,7 +74,6 @@ TEST(VertexPath, GoesRoundHiddenVerticesAndNeedsTwoEnds)
     grid->vertices[5]->set(Geometry::Selected);
     EXPECT_FALSE(selectPath(*grid, ElementKind::Vertices));
     EXPECT_EQ(selectedVertices(*grid), std::vector<int>{5});
-
     grid->vertices[9]->set(Geometry::Selected);
     grid->vertices[7]->set(Geometry::Hidden);
     ASSERT_TRUE(selectPath(*grid, ElementKind::Vertices));
@@ -111,7 +110,6 @@ TEST(FacePath, RunsStraightAlongAGridRowAndAvoidsHiddenFaces)
     grid->faces[11]->set(Geometry::Selected);
     ASSERT_TRUE(selectPath(*grid, ElementKind::Faces));
     EXPECT_EQ(selectedFaces(*grid), (std::vector<int>{6, 7, 8, 9, 10, 11}));
-
     MeshPtr blocked = fixtures::openGrid(6, 3);
     blocked->faces[6]->set(Geometry::Selected);
     blocked->faces[11]->set(Geometry::Selected);

@@ -75,7 +75,6 @@ TEST(SoftWeights, StartFromTheVerticesOfSelectedEdgesAndFaces)
         EXPECT_EQ(w[v], 1.0f);
     EXPECT_NEAR(w[2], softSelectionFalloff(1.0f, 1.5f, 1.0f), 1e-6f);
     EXPECT_EQ(w[24], 0.0f);
-
     selectEdge(*grid, 12, 13);
     softSelectionWeights(*grid, ElementKind::Edges, 1.0f, 1.0f, false, w);
     EXPECT_EQ(std::count(w.begin(), w.end(), 1.0f), 2);

@@ -52,19 +52,9 @@ ShapePtr subdividedCube(int levels)
     return s;
 }
 
-template <class Element>
-static std::vector<int> selectedIn(const List<Element*>& list)
-{
-    std::vector<int> out;
-    for (int i = 0; i < list.count(); ++i)
-        if (list[i]->isSelected())
-            out.push_back(i);
-    return out;
-}
-
-std::vector<int> selectedVertices(const InnerShape& mesh) { return selectedIn(mesh.vertices); }
-std::vector<int> selectedEdges(const InnerShape& mesh) { return selectedIn(mesh.edges); }
-std::vector<int> selectedFaces(const InnerShape& mesh) { return selectedIn(mesh.faces); }
+std::vector<int> selectedVertices(const InnerShape& mesh) { return fixtures::selectedOf(mesh.vertices); }
+std::vector<int> selectedEdges(const InnerShape& mesh) { return fixtures::selectedOf(mesh.edges); }
+std::vector<int> selectedFaces(const InnerShape& mesh) { return fixtures::selectedOf(mesh.faces); }
 
 Edge* selectEdge(InnerShape& mesh, int a, int b)
 {

@@ -51,7 +51,6 @@ TEST(AddPolygon, WithSymmetryTheMirroredCounterpartIsMadeToo)
     EXPECT_NEAR(counterpart->centre().x, -2.5f, 1e-6f);
     EXPECT_GT(counterpart->normal.z, 0.99f);
     EXPECT_EQ(validateTopology(*m), "");
-
     // A loop on the plane has no counterpart.
     MeshPtr across = meshFrom({{-1, 0, 0}, {1, 0, 0}, {1, 1, 0}, {-1, 1, 0}}, {});
     across->setSymmetry(true);

@@ -42,7 +42,6 @@ TEST(ExtrudeFacesSeparately, GridFacesComeApartWithTheListedSideFaces)
     EXPECT_EQ(frame.points[0].first, m->vertices[6]);
     EXPECT_FLOAT_EQ(frame.points[0].second.z, 1.0f);
     ASSERT_EQ(frame.finished.size(), 1u);
-
     // Side face S[k] = oldV[k], oldV[k+1], newV[k+1], newV[k], on oldE[k].
     for (int k = 0; k < 4; ++k) {
         const Face* s = m->faces[2 + k];

@@ -134,7 +134,6 @@ TEST(FillHole, RefusesWithoutAPathOrOverTheLimitChangingNoElement)
     ASSERT_EQ(loop.count(), 4);
     EXPECT_EQ(loop[0], e->endVertex);
     EXPECT_EQ(loop[3], e->startVertex);
-
     // A lone triangle's sides lead round; a wire edge alone does not.
     MeshPtr wire = meshFrom({{0, 0, 0}, {1, 0, 0}}, {});
     Edge* lone = take<Edge>(wire->vertices[0], wire->vertices[1]);

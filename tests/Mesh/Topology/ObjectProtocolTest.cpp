@@ -71,11 +71,9 @@ TEST_F(ObjectProtocol, ObjectOperationsReachTheLevels)
     ShapePtr s = withLevels(*openGrid(2, 2), 1);
     extrudeFacesSeparately(*s, facesAt(*s, {0}), nullptr);
     EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 8);
-
     ASSERT_TRUE(fillHole(*s, s->findEdge(s->vertices[0], s->vertices[1]), -1));
     EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 9);
     EXPECT_EQ(validateTopology(*s), "");
-
     Face* f = addPolygon(*s, verticesAt(*s, {0, 1, 4}));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(s->levelStack.levelMesh(1)->faces.count(), 10);

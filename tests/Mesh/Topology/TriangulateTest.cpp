@@ -63,7 +63,6 @@ TEST(Triangulate, QuadBecomesTwoTrianglesKeepingUVsAndMaterial)
         quad->corners[k].w = 2.0f + k;
     }
     std::vector<Corner> before(quad->corners.begin(), quad->corners.end());
-
     EXPECT_EQ(triangulateFaces(*m, listOf({quad})), 2);
     ASSERT_EQ(m->faces.count(), 2);
     EXPECT_EQ(m->edges.count(), 5);
@@ -163,7 +162,6 @@ TEST(Triangulate, WithSymmetryThePartnerGetsTheMirrorImage)
     s->setSymmetry(true);
     calculateSymmetry(*s, s->mirrorPlane, MinSymmetryTolerance);
     ASSERT_EQ(s->faces[0]->mirror, s->faces[1]);
-
     EXPECT_EQ(triangulateFaces(*s, listOf({s->faces[0]})), 6);
     ASSERT_EQ(s->faces.count(), 6);
     for (const Face* f : s->faces) {
