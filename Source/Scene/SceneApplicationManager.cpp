@@ -64,7 +64,7 @@ void SceneApplicationManager::shutdown()
 
 void SceneApplicationManager::commandExecuted(int, int)
 {
-    autosaveIfDue();
+    autosaveCheck();
 }
 
 void SceneApplicationManager::buildSettingsRegistry()

@@ -140,10 +140,8 @@ public:
     // After every command: autosaves when "Minutes To Autosave" (group 113)
     // is not 0 and more than that many minutes passed since the last one.
     // The ten newest autosaves are kept as "save0.tvb" (newest) to
-    // "save9.tvb" in `autosaveFolder`.
-    void autosaveCheck();
-    // The hook commandExecuted calls; replaced in tests that only count calls.
-    virtual void autosaveIfDue() { autosaveCheck(); }
+    // "save9.tvb" in `autosaveFolder`. Virtual so that tests may only count calls.
+    virtual void autosaveCheck();
     // "Revert To Autosaved": opens "save0.tvb" of the autosave folder.
     void revertToAutosaved();
     // "Autosaves/" of the data folder.
@@ -180,7 +178,6 @@ public:
     // The scene's file: absolute, empty for a new scene; changes only on a
     // scene save, an open and "New Scene".
     std::string currentFile;
-    std::string& sceneFileName = currentFile;       // the earlier name, still used by older tests
     std::filesystem::path dataFolder;               // the user's data folder; holds "Autosaves/"
     // Seconds of `clock` at the last autosave, or at construction.
     int64_t lastAutosaveTime = 0;

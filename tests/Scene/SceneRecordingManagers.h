@@ -201,7 +201,7 @@ public:
     }
     void writePreferences() override { note("writePreferences"); }
     bool saveScene() override { note("saveScene"); return saveSucceeds; }
-    void autosaveIfDue() override { note("autosaveIfDue"); }
+    void autosaveCheck() override { note("autosaveCheck"); }
 
     bool saveSucceeds = false;
     bool mouseUnboundWhenRead = false;

@@ -20,7 +20,7 @@ TEST(SceneUpdatePassTest, ExecuteDispatchesThenTellsEveryManagerThenUpdates)
     EXPECT_THAT(s.command->arguments, ElementsAre("arg"));
     // The application checks the autosave after every command.
     s.scene->executeCommand(150, "", 0, 0, 0);
-    EXPECT_EQ(s.log.only({"autosaveIfDue"}).size(), 2u);
+    EXPECT_EQ(s.log.only({"autosaveCheck"}).size(), 2u);
 }
 
 TEST(SceneUpdatePassTest, ManyRequestsGiveOneRedrawAndClearEveryFlag)

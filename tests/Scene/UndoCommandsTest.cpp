@@ -11,7 +11,7 @@ using ::testing::IsEmpty;
 namespace {
 
 struct UndoCommandsTest : ::testing::Test {
-    UndoCommandsTest() { s.application->sceneFileName = "robot.tvb"; }
+    UndoCommandsTest() { s.application->currentFile = "robot.tvb"; }
     void push() { s.command->pushUndo(new CountingRecord(&reverts)); }
 
     DispatchScene s;
