@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "Comparison.h"
+#include "GridShape.h"
 #include "Formats/AsciiScene.h"
 #include "Formats/BinaryScene.h"
-#include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneObjectManager.h"
@@ -37,26 +37,7 @@ Scene& gridScene()
     static std::unique_ptr<Scene> scene;
     if (!scene) {
         scene = std::make_unique<Scene>(nullptr, "");
-        Shape* grid = take<Shape>();
-        grid->vertices.reserve(Side * Side);
-        for (int j = 0; j < Side; ++j)
-            for (int i = 0; i < Side; ++i)
-                grid->addVertex(take<Vertex>(static_cast<float>(i) / QuadsPerSide, 0.0f,
-                                             static_cast<float>(j) / QuadsPerSide));
-        Vertex** v = grid->vertices.data();
-        grid->faces.reserve(QuadCount);
-        for (int j = 0; j < QuadsPerSide; ++j)
-            for (int i = 0; i < QuadsPerSide; ++i) {
-                Face* f = take<Face>();
-                f->appendCorner(v[j * Side + i]);
-                f->appendCorner(v[(j + 1) * Side + i]);
-                f->appendCorner(v[(j + 1) * Side + i + 1]);
-                f->appendCorner(v[j * Side + i + 1]);
-                f->corners[2].u = f->corners[2].v = 1.0f;
-                grid->addFace(f);
-            }
-        grid->buildEdges();
-        grid->update(true, false, -1);
+        Shape* grid = gridShape(QuadsPerSide);
         scene->objectManager->addObject(grid);
     }
     return *scene;

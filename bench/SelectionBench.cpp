@@ -6,7 +6,7 @@
 // should cost no more than selecting every face: the goal is a ratio of 1 or
 // less. Resetting the flags and the mode before each run is not timed.
 #include "Comparison.h"
-#include "Mesh/Pool.h"
+#include "GridShape.h"
 #include "Mesh/Shape.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneObjectManager.h"
@@ -21,31 +21,11 @@ constexpr int FaceCount = QuadsPerSide * QuadsPerSide;
 constexpr int SelectLoopCommand = 56;
 constexpr int SelectAllCommand = 14;
 
-Shape* grid()
-{
-    Shape* s = take<Shape>();
-    for (int j = 0; j < Side; ++j)
-        for (int i = 0; i < Side; ++i)
-            s->addVertex(take<Vertex>(static_cast<float>(i) / QuadsPerSide, 0.0f, static_cast<float>(j) / QuadsPerSide));
-    for (int j = 0; j < QuadsPerSide; ++j) {
-        for (int i = 0; i < QuadsPerSide; ++i) {
-            Face* f = take<Face>();
-            for (int k : {j * Side + i, (j + 1) * Side + i, (j + 1) * Side + i + 1, j * Side + i + 1})
-                f->appendCorner(s->vertices[k]);
-            s->addFace(f);
-        }
-    }
-    s->buildEdges();
-    s->update(true, false, -1);
-    s->renumber();
-    return s;
-}
-
 // One scene holding the grid, shared by both sides and kept for the process.
 struct Bench {
     Bench() : scene(&window, "")
     {
-        object = grid();
+        object = gridShape(QuadsPerSide);
         object->set(Geometry::Selected);
         scene.objectManager->addObject(object);
         const int middle = (QuadsPerSide / 2) * Side + QuadsPerSide / 2;

@@ -186,6 +186,9 @@ protected:
     // `newMode` (vertex, edge or face), makes the objects active and selects
     // the found elements. Nothing happens when `found` is empty.
     void selectFound(int newMode, const std::vector<Found>& found);
+    // Selects, as selectFound does in edge mode, the edges of the searched
+    // objects that pass `test`.
+    void selectEdgesWhere(bool (*test)(const Edge& e));
     // Whether a group member is still in the scene (its object there, its
     // position inside the object's list).
     bool memberExists(const Group& group, const Group::Member& member) const;
@@ -193,6 +196,8 @@ protected:
     void selectMembers(const Group& group);
     // Redraw and scene change after a selection change, with a refresh.
     void selectionChanged();
+    // After hiding or showing: the scene and the display changed too.
+    void visibilityChanged();
     // What follows a change of the cached lists: soft weights, tools, redraw.
     void listsChanged();
     // The lists as the dispatch left them when it has just rebuilt them,

@@ -112,30 +112,26 @@ void SceneSelectionManager::selectSpecial()
     selectFound(newMode, found);
 }
 
-void SceneSelectionManager::selectCreasedEdges()
+void SceneSelectionManager::selectEdgesWhere(bool (*test)(const Edge& e))
 {
     rebuildSelection();
     std::vector<Found> found;
     for (Shape* o : searchedObjects()) {
-        std::vector<int> positions =
-            positionsWhere(o->edges, [](const Edge& e, int) { return e.has(Geometry::Creased); });
+        std::vector<int> positions = positionsWhere(o->edges, [test](const Edge& e, int) { return test(e); });
         if (!positions.empty())
             found.push_back({o, std::move(positions)});
     }
     selectFound(EdgeMode, found);
 }
 
+void SceneSelectionManager::selectCreasedEdges()
+{
+    selectEdgesWhere([](const Edge& e) { return e.has(Geometry::Creased); });
+}
+
 void SceneSelectionManager::selectSeams()
 {
-    rebuildSelection();
-    std::vector<Found> found;
-    for (Shape* o : searchedObjects()) {
-        std::vector<int> positions =
-            positionsWhere(o->edges, [](const Edge& e, int) { return e.has2(Geometry::UVSeam); });
-        if (!positions.empty())
-            found.push_back({o, std::move(positions)});
-    }
-    selectFound(EdgeMode, found);
+    selectEdgesWhere([](const Edge& e) { return e.has2(Geometry::UVSeam); });
 }
 
 void SceneSelectionManager::selectSameMaterial()

@@ -43,6 +43,18 @@ void invertEvery(List<T*>& list)
         e->set(Geometry::Selected, !e->isSelected() && selectable(*e));
 }
 
+// Applies `op` to each element list of `o` that `kinds` names.
+template <class Kinds, class Op>
+void eachListOf(Shape& o, const Kinds& kinds, Op&& op)
+{
+    if (kinds.vertices)
+        op(o.vertices);
+    if (kinds.edges)
+        op(o.edges);
+    if (kinds.faces)
+        op(o.faces);
+}
+
 template <class T>
 bool anySelectedIn(const List<T*>& list)
 {
@@ -98,15 +110,8 @@ void SceneSelectionManager::selectAll()
             if (selectable(*o))
                 o->set(Geometry::Selected);
     } else {
-        const Kinds kinds = kindsOf(mode);
-        for (Shape* o : activeObjects) {
-            if (kinds.vertices)
-                selectEvery(o->vertices);
-            if (kinds.edges)
-                selectEvery(o->edges);
-            if (kinds.faces)
-                selectEvery(o->faces);
-        }
+        for (Shape* o : activeObjects)
+            eachListOf(*o, kindsOf(mode), [](auto& list) { selectEvery(list); });
     }
     selectionChanged();
 }
@@ -131,15 +136,8 @@ void SceneSelectionManager::invert()
             if (!o->isHidden())
                 o->set(Geometry::Selected, !o->isSelected() && selectable(*o));
     } else {
-        const Kinds kinds = kindsOf(mode);
-        for (Shape* o : activeObjects) {
-            if (kinds.vertices)
-                invertEvery(o->vertices);
-            if (kinds.edges)
-                invertEvery(o->edges);
-            if (kinds.faces)
-                invertEvery(o->faces);
-        }
+        for (Shape* o : activeObjects)
+            eachListOf(*o, kindsOf(mode), [](auto& list) { invertEvery(list); });
     }
     selectionChanged();
 }

@@ -65,6 +65,13 @@ void showEvery(List<T*>& list)
 
 } // namespace
 
+void SceneSelectionManager::visibilityChanged()
+{
+    sceneChanged = true;
+    managers->displayManager->sceneChanged = true;
+    selectionChanged();
+}
+
 void SceneSelectionManager::hideSelection()
 {
     rebuildSelection();
@@ -81,9 +88,7 @@ void SceneSelectionManager::hideSelection()
         report(std::string(hideRefusal));
         return;
     }
-    sceneChanged = true;
-    managers->displayManager->sceneChanged = true;
-    selectionChanged();
+    visibilityChanged();
 }
 
 void SceneSelectionManager::hideUnselected()
@@ -108,9 +113,7 @@ void SceneSelectionManager::hideUnselected()
         report(std::string(hideUnselectedRefusal));
         return;
     }
-    sceneChanged = true;
-    managers->displayManager->sceneChanged = true;
-    selectionChanged();
+    visibilityChanged();
 }
 
 void SceneSelectionManager::showAll()
@@ -126,9 +129,7 @@ void SceneSelectionManager::showAll()
         showEvery(o->vertices);
         o->update(true, false, -1);
     }
-    sceneChanged = true;
-    managers->displayManager->sceneChanged = true;
-    selectionChanged();
+    visibilityChanged();
 }
 
 void SceneSelectionManager::unselectedToWireframe()
