@@ -10,7 +10,7 @@
 #include "Mesh/Shape.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneObjectManager.h"
-#include "Scene/SceneSelectionManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/TavoApplicationWindow.h"
 
 namespace {

@@ -5,13 +5,13 @@
 #include <sstream>
 
 #include "Mesh/Shape.h"
-#include "Scene/CommandTable.h"
+#include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
-#include "Scene/SceneCommandManager.h"
+#include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManager.h"
 #include "Scene/SceneObjectManager.h"
-#include "Scene/SceneSelectionManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 
 namespace {
 
@@ -187,7 +187,7 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
     std::string_view name;
     splitArgument(s, name, outLine.argument);
     outLine.commandId = commandIdByName(name);
-    if (outLine.commandId == CommandIds::None) {
+    if (outLine.commandId == CommandId::None) {
         outError = "unknown command \"" + std::string(name) + "\"";
         return false;
     }

@@ -14,9 +14,9 @@
 #include "Mesh/Material.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
-#include "Scene/Group.h"
+#include "Mesh/Group.h"
 #include "Scene/Scene.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "Mesh/Material.h"
 #include "Mesh/Pool.h"
 #include "Mesh/ShapeInstance.h"
-#include "Scene/Group.h"
+#include "Mesh/Group.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include "Formats/SceneReadLimits.h"
 #include "Mesh/Material.h"
 #include "Mesh/Shape.h"
-#include "Scene/Group.h"
+#include "Mesh/Group.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 
 namespace {

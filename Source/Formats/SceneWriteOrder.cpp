@@ -5,7 +5,7 @@
 #include "Mesh/Material.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
-#include "Scene/Group.h"
+#include "Mesh/Group.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneObjectManager.h"
 

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <iterator>
 
-#include "Scene/ModifierCodes.h"
-#include "Scene/MouseBindings.h"
+#include "Scene/Input/ModifierCodes.h"
+#include "Scene/Input/MouseBindings.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "Scene/Scene.h"
 
 #include "Scene/SceneApplicationManager.h"
-#include "Scene/SceneCommandManager.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
-#include "Scene/SceneSelectionManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
 
@@ -176,12 +176,12 @@ void Scene::keyPress(int key, int modifiers)
     keyModifiers = modifiers;
     int commandId = applicationManager->keyBinding(key, modifiers);
     // An unbound key leaves nothing pending, so its release runs nothing.
-    pressedKeyCommand = NoFunctionCommand;
+    pressedKeyCommand = CommandId::NoFunction;
     if (!offerKey(key, modifiers, SceneManager::ModePress, commandId) && commandId != -1) {
         executeAtMouse(commandId, SceneManager::ModePress);
         pressedKeyCommand = commandId;
     }
-    heldKeyCommand = NoFunctionCommand;
+    heldKeyCommand = CommandId::NoFunction;
     updatePass();
 }
 
@@ -190,7 +190,7 @@ void Scene::keyHold(int key, int modifiers)
     keyModifiers = modifiers;
     int commandId = applicationManager->keyBinding(key, modifiers);
     if (offerKey(key, modifiers, SceneManager::ModeHold, commandId)) {
-        heldKeyCommand = NoFunctionCommand;
+        heldKeyCommand = CommandId::NoFunction;
     } else if (commandId != -1) {
         executeAtMouse(commandId, SceneManager::ModeHold);
         heldKeyCommand = commandId;
@@ -200,11 +200,11 @@ void Scene::keyHold(int key, int modifiers)
 
 void Scene::keyReleaseAfterHold(int key)
 {
-    if (heldKeyCommand == NoFunctionCommand) {
+    if (heldKeyCommand == CommandId::NoFunction) {
         // The hold started nothing, so the key acts as a tap.
         if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterTap, pressedKeyCommand))
             executeAtMouse(pressedKeyCommand, SceneManager::ModeReleaseAfterTap);
-        pressedKeyCommand = NoFunctionCommand;
+        pressedKeyCommand = CommandId::NoFunction;
     }
     if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterHold, pressedKeyCommand))
         executeAtMouse(heldKeyCommand, SceneManager::ModeReleaseAfterHold);
@@ -215,7 +215,7 @@ void Scene::keyReleaseAfterTap(int key)
 {
     if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterTap, pressedKeyCommand))
         executeAtMouse(pressedKeyCommand, SceneManager::ModeReleaseAfterTap);
-    pressedKeyCommand = NoFunctionCommand;
+    pressedKeyCommand = CommandId::NoFunction;
     updatePass();
 }
 

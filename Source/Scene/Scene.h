@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Scene/Commands/CommandIds.h"
 #include "Mesh/List.h"
 
 class TavoApplicationWindow;
@@ -20,9 +21,6 @@ struct SceneManagers;
 
 class Scene {
 public:
-    // "No Function": does nothing, and marks that no key command is pending.
-    static constexpr int NoFunctionCommand = 150;
-
     Scene(TavoApplicationWindow* window, const std::string& startupArgument);
     // Takes ownership of six managers built by the caller (subclasses that
     // record what they see, in tests) and wires them like the first constructor.
@@ -75,8 +73,8 @@ public:
     SceneApplicationManager* applicationManager;  // owned
     SceneCommandManager* commandManager;          // owned
     List<SceneManager*> managerList;              // display, command, object, selection, tool, application
-    int32_t pressedKeyCommand = NoFunctionCommand; // command of the last key press; 150 when none is pending
-    int32_t heldKeyCommand = NoFunctionCommand;    // command started by holding a key; 150 when none
+    int32_t pressedKeyCommand = CommandId::NoFunction; // command of the last key press; "No Function" when none is pending
+    int32_t heldKeyCommand = CommandId::NoFunction;    // command started by holding a key; "No Function" when none
     int32_t pendingMouseCommand = -1;              // bound command of a press no manager consumed
     bool pendingMouseClick = false;                // such a press is outstanding
     bool mouseMoved = false;                       // dragged since the last press

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <vector>
 
-#include "Scene/CommandTable.h"
-#include "Scene/SceneCommandManager.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/Commands/CommandTable.h"
+#include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "Settings/BuildRegistry.h"

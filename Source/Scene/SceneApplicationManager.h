@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "Scene/KeyBindings.h"
-#include "Scene/MouseBindings.h"
-#include "Scene/RecentFiles.h"
-#include "Scene/SceneFileFormats.h"
-#include "Scene/SceneFileTypes.h"
+#include "Scene/Input/KeyBindings.h"
+#include "Scene/Input/MouseBindings.h"
+#include "Scene/Files/RecentFiles.h"
+#include "Formats/SceneFileFormats.h"
+#include "Formats/SceneFileTypes.h"
 #include "Scene/SceneManager.h"
 #include "Settings/SettingsRegistry.h"
 

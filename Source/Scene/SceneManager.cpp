@@ -1,10 +1,10 @@
 #include "Scene/SceneManager.h"
 
 #include "Scene/SceneApplicationManager.h"
-#include "Scene/SceneCommandManager.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
-#include "Scene/SceneSelectionManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/SceneToolManager.h"
 
 void SceneManager::attach(SceneManagers* directory)

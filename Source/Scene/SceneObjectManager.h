@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Mesh/List.h"
-#include "Scene/Group.h"
+#include "Mesh/Group.h"
 #include "Scene/SceneManager.h"
 
 class Shape;

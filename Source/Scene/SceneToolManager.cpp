@@ -1,8 +1,8 @@
 #include "Scene/SceneToolManager.h"
 
-#include "Scene/ModifierCodes.h"
-#include "Scene/SceneDisplayManager.h"
-#include "Scene/SceneSelectionManager.h"
+#include "Scene/Input/ModifierCodes.h"
+#include "Scene/View/SceneDisplayManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 #include "Tools/Tool.h"
 
 // Events are offered to a copy of the list, and only to tools that are still

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Scene/SceneFileTypes.h"
+#include "Formats/SceneFileTypes.h"
 
 class TavoWindow {
 public:

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "Batch/BatchWindow.h"
-#include "Scene/MouseBindings.h"
+#include "Scene/Input/MouseBindings.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
 

@@ -8,7 +8,7 @@
 #include "Mesh/Light.h"
 #include "Mesh/Material.h"
 #include "Mesh/ShapeInstance.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "Mesh/Pool.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "support/Fixtures.h"
 

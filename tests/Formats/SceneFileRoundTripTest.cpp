@@ -16,7 +16,7 @@
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Validate.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "support/Fixtures.h"
 

@@ -13,7 +13,7 @@ namespace {
 constexpr int keyE = 69;
 constexpr int keyW = 87;
 constexpr int extrude = 37;
-constexpr int noFunction = Scene::NoFunctionCommand;
+constexpr int noFunction = CommandId::NoFunction;
 
 struct KeyScene : RecordedScene {
     KeyScene() { application->addKeyBinding(keyE, 0, extrude); }

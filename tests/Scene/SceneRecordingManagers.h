@@ -10,13 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "Scene/ModifierCodes.h"
+#include "Scene/Input/ModifierCodes.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
-#include "Scene/SceneCommandManager.h"
-#include "Scene/SceneDisplayManager.h"
+#include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
-#include "Scene/SceneSelectionManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Tools/Tool.h"
 #include "support/RecordingWindow.h"

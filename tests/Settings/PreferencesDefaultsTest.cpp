@@ -1,7 +1,7 @@
 // The preferences and mouse presets shipped in Resources/: they parse, bind
 // only commands the command table knows, and hold what a first start needs.
 #include "Mesh/DisplaySettings.h"
-#include "Scene/CommandTable.h"
+#include "Scene/Commands/CommandTable.h"
 #include "Settings/BuildRegistry.h"
 #include "Settings/KeyBindingOptions.h"
 #include "Settings/MouseSettingNames.h"

@@ -1,0 +1,69 @@
+#include "Scene/Undo/URmergeShapes.h"
+
+#include "Mesh/InnerShape.h"
+#include "Mesh/Pool.h"
+
+namespace {
+
+// Exchanges what `copyFrom` carries between an object and its copy. The
+// object takes the copy's state through its own copyFrom, so that a Shape
+// learns its levels are stale; the copy is given the object's old state field
+// by field, since copyFrom would leave the old elements unowned.
+void exchange(InnerShape& object, InnerShape& copy)
+{
+    const List<Vertex*> vertices = object.vertices;
+    const List<Edge*> edges = object.edges;
+    const List<Face*> faces = object.faces;
+    const std::string name = object.name;
+    const uint32_t shading = object.shading;
+    const uint32_t textureFlags = object.textureFlags;
+    float frame[4][3];
+    for (int i = 0; i < 4; ++i) {
+        frame[i][0] = object.axisFrame[i].x;
+        frame[i][1] = object.axisFrame[i].y;
+        frame[i][2] = object.axisFrame[i].z;
+    }
+
+    object.copyFrom(copy);
+
+    copy.vertices = vertices;
+    copy.edges = edges;
+    copy.faces = faces;
+    copy.name = name;
+    copy.shading = (copy.shading & ~31u) | (shading & 31u);
+    copy.textureFlags = (copy.textureFlags & ~InnerShape::ShowTexture) | (textureFlags & InnerShape::ShowTexture);
+    for (int i = 0; i < 4; ++i)
+        copy.axisFrame[i].setPosition(frame[i][0], frame[i][1], frame[i][2]);
+    copy.touch();
+}
+
+} // namespace
+
+URmergeShapes::URmergeShapes(const std::vector<InnerShape*>& objects) : objects_(objects)
+{
+    for (InnerShape* object : objects_) {
+        InnerShape* copy = object ? take<InnerShape>(*object) : nullptr;
+        if (!copy)
+            break;
+        copies_.push_back(copy);
+    }
+}
+
+URmergeShapes::~URmergeShapes()
+{
+    for (InnerShape* copy : copies_)
+        copy->release();
+}
+
+bool URmergeShapes::revert()
+{
+    if (copies_.size() != objects_.size())
+        return false;
+    for (size_t i = 0; i < objects_.size(); ++i) {
+        InnerShape& object = *objects_[i];
+        exchange(object, *copies_[i]);
+        object.topologyChanged();
+        object.update(true, !object.isPlainMesh(), -1);
+    }
+    return true;
+}

@@ -1,4 +1,0 @@
-#include "Scene/UndoCommand.h"
-
-// Defined here so that the vtable lives in one translation unit.
-UndoCommand::~UndoCommand() = default;

@@ -1,0 +1,154 @@
+// The route tables: every command reaches one handler, and the handlers
+// pass the per-command values the managers expect.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/Commands/CommandRoutes.h"
+#include "Scene/Commands/CommandTable.h"
+#include "Scene/Commands/DispatchTestScene.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// Every id the tables could mention.
+std::vector<int> candidateIds()
+{
+    std::vector<int> ids;
+    for (int id = -1; id <= 310; ++id)
+        ids.push_back(id);
+    for (int id = 9000; id <= 9016; ++id)
+        ids.push_back(id);
+    for (int id = 100000; id <= 100150; ++id)
+        ids.push_back(id);
+    return ids;
+}
+
+int tablesRouting(int id)
+{
+    int n = 0;
+    for (std::span<const CommandRoute> table : handlerTables())
+        n += findRoute(table, id) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST(DispatchRoutesTest, NoCommandIsRoutedTwiceAndRangesAreOrdered)
+{
+    for (int id : candidateIds())
+        EXPECT_LE(tablesRouting(id), 1) << id;
+    for (std::span<const CommandRoute> table : handlerTables())
+        for (const CommandRoute& r : table)
+            EXPECT_LE(r.first, r.last) << r.first;
+}
+
+TEST(DispatchRoutesTest, EveryOrdinaryCommandWithAJobHasAHandler)
+{
+    // Ids that do nothing by design, or whose work the dispatch does in its
+    // own steps (hold, release): they have no handler of modes 0 and 1.
+    const std::vector<int> withoutHandler = {5, 6, 7, 8, 150, 221, 222, 306};
+    for (int id = 0; id <= 308; ++id) {
+        bool expected = std::ranges::find(withoutHandler, id) == withoutHandler.end();
+        EXPECT_EQ(commandHandler(id) != nullptr, expected) << id << " " << commandName(id);
+    }
+    for (int id = 9001; id <= 9014; ++id)
+        EXPECT_NE(commandHandler(id), nullptr) << id;
+}
+
+// A few rows of each table, for the values the handlers pass on.
+TEST(DispatchRoutesTest, HandlersPassTheirPerCommandValues)
+{
+    DispatchScene s;
+    for (int id : {31, 261, 91, 255, 159, 52, 304, 209, 212})
+        s.run(id);
+    EXPECT_THAT(s.routed({"setView", "setLayout", "setButtonPage", "chooseManipulator", "setConstraint"}),
+                ElementsAre("display.setView(6)", "display.setView(9)", "display.setLayout(1)", "display.setLayout(4)",
+                            "display.setButtonPage(8)", "tool.chooseManipulator(3)", "tool.chooseManipulator(4)",
+                            "tool.setConstraint(4)", "tool.setConstraint(3)"));
+}
+
+TEST(DispatchRoutesTest, ClickSelectionsRecordTheSelectionFirst)
+{
+    DispatchScene s;
+    s.run(9010, SceneManager::ModePress, "", 5, 6);
+    s.run(9003, SceneManager::ModePress, "", 7, 8);
+    EXPECT_THAT(s.routed({"clickSelect"}),
+                ElementsAre("selection.clickSelect(5,6,1,0)", "selection.clickSelect(7,8,4,1)"));
+    EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
+    // View drags start where the press was.
+    s.run(9013, SceneManager::ModePress, "", 40, 50);
+    EXPECT_THAT(s.routed({"startRotate"}), ElementsAre("display.startRotate(40,50)"));
+}
+
+TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
+{
+    DispatchScene s;
+    s.run(14); // "Select All"
+    s.run(11); // "Hide Selection"
+    s.run(17); // "Convert To Faces"
+    s.run(185); // "Paint-Style Selection"
+    EXPECT_THAT(s.routed({"selectAll", "hideSelection", "convertTo", "setStyle"}),
+                ElementsAre("selection.selectAll()", "selection.hideSelection()", "selection.convertTo(2)",
+                            "selection.setStyle(1)"));
+    EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
+}
+
+TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroupAndValueToolsSwitchAVisibleOne)
+{
+    DispatchScene s;
+    s.run(37);
+    EXPECT_EQ(s.application->toolOptionsGroup, -1) << "a hidden window stays hidden";
+    s.run(140);
+    EXPECT_EQ(s.application->toolOptionsGroup, 140);
+    EXPECT_TRUE(s.application->toolOptionsVisible);
+    s.run(242);
+    EXPECT_EQ(s.application->toolOptionsGroup, 139);
+    EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)", "tool.activateTool(242)"));
+}
+
+TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgument)
+{
+    DispatchScene s;
+    s.run(96, SceneManager::ModeDirect, "/tmp/scene.tvb");
+    EXPECT_THAT(s.routed({"fileCommand"}), ElementsAre("application.fileCommand(96)"));
+    EXPECT_EQ(s.application->lastArgument, "/tmp/scene.tvb");
+    // UV recreation brings the UV views first.
+    s.run(278);
+    EXPECT_THAT(s.routed({"showUVViews", "recreateUVs"}),
+                ElementsAre("display.showUVViews()", "object.recreateUVs(278)"));
+}
+
+TEST(DispatchRoutesTest, CustomPrimitivesLoadTheWindowsFile)
+{
+    DispatchScene s;
+    s.run(200005);
+    EXPECT_THAT(s.routed({"loadIntoScene"}), ::testing::IsEmpty()) << "no file behind the id";
+    struct PrimitiveWindow : RecordingWindow {
+        std::string customPrimitiveFile(int commandId) override { return "prim" + std::to_string(commandId) + ".tvb"; }
+    };
+    PrimitiveWindow window;
+    s.application->window = &window;
+    s.run(200005);
+    EXPECT_THAT(s.routed({"loadIntoScene"}), ElementsAre("application.loadIntoScene()"));
+    EXPECT_EQ(s.application->lastArgument, "prim200005.tvb");
+    s.application->window = &s.window;
+}
+
+TEST(DispatchRoutesTest, ShadingAndDisplayCommandsChangeOnlySelectedObjects)
+{
+    DispatchScene s;
+    Shape* chosen = s.addCube(true);
+    Shape* other = s.addCube(false);
+    s.run(80);
+    s.run(83);
+    s.run(89);
+    s.run(137);
+    EXPECT_EQ(chosen->shadingMode(), InnerShape::Wireframe);
+    EXPECT_EQ(other->shadingMode(), InnerShape::FlatShade);
+    EXPECT_FALSE(chosen->displayFlags & InnerShape::WireOnShaded);
+    EXPECT_TRUE(chosen->displayFlags & InnerShape::ShowNormals);
+    EXPECT_FALSE(chosen->textureFlags & InnerShape::ShowTexture);
+    EXPECT_TRUE(other->displayFlags & InnerShape::WireOnShaded);
+    EXPECT_TRUE(other->textureFlags & InnerShape::ShowTexture);
+}

@@ -1,0 +1,104 @@
+// The toggles the dispatch owns, the snapping mode and the soft-selection
+// switch, and the ids that do nothing at all.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "Scene/Commands/DispatchTestScene.h"
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+
+namespace {
+
+bool setting(DispatchScene& s, int group, const char* name) { return *s.application->registry.boolValue(group, name); }
+
+} // namespace
+
+TEST(DispatchTogglesTest, SnappingTogglesReplaceTheModeAndTheSameToggleTurnsItOff)
+{
+    DispatchScene s;
+    const std::pair<int, int> steps[] = {
+        {247, SceneApplicationManager::GridSnapping},    {247, SceneApplicationManager::NoSnapping},
+        {247, SceneApplicationManager::GridSnapping},    {148, SceneApplicationManager::SurfaceSnapping},
+        {184, SceneApplicationManager::ComponentSnapping}, {38, SceneApplicationManager::NoSnapping},
+    };
+    for (const auto& [command, mode] : steps) {
+        s.run(command);
+        EXPECT_EQ(s.application->snappingMode, mode) << command;
+    }
+    // Snapping toggles change the scene, but "No Snapping" only redraws.
+    s.log.clear();
+    s.run(184);
+    EXPECT_THAT(s.routed({"sceneChangedNotify"}), Contains("display.sceneChangedNotify()"));
+    s.log.clear();
+    int redraws = s.window.redrawCount;
+    s.run(38);
+    EXPECT_THAT(s.routed({"sceneChangedNotify"}), ::testing::IsEmpty());
+    EXPECT_EQ(s.window.redrawCount, redraws + 1);
+}
+
+TEST(DispatchTogglesTest, SettingTogglesFlipTheirOptionAndRedraw)
+{
+    DispatchScene s;
+    struct Row {
+        int id;
+        int group;
+        const char* option;
+    };
+    for (Row r : {Row{195, 194, "Use Custom Lights"}, Row{36, 194, "Lock Lights To Camera"},
+                  Row{131, 100131, "Show Grids"}, Row{302, 100131, "Show UV Seams"}}) {
+        bool before = setting(s, r.group, r.option);
+        int redraws = s.window.redrawCount;
+        s.run(r.id);
+        EXPECT_NE(setting(s, r.group, r.option), before) << r.id;
+        EXPECT_EQ(s.window.redrawCount, redraws + 1) << r.id;
+        s.run(r.id);
+        EXPECT_EQ(setting(s, r.group, r.option), before) << r.id;
+    }
+}
+
+TEST(DispatchTogglesTest, ShowManipulatorDrivesTheToolManagersSwitch)
+{
+    DispatchScene s;
+    ASSERT_TRUE(s.tool->showManipulators);
+    s.log.clear();
+    s.run(123);
+    EXPECT_FALSE(s.tool->showManipulators);
+    EXPECT_FALSE(setting(s, 100131, "Show Manipulators"));
+    EXPECT_THAT(s.routed({"sceneChangedNotify"}), Contains("tool.sceneChangedNotify()"));
+    s.run(123);
+    EXPECT_TRUE(s.tool->showManipulators);
+    // Live unwrapping flips without a redraw.
+    int redraws = s.window.redrawCount;
+    s.run(262);
+    EXPECT_TRUE(s.application->liveUVUnwrapping);
+    EXPECT_EQ(s.window.redrawCount, redraws);
+}
+
+TEST(DispatchTogglesTest, SoftSelectionToggleFlipsTheSettingThenAppliesIt)
+{
+    DispatchScene s;
+    bool before = setting(s, 161, "Enabled");
+    s.run(160);
+    EXPECT_NE(setting(s, 161, "Enabled"), before);
+    EXPECT_THAT(s.window.calls, Contains("execute:100052/0"));
+    EXPECT_THAT(s.routed({"applySoftSelectionSetting"}), ElementsAre("selection.applySoftSelectionSetting()"));
+}
+
+TEST(DispatchTogglesTest, DoNothingIdsStillBroadcastAndRunTheUpdatePass)
+{
+    for (int id : {150, 221, 222, 306}) {
+        DispatchScene s;
+        s.log.clear();
+        EXPECT_EQ(s.run(id), 1) << id;
+        std::string executed = "(" + std::to_string(id) + ",0)";
+        EXPECT_THAT(s.routed({"commandExecuted"}),
+                    ElementsAre("display.commandExecuted" + executed, "command.commandExecuted" + executed,
+                                "object.commandExecuted" + executed, "selection.commandExecuted" + executed,
+                                "tool.commandExecuted" + executed, "application.commandExecuted" + executed))
+            << id;
+        EXPECT_THAT(s.routed({"toolsHook"}), ElementsAre("tool.toolsHook()")) << id;
+        EXPECT_THAT(s.routed({"setShadingMode", "editTopology", "activateTool", "createObjects"}),
+                    ::testing::IsEmpty());
+    }
+}

@@ -1,0 +1,121 @@
+// The undo stack's rules with expectations worked out by hand: the "Undo
+// Level" limit, the unsaved-change counter and the order within groups. The
+// random test checks the rest against a model.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Scene/Undo/UndoCommand.h"
+#include "Scene/Undo/UndoStack.h"
+
+namespace {
+
+// What happened to the records of one test.
+struct Journal {
+    std::vector<int> applied, reverted, reapplied, destroyed;
+};
+
+// A record that logs its calls and accepts every one.
+class LoggedRecord : public UndoCommand {
+public:
+    LoggedRecord(Journal& journal, int id) : journal_(journal), id_(id) {}
+    ~LoggedRecord() override { journal_.destroyed.push_back(id_); }
+    bool apply() override { return log(journal_.applied); }
+    bool revert() override { return log(journal_.reverted); }
+    bool reapply() override { return log(journal_.reapplied); }
+
+private:
+    bool log(std::vector<int>& calls)
+    {
+        calls.push_back(id_);
+        return true;
+    }
+
+    Journal& journal_;
+    int id_;
+};
+
+struct StackFixture : ::testing::Test {
+    void push(int id) { stack.push(new LoggedRecord(journal, id)); }
+    Journal journal;
+    UndoStack stack;
+};
+
+} // namespace
+
+using UndoStackLimit = StackFixture;
+
+TEST_F(UndoStackLimit, ElevenCommandsAtLevelTenLeaveTenSteps)
+{
+    for (int i = 1; i <= 11; ++i)
+        push(i);
+    EXPECT_EQ(stack.doneCount(), 10);
+    EXPECT_EQ(journal.destroyed, std::vector<int>{1});
+    for (int i = 0; i < 11; ++i)
+        stack.undo();
+    EXPECT_EQ(journal.reverted, (std::vector<int>{11, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
+    EXPECT_EQ(stack.undoneCount(), 10);
+}
+
+TEST_F(UndoStackLimit, IsReadAtEveryStoreAndDropsOnlyOneRecord)
+{
+    int level = 5;
+    stack.setUndoLevel([&] { return level; });
+    for (int i = 1; i <= 5; ++i)
+        push(i);
+    level = 3;
+    push(6);
+    // A lowered limit trims one record per store, not down to the limit.
+    EXPECT_EQ(stack.doneCount(), 5);
+    EXPECT_EQ(journal.destroyed, std::vector<int>{1});
+    level = 0; // counts as 1
+    push(7);
+    EXPECT_EQ(stack.undoLevel(), 1);
+    EXPECT_EQ(stack.doneCount(), 5);
+}
+
+using UndoStackCounter = StackFixture;
+
+TEST_F(UndoStackCounter, SaveUndoRedoLeavesUnsavedChanges)
+{
+    push(1);
+    push(2);
+    stack.markSaved();
+    stack.undo();
+    EXPECT_EQ(stack.changeCount(), -1);
+    stack.redo();
+    // Redo stores the record again and counts it once more.
+    EXPECT_EQ(stack.changeCount(), 1);
+    EXPECT_TRUE(stack.hasUnsavedChanges());
+    // Saved, undone twice, redone once: every record counts, plus one.
+    push(3);
+    stack.markSaved();
+    stack.undo();
+    stack.undo();
+    stack.redo();
+    EXPECT_EQ(stack.changeCount(), stack.doneCount() + stack.undoneCount() + 1);
+    // Empty lists change nothing.
+    stack.clear();
+    stack.markSaved();
+    stack.undo();
+    stack.redo();
+    EXPECT_EQ(stack.changeCount(), 0);
+}
+
+using UndoStackGroup = StackFixture;
+
+TEST_F(UndoStackGroup, IsUndoneAndRedoneInOneStep)
+{
+    stack.beginGroup();
+    push(1);
+    push(2);
+    push(3);
+    EXPECT_EQ(stack.doneCount(), 0);
+    stack.endGroup();
+    EXPECT_EQ(stack.doneCount(), 1);
+    EXPECT_EQ(stack.changeCount(), 1);
+    stack.undo();
+    EXPECT_EQ(journal.reverted, (std::vector<int>{3, 2, 1}));
+    stack.redo();
+    EXPECT_EQ(journal.reapplied, (std::vector<int>{1, 2, 3}));
+}
