@@ -16,9 +16,8 @@
 #include "GridShape.h"
 #include "Formats/AsciiScene.h"
 #include "Formats/BinaryScene.h"
+#include "Formats/SceneContents.h"
 #include "Mesh/Shape.h"
-#include "Scene/Scene.h"
-#include "Scene/SceneObjectManager.h"
 
 namespace {
 
@@ -31,16 +30,13 @@ std::string benchPath(const char* name)
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
-// The scene that is saved, built once.
-Scene& gridScene()
+// The contents that are saved, built once.
+const SceneContents& gridScene()
 {
-    static std::unique_ptr<Scene> scene;
-    if (!scene) {
-        scene = std::make_unique<Scene>(nullptr, "");
-        Shape* grid = gridShape(QuadsPerSide);
-        scene->objectManager->addObject(grid);
-    }
-    return *scene;
+    static SceneContents contents;
+    if (contents.objects.empty())
+        contents.objects.push_back(gridShape(QuadsPerSide));
+    return contents;
 }
 
 bool rawWrite(const char* name, Sample& outSample)
@@ -58,28 +54,33 @@ bool rawWrite(const char* name, Sample& outSample)
     return written == size;
 }
 
-template <bool (*write)(const std::string&, Scene&, bool, const SceneFileProgress&)>
+using Writer = bool (*)(const std::string&, const SceneContents&, bool, const FileProgress&);
+using Reader = bool (*)(const std::string&, SceneContents&, const SceneReadFeedback&);
+
+template <Writer write>
 bool save(const char* name, Sample& outSample)
 {
-    Scene& scene = gridScene();
+    const SceneContents& contents = gridScene();
     Stopwatch clock;
-    const bool ok = write(benchPath(name), scene, false, {});
+    const bool ok = write(benchPath(name), contents, false, {});
     outSample.seconds = clock.seconds();
     return ok;
 }
 
-template <bool (*read)(const std::string&, Scene&, const SceneFileProgress&), bool (*write)(const std::string&, Scene&, bool, const SceneFileProgress&)>
+template <Reader read, Writer write>
 bool load(const char* name, Sample& outSample)
 {
     if (!std::filesystem::exists(benchPath(name)) && !write(benchPath(name), gridScene(), false, {}))
         return false;
-    Scene scene(nullptr, "");
+    SceneContents contents;
     Stopwatch clock;
-    const bool ok = read(benchPath(name), scene, {});
+    const bool ok = read(benchPath(name), contents, {});
     outSample.seconds = clock.seconds();
-    const List<Shape*>& objects = scene.objectManager->objects;
-    return ok && objects.count() == 1 && objects[0]->faces.count() == QuadCount &&
+    const std::vector<Shape*>& objects = contents.objects;
+    const bool whole = ok && objects.size() == 1 && objects[0]->faces.count() == QuadCount &&
         objects[0]->vertices.count() == Side * Side && objects[0]->edges.count() == 2 * QuadsPerSide * Side;
+    discardContents(contents);
+    return whole;
 }
 
 bool saveTvb(Sample& s) { return save<writeBinaryScene>("tavo-bench.tvb", s); }

@@ -174,5 +174,5 @@ Shape* readAsciiObjectBlock(TokenReader& in, SceneReadState& state, bool proxy, 
         if ((++count & 0xFFFF) == 0)
             progress.at(in.position());
     }
-    return object.finish();
+    return object.finish(state);
 }

@@ -43,7 +43,7 @@ void readVersion(Reader& r)
 {
     float version = 0.0f;
     if (r.in.number(version) && version > 1.0f)
-        r.state.warnNewerVersion();
+        r.state.warn(SceneReadWarning::NewerVersion);
 }
 
 void readMaterial(Reader& r)
@@ -212,7 +212,7 @@ void readDisplacement(Reader& r)
     Shape* object = r.state.displaceableObjectAt(r.in.integer());
     if (!object)
         return; // the block's tokens are read at top level, where they mean nothing
-    DisplacementLoad load(*object);
+    DisplacementLoad load(*object, r.state);
     readBlock(r.in, "-endDisp", [&](std::string_view t) {
         if (t != "-disl")
             return;
@@ -249,12 +249,12 @@ const TopRecord topRecords[] = {
 
 } // namespace
 
-void readAsciiSceneFromText(std::string_view text, const std::string& folder, Scene& scene,
-                            const SceneFileProgress& progress)
+void readAsciiSceneFromText(std::string_view text, const std::string& folder, SceneContents& out,
+                            const SceneReadFeedback& feedback)
 {
     TokenReader in(text);
-    SceneReadState state(scene, folder);
-    ReadProgress ticker(progress, text.size());
+    SceneReadState state(out, folder, text.size(), feedback);
+    ReadProgress ticker(feedback.progress, text.size());
     Reader reader{in, state, ticker};
     std::string_view token;
     while (in.next(token)) {
@@ -269,12 +269,12 @@ void readAsciiSceneFromText(std::string_view text, const std::string& folder, Sc
     ticker.at(text.size());
 }
 
-bool readAsciiScene(const std::string& path, Scene& scene, const SceneFileProgress& progress)
+bool readAsciiScene(const std::string& path, SceneContents& out, const SceneReadFeedback& feedback)
 {
-    FileBytes file = readWholeFile(path);
-    if (!file.data)
+    FileView file;
+    if (!file.open(path))
         return false;
-    readAsciiSceneFromText(std::string_view(reinterpret_cast<const char*>(file.data.get()), file.size),
-                           sceneFolderOf(path), scene, progress);
+    readAsciiSceneFromText(std::string_view(reinterpret_cast<const char*>(file.data()), file.size()),
+                           sceneFolderOf(path), out, feedback);
     return true;
 }

@@ -15,9 +15,6 @@
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Group.h"
-#include "Scene/Scene.h"
-#include "Scene/View/SceneDisplayManager.h"
-#include "Scene/SceneObjectManager.h"
 
 namespace {
 
@@ -53,10 +50,10 @@ class AsciiWriter {
 public:
     // With `file`, the text goes out to it as it is made and `write` returns
     // nothing; without, `write` returns the whole text.
-    AsciiWriter(Scene& scene, bool selectedOnly, const std::string& folder, const SceneFileProgress& progress,
-                std::FILE* file)
-        : scene_(scene), folder_(folder), progress_(progress),
-          numbers_(scene, selectedOnly, ObjectOrder::Ascii), materials_(scene.objectManager->materials), out_(file)
+    AsciiWriter(const SceneContents& contents, bool selectedOnly, const std::string& folder,
+                const FileProgress& progress, std::FILE* file)
+        : contents_(contents), folder_(folder), progress_(progress),
+          numbers_(contents.objects, selectedOnly, ObjectOrder::Ascii), materials_(contents.materials), out_(file)
     {
     }
 
@@ -87,7 +84,7 @@ public:
         for (Shape* s : objects)
             if (s->shapeKind() == InnerShape::KindLight)
                 writeLight(static_cast<Light&>(*s));
-        for (const Group& g : scene_.objectManager->groups)
+        for (const Group& g : contents_.groups)
             writeGroup(g);
         out_.flush();
         report(1.0);
@@ -109,17 +106,15 @@ private:
 
     void writeReferenceImages()
     {
-        if (!scene_.displayManager)
-            return;
-        for (const ReferenceImage& r : scene_.displayManager->referenceImageList()) {
-            if (r.imagePath.empty())
+        for (const ReferenceImageRecord& r : contents_.referenceImages) {
+            if (r.path.empty())
                 continue;
             out_.word("-camimg ").word(referenceViewName(r.view)).space();
-            out_.quoted(pathForFile(r.imagePath, folder_)).space();
-            for (const float* c = &r.corners[0][0]; c != &r.corners[0][0] + 12; ++c)
-                out_.number(*c).space();
-            for (const float* t = &r.uv[0][0]; t != &r.uv[0][0] + 8; ++t)
-                out_.number(*t).space();
+            out_.quoted(pathForFile(r.path, folder_)).space();
+            for (float c : r.corners)
+                out_.number(c).space();
+            for (float t : r.uvs)
+                out_.number(t).space();
             out_.newline();
         }
     }
@@ -358,7 +353,7 @@ private:
             return;
         out_.word(openers[g.kind]).newline();
         out_.word("-name ").quoted(g.name).newline();
-        for (const FileGroupMember& m : fileGroupMembers(g, scene_, numbers_)) {
+        for (const FileGroupMember& m : fileGroupMembers(g, contents_.objects, numbers_)) {
             out_.word("-mem").spInt(m.object);
             if (g.kind != Group::Objects)
                 out_.spInt(m.element);
@@ -367,9 +362,9 @@ private:
         out_.word("-endGrp").newline();
     }
 
-    Scene& scene_;
+    const SceneContents& contents_;
     const std::string& folder_;
-    const SceneFileProgress& progress_;
+    const FileProgress& progress_;
     ObjectNumbers numbers_;
     const std::vector<Material*>& materials_;
     TextOut out_;
@@ -377,20 +372,20 @@ private:
 
 } // namespace
 
-std::string writeAsciiSceneToText(Scene& scene, bool selectedOnly, const std::string& folder,
-                                  const SceneFileProgress& progress)
+std::string writeAsciiSceneToText(const SceneContents& contents, bool selectedOnly, const std::string& folder,
+                                  const FileProgress& progress)
 {
-    return AsciiWriter(scene, selectedOnly, folder, progress, nullptr).write();
+    return AsciiWriter(contents, selectedOnly, folder, progress, nullptr).write();
 }
 
 namespace {
 
-bool writeAsciiFile(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress,
-                    bool checked)
+bool writeAsciiFile(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                    const FileProgress& progress, bool checked)
 {
     return writeSceneFile(path, "w", checked, [&](std::FILE* file) {
         const std::string folder = sceneFolderOf(path); // the writer keeps a reference
-        AsciiWriter writer(scene, selectedOnly, folder, progress, file);
+        AsciiWriter writer(contents, selectedOnly, folder, progress, file);
         writer.write();
         return SceneFileWrite{!writer.failed(), !writer.shortWrite()};
     });
@@ -398,13 +393,14 @@ bool writeAsciiFile(const std::string& path, Scene& scene, bool selectedOnly, co
 
 } // namespace
 
-bool writeAsciiScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+bool writeAsciiScene(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                     const FileProgress& progress)
 {
-    return writeAsciiFile(path, scene, selectedOnly, progress, false);
+    return writeAsciiFile(path, contents, selectedOnly, progress, false);
 }
 
-bool writeAsciiSceneChecked(const std::string& path, Scene& scene, bool selectedOnly,
-                            const SceneFileProgress& progress)
+bool writeAsciiSceneChecked(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                            const FileProgress& progress)
 {
-    return writeAsciiFile(path, scene, selectedOnly, progress, true);
+    return writeAsciiFile(path, contents, selectedOnly, progress, true);
 }

@@ -332,9 +332,9 @@ const SubChunk subChunks[] = {
      }},
 };
 
-void loadDisplacement(const unsigned char* data, size_t begin, size_t end, Shape& object)
+void loadDisplacement(const unsigned char* data, size_t begin, size_t end, Shape& object, SceneReadState& state)
 {
-    DisplacementLoad load(object);
+    DisplacementLoad load(object, state);
     ByteReader in(data, begin, end);
     Chunk level;
     while (nextChunk(in, level)) {
@@ -413,10 +413,10 @@ void readBinaryObjectChunk(const unsigned char* data, size_t begin, size_t end, 
             }
         }
     }
-    Shape* shape = object.finish();
+    Shape* shape = object.finish(state);
     if (!shape)
         return;
     state.addObject(shape);
     if (c.dispEnd > c.dispBegin)
-        loadDisplacement(data, c.dispBegin, c.dispEnd, *shape);
+        loadDisplacement(data, c.dispBegin, c.dispEnd, *shape, state);
 }

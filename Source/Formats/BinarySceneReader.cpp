@@ -33,7 +33,7 @@ void readHead(SceneReadState& state, const unsigned char*, ByteReader& in)
 {
     uint32_t version;
     if (in.u32(version) && version > 1)
-        state.warnNewerVersion();
+        state.warn(SceneReadWarning::NewerVersion);
 }
 
 void readMaterial(SceneReadState& state, const unsigned char*, ByteReader& in)
@@ -207,11 +207,11 @@ const TopChunk topChunks[] = {
 
 } // namespace
 
-void readBinarySceneFromBytes(std::span<const unsigned char> bytes, const std::string& folder, Scene& scene,
-                              const SceneFileProgress& progress)
+void readBinarySceneFromBytes(std::span<const unsigned char> bytes, const std::string& folder, SceneContents& out,
+                              const SceneReadFeedback& feedback)
 {
-    SceneReadState state(scene, folder);
-    ReadProgress ticker(progress, bytes.size());
+    SceneReadState state(out, folder, bytes.size(), feedback);
+    ReadProgress ticker(feedback.progress, bytes.size());
     forEachChunk(bytes.data(), 0, bytes.size(), [&](const Chunk& c, ByteReader& in) {
         for (const TopChunk& known : topChunks) {
             if (c.is(known.tag)) {
@@ -224,12 +224,12 @@ void readBinarySceneFromBytes(std::span<const unsigned char> bytes, const std::s
     ticker.at(bytes.size());
 }
 
-bool readBinaryScene(const std::string& path, Scene& scene, const SceneFileProgress& progress)
+bool readBinaryScene(const std::string& path, SceneContents& out, const SceneReadFeedback& feedback)
 {
-    FileBytes file = readWholeFile(path);
-    if (!file.data)
+    FileView file;
+    if (!file.open(path))
         return false;
-    readBinarySceneFromBytes(std::span<const unsigned char>(file.data.get(), file.size), sceneFolderOf(path), scene,
-                             progress);
+    readBinarySceneFromBytes(std::span<const unsigned char>(file.data(), file.size()), sceneFolderOf(path), out,
+                             feedback);
     return true;
 }

@@ -26,9 +26,6 @@
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Group.h"
-#include "Scene/Scene.h"
-#include "Scene/View/SceneDisplayManager.h"
-#include "Scene/SceneObjectManager.h"
 
 namespace {
 
@@ -89,10 +86,10 @@ uint32_t roundedShininess(float s)
 
 class BinaryWriter {
 public:
-    BinaryWriter(ByteWriter& out, Scene& scene, bool selectedOnly, const std::string& folder,
-                 const SceneFileProgress& progress)
-        : out_(out), scene_(scene), folder_(folder), progress_(progress),
-          numbers_(scene, selectedOnly, ObjectOrder::Binary), materials_(scene.objectManager->materials)
+    BinaryWriter(ByteWriter& out, const SceneContents& contents, bool selectedOnly, const std::string& folder,
+                 const FileProgress& progress)
+        : out_(out), contents_(contents), folder_(folder), progress_(progress),
+          numbers_(contents.objects, selectedOnly, ObjectOrder::Binary), materials_(contents.materials)
     {
     }
 
@@ -523,7 +520,7 @@ private:
     void writeGroups()
     {
         static const char* const tags[] = {"VGRP", "EGRP", "FGRP", "SGRP"};
-        const std::vector<Group>& groups = scene_.objectManager->groups;
+        const std::vector<Group>& groups = contents_.groups;
         if (groups.empty())
             return;
         const size_t all = out_.beginChunk("GRPS");
@@ -531,7 +528,7 @@ private:
             if (g.kind < Group::Vertices || g.kind > Group::Objects)
                 continue;
             const size_t chunk = out_.beginChunk(tags[g.kind]);
-            for (const FileGroupMember& m : fileGroupMembers(g, scene_, numbers_)) {
+            for (const FileGroupMember& m : fileGroupMembers(g, contents_.objects, numbers_)) {
                 out_.u32(static_cast<uint32_t>(m.object));
                 if (g.kind != Group::Objects)
                     out_.u32(static_cast<uint32_t>(m.element));
@@ -544,46 +541,44 @@ private:
 
     void writeReferenceImages()
     {
-        if (!scene_.displayManager)
-            return;
-        for (const ReferenceImage& r : scene_.displayManager->referenceImageList()) {
-            if (r.imagePath.empty())
+        for (const ReferenceImageRecord& r : contents_.referenceImages) {
+            if (r.path.empty())
                 continue;
             const size_t chunk = out_.beginChunk("CIMG");
             out_.u32(static_cast<uint32_t>(r.view));
-            out_.stringRecord(pathForFile(r.imagePath, folder_));
-            out_.f32s(&r.corners[0][0], 12);
-            out_.f32s(&r.uv[0][0], 8);
+            out_.stringRecord(pathForFile(r.path, folder_));
+            out_.f32s(r.corners, 12);
+            out_.f32s(r.uvs, 8);
             out_.endChunk(chunk);
         }
     }
 
     ByteWriter& out_;
-    Scene& scene_;
+    const SceneContents& contents_;
     const std::string& folder_;
-    const SceneFileProgress& progress_;
+    const FileProgress& progress_;
     ObjectNumbers numbers_;
     const std::vector<Material*>& materials_;
 };
 
 } // namespace
 
-std::vector<unsigned char> writeBinarySceneToBytes(Scene& scene, bool selectedOnly, const std::string& folder,
-                                                   const SceneFileProgress& progress)
+std::vector<unsigned char> writeBinarySceneToBytes(const SceneContents& contents, bool selectedOnly,
+                                                   const std::string& folder, const FileProgress& progress)
 {
     ByteWriter out;
-    BinaryWriter(out, scene, selectedOnly, folder, progress).write();
+    BinaryWriter(out, contents, selectedOnly, folder, progress).write();
     return std::vector<unsigned char>(out.data(), out.data() + out.size());
 }
 
 namespace {
 
-bool writeBinaryFile(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress,
-                     bool checked)
+bool writeBinaryFile(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                     const FileProgress& progress, bool checked)
 {
     return writeSceneFile(path, "wb", checked, [&](std::FILE* file) {
         ByteWriter out(file);
-        BinaryWriter(out, scene, selectedOnly, sceneFolderOf(path), progress).write();
+        BinaryWriter(out, contents, selectedOnly, sceneFolderOf(path), progress).write();
         const bool held = out.finish();
         return SceneFileWrite{held, !out.shortWrite()};
     });
@@ -591,13 +586,14 @@ bool writeBinaryFile(const std::string& path, Scene& scene, bool selectedOnly, c
 
 } // namespace
 
-bool writeBinaryScene(const std::string& path, Scene& scene, bool selectedOnly, const SceneFileProgress& progress)
+bool writeBinaryScene(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                      const FileProgress& progress)
 {
-    return writeBinaryFile(path, scene, selectedOnly, progress, false);
+    return writeBinaryFile(path, contents, selectedOnly, progress, false);
 }
 
-bool writeBinarySceneChecked(const std::string& path, Scene& scene, bool selectedOnly,
-                             const SceneFileProgress& progress)
+bool writeBinarySceneChecked(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                             const FileProgress& progress)
 {
-    return writeBinaryFile(path, scene, selectedOnly, progress, true);
+    return writeBinaryFile(path, contents, selectedOnly, progress, true);
 }

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "Formats/SceneReadLimits.h"
+#include "Formats/SceneReadState.h"
 #include "Mesh/Pool.h"
 #include "Mesh/TextureProxy.h"
 
@@ -48,6 +48,7 @@ void ObjectAssembly::reserve(long vertices, long edges, long faces)
     if (proxy_)
         proxy_->sourceFaces.reserve(room(proxy_->sourceFaces.count(), faces));
     firstSide_.reserve(static_cast<size_t>(room(shape_->vertices.count(), vertices)));
+    chainLength_.reserve(static_cast<size_t>(room(shape_->vertices.count(), vertices)));
     points_.reserve(3 * static_cast<size_t>(room(shape_->vertices.count(), vertices)));
     sides_.reserve(static_cast<size_t>(room(shape_->edges.count(), edges)));
 }
@@ -76,7 +77,7 @@ void ObjectAssembly::addVertex(float x, float y, float z)
         return;
     }
     v->index = position;
-    if (!firstSide_.push(-1) || !points_.push(v->x) || !points_.push(v->y) || !points_.push(v->z))
+    if (!firstSide_.push(-1) || !chainLength_.push(0) || !points_.push(v->x) || !points_.push(v->y) || !points_.push(v->z))
         failed_ = true;
 }
 
@@ -90,13 +91,19 @@ Vertex* ObjectAssembly::vertexAt(long i) const
     return i >= 0 && i < vertexCount() ? shape_->vertices[static_cast<int>(i)] : nullptr;
 }
 
-Edge* ObjectAssembly::findEdge(int a, int b) const
+Edge* ObjectAssembly::findEdge(int a, int b)
 {
     const int low = std::min(a, b), high = std::max(a, b);
-    for (int32_t k = firstSide_[static_cast<size_t>(low)]; k >= 0; k = sides_[static_cast<size_t>(k)].next)
+    const size_t row = static_cast<size_t>(low);
+    for (int32_t k = firstSide_[row]; k >= 0; k = sides_[static_cast<size_t>(k)].next) {
+        ++lookupSteps_;
         if (sides_[static_cast<size_t>(k)].other == high)
             return shape_->edges[k];
-    return nullptr;
+    }
+    if (chainLength_[row] < MaxChain)
+        return nullptr;
+    const int32_t k = crowded_.find(low, high, lookupSteps_);
+    return k >= 0 ? shape_->edges[k] : nullptr;
 }
 
 bool ObjectAssembly::appendEdge(Edge* e, int a, int b)
@@ -111,10 +118,17 @@ bool ObjectAssembly::appendEdge(Edge* e, int a, int b)
     if (failed_)
         return true;
     const int low = std::min(a, b), high = std::max(a, b);
-    if (!sides_.push(Side{high, firstSide_[static_cast<size_t>(low)]}))
+    const size_t row = static_cast<size_t>(low);
+    // The side keeps the edge's position in the table even when the chain
+    // is full; only the first MaxChain sides of a vertex are chained.
+    if (!sides_.push(Side{high, -1}))
         failed_ = true;
-    else
-        firstSide_[static_cast<size_t>(low)] = position;
+    else if (chainLength_[row] < MaxChain) {
+        sides_[static_cast<size_t>(position)].next = firstSide_[row];
+        firstSide_[row] = position;
+        ++chainLength_[row];
+    } else if (!crowded_.insert(low, high, position))
+        failed_ = true;
     return true;
 }
 
@@ -341,7 +355,7 @@ void ObjectAssembly::finishProxy()
     }
 }
 
-Shape* ObjectAssembly::finish()
+Shape* ObjectAssembly::finish(SceneReadState& state)
 {
     if (!shape_)
         return nullptr;
@@ -361,7 +375,7 @@ Shape* ObjectAssembly::finish()
     if (proxy_)
         finishProxy();
     if (!partialList_ && level_ > 0)
-        shape_->setLevel(affordableLevel(*shape_, level_), true);
+        shape_->setLevel(state.affordableLevel(*shape_, level_), true);
     if (shape_->faces.empty()) {
         if (shape_->edges.empty() && shape_->vertices.empty())
             return nullptr; // the destructor gives the empty object back

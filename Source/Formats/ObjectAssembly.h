@@ -11,13 +11,17 @@
 // Topology is linked by vertex positions, never by searching: an edge
 // record is looked up in a per-vertex table as it is read (a pair the file
 // lists twice names its first edge), and each face side finds its edge
-// there too. Elements get their list positions (`index`) as they are
+// there too. A vertex's row is a short chain; once it holds MaxChain edges
+// the rest go to a hash table, so that a hub of a million edges still
+// costs each lookup a bounded number of steps. Elements get their list positions (`index`) as they are
 // appended, so the finished object needs no renumbering.
 #include <cstdint>
 
+#include "Formats/EdgeKeyTable.h"
 #include "Formats/LargeBlock.h"
 
 class Shape;
+class SceneReadState;
 class TextureProxy;
 class Face;
 class Edge;
@@ -90,9 +94,13 @@ public:
     void linkProxyFace(long i, long j);
 
     // Links what is not linked yet, refreshes the object, finishes a proxy
-    // and subdivides; an object without faces becomes wireframe. Returns the
-    // object, now the caller's, or null when it is empty (it is released).
-    Shape* finish();
+    // and subdivides as far as the read's level budget allows; an object
+    // without faces becomes wireframe. Returns the object, now the caller's,
+    // or null when it is empty (it is released).
+    Shape* finish(SceneReadState& state);
+
+    // Chain links and table slots looked at by edge lookups so far.
+    uint64_t lookupSteps() const { return lookupSteps_; }
 
 private:
     // Side k of the table is edge k of the object: `other` is its higher
@@ -102,7 +110,7 @@ private:
         int32_t next;
     };
     // The edge joining vertex positions a and b (either way), or null.
-    Edge* findEdge(int a, int b) const;
+    Edge* findEdge(int a, int b);
     // Appends `e` (joining positions a and b) to the object and the table;
     // false (e given back) when out of memory.
     bool appendEdge(Edge* e, int a, int b);
@@ -117,6 +125,10 @@ private:
     TextureProxy* proxy_ = nullptr;
     LargeArray<int32_t> firstSide_; // per vertex position: its first side, -1 none
     LargeArray<Side> sides_;
+    static constexpr uint8_t MaxChain = 8;
+    LargeArray<uint8_t> chainLength_; // per vertex position: sides in its chain, up to MaxChain
+    EdgeKeyTable crowded_;            // sides of vertices whose chain is full
+    uint64_t lookupSteps_ = 0;
     LargeArray<float> points_;           // x y z per vertex position, for face normals
     LargeArray<int32_t> faceCorners_;    // vertex positions of the corners of the face being read
     // Record tables, filled only once a record does not simply name the

@@ -1,25 +1,26 @@
 #pragma once
 // The scene formats the file commands read and write, chosen by file
-// extension. Only the native formats are here; an extension without a row
-// is refused with a message and changes nothing.
+// extension. An extension without a row is refused with a message and
+// changes nothing. A new format is a reader and writer over SceneContents
+// and one row in nativeSceneFormats.
 #include <functional>
 #include <string>
 #include <vector>
 
-class Scene;
-
-// Told now and then how far a read or write has come, 0 to 1.
-using FileProgress = std::function<void(double fraction)>;
+#include "Formats/FileProgress.h"
+#include "Formats/SceneContents.h"
 
 struct SceneFormat {
     std::string extension; // lower case, without the dot
-    // Whether the file at `path` can be opened and starts like a file of this
-    // format; checked before the scene is emptied for it.
+    // Whether the regular file at `path` starts like a file of this format;
+    // checked before anything is read.
     std::function<bool(const std::string& path)> recognises;
-    // Appends the file's content to the scene; false when it cannot be read.
-    std::function<bool(const std::string& path, Scene& scene, const FileProgress& progress)> read;
-    // Writes the scene (only the selected objects with selectedOnly); false on failure.
-    std::function<bool(const std::string& path, Scene& scene, bool selectedOnly, const FileProgress& progress)> write;
+    // Appends the file's content to `out`; false when it cannot be read.
+    std::function<bool(const std::string& path, SceneContents& out, const SceneReadFeedback& feedback)> read;
+    // Writes the contents (only the selected objects with selectedOnly); false on failure.
+    std::function<bool(const std::string& path, const SceneContents& contents, bool selectedOnly,
+                       const FileProgress& progress)>
+        write;
 };
 
 // ".tvb" and ".tva".

@@ -1,38 +1,77 @@
 #include "Formats/SceneFileIO.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
-#include "Formats/LargeBlock.h"
-
-void FileBytes::Free::operator()(unsigned char* p) const
+namespace {
+// A descriptor of the regular file at `path`, or -1. Opened without
+// blocking, so that a pipe without a writer cannot stall the program.
+int openRegular(const std::string& path, struct stat& info)
 {
-    std::free(p);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+} // namespace
+
+bool FileView::open(const std::string& path)
+{
+    struct stat info {};
+    const int fd = openRegular(path, info);
+    if (fd < 0)
+        return false;
+    size_ = static_cast<size_t>(info.st_size);
+    bool ok = true;
+    if (size_ > 0) {
+        void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        ok = p != MAP_FAILED;
+        if (ok) {
+            ::madvise(p, size_, MADV_SEQUENTIAL);
+            data_ = static_cast<const unsigned char*>(p);
+            mapped_ = true;
+        }
+    } else {
+        static const unsigned char nothing = 0;
+        data_ = &nothing;
+    }
+    ::close(fd);
+    if (!ok)
+        size_ = 0;
+    return ok;
 }
 
-FileBytes readWholeFile(const std::string& path)
+FileView::~FileView()
 {
-    FileBytes out;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return out;
-    long size = -1;
-    if (std::fseek(f, 0, SEEK_END) == 0)
-        size = std::ftell(f);
-    if (size < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-        std::fclose(f);
-        return out;
-    }
-    // One byte more than asked, so that an empty file still gives a non-null block.
-    auto* bytes = static_cast<unsigned char*>(allocateLarge(static_cast<size_t>(size) + 1));
-    if (!bytes) {
-        std::fclose(f);
-        return out;
-    }
-    out.data.reset(bytes);
-    out.size = std::fread(bytes, 1, static_cast<size_t>(size), f);
-    std::fclose(f);
+    if (mapped_)
+        ::munmap(const_cast<unsigned char*>(data_), size_);
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string fileStart(const std::string& path, size_t n)
+{
+    struct stat info {};
+    const int fd = openRegular(path, info);
+    if (fd < 0)
+        return {};
+    std::string out(n, '\0');
+    const ssize_t got = ::read(fd, out.data(), n);
+    ::close(fd);
+    out.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return out;
 }
 

@@ -1,24 +1,39 @@
 #pragma once
-// File handling shared by the scene formats: input read in one piece, so
-// that neither format pays per-value stream costs, and output that never
-// leaves half a scene behind.
+// File handling shared by the scene formats: input mapped in one piece, so
+// that neither format pays per-value stream costs nor holds a copy of the
+// file, and output that never leaves half a scene behind.
 #include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 
-// Bytes of a file read whole; `data` is null when the file could not be
-// opened, its size not told, or the memory not had.
-struct FileBytes {
-    struct Free {
-        void operator()(unsigned char* p) const;
-    };
-    std::unique_ptr<unsigned char, Free> data;
-    size_t size = 0;
+// The bytes of a regular file, mapped read-only for as long as the view
+// lives. Anything else (a folder, a pipe, a device) is refused without
+// waiting on it: the file is opened without blocking and checked first.
+class FileView {
+public:
+    // False when `path` cannot be opened, is not a regular file, or cannot be mapped.
+    bool open(const std::string& path);
+    ~FileView();
+    FileView() = default;
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+
+    const unsigned char* data() const { return data_; }
+    size_t size() const { return size_; }
+
+private:
+    const unsigned char* data_ = nullptr;
+    size_t size_ = 0;
+    bool mapped_ = false; // an empty file has nothing mapped
 };
 
-FileBytes readWholeFile(const std::string& path);
+// Whether `path` names a regular file (or a link to one).
+bool isRegularFile(const std::string& path);
+// Up to `n` bytes from the start of the regular file at `path`; empty when
+// it is not one or cannot be read.
+std::string fileStart(const std::string& path, size_t n);
 
 // How a scene writer's pass over an open file went.
 struct SceneFileWrite {

@@ -1,22 +1,19 @@
-// The checks made on a file before the scene is emptied to read it.
-#include <array>
+// The checks made on a file before it is read. Neither waits on a pipe or
+// device: only regular files are looked at.
 #include <cctype>
-#include <fstream>
 
 #include "Formats/SceneFileFormats.h"
+#include "Formats/SceneFileIO.h"
 
 bool looksLikeBinaryScene(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::array<char, 4> tag{};
-    return in.read(tag.data(), tag.size()) && std::string_view(tag.data(), tag.size()) == "HEAD";
+    return fileStart(path, 4) == "HEAD";
 }
 
 bool looksLikeAsciiScene(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    char c = 0;
-    while (in.get(c))
+    // Leading blanks beyond the first 64 KiB are not worth waiting for.
+    for (char c : fileStart(path, size_t(1) << 16))
         if (!std::isspace(static_cast<unsigned char>(c)))
             return c == '-';
     return false;

@@ -1,7 +1,6 @@
 #include "Formats/SceneReadLimits.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "Mesh/Shape.h"
 
@@ -11,7 +10,14 @@ SceneReadLimits& sceneReadLimits()
     return limits;
 }
 
-int affordableLevel(const Shape& object, long target)
+LevelBudget::LevelBudget(size_t fileBytes)
+{
+    const SceneReadLimits& limits = sceneReadLimits();
+    const int64_t earned = static_cast<int64_t>(std::min<size_t>(fileBytes, size_t(1) << 40)) * limits.elementsPerFileByte;
+    left_ = std::min(limits.maxReadElements, std::max(limits.minReadElements, earned));
+}
+
+int LevelBudget::afford(const Shape& object, long target)
 {
     const int top = object.levelStack.maxBuiltLevel();
     if (target <= top)
@@ -27,9 +33,12 @@ int affordableLevel(const Shape& object, long target)
     // target cannot keep the count at zero for billions of rounds.
     elements = std::max<int64_t>(elements, 1);
     int level = top;
-    while (level < target && level < INT_MAX && elements <= sceneReadLimits().maxLevelElements) {
+    while (level < target && elements <= left_) {
+        left_ -= elements;
         ++level;
         elements *= 4;
     }
+    if (level < target)
+        cut_ = true;
     return level;
 }

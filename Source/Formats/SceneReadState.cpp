@@ -1,5 +1,6 @@
 #include "Formats/SceneReadState.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <new>
@@ -9,14 +10,19 @@
 #include "Mesh/Material.h"
 #include "Mesh/Shape.h"
 #include "Mesh/Group.h"
-#include "Scene/Scene.h"
-#include "Scene/SceneApplicationManager.h"
-#include "Scene/View/SceneDisplayManager.h"
-#include "Scene/SceneObjectManager.h"
+
+const char* sceneReadWarningText(SceneReadWarning warning)
+{
+    switch (warning) {
+    case SceneReadWarning::NewerVersion:
+        return "This file was created in a newer version of Tavo and may not load properly.";
+    case SceneReadWarning::LevelsCut:
+        return "Some subdivision levels in this file were too large to build; the objects were loaded at lower levels.";
+    }
+    return "";
+}
 
 namespace {
-const char* const NewerVersionWarning = "This file was created in a newer version of Tavo and may not load properly.";
-
 // Materials under these names stand for the scene's default material.
 bool isDefaultStandIn(const Material* m)
 {
@@ -24,20 +30,21 @@ bool isDefaultStandIn(const Material* m)
 }
 } // namespace
 
-SceneReadState::SceneReadState(Scene& s, std::string folder)
-    : scene(s), currentMaterial(Material::defaultMaterial()), folder_(std::move(folder))
+SceneReadState::SceneReadState(SceneContents& out, std::string folder, size_t fileBytes,
+                               const SceneReadFeedback& feedback)
+    : currentMaterial(out.defaultMaterial), out_(out), folder_(std::move(folder)), feedback_(feedback),
+      budget_(fileBytes)
 {
 }
 
 SceneReadState::~SceneReadState()
 {
-    for (Shape* s : objects_)
-        scene.objectManager->addObject(s);
+    out_.objects.insert(out_.objects.end(), objects_.begin(), objects_.end());
     for (Material* m : materials_) {
         if (isDefaultStandIn(m))
             delete m;
         else
-            scene.objectManager->addMaterial(m);
+            out_.materials.push_back(m);
     }
 }
 
@@ -78,37 +85,44 @@ Material* SceneReadState::newMaterial()
 Material* SceneReadState::faceMaterial(long m) const
 {
     if (m < 0 || m >= static_cast<long>(materials_.size()) || isDefaultStandIn(materials_[static_cast<size_t>(m)]))
-        return Material::defaultMaterial();
+        return out_.defaultMaterial;
     return materials_[static_cast<size_t>(m)];
 }
 
-void SceneReadState::warnNewerVersion()
+void SceneReadState::warn(SceneReadWarning warning)
 {
-    if (warned_)
+    const unsigned bit = 1u << static_cast<unsigned>(warning);
+    if (warned_ & bit)
         return;
-    warned_ = true;
-    // A notice rather than a status line: the load's own "File loaded
-    // successfully." would replace a status line at once.
-    if (scene.applicationManager)
-        scene.applicationManager->report(NewerVersionWarning, SceneApplicationManager::NoticeReport);
+    warned_ |= bit;
+    if (feedback_.warn)
+        feedback_.warn(warning);
+}
+
+int SceneReadState::affordableLevel(const Shape& object, long target)
+{
+    const int level = budget_.afford(object, target);
+    if (level < target)
+        warn(SceneReadWarning::LevelsCut);
+    return level;
 }
 
 int SceneReadState::addGroup(int kind)
 {
     Group g;
     g.kind = kind;
-    scene.objectManager->groups.push_back(std::move(g));
-    return static_cast<int>(scene.objectManager->groups.size()) - 1;
+    out_.groups.push_back(std::move(g));
+    return static_cast<int>(out_.groups.size()) - 1;
 }
 
 void SceneReadState::setGroupName(int group, const std::string& name)
 {
-    scene.objectManager->groups[static_cast<size_t>(group)].name = name;
+    out_.groups[static_cast<size_t>(group)].name = name;
 }
 
 void SceneReadState::addGroupMember(int group, long object, long element)
 {
-    Group& g = scene.objectManager->groups[static_cast<size_t>(group)];
+    Group& g = out_.groups[static_cast<size_t>(group)];
     Shape* s = objectAt(object);
     if (!s)
         return;
@@ -135,11 +149,24 @@ std::string SceneReadState::resolvePath(const std::string& storedPath) const
 void SceneReadState::setReferenceImage(int view, const std::string& storedPath, const float corners[12],
                                        const float uvs[8])
 {
-    if (scene.displayManager)
-        scene.displayManager->setReferenceImage(view, resolvePath(storedPath), corners, uvs);
+    std::vector<ReferenceImageRecord>& images = out_.referenceImages;
+    auto at = std::find_if(images.begin(), images.end(), [view](const ReferenceImageRecord& r) { return r.view >= view; });
+    if (at != images.end() && at->view == view)
+        at = images.erase(at);
+    if (storedPath.empty())
+        return;
+    ReferenceImageRecord image;
+    image.view = view;
+    image.path = resolvePath(storedPath);
+    std::copy(corners, corners + 12, image.corners);
+    std::copy(uvs, uvs + 8, image.uvs);
+    images.insert(at, std::move(image));
 }
 
-DisplacementLoad::DisplacementLoad(Shape& object) : object_(object), startLevel_(object.currentLevel()) {}
+DisplacementLoad::DisplacementLoad(Shape& object, SceneReadState& state)
+    : object_(object), state_(state), startLevel_(object.currentLevel())
+{
+}
 
 DisplacementLoad::~DisplacementLoad()
 {
@@ -155,7 +182,7 @@ DisplacementLoad::~DisplacementLoad()
 
 InnerShape* DisplacementLoad::level(long L)
 {
-    if (L < 1 || affordableLevel(object_, L) < L)
+    if (L < 1 || state_.affordableLevel(object_, L) < L)
         return nullptr;
     // Down without pushing displacement: the file gives every level's own.
     while (object_.currentLevel() > L && object_.levelStack.stepDown(false)) {

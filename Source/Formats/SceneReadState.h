@@ -1,21 +1,25 @@
 #pragma once
 // What a scene read keeps while it runs, for both formats: the objects and
 // materials read so far (indices in the file resolve against them), the
-// groups and reference images it hands to the scene at once, the version
-// warning, and the objects and materials handed over when input ends.
+// level budget, the warnings, and the contents handed over when input ends.
 #include <functional>
 #include <string>
 #include <vector>
 
-class Scene;
+#include "Formats/FileProgress.h"
+#include "Formats/SceneContents.h"
+#include "Formats/SceneReadLimits.h"
+
 class Shape;
 class InnerShape;
 struct Material;
 
 class SceneReadState {
 public:
-    // `folder`: where relative paths in the file are resolved.
-    SceneReadState(Scene& scene, std::string folder);
+    // `folder`: where relative paths in the file are resolved; `fileBytes`:
+    // the input's size, which sets the level budget. What is read is
+    // appended to `out`.
+    SceneReadState(SceneContents& out, std::string folder, size_t fileBytes, const SceneReadFeedback& feedback);
     SceneReadState(const SceneReadState&) = delete;
     SceneReadState& operator=(const SceneReadState&) = delete;
     // Hands over whatever was read (input may end anywhere).
@@ -37,10 +41,13 @@ public:
     // material when m is out of range or names "Default" or "Material0".
     Material* faceMaterial(long m) const;
 
-    // Shows the newer-version warning, once per read.
-    void warnNewerVersion();
+    // Tells the feedback, once per read and kind.
+    void warn(SceneReadWarning warning);
+    // The level `object` may be subdivided to, up to `target`, within the
+    // read's budget; warns when that is below `target`.
+    int affordableLevel(const Shape& object, long target);
 
-    // Adds a group of `kind` (Group::Kind) to the scene; returns its position.
+    // Adds a group of `kind` (Group::Kind); returns its position.
     int addGroup(int kind);
     void setGroupName(int group, const std::string& name);
     // Adds element `element` of object `object` (or, in an object group,
@@ -51,14 +58,16 @@ public:
     void setReferenceImage(int view, const std::string& storedPath, const float corners[12], const float uvs[8]);
     std::string resolvePath(const std::string& storedPath) const;
 
-    Scene& scene;
     Material* currentMaterial; // ".tva": the face material, carried across object blocks
 
 private:
+    SceneContents& out_;
     std::string folder_;
+    SceneReadFeedback feedback_;
+    LevelBudget budget_;
     std::vector<Shape*> objects_;
     std::vector<Material*> materials_;
-    bool warned_ = false;
+    unsigned warned_ = 0; // bit per SceneReadWarning told
 };
 
 // Loads per-level displacement onto an object: each level is reached with
@@ -67,7 +76,7 @@ private:
 // displacement down, and every level is refreshed.
 class DisplacementLoad {
 public:
-    explicit DisplacementLoad(Shape& object);
+    DisplacementLoad(Shape& object, SceneReadState& state);
     ~DisplacementLoad();
     DisplacementLoad(const DisplacementLoad&) = delete;
     DisplacementLoad& operator=(const DisplacementLoad&) = delete;
@@ -80,6 +89,7 @@ public:
 
 private:
     Shape& object_;
+    SceneReadState& state_;
     int startLevel_;
 };
 
@@ -91,7 +101,7 @@ void setAxisFromPoints(InnerShape& mesh, const float points[12]);
 // about a hundred times per read.
 class ReadProgress {
 public:
-    ReadProgress(const std::function<void(double)>& callback, size_t total) : callback_(callback), total_(total) {}
+    ReadProgress(const FileProgress& callback, size_t total) : callback_(callback), total_(total) {}
     void at(size_t position)
     {
         if (!callback_ || total_ == 0)
@@ -104,7 +114,7 @@ public:
     }
 
 private:
-    const std::function<void(double)>& callback_;
+    const FileProgress& callback_;
     size_t total_;
     double last_ = -1.0;
 };

@@ -6,8 +6,6 @@
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Group.h"
-#include "Scene/Scene.h"
-#include "Scene/SceneObjectManager.h"
 
 bool objectIsWritten(const Shape& object, bool selectedOnly)
 {
@@ -47,14 +45,13 @@ int sectionOf(int kind, ObjectOrder order)
 constexpr int SectionCount = 4;
 } // namespace
 
-ObjectNumbers::ObjectNumbers(Scene& scene, bool selectedOnly, ObjectOrder order)
+ObjectNumbers::ObjectNumbers(const std::vector<Shape*>& objects, bool selectedOnly, ObjectOrder order)
 {
-    const List<Shape*>& objects = scene.objectManager->objects;
     for (int section = 0; section < SectionCount; ++section)
         for (Shape* s : objects)
             if (s && sectionOf(s->shapeKind(), order) == section && objectIsWritten(*s, selectedOnly))
                 written_.push_back(s);
-    for (int i = 0; i < objects.count(); ++i)
+    for (int i = 0; i < static_cast<int>(objects.size()); ++i)
         numbers_[objects[i]] = -1 - i;
     for (int i = 0; i < static_cast<int>(written_.size()); ++i)
         numbers_[written_[i]] = i;
@@ -78,7 +75,8 @@ int elementCount(const Shape& s, int kind)
 }
 } // namespace
 
-std::vector<FileGroupMember> fileGroupMembers(const Group& group, Scene& scene, const ObjectNumbers& numbers)
+std::vector<FileGroupMember> fileGroupMembers(const Group& group, const std::vector<Shape*>& objects,
+                                              const ObjectNumbers& numbers)
 {
     std::vector<FileGroupMember> out;
     if (group.kind == Group::Objects) {
@@ -93,7 +91,7 @@ std::vector<FileGroupMember> fileGroupMembers(const Group& group, Scene& scene, 
     for (const Group::Member& m : group.members)
         if (m.object && m.element >= 0)
             byObject[m.object].push_back(m.element);
-    for (Shape* s : scene.objectManager->objects) {
+    for (Shape* s : objects) {
         auto it = byObject.find(s);
         const int n = numbers.numberOf(s);
         if (it == byObject.end() || n < 0)

@@ -13,7 +13,6 @@
 #include <unordered_map>
 #include <vector>
 
-class Scene;
 class Shape;
 struct Group;
 struct Material;
@@ -22,7 +21,8 @@ enum class ObjectOrder { Ascii, Binary };
 
 class ObjectNumbers {
 public:
-    ObjectNumbers(Scene& scene, bool selectedOnly, ObjectOrder order);
+    // `objects`: the scene's objects, in scene order.
+    ObjectNumbers(const std::vector<Shape*>& objects, bool selectedOnly, ObjectOrder order);
 
     // The written objects in file order; object i has number i.
     const std::vector<Shape*>& written() const { return written_; }
@@ -49,7 +49,8 @@ struct FileGroupMember {
 // by object in scene order and, within an object, in element order, each
 // once; for object groups in member order. Members of objects not written
 // and positions past the end of their list are left out.
-std::vector<FileGroupMember> fileGroupMembers(const Group& group, Scene& scene, const ObjectNumbers& numbers);
+std::vector<FileGroupMember> fileGroupMembers(const Group& group, const std::vector<Shape*>& objects,
+                                              const ObjectNumbers& numbers);
 
 // Sets each material's `index` to its position in `materials`.
 void numberMaterials(const std::vector<Material*>& materials);

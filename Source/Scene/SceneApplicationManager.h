@@ -131,8 +131,8 @@ public:
     // "New Scene": after confirmDiscard, empties the scene (see clearScene)
     // and forgets its file.
     bool newScene();
-    // "Open Scene": path empty asks for one. The file is checked before the
-    // scene is emptied, so a file that cannot be read changes nothing.
+    // "Open Scene": path empty asks for one. The file is read whole before
+    // the scene is emptied, so a file that cannot be read changes nothing.
     bool openScene(const std::string& path);
     // "Load Into Scene" and custom primitives: adds the file's objects to
     // the scene, neither asking nor emptying it; path empty asks for one.
@@ -208,7 +208,10 @@ private:
     const SceneFormat* formatFor(const std::string& path, const char* action);
     // Writes through a temporary file, with progress; false leaves any old file intact.
     bool writeSceneFile(const std::string& path, const SceneFormat& format, bool selectedOnly);
-    bool readSceneFile(const std::string& path, const SceneFormat& format);
+    // Reads the file aside and, when that succeeds, puts its contents in
+    // the scene (emptied first with `replace`) and reports `loaded`; false
+    // changes nothing.
+    bool readSceneFile(const std::string& path, const SceneFormat& format, bool replace, const char* loaded);
     // formatFor, and then whether the file looks like one of its kind; null,
     // with a message, when not.
     const SceneFormat* formatToRead(const std::string& path);

@@ -10,6 +10,7 @@
 
 class Shape;
 struct Material;
+struct SceneContents;
 
 class SceneObjectManager : public SceneManager {
 public:
@@ -24,6 +25,15 @@ public:
     void clearObjects();
     // Takes ownership of `material` and appends it to the scene's materials.
     void addMaterial(Material* material) { materials.push_back(material); }
+
+    // --- hand-over with the file formats ---
+    // Lends the objects, materials and groups to `contents` for a save: the
+    // objects and materials by pointer, the groups moved (not copied) until
+    // returnContents gives them back.
+    void lendContents(SceneContents& contents);
+    void returnContents(SceneContents& contents);
+    // Takes ownership of what a read made, appending it; `contents` is left empty.
+    void takeContents(SceneContents& contents);
 
     // --- operations the command dispatch calls ---
     // Creates the objects of a creation command (or of an options window's

@@ -9,7 +9,6 @@
 #include "Mesh/Material.h"
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "Scene/SceneObjectManager.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -83,12 +82,12 @@ Bytes payloadAt(Bytes file, std::initializer_list<std::string> path)
     return file;
 }
 
-Shape* threeTriangles(Scene& scene)
+Shape* threeTriangles(SceneContents& scene)
 {
     MeshPtr mesh = fixtures::meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}},
                                       {{0, 1, 2}, {0, 2, 3}, {1, 4, 2}, {0, 3, 2}});
     Shape* s = take<Shape>(*mesh);
-    scene.objectManager->addObject(s);
+    scene.objects.push_back(s);
     return s;
 }
 
@@ -96,18 +95,18 @@ Shape* threeTriangles(Scene& scene)
 
 TEST(BinaryLayout, EmptySceneIsTheHeadChunkOnly)
 {
-    TestScene t;
-    EXPECT_EQ(writeBinarySceneToBytes(t.scene, false, sceneFolder), head());
+    OwnedContents t;
+    EXPECT_EQ(writeBinarySceneToBytes(t, false, sceneFolder), head());
 }
 
 TEST(BinaryLayout, MaterialWithoutTextureHasAnEmptyPathRecord)
 {
-    TestScene t;
+    OwnedContents t;
     auto* m = new Material;
     m->name = "Red";
     m->diffuse[0] = 0.5f;
     m->shininess = 12.6f;
-    t.scene.objectManager->addMaterial(m);
+    t.materials.push_back(m);
     Expect e;
     e.bytes = head();
     e.tag("MATR").u32(64 + 4 + 4 + 6 + 4);
@@ -115,31 +114,31 @@ TEST(BinaryLayout, MaterialWithoutTextureHasAnEmptyPathRecord)
         for (int i = 0; i < 4; ++i)
             e.f32(colour[i]);
     e.u32(13).u32(6).text16("Red").u32(0);
-    EXPECT_EQ(writeBinarySceneToBytes(t.scene, false, sceneFolder), e.bytes);
+    EXPECT_EQ(writeBinarySceneToBytes(t, false, sceneFolder), e.bytes);
 }
 
 TEST(BinaryLayout, MaterialRunsOpenAtTheFirstFaceAndAtEachChange)
 {
-    TestScene t;
+    OwnedContents t;
     auto* a = new Material;
     auto* b = new Material;
     a->name = "A";
     b->name = "B";
-    t.scene.objectManager->addMaterial(a);
-    t.scene.objectManager->addMaterial(b);
-    Shape* s = threeTriangles(t.scene);
+    t.materials.push_back(a);
+    t.materials.push_back(b);
+    Shape* s = threeTriangles(t);
     s->faces[0]->material = a;
     s->faces[1]->material = a;
     s->faces[2]->material = b;
     // faces[3] keeps the scene's default material
-    const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    const Bytes file = writeBinarySceneToBytes(t, false, sceneFolder);
     EXPECT_EQ(payloadAt(file, {"SHAP", "FAMA"}), Expect().u32(0).u32(0).u32(2).u32(1).u32(3).u32(~0u).bytes);
     EXPECT_EQ(payloadAt(file, {"SHAP", "FACS"}).size(), 4u * 4 * 4);
     EXPECT_EQ(payloadAt(file, {"SHAP", "PINF"}), Expect().u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).u32(0).bytes);
-    TestScene read;
-    readBinarySceneFromBytes(file, sceneFolder, read.scene);
-    const Shape& back = *read.scene.objectManager->objects[0];
-    const auto& materials = read.scene.objectManager->materials;
+    OwnedContents read;
+    readBinarySceneFromBytes(file, sceneFolder, read);
+    const Shape& back = *read.objects[0];
+    const auto& materials = read.materials;
     EXPECT_EQ(back.faces[1]->material, materials[0]);
     EXPECT_EQ(back.faces[2]->material, materials[1]);
     EXPECT_EQ(back.faces[3]->material, Material::defaultMaterial());
@@ -147,48 +146,48 @@ TEST(BinaryLayout, MaterialRunsOpenAtTheFirstFaceAndAtEachChange)
 
 TEST(BinaryLayout, NamesAreSixteenBitUnitsAndReadBackAsEightBitText)
 {
-    TestScene t;
-    Shape* s = threeTriangles(t.scene);
+    OwnedContents t;
+    Shape* s = threeTriangles(t);
     s->name = "Ab\xE9";
-    const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    const Bytes file = writeBinarySceneToBytes(t, false, sceneFolder);
     EXPECT_EQ(payloadAt(file, {"SHAP", "SNAM"}), (Bytes{'A', 0, 'b', 0, 0xE9, 0}));
-    TestScene read;
-    readBinarySceneFromBytes(file, sceneFolder, read.scene);
-    EXPECT_EQ(read.scene.objectManager->objects[0]->name, "Ab\xE9");
+    OwnedContents read;
+    readBinarySceneFromBytes(file, sceneFolder, read);
+    EXPECT_EQ(read.objects[0]->name, "Ab\xE9");
 }
 
 TEST(BinaryLayout, ReaderSkipsUnknownChunksAndWarnsOfNewerVersions)
 {
-    TestScene t;
-    threeTriangles(t.scene);
-    Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    OwnedContents t;
+    threeTriangles(t);
+    Bytes file = writeBinarySceneToBytes(t, false, sceneFolder);
     file[8] = 2; // HEAD version 2
     // An unknown top-level chunk, and one inside the object before its vertices.
     Bytes unknown = Expect().tag("ZZZZ").u32(3).bytes;
     unknown.insert(unknown.end(), {1, 2, 3});
     file.insert(file.begin() + 12, unknown.begin(), unknown.end());
-    TestScene read;
-    readBinarySceneFromBytes(file, sceneFolder, read.scene);
-    ASSERT_EQ(read.scene.objectManager->objects.count(), 1);
-    EXPECT_EQ(read.scene.objectManager->objects[0]->faces.count(), 4);
-    EXPECT_EQ(read.window.questions,
-              std::vector<std::string>{"This file was created in a newer version of Tavo and may not load properly."});
+    OwnedContents read;
+    std::vector<SceneReadWarning> warnings;
+    readBinarySceneFromBytes(file, sceneFolder, read, {{}, [&](SceneReadWarning w) { warnings.push_back(w); }});
+    ASSERT_EQ(read.objects.size(), 1u);
+    EXPECT_EQ(read.objects[0]->faces.count(), 4);
+    EXPECT_EQ(warnings, std::vector<SceneReadWarning>{SceneReadWarning::NewerVersion});
 }
 
 TEST(BinaryLayout, GroupNamesAreFoundAfterMemberLists)
 {
-    TestScene t;
-    Shape* s = threeTriangles(t.scene);
+    OwnedContents t;
+    Shape* s = threeTriangles(t);
     for (int i = 0; i < 9; ++i)
-        threeTriangles(t.scene);
+        threeTriangles(t);
     // Object 8 as the last member of an unnamed group: its index equals the
     // byte count of the rest of the entry, the case that looks most like a name.
-    Shape* eighth = t.scene.objectManager->objects[8];
-    t.scene.objectManager->groups.push_back({Group::Vertices, "", {{s, 1}, {eighth, 4}}});
-    t.scene.objectManager->groups.push_back({Group::Objects, "Whole", {{eighth, -1}}});
-    TestScene read;
-    readBinarySceneFromBytes(writeBinarySceneToBytes(t.scene, false, sceneFolder), sceneFolder, read.scene);
-    const auto& groups = read.scene.objectManager->groups;
+    Shape* eighth = t.objects[8];
+    t.groups.push_back({Group::Vertices, "", {{s, 1}, {eighth, 4}}});
+    t.groups.push_back({Group::Objects, "Whole", {{eighth, -1}}});
+    OwnedContents read;
+    readBinarySceneFromBytes(writeBinarySceneToBytes(t, false, sceneFolder), sceneFolder, read);
+    const auto& groups = read.groups;
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_EQ(groups[0].members.size(), 2u);
     EXPECT_EQ(groups[0].name, "");
@@ -232,13 +231,13 @@ TEST(BinaryLayout, ObjectChunksInAnotherOrderReadTheSame)
     // read), texture coordinates in reverse face order and a second, empty,
     // material run list (runs are then applied after the faces, not as they
     // are read) give the objects the writer's own order gives.
-    TestScene t;
-    buildRichScene(t.scene);
+    OwnedContents t;
+    buildRichScene(t);
     MeshPtr grid = fixtures::openGrid(4, 3);
     for (Face* f : grid->faces)
         f->corners[2].u = static_cast<float>(f->index) + 0.5f;
-    t.scene.objectManager->addObject(take<Shape>(*grid));
-    const Bytes file = writeBinarySceneToBytes(t.scene, false, sceneFolder);
+    t.objects.push_back(take<Shape>(*grid));
+    const Bytes file = writeBinarySceneToBytes(t, false, sceneFolder);
     std::vector<Part> top = partsOf(file);
     int changed = 0;
     for (Part& object : top) {
@@ -259,22 +258,22 @@ TEST(BinaryLayout, ObjectChunksInAnotherOrderReadTheSame)
         ++changed;
     }
     ASSERT_EQ(changed, 3);
-    TestScene asWritten, reordered;
-    readBinarySceneFromBytes(file, sceneFolder, asWritten.scene);
-    readBinarySceneFromBytes(joined(top), sceneFolder, reordered.scene);
-    ASSERT_EQ(reordered.scene.objectManager->objects.count(), 6);
-    EXPECT_EQ(writeBinarySceneToBytes(reordered.scene, false, sceneFolder), file);
-    EXPECT_EQ(writeBinarySceneToBytes(asWritten.scene, false, sceneFolder), file);
+    OwnedContents asWritten, reordered;
+    readBinarySceneFromBytes(file, sceneFolder, asWritten);
+    readBinarySceneFromBytes(joined(top), sceneFolder, reordered);
+    ASSERT_EQ(reordered.objects.size(), 6u);
+    EXPECT_EQ(writeBinarySceneToBytes(reordered, false, sceneFolder), file);
+    EXPECT_EQ(writeBinarySceneToBytes(asWritten, false, sceneFolder), file);
 }
 
 TEST(BinaryLayout, WritingNeedsNoFreshElementIndices)
 {
     // `index` is only valid right after renumbering; a writer that reads a
     // stale one writes wrong element numbers.
-    TestScene t;
-    buildRichScene(t.scene);
-    const Bytes fresh = writeBinarySceneToBytes(t.scene, false, sceneFolder);
-    for (Shape* s : t.scene.objectManager->objects) {
+    OwnedContents t;
+    buildRichScene(t);
+    const Bytes fresh = writeBinarySceneToBytes(t, false, sceneFolder);
+    for (Shape* s : t.objects) {
         for (Vertex* v : s->vertices)
             v->index = 1;
         for (Edge* e : s->edges)
@@ -282,5 +281,5 @@ TEST(BinaryLayout, WritingNeedsNoFreshElementIndices)
         for (Face* f : s->faces)
             f->index = 1;
     }
-    EXPECT_EQ(writeBinarySceneToBytes(t.scene, false, sceneFolder), fresh);
+    EXPECT_EQ(writeBinarySceneToBytes(t, false, sceneFolder), fresh);
 }

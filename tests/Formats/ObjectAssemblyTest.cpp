@@ -3,9 +3,11 @@
 // linking them all at the end.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "Formats/ObjectAssembly.h"
+#include "Formats/SceneReadState.h"
 #include "Mesh/Edge.h"
 #include "Mesh/Face.h"
 #include "Mesh/Shape.h"
@@ -13,6 +15,14 @@
 #include "support/ShapeFixtures.h"
 
 namespace {
+
+// Finishes `a` as a read of a large file would.
+ShapePtr finished(ObjectAssembly& a)
+{
+    SceneContents contents;
+    SceneReadState state(contents, "", size_t(1) << 30, {});
+    return ShapePtr(a.finish(state));
+}
 
 // A 3 x 2 grid of quads (vertices 0-11, row by row); `edgeRecords` lists
 // the sides the file names, the rest are left for the faces to make.
@@ -45,7 +55,7 @@ ShapePtr assemble(const GridRecords& records, bool linkAsRead)
             a.addCorner(f, v, 0.0f, 0.0f);
         a.endFace(f);
     }
-    return ShapePtr(a.finish());
+    return finished(a);
 }
 
 // Everything linking decides, in list order: edge ends, face lists, Boundary, corner edges.
@@ -133,7 +143,7 @@ TEST(ObjectAssembly, RecordsKeepTheirPositionsPastRecordsThatMadeNothing)
     EXPECT_EQ(a.faceAt(0), nullptr);
     EXPECT_EQ(a.faceAt(1), quad);
     EXPECT_EQ(a.facePosition(1), 0);
-    ShapePtr s(a.finish());
+    ShapePtr s = finished(a);
     ASSERT_TRUE(s);
     EXPECT_EQ(validateTopology(*s), "");
     ASSERT_EQ(s->edges.count(), 4);
@@ -162,10 +172,39 @@ TEST(ObjectAssembly, HolesAndSmoothShadingAreFinishedAsBefore)
         for (long v : {4, 7, 6, 5})
             a.addCorner(hole, v, 0, 0);
         a.endHole(a.faceAt(0), hole);
-        ShapePtr s(a.finish());
+        ShapePtr s = finished(a);
         ASSERT_TRUE(s);
         EXPECT_EQ(validateTopology(*s), "") << linkAsRead;
         EXPECT_EQ(s->edges.count(), 8);
         EXPECT_EQ(s->vertices[0]->normal[2], 1.0f) << linkAsRead;
+    }
+}
+
+TEST(ObjectAssembly, AHubOfManyEdgesReadsInLinearWork)
+{
+    // A fan of triangles around vertex 0, hub first: walking the hub's edges
+    // for every lookup would take some 10^10 steps.
+    const long n = 100000;
+    for (bool edgeRecords : {false, true}) {
+        ObjectAssembly a(false);
+        a.linkFacesAsRead();
+        a.addVertex(0, 0, 0);
+        for (long i = 0; i <= n; ++i)
+            a.addVertex(std::cos(i * 1e-5f), std::sin(i * 1e-5f), 0);
+        if (edgeRecords)
+            for (long i = 1; i <= n + 1; ++i)
+                a.addEdge(0, i);
+        for (long i = 1; i <= n; ++i) {
+            Face* f = a.newFace(nullptr);
+            for (long v : {0L, i, i + 1})
+                a.addCorner(f, v, 0, 0);
+            a.endFace(f);
+        }
+        const uint64_t lookups = (edgeRecords ? n + 1 : 0) + 3 * n;
+        EXPECT_LT(a.lookupSteps(), 16 * lookups) << edgeRecords;
+        ShapePtr s = finished(a);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->edges.count(), 2 * n + 1);
+        EXPECT_EQ(validateTopology(*s), "");
     }
 }

@@ -5,13 +5,11 @@
 #include "Mesh/Pool.h"
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/TextureProxy.h"
-#include "Scene/View/SceneDisplayManager.h"
-#include "Scene/SceneObjectManager.h"
 #include "support/Fixtures.h"
 
 namespace {
 
-Material* addMaterial(Scene& scene, const char* name, float red, const std::string& texture)
+Material* addMaterial(SceneContents& scene, const char* name, float red, const std::string& texture)
 {
     auto* m = new Material;
     m->name = name;
@@ -21,11 +19,11 @@ Material* addMaterial(Scene& scene, const char* name, float red, const std::stri
     m->emission[3] = 0.75f;
     m->shininess = 12.0f;
     m->texturePath = texture;
-    scene.objectManager->addMaterial(m);
+    scene.materials.push_back(m);
     return m;
 }
 
-Shape* displacedCube(Scene& scene, Material* a, Material* b)
+Shape* displacedCube(SceneContents& scene, Material* a, Material* b)
 {
     Shape* cube = take<Shape>(*fixtures::cube());
     cube->name = "Cube";
@@ -39,20 +37,19 @@ Shape* displacedCube(Scene& scene, Material* a, Material* b)
     d[2] = 1e-07f;
     cube->levelStack.stepDown(false);
     cube->update(true, true, -1);
-    scene.objectManager->addObject(cube);
+    scene.objects.push_back(cube);
     return cube;
 }
 
-void addReferenceImage(Scene& scene)
+void addReferenceImage(SceneContents& scene)
 {
-    const float corners[12] = {-1, 0, -1, 1, 0, -1, 1, 0, 1, -1, 0, 1};
-    const float uvs[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    scene.displayManager->setReferenceImage(4, sceneFolder + "/img/top view.png", corners, uvs);
+    scene.referenceImages.push_back({4, sceneFolder + "/img/top view.png", {-1, 0, -1, 1, 0, -1, 1, 0, 1, -1, 0, 1},
+                                     {0, 0, 1, 0, 1, 1, 0, 1}});
 }
 
 } // namespace
 
-void buildRichScene(Scene& scene)
+void buildRichScene(SceneContents& scene)
 {
     Material* red = addMaterial(scene, "Red", 1.0f, sceneFolder + "/tex/wood.png");
     Material* blue = addMaterial(scene, "Blue", 0.5f, "");
@@ -93,7 +90,7 @@ void buildRichScene(Scene& scene)
     plate->setSymmetry(true);
     plate->instanceMirror = 2;
     plate->set(Geometry::Hidden);
-    scene.objectManager->addObject(plate);
+    scene.objects.push_back(plate);
 
     // The plate's UV layout: one proxy face per plate face, at its corners' UVs.
     auto* proxy = take<TextureProxy>(plate);
@@ -109,7 +106,7 @@ void buildRichScene(Scene& scene)
     }
     proxy->buildEdges();
     proxy->update(true, false, -1);
-    scene.objectManager->addObject(proxy);
+    scene.objects.push_back(proxy);
 
     auto* instance = take<ShapeInstance>(cube);
     instance->name = "Cube Copy";
@@ -117,15 +114,15 @@ void buildRichScene(Scene& scene)
     instance->transform[12] = 3;
     instance->textureFlags &= ~InnerShape::ShowTexture;
     instance->set(Geometry::Hidden);
-    scene.objectManager->addObject(instance);
+    scene.objects.push_back(instance);
 
     auto* light = take<Light>(Point3D(1, 5, 2), static_cast<int>(Light::SpotLight));
     light->name = "Key";
     light->diffuse[1] = 0.25f;
     light->spotExponent = 2;
-    scene.objectManager->addObject(light);
+    scene.objects.push_back(light);
 
-    auto& groups = scene.objectManager->groups;
+    auto& groups = scene.groups;
     groups.push_back({Group::Vertices, "Corners", {{plate, 3}, {cube, 1}, {plate, 0}, {plate, 3}}});
     groups.push_back({Group::Edges, "Rim", {{cube, 2}}});
     groups.push_back({Group::Faces, "Top", {{plate, 1}, {cube, 99}}});
@@ -133,7 +130,7 @@ void buildRichScene(Scene& scene)
     addReferenceImage(scene);
 }
 
-void buildSmallScene(Scene& scene)
+void buildSmallScene(SceneContents& scene)
 {
     Material* wood = addMaterial(scene, "Wood", 1.0f, sceneFolder + "/wood.png");
     Shape* cube = take<Shape>(*fixtures::cube());
@@ -141,9 +138,9 @@ void buildSmallScene(Scene& scene)
         f->material = wood;
     cube->setLevel(1, true);
     cube->levelStack.levelMesh(1)->vertices[2]->ensureDisplacement()[0] = 0.5f;
-    scene.objectManager->addObject(cube);
-    scene.objectManager->addObject(take<ShapeInstance>(cube));
-    scene.objectManager->addObject(take<Light>(Point3D(0, 3, 0), static_cast<int>(Light::PointLight)));
-    scene.objectManager->groups.push_back({Group::Faces, "Some", {{cube, 1}, {cube, 4}}});
+    scene.objects.push_back(cube);
+    scene.objects.push_back(take<ShapeInstance>(cube));
+    scene.objects.push_back(take<Light>(Point3D(0, 3, 0), static_cast<int>(Light::PointLight)));
+    scene.groups.push_back({Group::Faces, "Some", {{cube, 1}, {cube, 4}}});
     addReferenceImage(scene);
 }

@@ -1,122 +1,108 @@
-// Damaged input: every prefix of a small file, and files with bytes
-// changed at random, read without crashing and without touching the
-// objects the scene already had.
+// Damaged and hostile input: every prefix of a small file and files with
+// bytes changed at random read without crashing, and no file makes a read
+// build more levels than its budget allows.
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "Formats/AsciiScene.h"
 #include "Formats/AsciiText.h"
-#include "Formats/BinaryScene.h"
 #include "Formats/SceneFileFixtures.h"
 #include "Formats/SceneReadLimits.h"
-#include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "Scene/SceneObjectManager.h"
-#include "support/Fixtures.h"
 
 namespace {
 
-// A scene that already holds one object, which no read may disturb.
-struct Target : TestScene {
-    Target()
+// Sets the read budget for one test and puts the old one back.
+struct Budget {
+    explicit Budget(int64_t most) : saved(sceneReadLimits())
     {
-        existing = take<Shape>(*fixtures::cube());
-        scene.objectManager->addObject(existing);
+        sceneReadLimits().maxReadElements = most;
+        sceneReadLimits().minReadElements = most;
     }
-    void expectUntouched() const
-    {
-        ASSERT_GE(scene.objectManager->objects.count(), 1);
-        EXPECT_EQ(scene.objectManager->objects[0], existing);
-        EXPECT_EQ(existing->faces.count(), 6);
-        EXPECT_EQ(existing->currentLevel(), 0);
-    }
-    Shape* existing;
+    ~Budget() { sceneReadLimits() = saved; }
+    SceneReadLimits saved;
 };
+
+const std::string quad = "-Shape -vert 0 0 0 -vert 1 0 0 -vert 1 1 0 -vert 0 1 0 -edge 0 1 -edge 1 2 -edge 2 3 "
+                         "-edge 3 0 -face 4 0 0 0 0 1 1 0 0 2 2 0 0 3 3 0 0 ";
 
 } // namespace
 
-TEST(TruncatedInput, EveryTokenPrefixOfAsciiText)
+TEST(TruncatedInput, EveryPrefixReads)
 {
-    TestScene source;
-    buildSmallScene(source.scene);
-    const std::string text = writeAsciiSceneToText(source.scene, false, sceneFolder);
+    OwnedContents source;
+    buildSmallScene(source);
+    const std::string text = source.text();
     TokenReader tokens(text);
     std::string_view token;
-    int prefixes = 0;
     while (tokens.next(token)) {
-        Target t;
-        readAsciiSceneFromText(std::string_view(text).substr(0, tokens.position()), sceneFolder, t.scene);
-        t.expectUntouched();
-        ++prefixes;
+        OwnedContents read;
+        read.readText(std::string_view(text).substr(0, tokens.position()));
     }
-    EXPECT_GT(prefixes, 100);
-}
-
-TEST(TruncatedInput, EveryBytePrefixOfBinaryFile)
-{
-    TestScene source;
-    buildSmallScene(source.scene);
-    const std::vector<unsigned char> bytes = writeBinarySceneToBytes(source.scene, false, sceneFolder);
+    const std::vector<unsigned char> bytes = source.bytes();
     for (size_t n = 0; n <= bytes.size(); ++n) {
-        Target t;
-        readBinarySceneFromBytes(std::span(bytes.data(), n), sceneFolder, t.scene);
-        t.expectUntouched();
-        if (n == bytes.size()) {
-            EXPECT_EQ(t.scene.objectManager->objects.count(), 4);
-        }
+        OwnedContents read;
+        read.readBytes(std::span(bytes.data(), n));
+        if (n == bytes.size())
+            EXPECT_EQ(read.objects.size(), 3u);
     }
 }
 
 TEST(TruncatedInput, RandomlyChangedBytesAndTokens)
 {
-    // Changed level numbers must not build millions of faces.
-    const int64_t savedBudget = sceneReadLimits().maxLevelElements;
-    sceneReadLimits().maxLevelElements = 20000;
-    TestScene source;
-    buildSmallScene(source.scene);
-    const std::vector<unsigned char> bytes = writeBinarySceneToBytes(source.scene, false, sceneFolder);
-    const std::string text = writeAsciiSceneToText(source.scene, false, sceneFolder);
+    Budget budget(20000); // changed level numbers must not build millions of faces
+    OwnedContents source;
+    buildSmallScene(source);
+    const std::vector<unsigned char> bytes = source.bytes();
+    const std::string text = source.text();
     std::mt19937 random(7);
     const char* const noise[] = {"-1", "2147483647", "-face", "-endShape", "\"", "nan", "1e39", "-Shape", "-disl"};
     for (int round = 0; round < 300; ++round) {
         std::vector<unsigned char> damaged = bytes;
         for (int k = 0; k < 4; ++k)
             damaged[random() % damaged.size()] = static_cast<unsigned char>(random());
-        Target b;
-        readBinarySceneFromBytes(damaged, sceneFolder, b.scene);
-        b.expectUntouched();
+        OwnedContents b;
+        b.readBytes(damaged);
         std::string garbled = text;
         for (int k = 0; k < 3; ++k)
             garbled.insert(random() % garbled.size(), std::string(" ") + noise[random() % 9] + " ");
-        Target a;
-        readAsciiSceneFromText(garbled, sceneFolder, a.scene);
-        a.expectUntouched();
-        for (Shape* s : a.scene.objectManager->objects)
+        OwnedContents a;
+        a.readText(garbled);
+        for (Shape* s : a.objects)
             EXPECT_LE(s->currentLevelMesh()->faces.count(), 20000);
     }
-    sceneReadLimits().maxLevelElements = savedBudget;
 }
 
-TEST(TruncatedInput, LevelsStopAtTheBudget)
+TEST(TruncatedInput, OneBudgetCoversTheWholeRead)
 {
-    const int64_t savedBudget = sceneReadLimits().maxLevelElements;
-    sceneReadLimits().maxLevelElements = 1000;
-    Target t;
-    readAsciiSceneFromText("-Shape -vert 0 0 0 -vert 1 0 0 -vert 1 1 0 -vert 0 1 0 -edge 0 1 -edge 1 2 -edge 2 3 "
-                           "-edge 3 0 -face 4 0 0 0 0 1 1 0 0 2 2 0 0 3 3 0 0 -subl 9 -endShape "
-                           "-Disp 1 -disl 8 1 0 1 1 1 -endDisp",
-                           sceneFolder, t.scene);
-    sceneReadLimits().maxLevelElements = savedBudget;
-    ASSERT_EQ(t.scene.objectManager->objects.count(), 2);
-    const Shape& quad = *t.scene.objectManager->objects[1];
-    EXPECT_EQ(quad.currentLevel(), 3) << "the estimate for level 4 passes the budget";
+    Budget budget(600);
+    bool warned = false;
+    OwnedContents read;
+    readAsciiSceneFromText(quad + "-subl 9 -endShape " + quad + "-subl 9 -endShape -Disp 1 -disl 8 1 0 1 1 1 -endDisp",
+                           sceneFolder, read, {{}, [&](SceneReadWarning w) { warned = w == SceneReadWarning::LevelsCut; }});
+    ASSERT_EQ(read.objects.size(), 2u);
+    // Level 1 of a quad costs 16 elements, each further level four times
+    // more: the first object takes 16 + 64 + 256 of 600, and the second's
+    // level 3 no longer fits.
+    EXPECT_EQ(read.object(0).currentLevel(), 3);
+    EXPECT_EQ(read.object(1).currentLevel(), 2) << "the second object gets what the first left";
+    EXPECT_TRUE(warned);
 }
 
-TEST(TruncatedInput, AHugeLevelOnAMeshWithoutFacesEndsAtOnce)
+TEST(TruncatedInput, TheBudgetGrowsWithTheFile)
 {
-    Target t;
-    readAsciiSceneFromText("-Shape -vert 0 0 0 -subl 2000000000 -endShape", sceneFolder, t.scene);
-    ASSERT_EQ(t.scene.objectManager->objects.count(), 2);
-    EXPECT_LT(t.scene.objectManager->objects[1]->currentLevel(), 20);
+    sceneReadLimits(); // the defaults
+    EXPECT_EQ(LevelBudget(10).left(), sceneReadLimits().minReadElements);
+    EXPECT_EQ(LevelBudget(size_t(1) << 40).left(), sceneReadLimits().maxReadElements);
+    const size_t mid = static_cast<size_t>(sceneReadLimits().minReadElements / sceneReadLimits().elementsPerFileByte) * 4;
+    EXPECT_EQ(LevelBudget(mid).left(), 4 * sceneReadLimits().minReadElements);
+    // A tiny file asking for level 99 stops far below a million faces.
+    OwnedContents read;
+    read.readText(quad + "-subl 99 -endShape");
+    ASSERT_EQ(read.objects.size(), 1u);
+    EXPECT_LT(read.object(0).currentLevelMesh()->faces.count(), 1 << 20);
+    OwnedContents point;
+    point.readText("-Shape -vert 0 0 0 -subl 2000000000 -endShape");
+    ASSERT_EQ(point.objects.size(), 1u);
+    EXPECT_LT(point.object(0).currentLevel(), 30) << "a mesh without faces still pays for each level";
 }

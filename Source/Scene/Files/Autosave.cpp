@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "Scene/SceneApplicationManager.h"
+#include "Scene/Files/SceneFileContents.h"
 #include "Scene/Files/SceneFileReplace.h"
 #include "Settings/UserFolders.h"
 
@@ -51,11 +52,15 @@ void SceneApplicationManager::autosaveCheck()
             format = &f;
     const fs::path folder = autosaveFolder();
     const std::string newest = autosaveFile(folder, 0).string();
-    const std::string temporary = temporaryFileFor(newest);
     report("Autosaving...", StatusReport);
     // Written before the rotation, so that a failed autosave keeps all ten earlier ones.
     std::error_code error;
-    bool written = format && ensureFolder(folder) && format->write(temporary, *scene, false, {});
+    const std::string temporary = ensureFolder(folder) ? createTemporaryBeside(newest) : std::string();
+    bool written = false;
+    if (format && !temporary.empty())
+        withSceneContents(*scene, [&](const SceneContents& contents) {
+            written = format->write(temporary, contents, false, {});
+        });
     if (written) {
         rotateAutosaves(folder);
         fs::rename(temporary, newest, error);

@@ -1,7 +1,9 @@
 // Replacing and extending the scene from files: "New Scene", "Open Scene",
 // "Load Into Scene", and the scene file given on the command line.
+#include "Formats/SceneFileIO.h"
 #include "Scene/Commands/CommandIds.h"
 #include "Mesh/Material.h"
+#include "Scene/Files/SceneFileContents.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManagers.h"
@@ -9,11 +11,6 @@
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
-
-namespace {
-
-
-} // namespace
 
 void SceneApplicationManager::startWith(Scene& owner)
 {
@@ -59,19 +56,15 @@ bool SceneApplicationManager::openScene(const std::string& path)
     const SceneFormat* format = sceneToRead(path, "Open Scene", source);
     if (!format)
         return false;
-    clearScene();
-    currentFile.clear();
-    bool read = readSceneFile(source, *format);
-    managers->commandManager->markSaved();
-    if (!read) {
+    if (!readSceneFile(source, *format, true, "File loaded successfully.")) {
         report("Could not read " + source + ".", StatusReport);
         return false;
     }
+    managers->commandManager->markSaved();
     currentFile = source;
     updateTitle();
     recentFiles.add(source);
     recentFilesChanged();
-    report("File loaded successfully.", StatusReport);
     return true;
 }
 
@@ -81,7 +74,7 @@ bool SceneApplicationManager::loadIntoScene(const std::string& path)
     const SceneFormat* format = sceneToRead(path, "Load Into Scene", source);
     if (!format)
         return false;
-    if (!readSceneFile(source, *format)) {
+    if (!readSceneFile(source, *format, false, "File loaded successfully")) {
         report("Could not read " + source + ".", StatusReport);
         return false;
     }
@@ -92,13 +85,17 @@ bool SceneApplicationManager::loadIntoScene(const std::string& path)
     updateTitle();
     for (SceneManager* m : peers)
         m->sceneChanged = true;
-    report("File loaded successfully", StatusReport);
     return true;
 }
 
 const SceneFormat* SceneApplicationManager::formatToRead(const std::string& path)
 {
     const SceneFormat* format = formatFor(path, "open");
+    if (format && std::filesystem::exists(path) && !isRegularFile(path)) {
+        // Reading a pipe or device could wait for ever, a folder never reads.
+        report("Cannot open " + path + ": it is a folder, pipe or device, not a file.", StatusReport);
+        return nullptr;
+    }
     if (format && !format->recognises(path)) {
         report("Cannot open " + path + ": it is missing, unreadable or not a " +
                    std::string(fileTypeDescription(format->extension)) + ".",
@@ -121,22 +118,46 @@ const SceneFormat* SceneApplicationManager::sceneToRead(const std::string& argum
     return format;
 }
 
-bool SceneApplicationManager::readSceneFile(const std::string& path, const SceneFormat& format)
+bool SceneApplicationManager::readSceneFile(const std::string& path, const SceneFormat& format, bool replace,
+                                            const char* loaded)
 {
     if (!scene)
         return false;
     if (window)
         window->setBusyCursor(true);
-    FileProgress progress = [this](double fraction) {
+    bool levelsCut = false;
+    SceneReadFeedback feedback;
+    feedback.progress = [this](double fraction) {
         if (window)
             window->showProgress(fraction);
     };
-    bool read = format.read(path, *scene, progress);
+    feedback.warn = [&](SceneReadWarning warning) {
+        // A notice for the version: the load's own "File loaded
+        // successfully." would replace a status line at once.
+        if (warning == SceneReadWarning::NewerVersion)
+            report(sceneReadWarningText(warning), NoticeReport);
+        else
+            levelsCut = true;
+    };
+    SceneContents contents;
+    const bool read = format.read(path, contents, feedback);
     if (window) {
         window->showProgress(-1);
         window->setBusyCursor(false);
     }
+    if (!read) {
+        discardContents(contents);
+        return false;
+    }
+    if (replace) {
+        clearScene();
+        currentFile.clear();
+    }
+    addToScene(*scene, contents);
     managers->selectionManager->refreshDisplay();
     redrawRequested = true;
-    return read;
+    report(loaded, StatusReport);
+    if (levelsCut)
+        report(sceneReadWarningText(SceneReadWarning::LevelsCut), StatusReport);
+    return true;
 }

@@ -1,14 +1,22 @@
 #pragma once
 // Replacing a file without risking it: the new contents go to a temporary
-// file beside the target, which takes the target's place only once it is
-// complete. A failed or abandoned write leaves the old file as it was.
+// file of a fresh name beside the target, which takes the target's place
+// only once it is complete. A failed or abandoned write leaves the old file
+// as it was, and no other file is touched.
 #include <functional>
 #include <string>
 
-// The temporary file a write to `target` goes through: `target` + ".tmp".
-std::string temporaryFileFor(const std::string& target);
+// The file a write to `target` really replaces: when `target` is a symbolic
+// link (or a chain of them), the file it points at, so that the link stays
+// a link; otherwise `target` itself.
+std::string replacedFile(const std::string& target);
 
-// Calls `write` with the temporary path; when it returns true and the file
-// is there, renames it over `target`. Otherwise, or when the rename fails,
-// removes the temporary and returns false.
+// Creates an empty file of a name no other file has, in the folder of
+// `target`, with the permissions a new file there would get (those of
+// `target` when it exists). Its path, or empty when none can be made.
+std::string createTemporaryBeside(const std::string& target);
+
+// Calls `write` with a fresh temporary path beside replacedFile(target);
+// when it returns true and the file is there, renames it over that file.
+// Otherwise, or when the rename fails, removes the temporary and returns false.
 bool writeReplacing(const std::string& target, const std::function<bool(const std::string& temporary)>& write);

@@ -8,6 +8,7 @@
 #include "Scene/Files/IncrementalSave.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/Files/SceneFileContents.h"
 #include "Scene/Files/SceneFileReplace.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
@@ -66,12 +67,11 @@ bool SceneApplicationManager::saveSceneAs(const std::string& title, bool exportM
     const SceneFormat* format = formatFor(target, "save");
     if (!format || !writeSceneFile(target, *format, selectedOnly))
         return false;
-    if (!selectedOnly) {
-        if (!exportMode) {
-            currentFile = target;
-            recentFiles.add(target);
-            recentFilesChanged();
-        }
+    // An export leaves the scene's own file behind, so its changes stay unsaved.
+    if (!selectedOnly && !exportMode) {
+        currentFile = target;
+        recentFiles.add(target);
+        recentFilesChanged();
         managers->commandManager->markSaved();
     }
     report("File saved to " + target, StatusReport);
@@ -138,8 +138,11 @@ bool SceneApplicationManager::writeSceneFile(const std::string& path, const Scen
         if (window)
             window->showProgress(fraction);
     };
-    bool written = writeReplacing(path, [&](const std::string& temporary) {
-        return format.write(temporary, *scene, selectedOnly, progress);
+    bool written = false;
+    withSceneContents(*scene, [&](const SceneContents& contents) {
+        written = writeReplacing(path, [&](const std::string& temporary) {
+            return format.write(temporary, contents, selectedOnly, progress);
+        });
     });
     if (window) {
         window->showProgress(-1);

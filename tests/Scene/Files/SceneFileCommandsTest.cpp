@@ -4,6 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
 #include "Scene/Files/SceneFileReplace.h"
 #include "Scene/Files/SceneFileTestScene.h"
 
@@ -26,7 +30,6 @@ TEST_F(SceneFileCommandsTest, SaveSceneOnANewSceneAsksForANameThenSavesThere)
     EXPECT_THAT(window.dialogs, ElementsAre("save:Save Scene", "save:Save Scene"));
     EXPECT_EQ(window.dialogTypes.size(), 9u);
     EXPECT_TRUE(fs::exists(saved));
-    EXPECT_FALSE(fs::exists(saved + ".tmp"));
     EXPECT_EQ(app().currentFile, saved);
     EXPECT_FALSE(unsaved());
     EXPECT_EQ(window.titles.back(), saved);
@@ -87,32 +90,39 @@ TEST_F(SceneFileCommandsTest, UnsavedChangesAskBeforeTheSceneIsReplaced)
     EXPECT_THAT(window.questions, ElementsAre("Save current file?", "Save current file?", "Save current file?"));
 }
 
-TEST_F(SceneFileCommandsTest, AFailedSaveLeavesTheOldFileIntact)
+TEST_F(SceneFileCommandsTest, SavingReplacesTheTargetAndNothingElse)
 {
     const std::string target = file("scene.tvb");
+    write(target + ".tmp", "the user's own file");
     run(Cube);
     run(SaveSceneAs, target);
     const std::string before = contents(target);
+    EXPECT_EQ(contents(target + ".tmp"), "the user's own file");
+    // Through a link, the file it points at is replaced and the link stays.
+    fs::create_symlink(target, file("link.tvb"));
     run(Sphere);
-    // The temporary file cannot be created where a folder of its name stands.
-    fs::create_directory(temporaryFileFor(target));
-    fs::create_directory(temporaryFileFor(target) + "/keep");
-    run(SaveScene);
-    EXPECT_EQ(contents(target), before);
-    EXPECT_TRUE(unsaved());
-    EXPECT_THAT(window.statusMessages, ::testing::Contains("Could not save " + target + "."));
-    EXPECT_EQ(window.dialogs.size(), 1u) << "the failed write fell back to the dialog";
+    run(SaveSceneAs, file("link.tvb"));
+    EXPECT_TRUE(fs::is_symlink(file("link.tvb")));
+    EXPECT_NE(contents(target), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 3) << "no temporary left: scene, .tmp, link";
     // A writer that fails halfway leaves neither a changed file nor its temporary.
-    fs::remove_all(temporaryFileFor(target));
-    bool called = false;
+    const std::string after = contents(target);
     EXPECT_FALSE(writeReplacing(target, [&](const std::string& temporary) {
         write(temporary, "half a sce");
-        called = true;
         return false;
     }));
-    EXPECT_TRUE(called);
-    EXPECT_EQ(contents(target), before);
-    EXPECT_FALSE(fs::exists(temporaryFileFor(target)));
+    EXPECT_EQ(contents(target), after);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 3);
+    // A folder that went away: the save fails and falls back to the dialog.
+    fs::create_directory(file("gone"));
+    run(SaveSceneAs, file("gone/s.tvb"));
+    fs::remove_all(file("gone"));
+    run(Cube);
+    const size_t dialogs = window.dialogs.size();
+    run(SaveScene);
+    EXPECT_TRUE(unsaved());
+    EXPECT_THAT(window.statusMessages, ::testing::Contains("Could not save " + file("gone/s.tvb") + "."));
+    EXPECT_EQ(window.dialogs.size(), dialogs + 1);
 }
 
 TEST_F(SceneFileCommandsTest, FilesThatCannotBeReadLeaveTheSceneUnchanged)
@@ -122,26 +132,48 @@ TEST_F(SceneFileCommandsTest, FilesThatCannotBeReadLeaveTheSceneUnchanged)
     write(file("text.tvb"), "this is not a scene");
     write(file("empty.tva"), "  \n");
     write(file("model.obj"), "v 0 0 0\n");
-    struct Case {
-        const char* name;
-        const char* message;
-    };
-    const Case cases[] = {
+    ASSERT_EQ(::mkfifo(file("pipe.tva").c_str(), 0600), 0);
+    fs::create_directory(file("folder.tvb"));
+    const char* const notAFile = "it is a folder, pipe or device, not a file.";
+    const std::pair<const char*, const char*> cases[] = {
         {"missing.tvb", "it is missing, unreadable or not a Tavo File."},
         {"text.tvb", "it is missing, unreadable or not a Tavo File."},
         {"empty.tva", "it is missing, unreadable or not a Tavo Ascii File."},
         {"model.obj", "only Tavo scene files (.tvb, .tva) can be read and written so far."},
+        {"pipe.tva", notAFile},
+        {"folder.tvb", notAFile},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name);
         for (int command : {OpenScene, LoadIntoScene}) {
-            run(command, file(c.name));
+            run(command, file(name));
             EXPECT_EQ(objectCount(), 1);
             EXPECT_EQ(app().currentFile, file("cube.tvb"));
-            EXPECT_EQ(lastStatus(), "Cannot open " + file(c.name) + ": " + c.message);
+            EXPECT_EQ(lastStatus(), "Cannot open " + file(name) + ": " + message);
         }
     }
+    // A read that fails after the check has made something: that is given
+    // back, and the scene stays as it was.
+    SceneFormat& tvb = app().sceneFormats[0];
+    tvb.read = [](const std::string&, SceneContents& out, const SceneReadFeedback&) {
+        out.objects.push_back(take<Shape>());
+        return false;
+    };
+    run(OpenScene, file("cube.tvb"));
+    EXPECT_EQ(objectCount(), 1);
+    EXPECT_EQ(lastStatus(), "Could not read " + file("cube.tvb") + ".");
     EXPECT_FALSE(unsaved());
+}
+
+TEST_F(SceneFileCommandsTest, LevelsAFileCannotAffordAreLeftOutAndTold)
+{
+    write(file("greedy.tva"), "-Shape -vert 0 0 0 -vert 1 0 0 -vert 0 1 0 -edge 0 1 -edge 1 2 -edge 2 0 "
+                              "-face 3 0 0 0 0 1 1 0 0 2 2 0 0 -subl 99 -endShape");
+    run(OpenScene, file("greedy.tva"));
+    ASSERT_EQ(objectCount(), 1);
+    EXPECT_LT(scene.objectManager->objects[0]->currentLevel(), 12);
+    EXPECT_THAT(lastStatus(), HasSubstr("too large to build"));
+    EXPECT_EQ(app().currentFile, file("greedy.tva"));
 }
 
 TEST_F(SceneFileCommandsTest, LoadIntoSceneAddsAndKeepsTheFileName)
@@ -166,7 +198,7 @@ TEST_F(SceneFileCommandsTest, ExportAndSelectedSavesKeepTheScenesFile)
     run(ExportScene, file("copy.tva"));
     EXPECT_TRUE(fs::exists(file("copy.tva")));
     EXPECT_EQ(app().currentFile, file("main.tvb"));
-    EXPECT_FALSE(unsaved()) << "an export marks the scene saved";
+    EXPECT_TRUE(unsaved()) << "the scene's own file still lacks the cube";
     EXPECT_THAT(window.recentFiles, ElementsAre(file("main.tvb")));
     run(ExportScene, file("copy.stl"));
     EXPECT_FALSE(fs::exists(file("copy.stl")));
