@@ -38,12 +38,10 @@ TEST_F(SceneFileCommandsTest, SaveSceneOnANewSceneAsksForANameThenSavesThere)
                 ElementsAre("Saving " + saved + ", please wait...", "File saved successfully.",
                             "File saved to " + saved));
     EXPECT_EQ(window.progress.back(), -1.0) << "the indicator is hidden afterwards";
-    // A second save goes to the same file without a dialog.
     run(Sphere);
     EXPECT_EQ(window.titles.back(), saved + "*");
     run(SaveScene);
-    EXPECT_EQ(window.dialogs.size(), 2u);
-    EXPECT_FALSE(unsaved());
+    EXPECT_EQ(window.dialogs.size(), 2u) << "a second save needs no dialog";
 }
 
 TEST_F(SceneFileCommandsTest, BothFormatsCarryTheSceneThroughNewAndOpen)
@@ -64,6 +62,12 @@ TEST_F(SceneFileCommandsTest, BothFormatsCarryTheSceneThroughNewAndOpen)
         EXPECT_EQ(lastStatus(), "File loaded successfully.");
     }
     EXPECT_THAT(window.recentFiles, ElementsAre(file("scene.tvb"), file("scene.tva")));
+    // Load Into Scene adds, keeps the file name and leaves the scene unsaved.
+    run(LoadIntoScene, file("scene.tva"));
+    EXPECT_EQ(objectCount(), 4);
+    EXPECT_EQ(lastStatus(), "File loaded successfully");
+    EXPECT_EQ(app().currentFile, file("scene.tvb"));
+    EXPECT_TRUE(unsaved());
 }
 
 TEST_F(SceneFileCommandsTest, UnsavedChangesAskBeforeTheSceneIsReplaced)
@@ -87,7 +91,12 @@ TEST_F(SceneFileCommandsTest, UnsavedChangesAskBeforeTheSceneIsReplaced)
     window.answers = {TavoApplicationWindow::No};
     run(OpenScene, file("kept.tvb"));
     EXPECT_EQ(objectCount(), 1) << "No discarded the sphere";
-    EXPECT_THAT(window.questions, ElementsAre("Save current file?", "Save current file?", "Save current file?"));
+    run(Cube);
+    window.answers = {TavoApplicationWindow::Yes};
+    EXPECT_TRUE(scene.close());
+    EXPECT_FALSE(unsaved());
+    EXPECT_THAT(window.questions, ElementsAre("Save current file?", "Save current file?", "Save current file?",
+                                              "Save current file before closing?"));
 }
 
 TEST_F(SceneFileCommandsTest, SavingReplacesTheTargetAndNothingElse)
@@ -176,18 +185,6 @@ TEST_F(SceneFileCommandsTest, LevelsAFileCannotAffordAreLeftOutAndTold)
     EXPECT_EQ(app().currentFile, file("greedy.tva"));
 }
 
-TEST_F(SceneFileCommandsTest, LoadIntoSceneAddsAndKeepsTheFileName)
-{
-    run(Cube);
-    run(SaveSceneAs, file("one.tva"));
-    run(LoadIntoScene, file("one.tva"));
-    EXPECT_EQ(objectCount(), 2);
-    EXPECT_EQ(lastStatus(), "File loaded successfully");
-    EXPECT_EQ(app().currentFile, file("one.tva"));
-    EXPECT_TRUE(unsaved()) << "closing must ask about the added objects";
-    EXPECT_THAT(window.dialogs, ::testing::IsEmpty());
-}
-
 TEST_F(SceneFileCommandsTest, ExportAndSelectedSavesKeepTheScenesFile)
 {
     run(SaveSelected, file("none.tvb"));
@@ -239,16 +236,6 @@ TEST_F(SceneFileCommandsTest, RecentFilesOpenAndPersist)
     run(ClearHistory);
     EXPECT_TRUE(window.recentFiles.empty());
     EXPECT_EQ(contents(file("recent.txt")), "");
-}
-
-TEST_F(SceneFileCommandsTest, CloseAsksTheCloseQuestionAndSavesToTheCurrentFile)
-{
-    run(SaveSceneAs, file("s.tvb"));
-    run(Cube);
-    window.answers = {TavoApplicationWindow::Yes};
-    EXPECT_TRUE(scene.close());
-    EXPECT_THAT(window.questions, ElementsAre("Save current file before closing?"));
-    EXPECT_FALSE(unsaved());
 }
 
 TEST_F(SceneFileCommandsTest, TheStartUpArgumentIsOpened)
