@@ -27,16 +27,11 @@ void PrintTo(const Case& c, std::ostream* out)
     *out << c.name;
 }
 
-std::vector<Shape*>& objects(SceneContents& s)
-{
-    return s.objects;
-}
-
 const Case cases[] = {
     {"NotANumberCoordinateBecomesZero", "-Shape -vert nan 2 x -endShape",
      [](SceneContents& s) {
-         ASSERT_EQ(objects(s).size(), 1u);
-         const Vertex& v = *objects(s)[0]->vertices[0];
+         ASSERT_EQ(s.objects.size(), 1u);
+         const Vertex& v = *s.objects[0]->vertices[0];
          EXPECT_EQ(v.x, 0.0f);
          EXPECT_EQ(v.y, 2.0f);
          EXPECT_EQ(v.z, 0.0f);
@@ -45,33 +40,33 @@ const Case cases[] = {
      "-Shape " + triangle + "-face 3 0 0 0 0 1 1 0 0 7 2 0 0 -face 3 0 9 0 0 1 1 0 0 2 2 0 0 " + triangleFace +
          "-mfac 0 1 -endShape",
      [](SceneContents& s) {
-         ASSERT_EQ(objects(s)[0]->faces.count(), 1);
-         EXPECT_EQ(objects(s)[0]->faces[0]->corners[1].u, 1.0f);
-         EXPECT_EQ(objects(s)[0]->faces[0]->mirror, nullptr) << "face record 0 made no face";
+         ASSERT_EQ(s.objects[0]->faces.count(), 1);
+         EXPECT_EQ(s.objects[0]->faces[0]->corners[1].u, 1.0f);
+         EXPECT_EQ(s.objects[0]->faces[0]->mirror, nullptr) << "face record 0 made no face";
      }},
     {"BlockWithoutFacesIsWireframe", "-Shape -shad 1 " + triangle + "-endShape",
      [](SceneContents& s) {
-         ASSERT_EQ(objects(s).size(), 1u);
-         EXPECT_EQ(objects(s)[0]->shadingMode(), InnerShape::Wireframe);
-         EXPECT_EQ(objects(s)[0]->edges.count(), 3);
+         ASSERT_EQ(s.objects.size(), 1u);
+         EXPECT_EQ(s.objects[0]->shadingMode(), InnerShape::Wireframe);
+         EXPECT_EQ(s.objects[0]->edges.count(), 3);
      }},
     {"EmptyBlockTakesNoIndex",
      "-Shape -snam \"nothing\" -endShape -Shape " + triangle + triangleFace + "-subl 1 -endShape -Disp 0 -disl 1 1 0 0 "
      "0.5 0 -endDisp -Inst -snum 0 -endInst",
      [](SceneContents& s) {
-         ASSERT_EQ(objects(s).size(), 2u);
-         Shape& tri = *objects(s)[0];
+         ASSERT_EQ(s.objects.size(), 2u);
+         Shape& tri = *s.objects[0];
          EXPECT_EQ(tri.levelStack.levelMesh(1)->vertices[0]->displacement[1], 0.5f);
-         EXPECT_EQ(static_cast<ShapeInstance&>(*objects(s)[1]).instancedShape, &tri);
+         EXPECT_EQ(static_cast<ShapeInstance&>(*s.objects[1]).instancedShape, &tri);
      }},
     {"AllZeroTransformIsTheIdentity",
      "-Shape " + triangle + triangleFace + "-endShape -Inst -snum 0 -mtx 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -endInst "
      "-Inst -snum 0 -mtx 2 0 0 0 0 1 0 0 0 0 1 0 x 0 0 1 -endInst",
      [](SceneContents& s) {
-         auto& identity = static_cast<ShapeInstance&>(*objects(s)[1]);
+         auto& identity = static_cast<ShapeInstance&>(*s.objects[1]);
          for (int i = 0; i < 16; ++i)
              EXPECT_EQ(identity.transform[i], i % 5 == 0 ? 1.0f : 0.0f) << i;
-         auto& scaled = static_cast<ShapeInstance&>(*objects(s)[2]);
+         auto& scaled = static_cast<ShapeInstance&>(*s.objects[2]);
          EXPECT_EQ(scaled.transform[0], 2.0f);
          EXPECT_EQ(scaled.transform[12], 0.0f) << "a token that is no number counts as 0";
      }},
@@ -82,7 +77,7 @@ const Case cases[] = {
          ASSERT_EQ(s.materials.size(), 1u);
          Material* red = s.materials[0];
          EXPECT_EQ(red->name, "Red");
-         const List<Face*>& faces = objects(s)[0]->faces;
+         const List<Face*>& faces = s.objects[0]->faces;
          EXPECT_EQ(faces[0]->material, Material::defaultMaterial());
          EXPECT_EQ(faces[1]->material, red);
          EXPECT_EQ(faces[2]->material, Material::defaultMaterial());
@@ -91,13 +86,13 @@ const Case cases[] = {
     {"FaceMaterialCarriesOverIntoLaterBlocks",
      materials + "-Shape " + triangle + "-setmat 1 " + triangleFace + "-endShape -Shape " + triangle + triangleFace +
          "-endShape",
-     [](SceneContents& s) { EXPECT_EQ(objects(s)[1]->faces[0]->material, s.materials[0]); }},
+     [](SceneContents& s) { EXPECT_EQ(s.objects[1]->faces[0]->material, s.materials[0]); }},
     {"IrnumGivesAnInstanceWithoutSource",
      "-Shape " + triangle + triangleFace + "-endShape -Inst -irnum 0 -snam \"Lost\" -endInst",
      [](SceneContents& s) {
-         ASSERT_EQ(objects(s).size(), 2u);
-         EXPECT_EQ(static_cast<ShapeInstance&>(*objects(s)[1]).instancedShape, nullptr);
-         EXPECT_EQ(objects(s)[1]->name, "Lost");
+         ASSERT_EQ(s.objects.size(), 2u);
+         EXPECT_EQ(static_cast<ShapeInstance&>(*s.objects[1]).instancedShape, nullptr);
+         EXPECT_EQ(s.objects[1]->name, "Lost");
      }},
     {"UnknownViewNameLoadsNoImageAndDisturbsNothing",
      "-camimg sid \"a.png\" 1 2 3 4 5 6 7 8 9 10 11 12 0 0 1 0 1 1 0 1 -camimg per \"b.png\" "
@@ -108,13 +103,13 @@ const Case cases[] = {
          EXPECT_EQ(images[0].view, 7);
          EXPECT_EQ(images[0].path, sceneFolder + "/b.png");
          EXPECT_EQ(images[0].corners[11], 12.0f);
-         ASSERT_EQ(objects(s).size(), 1u);
-         EXPECT_EQ(static_cast<Light&>(*objects(s)[0]).lightType, Light::PointLight);
+         ASSERT_EQ(s.objects.size(), 1u);
+         EXPECT_EQ(static_cast<Light&>(*s.objects[0]).lightType, Light::PointLight);
      }},
     {"LightFieldsThatFailToReadStayAsTheyWere",
      "-Light -ltyp 7 -sptcut 120 -ltyp 1 -latt oops -lpos 1 2 3 -ldir 0 0 -4 -endLight",
      [](SceneContents& s) {
-         auto& light = static_cast<Light&>(*objects(s)[0]);
+         auto& light = static_cast<Light&>(*s.objects[0]);
          EXPECT_EQ(light.lightType, Light::SpotLight) << "7 is no type";
          EXPECT_EQ(light.spotCutoff, 45.0f) << "a spot light's cut-off above 89.999 is reset";
          EXPECT_EQ(light.linearAttenuation, lightDefaults().linearAttenuation);
@@ -126,8 +121,8 @@ const Case cases[] = {
          "-hole 3 0 0 0 0 1 1 0 0 2 2 0 0 -fhid -psubf 2 0 5 -endShape -Fgrp -mem 0 0 -mem 0 1 -mem 1 0 -endGrp "
          "-Disp 4 -disl 1 1 0 1 1 1 -endDisp",
      [](SceneContents& s) {
-         ASSERT_EQ(objects(s).size(), 1u);
-         Shape& tri = *objects(s)[0];
+         ASSERT_EQ(s.objects.size(), 1u);
+         Shape& tri = *s.objects[0];
          EXPECT_EQ(tri.edges.count(), 3) << "out-of-range edge skipped; the repeated pair merged";
          EXPECT_TRUE(tri.edges[1]->has(Geometry::Creased));
          EXPECT_TRUE(tri.edges[1]->has2(Geometry::UVSeam)) << "edge record 4 (2-1) is edge 1's pair";
@@ -140,13 +135,13 @@ const Case cases[] = {
          EXPECT_EQ(s.groups[0].members.size(), 1u);
      }},
     {"HugeCountsAllocateNothingAndEndWithTheInput", "-Shape -face 2000000000 -creas 2000000000 1 -Disp 2000000000",
-     [](SceneContents& s) { EXPECT_EQ(objects(s).size(), 0u); }},
+     [](SceneContents& s) { EXPECT_EQ(s.objects.size(), 0u); }},
     {"QuotedStringsKeepLineBreaksAndDropOverlongText",
      "-Shape " + triangle + "-snam \"two\nlines\" -endShape -Shape " + triangle + "-snam \"" + std::string(2048, 'x') +
          "\" -endShape",
      [](SceneContents& s) {
-         EXPECT_EQ(objects(s)[0]->name, "two\nlines");
-         EXPECT_EQ(objects(s)[1]->name, "");
+         EXPECT_EQ(s.objects[0]->name, "two\nlines");
+         EXPECT_EQ(s.objects[1]->name, "");
      }},
 };
 
@@ -159,7 +154,7 @@ TEST_P(AsciiReaderRules, Hold)
     OwnedContents t;
     t.readText(GetParam().text);
     GetParam().check(t);
-    for (Shape* s : objects(t))
+    for (Shape* s : t.objects)
         EXPECT_GE(s->levelStack.currentLevel, 0);
 }
 

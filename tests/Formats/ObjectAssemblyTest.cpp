@@ -1,6 +1,7 @@
-// Building objects from file records: record positions against element
-// positions, twin edge records, and linking faces as they are read against
-// linking them all at the end.
+// Building objects from file records: linking faces as they are read
+// against linking them all at the end, and lookups that stay cheap around
+// a vertex of many edges. Record positions and twin records are checked
+// through the ".tva" reader's rules.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -111,72 +112,6 @@ TEST(ObjectAssembly, LinkingAsReadMatchesLinkingAtTheEnd)
         f->computeNormal();
         EXPECT_EQ(kept.z, -1.0f);
         EXPECT_EQ(kept.z, f->normal.z);
-    }
-}
-
-TEST(ObjectAssembly, RecordsKeepTheirPositionsPastRecordsThatMadeNothing)
-{
-    ObjectAssembly a(false);
-    for (int i = 0; i < 4; ++i)
-        a.addVertex(static_cast<float>(i % 2), static_cast<float>(i / 2), 0.0f);
-    a.addEdge(0, 1);
-    a.addEdge(0, 9); // no such vertex: the record has no edge
-    a.addEdge(1, 0); // the first edge again
-    a.addEdge(1, 3);
-    EXPECT_EQ(a.edgeRecords(), 4);
-    EXPECT_EQ(a.edgeAt(1), nullptr);
-    EXPECT_EQ(a.edgeAt(2), a.edgeAt(0));
-    ASSERT_NE(a.edgeAt(3), nullptr);
-    EXPECT_EQ(a.edgeAt(3)->index, 1);
-    a.markEdge(2, Geometry::Creased, 0);
-    a.markEdge(0, 0, Geometry::UVSeam);
-    Face* two = a.newFace(nullptr); // two valid corners: no face
-    a.addCorner(two, 0, 0, 0);
-    a.addCorner(two, 7, 0, 0);
-    a.addCorner(two, 1, 0, 0);
-    a.endFace(two);
-    Face* quad = a.newFace(nullptr);
-    for (long v : {0, 2, 3, 1})
-        a.addCorner(quad, v, 0, 0);
-    a.endFace(quad);
-    EXPECT_EQ(a.faceRecords(), 2);
-    EXPECT_EQ(a.faceAt(0), nullptr);
-    EXPECT_EQ(a.faceAt(1), quad);
-    EXPECT_EQ(a.facePosition(1), 0);
-    ShapePtr s = finished(a);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(validateTopology(*s), "");
-    ASSERT_EQ(s->edges.count(), 4);
-    EXPECT_TRUE(s->edges[0]->has(Geometry::Creased)) << "a mark through the twin record reaches the edge";
-    EXPECT_TRUE(s->edges[0]->has2(Geometry::UVSeam));
-    expectNumbered(*s);
-}
-
-TEST(ObjectAssembly, HolesAndSmoothShadingAreFinishedAsBefore)
-{
-    // A hole arriving after its face was linked still gets linked; smooth
-    // shading still gets vertex normals.
-    for (bool linkAsRead : {false, true}) {
-        ObjectAssembly a(false);
-        if (linkAsRead)
-            a.linkFacesAsRead();
-        a.object()->InnerShape::setShadingMode(InnerShape::SmoothShade);
-        const float square[8][2] = {{0, 0}, {3, 0}, {3, 3}, {0, 3}, {1, 1}, {2, 1}, {2, 2}, {1, 2}};
-        for (const auto& p : square)
-            a.addVertex(p[0], p[1], 0.0f);
-        Face* f = a.newFace(nullptr);
-        for (long v : {0, 1, 2, 3})
-            a.addCorner(f, v, 0, 0);
-        a.endFace(f);
-        Face* hole = a.newFace(nullptr);
-        for (long v : {4, 7, 6, 5})
-            a.addCorner(hole, v, 0, 0);
-        a.endHole(a.faceAt(0), hole);
-        ShapePtr s = finished(a);
-        ASSERT_TRUE(s);
-        EXPECT_EQ(validateTopology(*s), "") << linkAsRead;
-        EXPECT_EQ(s->edges.count(), 8);
-        EXPECT_EQ(s->vertices[0]->normal[2], 1.0f) << linkAsRead;
     }
 }
 

@@ -55,6 +55,7 @@ TEST(SceneFileRoundTrip, ReadSceneHasTheSavedContent)
     EXPECT_EQ(plate.currentLevel(), 0) << "a partial-subdivision list keeps the object unsubdivided";
     EXPECT_EQ(plate.vertices[0]->mirror, plate.vertices[2]);
     EXPECT_TRUE(plate.vertices[1]->has2(Geometry::OnPlane));
+    EXPECT_EQ(plate.vertices[0]->normal[2], 1.0f) << "smooth shading gets vertex normals";
     auto& instance = static_cast<ShapeInstance&>(read.object(2));
     ASSERT_EQ(instance.shapeKind(), InnerShape::KindShapeInstance);
     EXPECT_EQ(instance.instancedShape, &cube);
