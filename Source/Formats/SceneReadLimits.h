@@ -13,7 +13,7 @@ class Shape;
 struct SceneReadLimits {
     int64_t elementsPerFileByte = 128;      // what each byte of the file earns
     int64_t minReadElements = int64_t(1) << 20;  // what even a tiny file may build
-    int64_t maxReadElements = int64_t(1) << 25;  // what no file may pass, however large
+    int64_t maxReadElements = int64_t(1) << 26;  // what no file may pass, however large
 };
 
 // The limits every read uses; tests and fuzzing lower them.
