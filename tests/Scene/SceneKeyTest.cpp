@@ -166,7 +166,7 @@ TEST(SceneKeyTest, DeleteGoesToToolsFirstThenRunsTheDeleteCommandDirectly)
     RecordedScene s;
     s.scene->deleteSelection();
     EXPECT_THAT(s.log.only({"deleteKey"}), ElementsAre("tool.deleteKey() -> 0", "command.deleteKey() -> 1"));
-    EXPECT_THAT(s.command->executed, ElementsAre(Pair(SceneCommandManager::DeleteCommand, 0)));
+    EXPECT_THAT(s.command->executed, ElementsAre(Pair(10, 0)));
     EXPECT_THAT(s.window.calls, ElementsAre("execute:10/0"));
     RecordingTool polygon(s.log, "polygon");
     polygon.results["deleteKey"] = true;
