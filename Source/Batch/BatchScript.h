@@ -19,13 +19,15 @@
 #include <string_view>
 #include <vector>
 
+#include "Scene/Commands/CommandIds.h"
+
 class Scene;
 
 struct BatchLine {
     enum Kind { Skip, Command, Set, Info, Selection, Select };
 
     Kind kind = Skip;
-    int commandId = -1;              // Command
+    int commandId = CommandId::None; // Command
     std::string argument;            // Command; empty when none was given
     int groupId = 0;                 // Set
     std::string optionName;          // Set

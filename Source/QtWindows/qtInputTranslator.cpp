@@ -8,6 +8,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/Input/ModifierCodes.h"
 #include "Scene/Input/MouseBindings.h"
 
@@ -15,9 +16,9 @@ namespace {
 
 constexpr int pressMode = 1;
 
-constexpr int panView = 9011;
-constexpr int zoomView = 9012;
-constexpr int rotateView = 9013;
+constexpr int panView = CommandId::PanView;
+constexpr int zoomView = CommandId::ZoomView;
+constexpr int rotateView = CommandId::RotateView;
 
 // Two buttons held together steer the view whatever the bindings say; with
 // Alt, either chord zooms. Tested in this order, so all three buttons rotate.

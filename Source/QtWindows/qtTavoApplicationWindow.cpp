@@ -1,5 +1,6 @@
 // The core's headers come before any Qt header: Qt's keyword macros
 // ("slots", "signals", "emit") would otherwise rewrite names in them.
+#include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Settings/UserFolders.h"
@@ -36,20 +37,14 @@ constexpr int InitialHeight = 768;
 constexpr int ProgramCursorCount = 4;
 constexpr int ProgressSteps = 1000;
 const char* const RecentFilesName = "recentfiles.txt";
-constexpr int FirstRecentFileCommand = 100010;
 
-// The File menu: label and command, in menu order; a null label is a separator.
-struct FileMenuEntry {
-    const char* label;
-    int commandId;
+// The File menu's commands in menu order; None is a separator. Labels and
+// whether an entry is enabled come from the command table.
+constexpr int FileMenuCommands[] = {
+    CommandId::NewScene,        CommandId::OpenScene,           CommandId::SaveScene,      CommandId::SaveSceneAs,
+    CommandId::SaveIncremental, CommandId::SaveSelectedObjects, CommandId::None,           CommandId::LoadIntoScene,
+    CommandId::ExportScene,     CommandId::RevertToAutosaved,   CommandId::SaveScreenshot, CommandId::None,
 };
-constexpr FileMenuEntry FileMenuEntries[] = {
-    {"New Scene", 95},         {"Open Scene...", 96},           {"Save Scene", 97},
-    {"Save Scene As...", 98},  {"Save Incremental", 272},       {"Save Selected Objects...", 101},
-    {nullptr, 0},              {"Load Into Scene...", 99},      {"Export Scene...", 303},
-    {"Revert To Autosaved", 122}, {"Save Screenshot...", 128},  {nullptr, 0},
-};
-constexpr int ClearFileHistoryCommand = 100116;
 
 // The real scene behind the shell's link.
 class LinkedScene : public SceneLink {
@@ -159,11 +154,11 @@ qtTavoApplicationWindow::~qtTavoApplicationWindow()
 void qtTavoApplicationWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu("File");
-    for (const FileMenuEntry& e : FileMenuEntries) {
-        if (e.label)
-            addCommandAction(file, e.label, e.commandId);
-        else
+    for (int id : FileMenuCommands) {
+        if (id == CommandId::None)
             file->addSeparator();
+        else
+            addCommandAction(file, commandMenuLabel(id), id);
     }
     recentMenu_ = file->addMenu("Recent Files");
     showRecentFiles({});
@@ -173,9 +168,10 @@ void qtTavoApplicationWindow::buildMenus()
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
-void qtTavoApplicationWindow::addCommandAction(QMenu* menu, const char* label, int commandId)
+void qtTavoApplicationWindow::addCommandAction(QMenu* menu, std::string_view label, int commandId)
 {
-    QAction* action = menu->addAction(label);
+    QAction* action = menu->addAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    action->setEnabled(isCommandAvailable(commandId));
     connect(action, &QAction::triggered, this, [this, commandId] { executeCommand(commandId, "", 0, 0, 0); });
 }
 
@@ -183,9 +179,9 @@ void qtTavoApplicationWindow::showRecentFiles(const std::vector<std::string>& pa
 {
     recentMenu_->clear();
     for (size_t i = 0; i < paths.size(); ++i)
-        addCommandAction(recentMenu_, paths[i].c_str(), FirstRecentFileCommand + static_cast<int>(i));
+        addCommandAction(recentMenu_, paths[i], CommandId::FirstRecentFile + static_cast<int>(i));
     recentMenu_->addSeparator();
-    addCommandAction(recentMenu_, "Clear File History", ClearFileHistoryCommand);
+    addCommandAction(recentMenu_, commandMenuLabel(CommandId::ClearFileHistory), CommandId::ClearFileHistory);
 }
 
 void qtTavoApplicationWindow::showProgress(double fraction)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "Scene/TavoApplicationWindow.h"
 
@@ -61,7 +62,7 @@ protected:
 private:
     void buildMenus();
     // A File menu entry that runs command `commandId` through the scene.
-    void addCommandAction(QMenu* menu, const char* label, int commandId);
+    void addCommandAction(QMenu* menu, std::string_view label, int commandId);
     // The dock and toolbar layout lives in "windowdata.dat" beside the preferences.
     void restoreWindowLayout();
     void saveWindowLayout();

@@ -1,5 +1,6 @@
 #include "Scene/Scene.h"
 
+#include "Scene/Commands/CommandTable.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/View/SceneDisplayManager.h"
@@ -8,20 +9,6 @@
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
-
-namespace {
-
-// "Pan View", "Zoom View", "Rotate View", "Ostra-Style View Manipulation":
-// they reach the command manager before any tool can take the press.
-constexpr int firstViewCommand = 9011;
-constexpr int lastViewCommand = 9014;
-
-bool isViewCommand(int commandId)
-{
-    return commandId >= firstViewCommand && commandId <= lastViewCommand;
-}
-
-} // namespace
 
 Scene::Scene(TavoApplicationWindow* applicationWindow, const std::string& startupArgument)
     : Scene(applicationWindow, new SceneObjectManager, new SceneSelectionManager, new SceneDisplayManager,
@@ -144,7 +131,7 @@ void Scene::mouseRelease(int x, int y)
     lastY = y;
     if (pendingMouseClick && mouseMoved) {
         pendingMouseClick = false;
-        if (pendingMouseCommand != -1)
+        if (pendingMouseCommand != CommandId::None)
             executeCommand(pendingMouseCommand, "", SceneManager::ModeReleaseAfterHold, x, y);
     }
     mouseMoved = false;
@@ -177,7 +164,7 @@ void Scene::keyPress(int key, int modifiers)
     int commandId = applicationManager->keyBinding(key, modifiers);
     // An unbound key leaves nothing pending, so its release runs nothing.
     pressedKeyCommand = CommandId::NoFunction;
-    if (!offerKey(key, modifiers, SceneManager::ModePress, commandId) && commandId != -1) {
+    if (!offerKey(key, modifiers, SceneManager::ModePress, commandId) && commandId != CommandId::None) {
         executeAtMouse(commandId, SceneManager::ModePress);
         pressedKeyCommand = commandId;
     }
@@ -191,7 +178,7 @@ void Scene::keyHold(int key, int modifiers)
     int commandId = applicationManager->keyBinding(key, modifiers);
     if (offerKey(key, modifiers, SceneManager::ModeHold, commandId)) {
         heldKeyCommand = CommandId::NoFunction;
-    } else if (commandId != -1) {
+    } else if (commandId != CommandId::None) {
         executeAtMouse(commandId, SceneManager::ModeHold);
         heldKeyCommand = commandId;
     }

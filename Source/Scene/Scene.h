@@ -75,7 +75,7 @@ public:
     List<SceneManager*> managerList;              // display, command, object, selection, tool, application
     int32_t pressedKeyCommand = CommandId::NoFunction; // command of the last key press; "No Function" when none is pending
     int32_t heldKeyCommand = CommandId::NoFunction;    // command started by holding a key; "No Function" when none
-    int32_t pendingMouseCommand = -1;              // bound command of a press no manager consumed
+    int32_t pendingMouseCommand = CommandId::None; // bound command of a press no manager consumed
     bool pendingMouseClick = false;                // such a press is outstanding
     bool mouseMoved = false;                       // dragged since the last press
 

@@ -16,8 +16,8 @@
 namespace {
 
 // Groups the application manager ties to state of the scene's own.
-constexpr int displayGroup = 100131;
-constexpr int mouseSettingsGroup = 217;
+constexpr int displayGroup = CommandId::Display;
+constexpr int mouseSettingsGroup = CommandId::MouseSettings;
 
 constexpr const char* aboutText = "Tavo, a modeller for polygon meshes and subdivision surfaces.";
 constexpr const char* programName = "Tavo";

@@ -94,8 +94,6 @@ public:
     void attach(SceneManagers* directory) override { note("attach"); Base::attach(directory); }
     void initialize() override { note("initialize"); Base::initialize(); }
     void shutdown() override { note("shutdown"); Base::shutdown(); }
-    void saveSettings() override { note("saveSettings"); Base::saveSettings(); }
-    void clearRedrawRequest() override { note("clearRedrawRequest"); Base::clearRedrawRequest(); }
     void clearSceneChanged() override { note("clearSceneChanged"); Base::clearSceneChanged(); }
     bool mousePress(int x, int y, int button, int modifiers, int commandId, bool handledSoFar) override
     {
@@ -116,20 +114,12 @@ public:
     }
     bool confirmKey() override { return answer("confirmKey", "", [&] { return Base::confirmKey(); }); }
     bool deleteKey() override { return answer("deleteKey", "", [&] { return Base::deleteKey(); }); }
-    void drawOverlay() override { note("drawOverlay"); Base::drawOverlay(); }
-    void drawActiveViewport() override { note("drawActiveViewport"); Base::drawActiveViewport(); }
     void toolsHook() override { note("toolsHook"); Base::toolsHook(); }
     void commandExecuted(int commandId, int mode) override
     {
         note("commandExecuted", joined(commandId, mode));
         Base::commandExecuted(commandId, mode);
     }
-    void drawActiveViewportUnlit() override { note("drawActiveViewportUnlit"); Base::drawActiveViewportUnlit(); }
-    bool isRedrawRequested() override
-    {
-        return answer("isRedrawRequested", "", [&] { return Base::isRedrawRequested(); });
-    }
-    bool isSceneChanged() override { return answer("isSceneChanged", "", [&] { return Base::isSceneChanged(); }); }
     void sceneChangedNotify() override { note("sceneChangedNotify"); Base::sceneChangedNotify(); }
 };
 

@@ -66,6 +66,7 @@ void RecordingWindow::windowPosition(int& outX, int& outY)
 std::string RecordingWindow::chooseFile(bool save, const std::string& title, const std::vector<FileType>& types)
 {
     dialogs.push_back((save ? "save:" : "open:") + title);
+    calls.push_back(dialogs.back());
     dialogTypes = types;
     if (chosenFiles.empty())
         return {};

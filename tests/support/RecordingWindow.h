@@ -28,6 +28,7 @@ public:
     std::string chooseFile(bool save, const std::string& title, const std::vector<FileType>& types) override;
     void showProgress(double fraction) override { progress.push_back(fraction); }
     void showRecentFiles(const std::vector<std::string>& paths) override { recentFiles = paths; }
+    void requestClose() override { calls.push_back("requestClose"); }
 
     Scene* scene = nullptr;              // where commands go; none are run while null
     std::deque<int> answers;             // scripted answers of `ask`, first first

@@ -375,4 +375,20 @@ inline constexpr int32_t Test = 100134;
 inline constexpr int32_t CustomPrimitives = 100145;
 inline constexpr int32_t NudgeUVs = 100146;
 
+// Internal actions the windows send; they have no name and cannot be bound.
+inline constexpr int32_t FirstRecentFile = 100010;   // open recent file 0; 1 to 4 follow
+inline constexpr int32_t CubeFromOptions = 100051;   // a primitive from its option group
+inline constexpr int32_t ApplySoftSelection = 100052; // re-read the soft-selection switch
+inline constexpr int32_t FirstBrushNudge = 100053;   // to 100059: nudge a brush value
+inline constexpr int32_t CircleFromOptions = 100060;
+inline constexpr int32_t ConeFromOptions = 100061;
+inline constexpr int32_t TorusFromOptions = 100062;
+inline constexpr int32_t SphereFromOptions = 100063;
+inline constexpr int32_t ArcFromOptions = 100064;
+inline constexpr int32_t GridFromOptions = 100065;
+inline constexpr int32_t CylinderFromOptions = 100066;
+inline constexpr int32_t LastFromOptions = 100067;
+inline constexpr int32_t FirstRefresh = 100070;      // to 100074: a manager re-reads its settings
+inline constexpr int32_t LocalRotateOptionGroup = 100120;
+
 } // namespace CommandId

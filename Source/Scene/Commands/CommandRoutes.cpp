@@ -3,11 +3,29 @@
 #include <algorithm>
 #include <array>
 
-CommandHandler findRoute(std::span<const CommandRoute> routes, int id)
+namespace {
+
+CommandHandler handlerOf(Route route)
 {
-    auto it = std::ranges::find_if(routes, [id](const CommandRoute& r) { return r.first <= id && id <= r.last; });
-    return it == routes.end() ? nullptr : it->handler;
+    static const std::array<std::span<const RouteHandler>, 6> tables = {
+        toggleHandlers(), commandHandlers(), selectionHandlers(),
+        toolHandlers(),   displayHandlers(), applicationHandlers(),
+    };
+    for (std::span<const RouteHandler> table : tables) {
+        auto it = std::ranges::find(table, route, &RouteHandler::route);
+        if (it != table.end())
+            return it->handler;
+    }
+    return nullptr;
 }
+
+CommandHandler handlerOf(Release release)
+{
+    auto it = std::ranges::find(releaseHandlers(), release, &ReleaseHandler::release);
+    return it == releaseHandlers().end() ? nullptr : it->handler;
+}
+
+} // namespace
 
 int findValue(std::span<const CommandValue> values, int id)
 {
@@ -15,22 +33,20 @@ int findValue(std::span<const CommandValue> values, int id)
     return it == values.end() ? -1 : it->value;
 }
 
-std::span<const std::span<const CommandRoute>> handlerTables()
-{
-    static const std::array<std::span<const CommandRoute>, 6> tables = {
-        toggleRoutes(), commandRoutes(), selectionRoutes(), toolRoutes(), displayRoutes(), applicationRoutes(),
-    };
-    return tables;
-}
-
 CommandHandler commandHandler(int id)
 {
-    for (std::span<const CommandRoute> table : handlerTables())
-        if (CommandHandler h = findRoute(table, id))
-            return h;
-    return nullptr;
+    const CommandRow* row = findCommandRow(id);
+    return row && row->route != Route::None ? handlerOf(row->route) : nullptr;
 }
 
-CommandHandler releaseAction(int id) { return findRoute(releaseRoutes(), id); }
+CommandHandler releaseAction(int id)
+{
+    const CommandRow* row = findCommandRow(id);
+    return row && row->release != Release::None ? handlerOf(row->release) : nullptr;
+}
 
-CommandHandler tapReleaseAction(int id) { return findRoute(tapReleaseRoutes(), id); }
+CommandHandler tapReleaseAction(int id)
+{
+    const CommandRow* row = findCommandRow(id);
+    return row && row->tapRelease != Release::None ? handlerOf(row->tapRelease) : nullptr;
+}

@@ -1,10 +1,12 @@
 #pragma once
-// The dispatch's tables: which handler runs a command in modes 0 and 1,
-// what a command does when its key is released after a hold (mode 3) or
-// after a tap (mode 4). Each table maps inclusive id ranges to a handler;
-// the handlers live beside their tables, one file per manager they drive.
+// From a command row's route and releases to the functions that carry them
+// out. The functions live in the Dispatch*.cpp files, one file per manager
+// they drive, each with a table naming its routes.
 #include <span>
 #include <string>
+
+#include "Scene/Commands/CommandIds.h"
+#include "Scene/Commands/CommandRow.h"
 
 class SceneCommandManager;
 struct SceneManagers;
@@ -21,9 +23,13 @@ struct CommandCall {
 
 using CommandHandler = void (*)(const CommandCall& call);
 
-struct CommandRoute {
-    int first; // inclusive id range
-    int last;
+// The function behind a row's route or release.
+struct RouteHandler {
+    Route route;
+    CommandHandler handler;
+};
+struct ReleaseHandler {
+    Release release;
     CommandHandler handler;
 };
 
@@ -33,28 +39,21 @@ struct CommandValue {
     int value;
 };
 
-// The handler of the first route whose range holds `id`; null when none does.
-CommandHandler findRoute(std::span<const CommandRoute> routes, int id);
 // The value of `id` in `values`; -1 when it has none.
 int findValue(std::span<const CommandValue> values, int id);
 
-// The handler of a command in modes 0 and 1, searched through every table
-// below; null for ids without a handler.
+// The handler of a command in modes 0 and 1; null for ids without one.
 CommandHandler commandHandler(int id);
 // The release action (mode 3) and tap-release action (mode 4) of a command,
 // or null when it has none.
 CommandHandler releaseAction(int id);
 CommandHandler tapReleaseAction(int id);
 
-// The mode 0 and 1 tables, one per manager that does the work.
-std::span<const CommandRoute> toolRoutes();        // DispatchTools.cpp
-std::span<const CommandRoute> selectionRoutes();   // DispatchSelection.cpp
-std::span<const CommandRoute> displayRoutes();     // DispatchDisplay.cpp
-std::span<const CommandRoute> applicationRoutes(); // DispatchApplication.cpp
-std::span<const CommandRoute> commandRoutes();     // DispatchCommands.cpp: geometry, creation, undo
-std::span<const CommandRoute> toggleRoutes();      // DispatchToggles.cpp: toggles, snapping, "Repeat"
-// Every mode 0 and 1 table, in search order.
-std::span<const std::span<const CommandRoute>> handlerTables();
-// DispatchRelease.cpp.
-std::span<const CommandRoute> releaseRoutes();
-std::span<const CommandRoute> tapReleaseRoutes();
+// The route functions, one table per manager that does the work.
+std::span<const RouteHandler> toolHandlers();        // DispatchTools.cpp
+std::span<const RouteHandler> selectionHandlers();   // DispatchSelection.cpp
+std::span<const RouteHandler> displayHandlers();     // DispatchDisplay.cpp
+std::span<const RouteHandler> applicationHandlers(); // DispatchApplication.cpp
+std::span<const RouteHandler> commandHandlers();     // DispatchCommands.cpp: geometry, creation, undo
+std::span<const RouteHandler> toggleHandlers();      // DispatchToggles.cpp: toggles, snapping, "Repeat"
+std::span<const ReleaseHandler> releaseHandlers();   // DispatchRelease.cpp

@@ -1,9 +1,10 @@
 #pragma once
-// The command table: the name, help text and menu label of every command id,
-// and the properties the dispatch derives from an id alone. Menus, button and
-// key editors, the preferences file and the help window all read it.
-#include <algorithm>
+// The lookups of the command table (CommandRows.cpp): the name, help text and
+// menu label of every command id, and the properties the dispatch reads from
+// an id alone. Menus, button and key editors, the preferences file and the
+// help window all use them.
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "Scene/Commands/CommandIds.h"
@@ -26,6 +27,13 @@ int commandIdByName(std::string_view name);
 // Every id that has a name, in increasing order.
 std::span<const int> allCommandIds();
 
+// Whether the command does what its name says in this build. Menus show
+// the others disabled, and the dispatch answers them with
+// `notAvailableMessage`. Ids the table does not know count as available.
+bool isCommandAvailable(int id);
+// "NAME is not available yet."
+std::string notAvailableMessage(int id);
+
 // Derived properties.
 // "Pan View", "Zoom View", "Rotate View", "Ostra-Style View Manipulation".
 bool isViewCommand(int id);
@@ -44,19 +52,3 @@ int holdCommand(int id);
 // The option group a value tool shows in a visible tool-options window when it
 // starts, or -1 for an id that is not a value tool.
 int valueToolOptionGroup(int id);
-
-// One row of the id-keyed text tables; the tables are sorted by id.
-struct CommandText {
-    int id;
-    std::string_view text;
-};
-
-constexpr bool isSortedById(std::span<const CommandText> table)
-{
-    return std::ranges::adjacent_find(table, [](const CommandText& a, const CommandText& b) {
-               return a.id >= b.id;
-           }) == table.end();
-}
-
-// The text of `id` in `table` (sorted by id), or "" when it has no row.
-std::string_view findCommandText(std::span<const CommandText> table, int id);

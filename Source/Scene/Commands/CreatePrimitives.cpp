@@ -7,6 +7,7 @@
 
 #include "Mesh/Primitives/PrimitiveOptions.h"
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/Commands/DispatchMessages.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneManagers.h"
@@ -20,15 +21,18 @@ struct PrimitiveRow {
 };
 
 constexpr PrimitiveRow primitives[] = {
-    {108, 100051, makeCubeFromOptions},     {102, 100060, makeCircleFromOptions},
-    {103, 100061, makeConeFromOptions},     {104, 100062, makeTorusFromOptions},
-    {105, 100063, makeSphereFromOptions},   {106, 100064, makeArcFromOptions},
-    {107, 100065, makeGridFromOptions},     {109, 100066, makeCylinderFromOptions},
+    {CommandId::Cube, CommandId::CubeFromOptions, makeCubeFromOptions},
+    {CommandId::Circle, CommandId::CircleFromOptions, makeCircleFromOptions},
+    {CommandId::Cone, CommandId::ConeFromOptions, makeConeFromOptions},
+    {CommandId::Torus, CommandId::TorusFromOptions, makeTorusFromOptions},
+    {CommandId::Sphere, CommandId::SphereFromOptions, makeSphereFromOptions},
+    {CommandId::Arc, CommandId::ArcFromOptions, makeArcFromOptions},
+    {CommandId::Grid, CommandId::GridFromOptions, makeGridFromOptions},
+    {CommandId::Cylinder, CommandId::CylinderFromOptions, makeCylinderFromOptions},
 };
 } // namespace
 
 namespace {
-enum { LatheObject = 110, ExtrusionObject = 111, PathExtrusionObject = 112 };
 
 std::vector<Shape*> selectedShapes(const List<Shape*>& objects)
 {
@@ -58,7 +62,7 @@ int SceneObjectManager::createSweeps(int commandId)
     const SettingsRegistry& registry = managers->applicationManager->registry;
     std::vector<Shape*> sources = selectedShapes(objects);
     std::vector<Shape*> made;
-    if (commandId == PathExtrusionObject) {
+    if (commandId == CommandId::PathExtrusionObject) {
         if (sources.size() != 2)
             return 0;
         Shape* profile = sources[0];
@@ -66,14 +70,14 @@ int SceneObjectManager::createSweeps(int commandId)
         if (!path->faces.empty())
             std::swap(profile, path);
         if (!path->faces.empty() || isClosedSurface(*profile)) {
-            managers->applicationManager->report(std::string(refusalMessage(PathExtrusionObject, 1)),
+            managers->applicationManager->report(std::string(refusalMessage(CommandId::PathExtrusionObject, 1)),
                                                  SceneApplicationManager::StatusReport);
             return 0;
         }
         made.push_back(makePathExtrusionFromOptions(registry, *profile, *path));
     } else {
         for (Shape* s : sources)
-            made.push_back(commandId == LatheObject ? makeLatheFromOptions(registry, *s)
+            made.push_back(commandId == CommandId::LatheObject ? makeLatheFromOptions(registry, *s)
                                                     : makeExtrusionFromOptions(registry, *s));
     }
     int added = 0;
@@ -91,7 +95,7 @@ int SceneObjectManager::createSweeps(int commandId)
 
 int SceneObjectManager::createObjects(int commandId)
 {
-    if (commandId >= LatheObject && commandId <= PathExtrusionObject)
+    if (commandId >= CommandId::LatheObject && commandId <= CommandId::PathExtrusionObject)
         return createSweeps(commandId);
     auto row = std::find_if(std::begin(primitives), std::end(primitives), [&](const PrimitiveRow& r) {
         return r.command == commandId || r.optionsAction == commandId;

@@ -11,8 +11,8 @@ namespace {
 
 void showOptions(const CommandCall& call) { call.managers.applicationManager->showOptionGroup(call.id); }
 
-constexpr int paintDisplacementCommand = 250;
-constexpr int brushEditorCommand = 251;
+constexpr int paintDisplacementCommand = CommandId::PaintDisplacement;
+constexpr int brushEditorCommand = CommandId::BrushEditor;
 
 void showEditor(const CommandCall& call)
 {
@@ -44,38 +44,23 @@ void refreshManager(const CommandCall& call)
     const SceneManagers& m = call.managers;
     SceneManager* const refreshed[] = {m.applicationManager, m.displayManager, m.commandManager, m.toolManager,
                                        m.applicationManager};
-    constexpr int firstRefresh = 100070;
+    constexpr int firstRefresh = CommandId::FirstRefresh;
     refreshed[call.id - firstRefresh]->applySettings();
 }
 
-constexpr CommandRoute routes[] = {
-    // Option groups, shown in the tool-options window.
-    {49, 49, showOptions},      {74, 74, showOptions},      {119, 119, showOptions},
-    {124, 125, showOptions},    {138, 142, showOptions},    {147, 147, showOptions},
-    {161, 161, showOptions},    {177, 177, showOptions},    {189, 189, showOptions},
-    {191, 191, showOptions},    {194, 194, showOptions},    {197, 197, showOptions},
-    {204, 204, showOptions},    {214, 214, showOptions},    {218, 218, showOptions},
-    {230, 230, showOptions},    {244, 244, showOptions},    {263, 264, showOptions},
-    {271, 271, showOptions},    {273, 273, showOptions},    {283, 284, showOptions},
-    {293, 293, showOptions},    {296, 296, showOptions},    {305, 305, showOptions},
-    {100120, 100120, showOptions},
-    // Editor windows.
-    {86, 87, showEditor},       {113, 118, showEditor},     {193, 193, showEditor},
-    {217, 217, showEditor},     {251, 252, showEditor},
-    // Primitive and drawing-tool options, in the creation-properties window.
-    {164, 176, showCreationProperties}, {240, 240, showCreationProperties}, {300, 300, showCreationProperties},
-    {253, 253, showToolProperties},     {254, 254, showCreateProperties},
-    // Files; 100010 to 100014 open the recent files 0 to 4.
-    {9, 9, fileCommand},        {95, 99, fileCommand},      {101, 101, fileCommand},
-    {122, 122, fileCommand},    {128, 128, fileCommand},    {190, 190, fileCommand},
-    {237, 238, fileCommand},    {272, 272, fileCommand},    {303, 303, fileCommand},
-    {100010, 100014, fileCommand}, {100116, 100116, fileCommand},
-    {120, 120, showHelp},       {126, 126, showHelp},       {129, 129, showHelp},
-    {9002, 9002, showContextMenu},
-    {100008, 100008, showAbout},
-    {100070, 100074, refreshManager},
+constexpr RouteHandler handlers[] = {
+    {Route::ShowOptions, showOptions},
+    {Route::ShowEditor, showEditor},
+    {Route::ShowCreationProperties, showCreationProperties},
+    {Route::ShowToolProperties, showToolProperties},
+    {Route::ShowCreateProperties, showCreateProperties},
+    {Route::FileCommand, fileCommand},
+    {Route::ShowHelp, showHelp},
+    {Route::ShowContextMenu, showContextMenu},
+    {Route::ShowAbout, showAbout},
+    {Route::RefreshManager, refreshManager},
 };
 
 } // namespace
 
-std::span<const CommandRoute> applicationRoutes() { return routes; }
+std::span<const RouteHandler> applicationHandlers() { return handlers; }

@@ -57,19 +57,31 @@ bool someObjectInObjectMode(const ObjectSelection& s, int mode)
 bool someInstance(const ObjectSelection& s, int) { return s.instances >= 1; }
 
 constexpr CreationRow creations[] = {
-    {2, true, exactlyTwoObjects},      // "Array"
-    {3, false, someObjectInObjectMode}, // "Instance"
-    {85, true, someInstance},           // "De-Instantiate Instance"
-    {102, true, nullptr}, {103, true, nullptr}, {104, true, nullptr}, {105, true, nullptr},
-    {106, true, nullptr}, {107, true, nullptr}, {108, true, nullptr}, {109, true, nullptr},
-    {110, true, someObject},            // "Lathe Object"
-    {111, true, someObject},            // "Extrusion Object"
-    {112, true, exactlyTwoObjects},     // "Path Extrusion Object"
-    {192, false, nullptr},              // "Add Light"
+    {CommandId::Array, true, exactlyTwoObjects},
+    {CommandId::Instance, false, someObjectInObjectMode},
+    {CommandId::DeInstantiateInstance, true, someInstance},
+    {CommandId::Circle, true, nullptr},
+    {CommandId::Cone, true, nullptr},
+    {CommandId::Torus, true, nullptr},
+    {CommandId::Sphere, true, nullptr},
+    {CommandId::Arc, true, nullptr},
+    {CommandId::Grid, true, nullptr},
+    {CommandId::Cube, true, nullptr},
+    {CommandId::Cylinder, true, nullptr},
+    {CommandId::LatheObject, true, someObject},
+    {CommandId::ExtrusionObject, true, someObject},
+    {CommandId::PathExtrusionObject, true, exactlyTwoObjects},
+    {CommandId::AddLight, false, nullptr},
     // Primitives made from their options windows.
-    {100051, true, nullptr}, {100060, true, nullptr}, {100061, true, nullptr}, {100062, true, nullptr},
-    {100063, true, nullptr}, {100064, true, nullptr}, {100065, true, nullptr}, {100066, true, nullptr},
-    {100067, true, nullptr},
+    {CommandId::CubeFromOptions, true, nullptr},
+    {CommandId::CircleFromOptions, true, nullptr},
+    {CommandId::ConeFromOptions, true, nullptr},
+    {CommandId::TorusFromOptions, true, nullptr},
+    {CommandId::SphereFromOptions, true, nullptr},
+    {CommandId::ArcFromOptions, true, nullptr},
+    {CommandId::GridFromOptions, true, nullptr},
+    {CommandId::CylinderFromOptions, true, nullptr},
+    {CommandId::LastFromOptions, true, nullptr},
 };
 
 void createObjects(const CommandCall& call)
@@ -98,8 +110,9 @@ void createObjects(const CommandCall& call)
 void recreateUVs(const CommandCall& call) { call.managers.objectManager->recreateUVs(call.id); }
 
 constexpr CommandValue shadingModes[] = {
-    {80, InnerShape::Wireframe},  {81, InnerShape::FlatShade}, {183, InnerShape::GhostedShade},
-    {219, InnerShape::SmoothShade}, {220, InnerShape::FastShade},
+    {CommandId::WireframeMode, InnerShape::Wireframe},       {CommandId::FlatShadeMode, InnerShape::FlatShade},
+    {CommandId::GhostedShadeMode, InnerShape::GhostedShade}, {CommandId::SmoothShadeMode, InnerShape::SmoothShade},
+    {CommandId::FastShadeMode, InnerShape::FastShade},
 };
 
 void setShading(const CommandCall& call) { call.commands.setShadingMode(findValue(shadingModes, call.id)); }
@@ -116,29 +129,29 @@ void redo(const CommandCall& call) { call.commands.redo(); }
 void undoSelection(const CommandCall& call) { call.commands.undoSelection(); }
 void redoSelection(const CommandCall& call) { call.commands.redoSelection(); }
 
-constexpr CommandRoute routes[] = {
-    {0, 0, copySelection},        {1, 1, paste},                {10, 10, deleteSelection},
-    // Topology edits.
-    {46, 46, editTopology},       {59, 64, editTopology},       {67, 67, editTopology},
-    {70, 70, editTopology},       {73, 73, editTopology},       {75, 76, editTopology},
-    {143, 143, editTopology},     {178, 178, editTopology},     {182, 182, editTopology},
-    {187, 187, editTopology},     {223, 223, editTopology},     {231, 231, editTopology},
-    {243, 243, editTopology},     {245, 245, editTopology},     {307, 307, editTopology},
-    {47, 48, changeSubdivision},  {50, 50, changeSubdivision},  {88, 88, changeSubdivision},
-    {100, 100, changeSubdivision},
-    {249, 249, editUVs},          {257, 258, editUVs},          {266, 269, editUVs},
-    {280, 282, editUVs},          {285, 292, editUVs},          {294, 295, editUVs},
-    {58, 58, generateMap},        {270, 270, generateMap},
-    {2, 3, createObjects},        {85, 85, createObjects},      {102, 112, createObjects},
-    {192, 192, createObjects},    {100051, 100051, createObjects}, {100060, 100067, createObjects},
-    {248, 248, recreateUVs},      {276, 279, recreateUVs},
-    {80, 81, setShading},         {183, 183, setShading},       {219, 220, setShading},
-    {82, 82, showWireframe},      {83, 83, hideWireframe},      {89, 89, showNormals},
-    {90, 90, hideNormals},        {136, 136, showTextures},     {137, 137, hideTextures},
-    {68, 68, undo},               {69, 69, redo},               {233, 233, undoSelection},
-    {234, 234, redoSelection},
+constexpr RouteHandler handlers[] = {
+    {Route::CopySelection, copySelection},
+    {Route::Paste, paste},
+    {Route::DeleteSelection, deleteSelection},
+    {Route::EditTopology, editTopology},
+    {Route::ChangeSubdivision, changeSubdivision},
+    {Route::EditUVs, editUVs},
+    {Route::GenerateMap, generateMap},
+    {Route::CreateObjects, createObjects},
+    {Route::RecreateUVs, recreateUVs},
+    {Route::SetShading, setShading},
+    {Route::ShowWireframe, showWireframe},
+    {Route::HideWireframe, hideWireframe},
+    {Route::ShowNormals, showNormals},
+    {Route::HideNormals, hideNormals},
+    {Route::ShowTextures, showTextures},
+    {Route::HideTextures, hideTextures},
+    {Route::Undo, undo},
+    {Route::Redo, redo},
+    {Route::UndoSelection, undoSelection},
+    {Route::RedoSelection, redoSelection},
 };
 
 } // namespace
 
-std::span<const CommandRoute> commandRoutes() { return routes; }
+std::span<const RouteHandler> commandHandlers() { return handlers; }

@@ -8,16 +8,27 @@ namespace {
 using Display = SceneDisplayManager;
 
 constexpr CommandValue views[] = {
-    {24, 0}, {25, 1}, {26, 2}, {27, 3}, {28, 4}, {29, 5}, {31, 6}, {30, 7}, {260, 8}, {261, 9},
+    {CommandId::LeftOrthographicView, 0},
+    {CommandId::RightOrthographicView, 1},
+    {CommandId::FrontOrthographicView, 2},
+    {CommandId::BackOrthographicView, 3},
+    {CommandId::TopOrthographicView, 4},
+    {CommandId::BottomOrthographicView, 5},
+    {CommandId::FreeOrthographicView, 6},
+    {CommandId::FreePerspectiveView, 7},
+    {CommandId::UV2DView, 8},
+    {CommandId::UV3DView, 9},
 };
 
 void setView(const CommandCall& call) { call.managers.displayManager->setView(findValue(views, call.id)); }
 
-constexpr CommandValue layouts[] = {{92, 0}, {91, 1}, {94, 2}, {93, 3}, {255, 4}, {256, 5}};
+constexpr CommandValue layouts[] = {{CommandId::SingleViewLayout, 0},     {CommandId::FourViewLayout, 1},
+                                    {CommandId::VerticalSplitLayout, 2},  {CommandId::HorizontalSplitLayout, 3},
+                                    {CommandId::ThreeViewLayoutRight, 4}, {CommandId::ThreeViewLayoutLeft, 5}};
 
 void setLayout(const CommandCall& call) { call.managers.displayManager->setLayout(findValue(layouts, call.id)); }
 
-constexpr int firstButtonPage = 151; // "Button Page 1"
+constexpr int firstButtonPage = CommandId::ButtonPage1; // "Button Page 1"
 
 void setButtonPage(const CommandCall& call) { call.managers.displayManager->setButtonPage(call.id - firstButtonPage); }
 
@@ -27,18 +38,18 @@ struct DisplayOperation {
 };
 
 constexpr DisplayOperation displayOperations[] = {
-    {21, &Display::toggleWalkthrough},
-    {51, &Display::makeSceneLightsDefault},
-    {127, &Display::focusSelection},
-    {132, &Display::toggleButtons},
-    {133, &Display::previousButtonPage},
-    {134, &Display::nextButtonPage},
-    {144, &Display::setViewportImage},
-    {146, &Display::deleteViewportImage},
-    {180, &Display::frameSelection},
-    {228, &Display::zoomIn},
-    {229, &Display::zoomOut},
-    {9014, &Display::toggleAlternativeViewManipulation},
+    {CommandId::WalkthroughModeToggle, &Display::toggleWalkthrough},
+    {CommandId::MakeSceneLightsDefault, &Display::makeSceneLightsDefault},
+    {CommandId::FocusSelection, &Display::focusSelection},
+    {CommandId::ShowButtonsToggle, &Display::toggleButtons},
+    {CommandId::PreviousButtonPage, &Display::previousButtonPage},
+    {CommandId::NextButtonPage, &Display::nextButtonPage},
+    {CommandId::SetViewportImage, &Display::setViewportImage},
+    {CommandId::DeleteViewportImage, &Display::deleteViewportImage},
+    {CommandId::FrameSelection, &Display::frameSelection},
+    {CommandId::ZoomViewIn, &Display::zoomIn},
+    {CommandId::ZoomViewOut, &Display::zoomOut},
+    {CommandId::OstraStyleViewManipulation, &Display::toggleAlternativeViewManipulation},
 };
 
 void runDisplayOperation(const CommandCall& call)
@@ -55,17 +66,18 @@ void startPan(const CommandCall& call) { call.managers.displayManager->startPan(
 void startZoom(const CommandCall& call) { call.managers.displayManager->startZoom(call.x, call.y); }
 void startRotate(const CommandCall& call) { call.managers.displayManager->startRotate(call.x, call.y); }
 
-constexpr CommandRoute routes[] = {
-    {24, 31, setView},              {260, 261, setView},
-    {91, 94, setLayout},            {255, 256, setLayout},
-    {151, 159, setButtonPage},
-    {21, 21, runDisplayOperation},  {51, 51, runDisplayOperation},  {127, 127, runDisplayOperation},
-    {132, 134, runDisplayOperation}, {144, 144, runDisplayOperation}, {146, 146, runDisplayOperation},
-    {180, 180, runDisplayOperation}, {228, 229, runDisplayOperation}, {9014, 9014, runDisplayOperation},
-    {23, 23, cycleShadingForward},  {57, 57, cycleShadingReverse},
-    {9011, 9011, startPan},         {9012, 9012, startZoom},        {9013, 9013, startRotate},
+constexpr RouteHandler handlers[] = {
+    {Route::SetView, setView},
+    {Route::SetLayout, setLayout},
+    {Route::SetButtonPage, setButtonPage},
+    {Route::RunDisplayOperation, runDisplayOperation},
+    {Route::CycleShadingForward, cycleShadingForward},
+    {Route::CycleShadingReverse, cycleShadingReverse},
+    {Route::StartPan, startPan},
+    {Route::StartZoom, startZoom},
+    {Route::StartRotate, startRotate},
 };
 
 } // namespace
 
-std::span<const CommandRoute> displayRoutes() { return routes; }
+std::span<const RouteHandler> displayHandlers() { return handlers; }

@@ -18,37 +18,37 @@ struct SelectionOperation {
 };
 
 constexpr SelectionOperation selectionOperations[] = {
-    {4, false, &Selection::groupSelection},
-    {11, false, &Selection::hideSelection},
-    {12, false, &Selection::showAll},
-    {13, false, &Selection::hideUnselected},
-    {14, true, &Selection::selectAll},
-    {15, true, &Selection::deselectInactive},
-    {16, true, &Selection::invert},
-    {20, true, &Selection::expand},
-    {40, false, &Selection::calculateSymmetry},
-    {43, true, &Selection::selectSpecial},
-    {56, true, &Selection::selectLoop},
-    {84, false, &Selection::unselectedToWireframe},
-    {135, true, &Selection::selectAffectedGroups},
-    {162, true, &Selection::selectNextGroup},
-    {163, false, &Selection::restoreSymmetry},
-    {179, true, &Selection::selectRing},
-    {188, true, &Selection::deselect},
-    {224, false, &Selection::softSelectionFalloffUp},
-    {225, false, &Selection::softSelectionFalloffDown},
-    {226, false, &Selection::softSelectionRadiusUp},
-    {227, false, &Selection::softSelectionRadiusDown},
-    {235, true, &Selection::grow},
-    {236, true, &Selection::shrink},
-    {241, true, &Selection::selectPath},
-    {259, false, &Selection::toggleSymmetry},
-    {274, false, &Selection::assignSoftSelectionRadius},
-    {297, true, &Selection::selectSameMaterial},
-    {298, true, &Selection::selectCreasedEdges},
-    {299, true, &Selection::selectSeams},
-    {301, false, &Selection::unselectedToGhost},
-    {100052, false, &Selection::applySoftSelectionSetting},
+    {CommandId::GroupSelection, false, &Selection::groupSelection},
+    {CommandId::HideSelection, false, &Selection::hideSelection},
+    {CommandId::ShowAll, false, &Selection::showAll},
+    {CommandId::HideUnselected, false, &Selection::hideUnselected},
+    {CommandId::SelectAll, true, &Selection::selectAll},
+    {CommandId::DeselectInactive, true, &Selection::deselectInactive},
+    {CommandId::InvertSelection, true, &Selection::invert},
+    {CommandId::ExpandSelection, true, &Selection::expand},
+    {CommandId::CalculateSymmetry, false, &Selection::calculateSymmetry},
+    {CommandId::SelectSpecialGeometry, true, &Selection::selectSpecial},
+    {CommandId::SelectLoop, true, &Selection::selectLoop},
+    {CommandId::UnselectedToWireframe, false, &Selection::unselectedToWireframe},
+    {CommandId::SelectAffectedGroups, true, &Selection::selectAffectedGroups},
+    {CommandId::SelectNextGroup, true, &Selection::selectNextGroup},
+    {CommandId::RestoreSymmetry, false, &Selection::restoreSymmetry},
+    {CommandId::SelectRing, true, &Selection::selectRing},
+    {CommandId::Deselect, true, &Selection::deselect},
+    {CommandId::SoftSelectionFalloffUp, false, &Selection::softSelectionFalloffUp},
+    {CommandId::SoftSelectionFalloffDown, false, &Selection::softSelectionFalloffDown},
+    {CommandId::SoftSelectionRadiusUp, false, &Selection::softSelectionRadiusUp},
+    {CommandId::SoftSelectionRadiusDown, false, &Selection::softSelectionRadiusDown},
+    {CommandId::GrowSelection, true, &Selection::grow},
+    {CommandId::ShrinkSelection, true, &Selection::shrink},
+    {CommandId::SelectPath, true, &Selection::selectPath},
+    {CommandId::SymmetryModeToggle, false, &Selection::toggleSymmetry},
+    {CommandId::AssignSoftSelectionRadius, false, &Selection::assignSoftSelectionRadius},
+    {CommandId::SelectAllWithSameMaterial, true, &Selection::selectSameMaterial},
+    {CommandId::SelectAllCreasedEdges, true, &Selection::selectCreasedEdges},
+    {CommandId::SelectAllUVSeams, true, &Selection::selectSeams},
+    {CommandId::UnselectedToGhostShading, false, &Selection::unselectedToGhost},
+    {CommandId::ApplySoftSelection, false, &Selection::applySoftSelectionSetting},
 };
 
 void runSelectionOperation(const CommandCall& call)
@@ -67,8 +67,9 @@ void runSelectionOperation(const CommandCall& call)
 }
 
 constexpr CommandValue modes[] = {
-    {32, Selection::VertexMode}, {33, Selection::EdgeMode},    {34, Selection::FaceMode},
-    {246, Selection::MultiMode}, {35, Selection::ObjectMode},
+    {CommandId::VertexSelectionMode, Selection::VertexMode}, {CommandId::EdgeSelectionMode, Selection::EdgeMode},
+    {CommandId::FaceSelectionMode, Selection::FaceMode},     {CommandId::MultiSelectionMode, Selection::MultiMode},
+    {CommandId::ObjectSelectionMode, Selection::ObjectMode},
 };
 
 void setMode(const CommandCall& call)
@@ -78,7 +79,9 @@ void setMode(const CommandCall& call)
 }
 
 constexpr CommandValue conversions[] = {
-    {17, Selection::FaceMode}, {18, Selection::EdgeMode}, {19, Selection::VertexMode},
+    {CommandId::ConvertToFaces, Selection::FaceMode},
+    {CommandId::ConvertToEdges, Selection::EdgeMode},
+    {CommandId::ConvertToVertices, Selection::VertexMode},
 };
 
 void convert(const CommandCall& call)
@@ -88,7 +91,9 @@ void convert(const CommandCall& call)
 }
 
 constexpr CommandValue styles[] = {
-    {186, Selection::AreaStyle}, {185, Selection::PaintStyle}, {42, Selection::LassoStyle},
+    {CommandId::AreaStyleSelection, Selection::AreaStyle},
+    {CommandId::PaintStyleSelection, Selection::PaintStyle},
+    {CommandId::LassoStyleSelection, Selection::LassoStyle},
 };
 
 void setStyle(const CommandCall& call) { call.managers.selectionManager->setStyle(findValue(styles, call.id)); }
@@ -100,10 +105,14 @@ struct ClickRow {
 };
 
 constexpr ClickRow clicks[] = {
-    {9003, Selection::ClickComplement, 1}, {9004, Selection::ClickSubtract, 1},
-    {9005, Selection::ClickAdd, 1},        {9006, Selection::ClickNew, 1},
-    {9007, Selection::ClickComplement, 0}, {9008, Selection::ClickSubtract, 0},
-    {9009, Selection::ClickAdd, 0},        {9010, Selection::ClickNew, 0},
+    {CommandId::SelectThruComplement, Selection::ClickComplement, 1},
+    {CommandId::SelectThruSubtract, Selection::ClickSubtract, 1},
+    {CommandId::SelectThruAdd, Selection::ClickAdd, 1},
+    {CommandId::SelectThruNew, Selection::ClickNew, 1},
+    {CommandId::SelectVisibleComplement, Selection::ClickComplement, 0},
+    {CommandId::SelectVisibleSubtract, Selection::ClickSubtract, 0},
+    {CommandId::SelectVisibleAdd, Selection::ClickAdd, 0},
+    {CommandId::SelectVisibleNew, Selection::ClickNew, 0},
 };
 
 void clickSelect(const CommandCall& call)
@@ -124,22 +133,16 @@ void selectViewportImage(const CommandCall& call)
     call.managers.displayManager->selectViewportImage();
 }
 
-constexpr CommandRoute routes[] = {
-    {4, 4, runSelectionOperation},     {11, 16, runSelectionOperation},   {20, 20, runSelectionOperation},
-    {40, 40, runSelectionOperation},   {43, 43, runSelectionOperation},   {56, 56, runSelectionOperation},
-    {84, 84, runSelectionOperation},   {135, 135, runSelectionOperation}, {162, 163, runSelectionOperation},
-    {179, 179, runSelectionOperation}, {188, 188, runSelectionOperation}, {224, 227, runSelectionOperation},
-    {235, 236, runSelectionOperation}, {241, 241, runSelectionOperation}, {259, 259, runSelectionOperation},
-    {274, 274, runSelectionOperation}, {297, 299, runSelectionOperation}, {301, 301, runSelectionOperation},
-    {100052, 100052, runSelectionOperation},
-    {32, 35, setMode},                 {246, 246, setMode},
-    {17, 19, convert},
-    {42, 42, setStyle},                {185, 186, setStyle},
-    {9003, 9010, clickSelect},
-    {9001, 9001, tweak},
-    {145, 145, selectViewportImage},
+constexpr RouteHandler handlers[] = {
+    {Route::RunSelectionOperation, runSelectionOperation},
+    {Route::SetMode, setMode},
+    {Route::Convert, convert},
+    {Route::SetStyle, setStyle},
+    {Route::ClickSelect, clickSelect},
+    {Route::Tweak, tweak},
+    {Route::SelectViewportImage, selectViewportImage},
 };
 
 } // namespace
 
-std::span<const CommandRoute> selectionRoutes() { return routes; }
+std::span<const RouteHandler> selectionHandlers() { return handlers; }

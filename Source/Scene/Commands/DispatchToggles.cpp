@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int lightOptions = 194;
-constexpr int displayOptions = 100131;
+constexpr int lightOptions = CommandId::LightOptions;
+constexpr int displayOptions = CommandId::Display;
 
 struct SettingToggle {
     int id;
@@ -19,13 +19,13 @@ struct SettingToggle {
 };
 
 constexpr SettingToggle settingToggles[] = {
-    {195, lightOptions, "Use Custom Lights", false},
-    {36, lightOptions, "Lock Lights To Camera", false},
-    {196, lightOptions, "Show Lights", false},
-    {131, displayOptions, "Show Grids", false},
-    {149, displayOptions, "Show Viewport Images", false},
-    {302, displayOptions, "Show UV Seams", false},
-    {123, displayOptions, "Show Manipulators", true},
+    {CommandId::UseSceneLightsToggle, lightOptions, "Use Custom Lights", false},
+    {CommandId::LockSceneLightingToCamera, lightOptions, "Lock Lights To Camera", false},
+    {CommandId::ShowLightsToggle, lightOptions, "Show Lights", false},
+    {CommandId::ShowWorkGridsToggle, displayOptions, "Show Grids", false},
+    {CommandId::ShowViewportImagesToggle, displayOptions, "Show Viewport Images", false},
+    {CommandId::ShowUVSeamsToggle, displayOptions, "Show UV Seams", false},
+    {CommandId::ShowManipulatorToggle, displayOptions, "Show Manipulators", true},
 };
 
 void flipSetting(const CommandCall& call)
@@ -48,9 +48,9 @@ void flipLiveUnwrapping(const CommandCall& call)
 }
 
 constexpr CommandValue snappingToggles[] = {
-    {148, SceneApplicationManager::SurfaceSnapping},
-    {184, SceneApplicationManager::ComponentSnapping},
-    {247, SceneApplicationManager::GridSnapping},
+    {CommandId::SurfaceSnapping, SceneApplicationManager::SurfaceSnapping},
+    {CommandId::ComponentSnapping, SceneApplicationManager::ComponentSnapping},
+    {CommandId::GridSnapping, SceneApplicationManager::GridSnapping},
 };
 
 void toggleSnapping(const CommandCall& call)
@@ -69,9 +69,9 @@ void noSnapping(const CommandCall& call)
     app.redrawRequested = true;
 }
 
-constexpr int softSelectionOptions = 161;
+constexpr int softSelectionOptions = CommandId::SoftSelectionOptions;
 // Makes the selection manager re-read the switch and recompute at once.
-constexpr int applySoftSelection = 100052;
+constexpr int applySoftSelection = CommandId::ApplySoftSelection;
 
 void toggleSoftSelection(const CommandCall& call)
 {
@@ -87,16 +87,15 @@ void repeat(const CommandCall& call)
     call.managers.applicationManager->executeCommand(call.commands.lastCommand, "", SceneManager::ModeDirect, 0, 0);
 }
 
-constexpr CommandRoute routes[] = {
-    {36, 36, flipSetting},   {123, 123, flipSetting}, {131, 131, flipSetting}, {149, 149, flipSetting},
-    {195, 196, flipSetting}, {302, 302, flipSetting},
-    {262, 262, flipLiveUnwrapping},
-    {148, 148, toggleSnapping}, {184, 184, toggleSnapping}, {247, 247, toggleSnapping},
-    {38, 38, noSnapping},
-    {160, 160, toggleSoftSelection},
-    {181, 181, repeat},
+constexpr RouteHandler handlers[] = {
+    {Route::FlipSetting, flipSetting},
+    {Route::FlipLiveUnwrapping, flipLiveUnwrapping},
+    {Route::ToggleSnapping, toggleSnapping},
+    {Route::NoSnapping, noSnapping},
+    {Route::ToggleSoftSelection, toggleSoftSelection},
+    {Route::Repeat, repeat},
 };
 
 } // namespace
 
-std::span<const CommandRoute> toggleRoutes() { return routes; }
+std::span<const RouteHandler> toggleHandlers() { return handlers; }

@@ -19,7 +19,9 @@ void startValueTool(const CommandCall& call)
 void startTool(const CommandCall& call) { call.managers.toolManager->activateTool(call.id); }
 
 constexpr CommandValue manipulatorKinds[] = {
-    {52, 3}, {53, 0}, {54, 2}, {55, 1}, {304, 4}, {265, 5},
+    {CommandId::UniversalManipulatorTool, 3}, {CommandId::MoveManipulatorTool, 0},
+    {CommandId::RotateManipulatorTool, 2},    {CommandId::ScaleManipulatorTool, 1},
+    {CommandId::SnapManipulatorTool, 4},      {CommandId::NoManipulatorTool, 5},
 };
 
 void chooseManipulator(const CommandCall& call)
@@ -28,21 +30,29 @@ void chooseManipulator(const CommandCall& call)
 }
 
 constexpr CommandValue constraints[] = {
-    {206, 0}, {207, 1}, {208, 2}, {209, 4}, {210, 5}, {211, 6}, {212, 3},
+    {CommandId::ConstrainToXAxis, 0},   {CommandId::ConstrainToYAxis, 1},   {CommandId::ConstrainToZAxis, 2},
+    {CommandId::ConstrainToXYPlane, 4}, {CommandId::ConstrainToYZPlane, 5}, {CommandId::ConstrainToXZPlane, 6},
+    {CommandId::ConstrainFree, 3},
 };
 
 void constrain(const CommandCall& call) { call.managers.toolManager->setConstraint(findValue(constraints, call.id)); }
 
 void constrainToScreen(const CommandCall& call) { call.managers.toolManager->constrainToScreen(); }
 
-constexpr CommandValue orientations[] = {{77, 1}, {203, 2}, {79, 3}};
+constexpr CommandValue orientations[] = {{CommandId::OrientManipulatorToWorld, 1},
+                                         {CommandId::OrientManipulatorToObject, 2},
+                                         {CommandId::OrientManipulatorToNormal, 3}};
 
 void orientOnce(const CommandCall& call)
 {
     call.managers.toolManager->orientManipulator(findValue(orientations, call.id));
 }
 
-constexpr CommandValue autoOrientations[] = {{198, 1}, {199, 2}, {200, 3}, {201, 4}, {202, 0}};
+constexpr CommandValue autoOrientations[] = {{CommandId::AutoOrientManipToWorld, 1},
+                                             {CommandId::AutoOrientManipToObject, 2},
+                                             {CommandId::AutoOrientManipToNormal, 3},
+                                             {CommandId::AutoOrientManipOff, 4},
+                                             {CommandId::AutoOrientManipStandard, 0}};
 
 void orientAutomatically(const CommandCall& call)
 {
@@ -55,11 +65,11 @@ struct ToolOperation {
 };
 
 constexpr ToolOperation toolOperations[] = {
-    {22, &SceneToolManager::toggleManipulatorEditMode},
-    {65, &SceneToolManager::setObjectAxis},
-    {78, &SceneToolManager::orientSelectionToWorld},
-    {121, &SceneToolManager::toggleRepositioning},
-    {232, &SceneToolManager::recenterObjectAxis},
+    {CommandId::ManipulatorEditModeToggle, &SceneToolManager::toggleManipulatorEditMode},
+    {CommandId::SetObjectAxis, &SceneToolManager::setObjectAxis},
+    {CommandId::OrientSelectionToWorld, &SceneToolManager::orientSelectionToWorld},
+    {CommandId::EnableManipRepositioningToggle, &SceneToolManager::toggleRepositioning},
+    {CommandId::RecenterObjectAxis, &SceneToolManager::recenterObjectAxis},
 };
 
 void runToolOperation(const CommandCall& call)
@@ -71,24 +81,18 @@ void runToolOperation(const CommandCall& call)
 
 void nudgeBrush(const CommandCall& call) { call.managers.toolManager->nudgeBrush(call.id); }
 
-constexpr CommandRoute routes[] = {
-    {37, 37, startValueTool},   {39, 39, startValueTool},   {66, 66, startValueTool},
-    {205, 205, startValueTool}, {215, 216, startValueTool}, {242, 242, startValueTool},
-    // "Orient", "Split Loop" (the tool splits the loop first), the drawing
-    // tools, displacement painting, "Test Tool" and "Local Rotate".
-    {130, 130, startTool},      {45, 45, startTool},        {41, 41, startTool},
-    {44, 44, startTool},        {71, 72, startTool},        {239, 239, startTool},
-    {250, 250, startTool},      {275, 275, startTool},      {308, 308, startTool},
-    {100118, 100118, startTool},
-    {52, 55, chooseManipulator}, {265, 265, chooseManipulator}, {304, 304, chooseManipulator},
-    {206, 212, constrain},      {213, 213, constrainToScreen},
-    {77, 77, orientOnce},       {79, 79, orientOnce},       {203, 203, orientOnce},
-    {198, 202, orientAutomatically},
-    {22, 22, runToolOperation}, {65, 65, runToolOperation}, {78, 78, runToolOperation},
-    {121, 121, runToolOperation}, {232, 232, runToolOperation},
-    {100053, 100059, nudgeBrush},
+constexpr RouteHandler handlers[] = {
+    {Route::StartValueTool, startValueTool},
+    {Route::StartTool, startTool},
+    {Route::ChooseManipulator, chooseManipulator},
+    {Route::Constrain, constrain},
+    {Route::ConstrainToScreen, constrainToScreen},
+    {Route::OrientOnce, orientOnce},
+    {Route::OrientAutomatically, orientAutomatically},
+    {Route::RunToolOperation, runToolOperation},
+    {Route::NudgeBrush, nudgeBrush},
 };
 
 } // namespace
 
-std::span<const CommandRoute> toolRoutes() { return routes; }
+std::span<const RouteHandler> toolHandlers() { return handlers; }

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int generalSettingsGroup = 113;
+constexpr int generalSettingsGroup = CommandId::GeneralSettings;
 
 } // namespace
 
@@ -46,7 +46,7 @@ int SceneCommandManager::dispatch(int commandId, const std::string& argument, in
     if (managers->toolManager->offerCommand(commandId, mode))
         return 1;
     if (managers->objectManager->uvSpace && isRefusedInUVSpace(commandId)) {
-        app.report(std::string(uvSpaceRefusal), SceneApplicationManager::StatusReport);
+        app.report(std::string(Refusal::InUVSpace), SceneApplicationManager::StatusReport);
         return 1;
     }
 
@@ -74,6 +74,10 @@ int SceneCommandManager::dispatch(int commandId, const std::string& argument, in
             app.loadIntoScene(file);
         return 1;
     }
+    if (!commandAvailable(commandId)) {
+        app.report(notAvailableMessage(commandId), SceneApplicationManager::StatusReport);
+        return 1;
+    }
     runHandler(commandId, argument, x, y);
     return 1;
 }
@@ -88,14 +92,14 @@ bool SceneCommandManager::mousePress(int x, int y, int, int, int commandId, bool
 {
     if (handledSoFar)
         return false;
-    if (commandId != -1)
+    if (commandId != CommandId::None)
         managers->applicationManager->executeCommand(commandId, "", ModePress, x, y);
     return true;
 }
 
 bool SceneCommandManager::deleteKey()
 {
-    managers->applicationManager->executeCommand(DeleteCommand, "", ModeDirect, 0, 0);
+    managers->applicationManager->executeCommand(CommandId::Delete, "", ModeDirect, 0, 0);
     return true;
 }
 
@@ -213,7 +217,7 @@ void SceneCommandManager::editTopology(int commandId)
 void SceneCommandManager::deleteSelection()
 {
     if (managers->objectManager->uvSpace) {
-        managers->applicationManager->report(std::string(uvDeleteRefusal), SceneApplicationManager::StatusReport);
+        managers->applicationManager->report(std::string(Refusal::UVDelete), SceneApplicationManager::StatusReport);
         return;
     }
     deleteGeometry();

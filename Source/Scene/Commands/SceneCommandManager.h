@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Scene/Commands/CommandIds.h"
+#include "Scene/Commands/CommandTable.h"
 #include "Scene/SceneManager.h"
 #include "Scene/Undo/UndoStack.h"
 
@@ -13,21 +14,21 @@ class UndoCommand;
 
 class SceneCommandManager : public SceneManager {
 public:
-    // The command "Delete": what Backspace and Delete run when no tool takes them.
-    static constexpr int DeleteCommand = 10;
-
     SceneCommandManager();
 
     // Runs a command: remembers it for "Repeat", lets an active tool take
     // it, refuses it in UV space, applies the release and hold rules of
     // modes 2 to 4, loads custom primitives and otherwise runs its handler.
     // mode: 0 to 4 (SceneManager::ExecutionMode); x, y: the viewport
-    // position for gesture and mouse-bound commands. Ids without a handler
-    // do nothing. Always returns 1.
+    // position for gesture and mouse-bound commands. A command not built
+    // yet says so in the status bar. Always returns 1.
     virtual int dispatch(int commandId, const std::string& argument, int mode, int x, int y);
     // Runs only the handler of modes 0 and 1 (no "Repeat" memory, no status
     // message); nothing for an id without one.
     void runHandler(int commandId, const std::string& argument, int x, int y);
+    // Whether this build carries the command out; a shell that supplies
+    // the missing work overrides it.
+    virtual bool commandAvailable(int commandId) const { return isCommandAvailable(commandId); }
     // Whether the geometry undo stack holds changes not yet saved.
     virtual bool hasUnsavedChanges() { return unsavedChanges || geometryUndo.hasUnsavedChanges(); }
 

@@ -8,14 +8,13 @@
 #include "Settings/PreferencesFile.h"
 
 namespace {
-constexpr int SaveAllSettings = 237;
 const char* const SettingsTypeName = "Tavo Preferences";
 const char* const SettingsExtension = "tvp";
 } // namespace
 
 void SceneApplicationManager::settingsFileCommand(int commandId, const std::string& argument)
 {
-    const bool saving = commandId == SaveAllSettings;
+    const bool saving = commandId == CommandId::SaveAllSettings;
     std::string path = chosenFile(argument, saving, std::string(commandName(commandId)),
                                   {{SettingsExtension, SettingsTypeName}});
     if (path.empty())

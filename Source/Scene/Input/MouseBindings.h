@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "Scene/Commands/CommandIds.h"
 #include "Settings/MouseSettingNames.h"
 
 // The scene's mouse button codes.
@@ -29,7 +30,7 @@ struct MouseButtonCode {
 class MouseBindings {
 public:
     static constexpr int Count = MouseSettingCount;
-    static constexpr int Unbound = -1;
+    static constexpr int Unbound = CommandId::None;
 
     // What one entry of the fixed layout stands for.
     struct Entry {

@@ -7,6 +7,7 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr int selectionStyleGroup = 100023;
+constexpr int selectionStyleGroup = CommandId::SelectionStyle;
 
 template <class T>
 void clearSelected(List<T*>& list)

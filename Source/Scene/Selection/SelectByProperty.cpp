@@ -6,6 +6,8 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandIds.h"
+#include "Scene/Commands/CommandRefusals.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
@@ -13,8 +15,8 @@
 
 namespace {
 
-constexpr int selectSpecialGroup = 119;
-constexpr std::string_view sameMaterialRefusal = "You must select at least one face to select all with same material";
+constexpr int selectSpecialGroup = CommandId::SelectSpecialOptions;
+constexpr std::string_view sameMaterialRefusal = Refusal::SelectAllWithSameMaterial;
 
 // The criteria of "Select Special Options", in choice order: four
 // comparisons for each of faces (corners), vertices (edges) and edges (faces).

@@ -6,16 +6,17 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandRefusals.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 
 namespace {
 
-constexpr std::string_view nothingSelected = "Nothing is selected";
-constexpr std::string_view loopRefusal = "You must select at least one edge or two faces to select a loop";
-constexpr std::string_view ringRefusal = "You must select at least one edge or two faces to select a ring";
-constexpr std::string_view pathRefusal = "You must select vertices, edges, or faces to select a path";
+constexpr std::string_view nothingSelected = Refusal::NothingSelected;
+constexpr std::string_view loopRefusal = Refusal::SelectLoop;
+constexpr std::string_view ringRefusal = Refusal::SelectRing;
+constexpr std::string_view pathRefusal = Refusal::SelectPath;
 
 // Per element kind of a path: the refusal when the selection does not suit.
 struct PathKind {
@@ -23,9 +24,9 @@ struct PathKind {
     std::string_view refusal;
 };
 constexpr PathKind pathKinds[] = {
-    {ElementKind::Vertices, "Two or more vertices from exactly one object must be selected to select vertex path"},
-    {ElementKind::Edges, "Two or more edges from exactly one object must be selected to select edge path"},
-    {ElementKind::Faces, "Two or more faces from exactly one object must be selected to select face path"},
+    {ElementKind::Vertices, Refusal::SelectVertexPath},
+    {ElementKind::Edges, Refusal::SelectEdgePath},
+    {ElementKind::Faces, Refusal::SelectFacePath},
 };
 
 template <class T>

@@ -4,17 +4,17 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandRefusals.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 
 namespace {
 
-constexpr std::string_view groupRefusal = "You must select vertices, edges, faces, or objects to group";
-constexpr std::string_view affectedNothingSelected =
-    "You must select vertices, edges, faces, or objects to select affected groups";
-constexpr std::string_view affectedNoGroups = "There are no groups in the scene to select affected groups";
-constexpr std::string_view nextNoGroups = "There are no groups in the scene to select next group";
+constexpr std::string_view groupRefusal = Refusal::GroupSelection;
+constexpr std::string_view affectedNothingSelected = Refusal::SelectAffectedGroups;
+constexpr std::string_view affectedNoGroups = Refusal::NoGroupsToAffect;
+constexpr std::string_view nextNoGroups = Refusal::NoGroupsForNext;
 
 // Group kinds and selection modes, side by side.
 struct KindMode {

@@ -2,15 +2,16 @@
 #include <string_view>
 
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandRefusals.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 
 namespace {
 
-constexpr std::string_view hideRefusal = "You must select at least one object or face to hide";
-constexpr std::string_view hideUnselectedFacesRefusal = "You must select at least one face to hide unselected faces";
-constexpr std::string_view hideUnselectedRefusal = "You must select at least one face or object to hide unselected";
+constexpr std::string_view hideRefusal = Refusal::HideSelection;
+constexpr std::string_view hideUnselectedFacesRefusal = Refusal::HideUnselectedFaces;
+constexpr std::string_view hideUnselectedRefusal = Refusal::HideUnselected;
 
 // Marks on a vertex's tag while its faces are looked at.
 enum : int { UnderHiddenFace = 1, UnderVisibleFace = 2 };

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandRefusals.h"
 #include "Mesh/Symmetry.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
@@ -14,10 +15,10 @@
 
 namespace {
 
-constexpr int symmetryGroup = 230;
+constexpr int symmetryGroup = CommandId::SymmetryOptions;
 constexpr float defaultTolerance = 0.002f;
-constexpr std::string_view calculateRefusal = "You must select at least one object or edge to calculate symmetry";
-constexpr std::string_view toggleRefusal = "There are no shapes in the scene to toggle symmetry";
+constexpr std::string_view calculateRefusal = Refusal::CalculateSymmetry;
+constexpr std::string_view toggleRefusal = Refusal::NoShapesForSymmetry;
 
 float tolerance(const SettingsRegistry& registry)
 {

@@ -6,15 +6,16 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 
 namespace {
 
-constexpr int softSelectionGroup = 161;
+constexpr int softSelectionGroup = CommandId::SoftSelectionOptions;
 constexpr float falloffStep = 0.05f;
 constexpr float radiusStepFactor = 0.05f; // of the world length of 20 pixels
-constexpr int surfaceType = 1;            // "Type": 0 Spherical, 1 Surface
+constexpr int surfaceType = 1; // "Type": 0 Spherical, 1 Surface
 
 float distance(const Vertex& a, const Vertex& b)
 {
