@@ -1,12 +1,37 @@
 #include "NlSystem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 
+#include "NestedDissection.h"
+
 namespace {
+
+// Eigen's ordering interface over nestedDissectionOrder: it receives the
+// full symmetric pattern and returns the elimination order.
+struct NestedDissectionOrdering {
+    template <class Matrix>
+    void operator()(const Matrix& matrix, Eigen::PermutationMatrix<Eigen::Dynamic, Eigen::Dynamic, int>& outOrder) const
+    {
+        const int n = static_cast<int>(matrix.rows());
+        std::vector<int> start(n + 1, 0), next;
+        next.reserve(static_cast<size_t>(matrix.nonZeros()));
+        for (int column = 0; column < n; ++column) {
+            for (typename Matrix::InnerIterator it(matrix, column); it; ++it) {
+                if (it.row() != column)
+                    next.push_back(static_cast<int>(it.row()));
+            }
+            start[column + 1] = static_cast<int>(next.size());
+        }
+        const std::vector<int> order = nestedDissectionOrder(start, next);
+        outOrder.resize(n);
+        std::copy(order.begin(), order.end(), outOrder.indices().data());
+    }
+};
 
 double squaredMagnitude(double a) { return a * a; }
 double squaredMagnitude(const std::complex<double>& a) { return std::norm(a); }
@@ -75,7 +100,7 @@ bool solveNormalEquations(const Rows<S>& rows, std::vector<uint8_t> locked, std:
     normal.setFromTriplets(triplets.begin(), triplets.end());
     triplets = {};
 
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<S>, Eigen::Lower, Eigen::AMDOrdering<int>> factor(normal);
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<S>, Eigen::Lower, NestedDissectionOrdering> factor(normal);
     if (factor.info() != Eigen::Success)
         return false;
     const Eigen::Matrix<S, Eigen::Dynamic, 1> solution = factor.solve(rhs);
