@@ -14,6 +14,13 @@ struct Island {
     std::vector<Vertex*> vertices; // each once, in order of first use
 };
 
+std::vector<Vertex*> sortedCopy(const List<Vertex*>& vertices)
+{
+    std::vector<Vertex*> sorted(vertices.begin(), vertices.end());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
 int rootOf(std::vector<int>& parent, int i)
 {
     while (parent[i] != i) {
@@ -99,6 +106,32 @@ bool unwrapIsland(const Island& island, int maxIterations, NlSolver solver)
     return true;
 }
 
+// Pins the vertices that pass `pick` and are not pinned yet; unpins them
+// again when it goes out of scope.
+class TemporaryPins {
+public:
+    template <class Vertices, class Pick>
+    TemporaryPins(const Vertices& vertices, Pick pick)
+    {
+        for (Vertex* v : vertices) {
+            if (!v->has(PinnedVertex) && pick(v)) {
+                v->set(PinnedVertex);
+                pinned_.push_back(v);
+            }
+        }
+    }
+    ~TemporaryPins()
+    {
+        for (Vertex* v : pinned_)
+            v->set(PinnedVertex, false);
+    }
+    TemporaryPins(const TemporaryPins&) = delete;
+    TemporaryPins& operator=(const TemporaryPins&) = delete;
+
+private:
+    std::vector<Vertex*> pinned_;
+};
+
 } // namespace
 
 int unwrapIslands([[maybe_unused]] TextureProxy& proxy, const List<Face*>& faces, int maxIterations, NlSolver solver)
@@ -111,8 +144,7 @@ int unwrapIslands([[maybe_unused]] TextureProxy& proxy, const List<Face*>& faces
 
 int unwrapTouchedIslands(TextureProxy& proxy, const List<Vertex*>& vertices, int maxIterations, NlSolver solver)
 {
-    std::vector<Vertex*> touched(vertices.begin(), vertices.end());
-    std::sort(touched.begin(), touched.end());
+    const std::vector<Vertex*> touched = sortedCopy(vertices);
     int solved = 0;
     for (const Island& island : islandsOf(proxy.faces)) {
         const bool isTouched = std::any_of(island.vertices.begin(), island.vertices.end(), [&](Vertex* v) {
@@ -122,4 +154,23 @@ int unwrapTouchedIslands(TextureProxy& proxy, const List<Vertex*>& vertices, int
             solved += unwrapIsland(island, maxIterations, solver);
     }
     return solved;
+}
+
+int unwrapSelection(TextureProxy& proxy, const List<Face*>& faces, const List<Vertex*>& movable, int maxIterations,
+                    NlSolver solver)
+{
+    std::vector<Vertex*> corners;
+    for (Face* f : faces) {
+        for (const Corner& c : f->corners)
+            corners.push_back(c.vertex);
+    }
+    const std::vector<Vertex*> free = sortedCopy(movable);
+    const TemporaryPins pins(corners, [&](Vertex* v) { return !std::binary_search(free.begin(), free.end(), v); });
+    return unwrapIslands(proxy, faces, maxIterations, solver);
+}
+
+int unwrapAfterMove(TextureProxy& proxy, const List<Vertex*>& moved, NlSolver solver)
+{
+    const TemporaryPins pins(moved, [](Vertex*) { return true; });
+    return unwrapTouchedIslands(proxy, moved, LiveUnwrapIterations, solver);
 }

@@ -31,3 +31,15 @@ int unwrapIslands(TextureProxy& proxy, const List<Face*>& faces, int maxIteratio
 // Returns the number of islands solved.
 int unwrapTouchedIslands(TextureProxy& proxy, const List<Vertex*>& vertices, int maxIterations,
                          NlSolver solver = NlSolver::Direct);
+
+// Unwraps the islands of `faces` (the faces a selection covers) with every
+// vertex of theirs that is not in `movable` (the vertices of the selected
+// elements) pinned for the solve. Returns the number of islands solved.
+int unwrapSelection(TextureProxy& proxy, const List<Face*>& faces, const List<Vertex*>& movable,
+                    int maxIterations, NlSolver solver = NlSolver::Direct);
+
+// Live unwrapping after a drag: the islands of `moved` are solved again with
+// the moved vertices pinned for the solve (they stay where the user put
+// them), at most LiveUnwrapIterations conjugate-gradient iterations.
+constexpr int LiveUnwrapIterations = 100;
+int unwrapAfterMove(TextureProxy& proxy, const List<Vertex*>& moved, NlSolver solver = NlSolver::Direct);

@@ -26,10 +26,6 @@ struct Island {
         faceStarts.push_back(static_cast<int>(corners.size()));
     }
     LscmIsland<double> view() const { return {positions, faceStarts, corners, pinned}; }
-    std::complex<double> point(int i, int axisA, int axisB) const
-    {
-        return {positions[3 * i + axisA], positions[3 * i + axisB]};
-    }
 };
 
 // A jittered saddle of columns x rows quads. `holes` are quads left out;
@@ -206,34 +202,22 @@ TEST(Lscm, DevelopableStripUnrollsBySimilarityWithoutFlips)
             island.addFace({v, v + 1, v + Around + 2, v + Around + 1});
         }
     }
+    auto w = [](const std::vector<double>& uvs, int i) { return std::complex<double>(uvs[2 * i], uvs[2 * i + 1]); };
     for (NlSolver solver : {NlSolver::Direct, NlSolver::ConjugateGradient}) {
         std::vector<double> uvs(2 * island.vertexCount(), 0.0);
         ASSERT_TRUE(unwrapLscm(island.view(), uvs, {solver, -1}));
-        double scale = 0;
-        int orientation = 0;
-        for (size_t f = 0; f + 1 < island.faceStarts.size(); ++f) {
-            const int* face = island.corners.data() + island.faceStarts[f];
-            for (int k = 0; k < 4; ++k) {
-                const int a = face[k], b = face[(k + 1) % 4];
-                const double inSpace = std::hypot(island.positions[3 * a] - island.positions[3 * b],
-                                                  island.positions[3 * a + 1] - island.positions[3 * b + 1],
-                                                  island.positions[3 * a + 2] - island.positions[3 * b + 2]);
-                const double ratio = std::hypot(uvs[2 * a] - uvs[2 * b], uvs[2 * a + 1] - uvs[2 * b + 1]) / inSpace;
-                if (scale == 0)
-                    scale = ratio;
-                EXPECT_NEAR(ratio / scale, 1.0, 1e-6);
-            }
-            for (int k = 1; k < 3; ++k) {
-                const std::complex<double> w0(uvs[2 * face[0]], uvs[2 * face[0] + 1]);
-                const std::complex<double> w1(uvs[2 * face[k]], uvs[2 * face[k] + 1]);
-                const std::complex<double> w2(uvs[2 * face[k + 1]], uvs[2 * face[k + 1] + 1]);
-                const int sign = std::imag(std::conj(w1 - w0) * (w2 - w0)) > 0 ? 1 : -1;
-                if (orientation == 0)
-                    orientation = sign;
-                EXPECT_EQ(sign, orientation) << "face " << f;
-            }
-        }
+        const double across = std::abs(w(uvs, 1) - w(uvs, 0)); // the chord 2 sin(pi / 2 Around), scaled
+        const double scale = across / (2 * std::sin(M_PI / (2 * Around)));
         EXPECT_GT(scale, 0.1);
+        for (size_t f = 0; f + 1 < island.faceStarts.size(); ++f) {
+            const int* q = island.corners.data() + island.faceStarts[f];
+            // Every rectangle stays the same rectangle, scaled, none mirrored.
+            const std::complex<double> side = w(uvs, q[1]) - w(uvs, q[0]), up = w(uvs, q[3]) - w(uvs, q[0]);
+            EXPECT_NEAR(std::abs(side), across, 1e-6) << "face " << f;
+            EXPECT_NEAR(std::abs(up), scale * 0.3, 1e-6) << "face " << f;
+            EXPECT_NEAR(std::arg(up / side), M_PI / 2, 1e-6) << "face " << f;
+            EXPECT_NEAR(std::abs(w(uvs, q[2]) - w(uvs, q[0]) - side - up), 0.0, 1e-6) << "face " << f;
+        }
     }
 }
 

@@ -12,28 +12,22 @@ namespace {
 // dissection must still hand back every node exactly once.
 TEST(NestedDissection, OrdersEveryNodeOfADisconnectedGraphOnce)
 {
-    std::vector<std::vector<int>> neighbours;
-    auto addGrid = [&](int columns, int rows) {
-        const int first = static_cast<int>(neighbours.size());
-        neighbours.resize(first + columns * rows);
-        for (int j = 0; j < rows; ++j) {
-            for (int i = 0; i < columns; ++i) {
-                const int v = first + j * columns + i;
-                neighbours[v].push_back(v); // self-loops are ignored
-                if (i + 1 < columns) {
-                    neighbours[v].push_back(v + 1);
-                    neighbours[v + 1].push_back(v);
-                }
-                if (j + 1 < rows) {
-                    neighbours[v].push_back(v + columns);
-                    neighbours[v + columns].push_back(v);
-                }
-            }
+    std::vector<std::vector<int>> neighbours(23 * 17 + 1 + 9 * 40);
+    auto link = [&](int a, int b) {
+        neighbours[a].push_back(b);
+        neighbours[b].push_back(a);
+    };
+    auto addGrid = [&](int first, int columns, int rows) {
+        for (int v = first; v < first + columns * rows; ++v) {
+            neighbours[v].push_back(v); // self-loops are ignored
+            if ((v - first) % columns + 1 < columns)
+                link(v, v + 1);
+            if (v + columns < first + columns * rows)
+                link(v, v + columns);
         }
     };
-    addGrid(23, 17);
-    neighbours.emplace_back();
-    addGrid(9, 40);
+    addGrid(0, 23, 17);
+    addGrid(23 * 17 + 1, 9, 40);
 
     std::vector<int> start{0}, adjacency;
     for (const auto& list : neighbours) {

@@ -40,45 +40,81 @@ std::vector<ProxyVertex*> addTwoIslands(TextureProxy& proxy, Shape& owner)
     return all;
 }
 
+struct TwoIslands {
+    MeshPtr grid = fixtures::openGrid(3, 2);
+    ShapePtr owner{take<Shape>(*grid)};
+    ProxyPtr proxy{take<TextureProxy>(owner.get())};
+    std::vector<ProxyVertex*> vertices;
+    std::vector<std::array<float, 3>> before;
+
+    TwoIslands()
+    {
+        owner->renumber();
+        vertices = addTwoIslands(*proxy, *owner);
+    }
+    void snapshot()
+    {
+        before.clear();
+        for (const ProxyVertex* v : vertices)
+            before.push_back({v->x, v->y, v->z});
+    }
+    bool kept(size_t i) const { return std::array<float, 3>{vertices[i]->x, vertices[i]->y, vertices[i]->z} == before[i]; }
+};
+
 TEST(UnwrapIslands, TouchedIslandsOnlyAndPinsStay)
 {
-    MeshPtr grid = fixtures::openGrid(3, 2);
-    ShapePtr owner(take<Shape>(*grid));
-    owner->renumber();
-    ProxyPtr proxy(take<TextureProxy>(owner.get()));
-    const std::vector<ProxyVertex*> vertices = addTwoIslands(*proxy, *owner);
-    const size_t half = vertices.size() / 2;
+    TwoIslands t;
+    const size_t half = t.vertices.size() / 2;
     // Two pins: only they are held, so the island can still come out similar.
-    vertices[2]->set(PinnedVertex);
-    vertices[9]->set(PinnedVertex);
-    std::vector<std::array<float, 3>> before;
-    for (const ProxyVertex* v : vertices)
-        before.push_back({v->x, v->y, v->z});
+    t.vertices[2]->set(PinnedVertex);
+    t.vertices[9]->set(PinnedVertex);
+    t.snapshot();
 
     List<Vertex*> moved;
-    moved.append(vertices[5]);
-    ASSERT_EQ(unwrapTouchedIslands(*proxy, moved, 100), 1);
+    moved.append(t.vertices[5]);
+    ASSERT_EQ(unwrapTouchedIslands(*t.proxy, moved, 100), 1);
     double scale = 0;
-    for (size_t i = 0; i < vertices.size(); ++i) {
-        const ProxyVertex* v = vertices[i];
+    for (size_t i = 0; i < t.vertices.size(); ++i) {
         if (i >= half || i == 2 || i == 9) {
-            EXPECT_EQ((std::array<float, 3>{v->x, v->y, v->z}), before[i]) << "vertex " << i;
+            EXPECT_TRUE(t.kept(i)) << "vertex " << i;
         }
         // The flat grid comes out as a similar copy of itself.
         for (size_t j = 0; j < i && i < half; ++j) {
-            const Vertex* a = v->sourceVertex;
-            const Vertex* b = vertices[j]->sourceVertex;
-            const double ratio = std::hypot(v->x - vertices[j]->x, v->y - vertices[j]->y) / std::hypot(a->x - b->x, a->y - b->y);
+            const ProxyVertex *v = t.vertices[i], *w = t.vertices[j];
+            const Vertex *a = v->sourceVertex, *b = w->sourceVertex;
+            const double ratio = std::hypot(v->x - w->x, v->y - w->y) / std::hypot(a->x - b->x, a->y - b->y);
             if (scale == 0)
                 scale = ratio;
             EXPECT_NEAR(ratio / scale, 1.0, 1e-4);
         }
     }
-    EXPECT_TRUE(vertices[2]->has(PinnedVertex) && vertices[9]->has(PinnedVertex));
+    EXPECT_TRUE(t.vertices[2]->has(PinnedVertex) && t.vertices[9]->has(PinnedVertex));
+    EXPECT_EQ(unwrapIslands(*t.proxy, t.proxy->faces, -1), 2);
+}
 
-    EXPECT_EQ(unwrapIslands(*proxy, proxy->faces, -1), 2);
-    for (size_t i = half; i < vertices.size(); ++i)
-        EXPECT_EQ(vertices[i]->z, 0.0f);
+// Selection: of the selected face only the movable vertex moves. Live
+// move: the dragged vertex stays, its island follows. Neither leaves a pin.
+TEST(UnwrapIslands, SelectionAndLiveMoveHoldTheRestForOneSolveOnly)
+{
+    TwoIslands t;
+    List<Face*> faces;
+    faces.append(t.proxy->faces[0]);
+    List<Vertex*> movable;
+    movable.append(t.proxy->faces[0]->corners[2].vertex);
+    t.snapshot();
+    ASSERT_EQ(unwrapSelection(*t.proxy, faces, movable, -1), 1);
+    for (size_t i = 0; i < t.vertices.size(); ++i)
+        EXPECT_EQ(t.kept(i), t.vertices[i] != movable[0]) << "vertex " << i;
+
+    List<Vertex*> dragged;
+    dragged.append(t.vertices[0]);
+    t.snapshot();
+    ASSERT_EQ(unwrapAfterMove(*t.proxy, dragged), 1);
+    EXPECT_TRUE(t.kept(0));
+    EXPECT_FALSE(t.kept(4));
+    EXPECT_TRUE(t.kept(t.vertices.size() - 1));
+    for (const ProxyVertex* v : t.vertices)
+        EXPECT_FALSE(v->has(PinnedVertex));
 }
 
 } // namespace
