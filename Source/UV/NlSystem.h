@@ -12,7 +12,8 @@
 #include <vector>
 
 enum class NlSolver : uint8_t {
-    // Sparse LDL^T factorisation of the normal equations. When every row pair
+    // Sparse LDL^T factorisation of the normal equations, eliminated in
+    // nested-dissection order (NestedDissection.h). When every row pair
     // (2k, 2k+1) is the real and imaginary part of one complex row over the
     // variable pairs (2i, 2i+1), locked pairwise, it factorises the complex
     // system of half the size instead (same minimiser, about half the work).

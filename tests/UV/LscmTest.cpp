@@ -1,13 +1,12 @@
 #include "UV/Lscm.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <complex>
 #include <random>
-#include <string>
 #include <vector>
 
+#include <Eigen/Core>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,21 +63,17 @@ Island fan(int spokes, unsigned seed)
     Island island;
     island.addVertex(0, 0, 1);
     for (int k = 0; k < spokes; ++k) {
-        const double angle = 2 * M_PI * k / spokes;
-        island.addVertex(std::cos(angle), std::sin(angle), height(random));
-    }
-    for (int k = 0; k < spokes; ++k)
+        island.addVertex(std::cos(2 * M_PI * k / spokes), std::sin(2 * M_PI * k / spokes), height(random));
         island.addFace({0, 1 + k, 1 + (k + 1) % spokes});
+    }
     return island;
 }
 
 std::vector<double> randomUvs(int n, unsigned seed)
 {
     std::mt19937 random(seed);
-    std::uniform_real_distribution<double> uv(0.0, 1.0);
     std::vector<double> uvs(2 * n);
-    for (double& x : uvs)
-        x = uv(random);
+    std::generate(uvs.begin(), uvs.end(), [&] { return std::uniform_real_distribution<double>(0.0, 1.0)(random); });
     return uvs;
 }
 
@@ -87,47 +82,35 @@ std::vector<double> randomUvs(int n, unsigned seed)
 // as complex numbers: zero exactly when every triangle maps by a similarity.
 double conformalEnergy(const Island& island, const std::vector<double>& uvs)
 {
-    auto corner = [&](int i) { return std::array<double, 3>{island.positions[3 * i], island.positions[3 * i + 1], island.positions[3 * i + 2]}; };
+    auto p = [&](int i) { return Eigen::Vector3d(&island.positions[3 * i]); };
     auto w = [&](int i) { return std::complex<double>(uvs[2 * i], uvs[2 * i + 1]); };
     double energy = 0;
     for (size_t f = 0; f + 1 < island.faceStarts.size(); ++f) {
         const int* face = island.corners.data() + island.faceStarts[f];
         for (int k = 1; k + 1 < island.faceStarts[f + 1] - island.faceStarts[f]; ++k) {
-            const auto p0 = corner(face[0]), p1 = corner(face[k]), p2 = corner(face[k + 1]);
-            double l1 = 0, l2 = 0, along = 0;
-            for (int a = 0; a < 3; ++a) {
-                l1 += (p1[a] - p0[a]) * (p1[a] - p0[a]);
-                l2 += (p2[a] - p0[a]) * (p2[a] - p0[a]);
-                along += (p1[a] - p0[a]) * (p2[a] - p0[a]);
-            }
-            l1 = std::sqrt(l1);
-            l2 = std::sqrt(l2);
-            const std::complex<double> q0 = 0, q1 = l1, q2 = std::polar(l2, std::acos(along / (l1 * l2)));
+            const Eigen::Vector3d e1 = p(face[k]) - p(face[0]), e2 = p(face[k + 1]) - p(face[0]);
+            const std::complex<double> q0 = 0, q1 = e1.norm();
+            const std::complex<double> q2 = std::polar(e2.norm(), std::acos(e1.dot(e2) / (e1.norm() * e2.norm())));
             energy += std::norm((q2 - q1) * w(face[0]) + (q0 - q2) * w(face[k]) + (q1 - q0) * w(face[k + 1]));
         }
     }
     return energy;
 }
 
-struct Case {
-    std::string name;
-    Island island;
-    int pins; // random pinned vertices
-};
-
-std::vector<Case> randomIslands()
+TEST(Lscm, DirectSolveMatchesConjugateGradientWithNoHigherEnergy)
 {
-    return {
+    struct Case {
+        const char* name;
+        Island island;
+        int pins; // random pinned vertices
+    };
+    Case cases[] = {
         {"saddle with a hole", saddle(6, 6, 1, {{2, 2}, {3, 2}, {2, 3}}), 0},
         {"fan", fan(9, 2), 1},
         {"hexagons", saddle(7, 4, 3, {}, true), 3},
         {"pinned saddle with holes", saddle(8, 5, 4, {{1, 1}, {5, 3}}), 2},
     };
-}
-
-TEST(Lscm, DirectSolveMatchesConjugateGradientWithNoHigherEnergy)
-{
-    for (Case& c : randomIslands()) {
+    for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int n = c.island.vertexCount();
         c.island.pinned.assign(n, 0);
