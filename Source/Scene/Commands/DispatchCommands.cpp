@@ -58,14 +58,14 @@ bool someInstance(const ObjectSelection& s, int) { return s.instances >= 1; }
 
 constexpr CreationRow creations[] = {
     {2, true, exactlyTwoObjects},      // "Array"
-    {3, false, someObjectInObjectMode}, // "Instance"
+    {3, true, someObjectInObjectMode},  // "Instance"
     {85, true, someInstance},           // "De-Instantiate Instance"
     {102, true, nullptr}, {103, true, nullptr}, {104, true, nullptr}, {105, true, nullptr},
     {106, true, nullptr}, {107, true, nullptr}, {108, true, nullptr}, {109, true, nullptr},
     {110, true, someObject},            // "Lathe Object"
     {111, true, someObject},            // "Extrusion Object"
     {112, true, exactlyTwoObjects},     // "Path Extrusion Object"
-    {192, false, nullptr},              // "Add Light"
+    {192, true, nullptr},               // "Add Light"
     // Primitives made from their options windows.
     {100051, true, nullptr}, {100060, true, nullptr}, {100061, true, nullptr}, {100062, true, nullptr},
     {100063, true, nullptr}, {100064, true, nullptr}, {100065, true, nullptr}, {100066, true, nullptr},
