@@ -84,9 +84,9 @@ TEST_F(TopologyCommandsTest, EachCommandRefusesWithItsSentenceWhenNothingFits)
     }
 }
 
-// --- creases ---
+// --- what each command changes; Undo and Redo are checked by UndoModelTest ---
 
-TEST_F(TopologyCommandsTest, CreaseAndUncreaseChangeOnlyTheSelectedEdgesAndRecordNothing)
+TEST_F(TopologyCommandsTest, CreaseAndUncreaseChangeOnlyTheSelectedEdgesInOneStepEach)
 {
     Shape* a = addCube();
     Shape* b = addCube(3.0f);
@@ -105,16 +105,13 @@ TEST_F(TopologyCommandsTest, CreaseAndUncreaseChangeOnlyTheSelectedEdgesAndRecor
     };
     EXPECT_EQ(creased(a), (std::vector<int>{0}));
     EXPECT_EQ(creased(b), (std::vector<int>{4, 5}));
-    EXPECT_EQ(doneCount(), done);
-    EXPECT_TRUE(scene.applicationManager->sceneModified);
+    EXPECT_EQ(doneCount(), done + 1);
     b->edges[4]->set(Geometry::Selected, false);
     run(64);
     EXPECT_EQ(creased(a), std::vector<int>{});
     EXPECT_EQ(creased(b), (std::vector<int>{4}));
-    EXPECT_EQ(doneCount(), done);
+    EXPECT_EQ(doneCount(), done + 2);
 }
-
-// --- reverse normals, triangulate ---
 
 TEST_F(TopologyCommandsTest, ReverseNormalsOfSelectedObjectsIsOneExactUndoStep)
 {
@@ -122,45 +119,36 @@ TEST_F(TopologyCommandsTest, ReverseNormalsOfSelectedObjectsIsOneExactUndoStep)
     Shape* untouched = addCube(-3.0f);
     a->set(Geometry::Selected);
     const std::string before = describe(*a), beforeUntouched = describe(*untouched);
-    const int done = doneCount();
     run(76);
     const std::string after = describe(*a);
     EXPECT_NE(after, before);
     EXPECT_EQ(describe(*untouched), beforeUntouched);
-    EXPECT_EQ(doneCount(), done + 1);
     run(undoCommand);
     EXPECT_EQ(describe(*a), before);
     run(redoCommand);
     EXPECT_EQ(describe(*a), after);
 }
 
-TEST_F(TopologyCommandsTest, TriangulateSplitsTheSelectedFacesOnceAndUndoRestoresThem)
+TEST_F(TopologyCommandsTest, TriangulateSplitsTheSelectedFacesOrWholeObjectsOnce)
 {
     Shape* cube = addCube();
     setMode(SceneSelectionManager::FaceMode);
     cube->faces[0]->set(Geometry::Selected);
     cube->faces[3]->set(Geometry::Selected);
-    const std::string before = describe(*cube);
     run(46);
     ASSERT_EQ(cube->faces.count(), 8);
     EXPECT_EQ(cube->edges.count(), 14);
     EXPECT_EQ(validateTopology(*cube), "");
-    const std::string after = describe(*cube);
     const int done = doneCount();
     // The whole object records one more step; then, with only triangles left, none.
     setMode(SceneSelectionManager::ObjectMode);
     cube->set(Geometry::Selected);
     run(46);
     run(46);
+    EXPECT_EQ(cube->faces.count(), 12);
+    EXPECT_EQ(validateTopology(*cube), "");
     EXPECT_EQ(doneCount(), done + 1);
-    run(undoCommand);
-    run(undoCommand);
-    EXPECT_EQ(describe(*cube), before);
-    run(redoCommand);
-    EXPECT_EQ(describe(*cube), after);
 }
-
-// --- fill hole ---
 
 TEST_F(TopologyCommandsTest, FillHoleClosesACubeWithOneFaceRemoved)
 {
@@ -174,34 +162,21 @@ TEST_F(TopologyCommandsTest, FillHoleClosesACubeWithOneFaceRemoved)
             e->set(Geometry::Selected);
             ++rim;
         }
-    const std::string before = describe(*cube);
     const int done = doneCount();
     run(245);
     ASSERT_EQ(cube->faces.count(), 6);
     EXPECT_EQ(cube->faces.last()->corners.count(), 4);
     EXPECT_EQ(validateTopology(*cube), "");
     EXPECT_EQ(doneCount(), done + 1);
-    const std::string after = describe(*cube);
-    run(undoCommand);
-    EXPECT_EQ(describe(*cube), before);
-    run(redoCommand);
-    // Rim edges of no hole any more: nothing changes, nothing is recorded.
-    run(245);
-    EXPECT_EQ(describe(*cube), after);
-    EXPECT_EQ(doneCount(), done + 1);
 }
 
-// --- combine objects ---
-
-TEST_F(TopologyCommandsTest, CombineMovesTheSelectedObjectsIntoTheFirstAndOneUndoSplitsThem)
+TEST_F(TopologyCommandsTest, CombineMovesTheSelectedObjectsIntoTheFirst)
 {
     Shape* left = addCube();
     Shape* bystander = addCube(10.0f);
     Shape* right = addCube(4.0f);
     left->set(Geometry::Selected);
     right->set(Geometry::Selected);
-    const std::string beforeLeft = describe(*left), beforeRight = describe(*right);
-    const float pivotBefore = left->axisFrame[InnerShape::AxisPivot].x;
     run(70);
     ASSERT_EQ(objects().count(), 2);
     EXPECT_EQ(objects()[1], bystander);
@@ -212,9 +187,4 @@ TEST_F(TopologyCommandsTest, CombineMovesTheSelectedObjectsIntoTheFirstAndOneUnd
     run(undoCommand);
     ASSERT_EQ(objects().count(), 3);
     EXPECT_EQ(objects()[2], right);
-    EXPECT_EQ(describe(*left), beforeLeft);
-    EXPECT_EQ(describe(*right), beforeRight);
-    EXPECT_EQ(left->axisFrame[InnerShape::AxisPivot].x, pivotBefore);
-    run(redoCommand);
-    EXPECT_EQ(objects().count(), 2);
 }

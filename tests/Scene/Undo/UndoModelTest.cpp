@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "Mesh/ShapeInstance.h"
 #include "Mesh/Validate.h"
 #include "Scene/Commands/CommandIds.h"
 #include "support/SceneText.h"
@@ -27,7 +28,6 @@ struct Action {
 // Commands that may change the scene, with the selection that suits them.
 constexpr Action actions[] = {
     {Cube, -1},
-    {Instance, Selection::ObjectMode},
     {Subdivide, Selection::ObjectMode},
     {Subdivide, -1},
     {Unsubdivide, -1},
@@ -69,6 +69,9 @@ protected:
                 if (pick(3) == 0)
                     v->ensureDisplacement()[pick(3)] = 0.25f * static_cast<float>(1 + pick(4));
         s.update(true, true, -1);
+        // Subdivide and Unsubdivide step the source of an instance.
+        if (pick(2) == 0)
+            scene.objectManager->addObject(take<ShapeInstance>(objects()[0]));
         scene.commandManager->clearUndo();
     }
 
