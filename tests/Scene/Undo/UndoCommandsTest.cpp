@@ -20,19 +20,6 @@ struct UndoCommandsTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(UndoCommandsTest, UndoAndRedoDriveTheGeometryStack)
-{
-    push();
-    push();
-    s.run(68);
-    EXPECT_EQ(reverts, 1);
-    EXPECT_EQ(s.command->geometryUndo.doneCount(), 1);
-    EXPECT_EQ(s.command->geometryUndo.undoneCount(), 1);
-    s.run(69);
-    EXPECT_EQ(s.command->geometryUndo.doneCount(), 2);
-    EXPECT_EQ(s.command->selectionUndo.doneCount(), 0);
-}
-
 TEST_F(UndoCommandsTest, SelectionUndoRestoresTheRecordedModeAndLeavesGeometryAlone)
 {
     push();

@@ -5,6 +5,7 @@
 // nothing adds none, and Undo and Redo walk the list exactly.
 #include "Scene/Selection/SelectionTestScene.h"
 
+#include <algorithm>
 #include <random>
 
 #include "Mesh/ShapeInstance.h"
@@ -37,6 +38,7 @@ constexpr Action actions[] = {
     {CreaseEdges, Selection::EdgeMode},
     {UncreaseEdges, Selection::EdgeMode},
     {Triangulate, Selection::FaceMode},
+    {ReverseNormals, Selection::FaceMode},
     {Triangulate, Selection::ObjectMode},
     {FillHole, Selection::EdgeMode},
     {CombineObjects, Selection::ObjectMode},
@@ -122,14 +124,11 @@ protected:
         return sceneAsText(scene) + levels;
     }
 
-    // The first line where the two states differ, for a readable failure.
+    // Where the two states part, for a readable failure.
     static std::string firstDifference(const std::string& a, const std::string& b)
     {
-        size_t i = 0;
-        while (i < a.size() && i < b.size() && a[i] == b[i])
-            ++i;
-        const size_t line = a.rfind('\n', i) == std::string::npos ? 0 : a.rfind('\n', i) + 1;
-        return "now: " + a.substr(line, a.find('\n', i) - line) + " | expected: " + b.substr(line, b.find('\n', i) - line);
+        const size_t i = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+        return "now: " + a.substr(i, 60) + " | expected: " + b.substr(i, 60);
     }
 
     void expectValid()

@@ -17,7 +17,6 @@
 #include "Scene/Undo/URchangeFaceNormals.h"
 #include "Scene/Undo/URchangeShape.h"
 #include "Scene/Undo/URchangeTextures.h"
-#include "Scene/Undo/URcombinedCommands.h"
 #include "Scene/Undo/URmergeShapes.h"
 #include "Scene/Undo/URmovePoints.h"
 #include "Scene/Undo/UndoStack.h"
@@ -59,31 +58,6 @@ void deleteFace(InnerShape& m, int index)
     }
     m.vertices.truncate(kept);
     f->release();
-}
-
-// Adds a triangle with a new apex vertex on edge `edgeIndex`.
-void addTriangle(InnerShape& m, int edgeIndex)
-{
-    m.touch();
-    Edge* base = m.edges[edgeIndex];
-    Vertex* s = base->startVertex;
-    Vertex* e = base->endVertex;
-    Vertex* apex = take<Vertex>(s->x, s->y - 1.0f, 0.5f);
-    Edge* toApex = take<Edge>(s, apex);
-    Edge* fromApex = take<Edge>(apex, e);
-    Face* f = take<Face>();
-    // The base is walked backwards, as the face beside it walks it forwards.
-    f->appendCorner(e, base);
-    f->appendCorner(s, toApex);
-    f->appendCorner(apex, fromApex);
-    for (Edge* edge : {base, toApex, fromApex}) {
-        edge->faces.append(f);
-        edge->set(Geometry::Boundary, edge->faces.count() == 1);
-    }
-    m.addVertex(apex);
-    m.addEdge(toApex);
-    m.addEdge(fromApex);
-    m.addFace(f);
 }
 
 // A whole-object command: the object becomes a different mesh.
@@ -156,8 +130,6 @@ std::vector<Case> cases()
         {"move one vertex", cube, geometry, [](Shape& m) { m.vertices[3]->setPosition(7, 8, 9); }},
         {"delete a face inside a grid", [] { return fixtures::openGrid(3, 3); }, geometry,
             [](Shape& m) { deleteFace(m, 4); }},
-        {"add a triangle on a boundary edge", [] { return fixtures::twoQuads(); }, geometry,
-            [](Shape& m) { addTriangle(m, 0); }},
         {"drop a corner and rebuild every edge", [] { return fixtures::mixedPolygons(); }, geometry,
             [](Shape& m) {
                 m.faces[0]->corners.truncate(m.faces[0]->corners.count() - 1);
@@ -200,18 +172,10 @@ std::vector<Case> cases()
         {"subdivide twice", cube, wholeShape, [](Shape& s) { s.subdivide(), s.subdivide(); }},
         {"unsubdivide a sculpted level", cube, wholeShape, [](Shape& s) { s.unsubdivide(); }, true, levels},
         {"toggle to the control mesh", cube, wholeShape, [](Shape& s) { s.toggleCurrentLevel(); }, true, levels},
-        {"clear the higher levels", cube, wholeShape,
-            [](Shape& s) {
-                s.unsubdivide();
-                s.clearHigherLevels();
-            },
-            true, levels},
+        {"clear the higher levels", cube, wholeShape, [](Shape& s) { s.unsubdivide(), s.clearHigherLevels(); }, true,
+            levels},
         {"refine a sculpted level", cube, wholeShape, [](Shape& s) { s.refineControlMesh(); }, true, levels},
-        {"crease under levels", cube, wholeShape,
-            [](Shape& s) {
-                s.edges[0]->set(Geometry::Creased);
-                s.topologyChanged();
-            },
+        {"crease under levels", cube, wholeShape, [](Shape& s) { s.edges[0]->set(Geometry::Creased), s.topologyChanged(); },
             true, levels},
         {"hide, mirror and move the axis", grid, wholeShape,
             [](Shape& s) {
@@ -372,39 +336,4 @@ TEST(UndoRecords, MovePointsSwapsFreePointsAndSkipsPointsThatAreGone)
     EXPECT_EQ(gone->x, 9.0f);
     EXPECT_EQ(refreshes, 1);
     mesh->vertices.append(gone);
-}
-
-namespace {
-class NoteRecord : public UndoCommand {
-public:
-    NoteRecord(std::string& notes, char name) : notes_(notes), name_(name) { }
-    ~NoteRecord() override { notes_ += std::string("~") + name_; }
-    bool apply() override { return note('a'); }
-    bool revert() override { return note('r'); }
-    bool reapply() override { return note('p'); }
-
-private:
-    bool note(char what)
-    {
-        notes_ += what;
-        notes_ += name_;
-        return false; // refusals do not stop the group
-    }
-    std::string& notes_;
-    char name_;
-};
-} // namespace
-
-TEST(UndoRecords, CombinedCommandsRunInCommandOrderAndUndoBackwards)
-{
-    std::string notes;
-    {
-        URcombinedCommands group;
-        for (char name : {'1', '2', '3'})
-            group.append(new NoteRecord(notes, name));
-        EXPECT_TRUE(group.apply());
-        EXPECT_TRUE(group.revert());
-        EXPECT_TRUE(group.reapply());
-    }
-    EXPECT_EQ(notes, "a1a2a3r3r2r1p1p2p3~1~2~3");
 }
