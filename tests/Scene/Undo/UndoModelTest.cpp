@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <type_traits>
 
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/Validate.h"
@@ -23,7 +24,8 @@ using Selection = SceneSelectionManager;
 
 struct Action {
     int command;
-    int mode; // the selection mode the random selection before it is made in; -1: none made
+    int mode;              // the selection mode the random selection before it is made in; -1: none made
+    int selectFirst = -1;  // a selection command run after the random selection
 };
 
 // Commands that may change the scene, with the selection that suits them.
@@ -34,12 +36,14 @@ constexpr Action actions[] = {
     {Unsubdivide, -1},
     {ToggleCurrentSubdivision, Selection::FaceMode},
     {ClearHigherSubdivision, -1},
+    {ClearHigherSubdivision, Selection::FaceMode},
     {RefineControlMesh, Selection::ObjectMode},
     {CreaseEdges, Selection::EdgeMode},
-    {UncreaseEdges, Selection::EdgeMode},
+    {UncreaseEdges, Selection::EdgeMode, SelectAllCreasedEdges},
     {Triangulate, Selection::FaceMode},
     {ReverseNormals, Selection::FaceMode},
     {Triangulate, Selection::ObjectMode},
+    {FillHole, Selection::EdgeMode},
     {FillHole, Selection::EdgeMode},
     {CombineObjects, Selection::ObjectMode},
     {HideSelection, Selection::FaceMode},
@@ -77,13 +81,19 @@ protected:
         scene.commandManager->clearUndo();
     }
 
+    // A few elements; edges on a border are favoured, so that holes get filled.
     template <class T>
     void selectSome(List<T*>& list)
     {
-        for (int k = 1 + pick(3); k > 0 && !list.empty(); --k) {
+        for (int k = 1 + pick(3), tries = 20; k > 0 && tries > 0 && !list.empty(); --tries) {
             T* e = list[pick(list.count())];
-            if (!e->isHidden())
+            if constexpr (std::is_same_v<T, Edge>)
+                if (e->faces.count() != 1 && pick(2))
+                    continue;
+            if (!e->isHidden()) {
                 e->set(Geometry::Selected);
+                --k;
+            }
         }
     }
 
@@ -99,7 +109,7 @@ protected:
                 f->set(Geometry::Selected, false);
         }
         selection().mode = mode;
-        for (int k = 1 + pick(2); k > 0 && !objects().empty(); --k) {
+        for (int k = 1 + pick(3); k > 0 && !objects().empty(); --k) {
             Shape& s = *objects()[pick(objects().count())];
             if (s.isHidden())
                 continue;
@@ -131,6 +141,14 @@ protected:
         return "now: " + a.substr(i, 60) + " | expected: " + b.substr(i, 60);
     }
 
+    int faceCount()
+    {
+        int n = 0;
+        for (Shape* s : objects())
+            n += s->faces.count();
+        return n;
+    }
+
     void expectValid()
     {
         for (Shape* s : objects())
@@ -145,7 +163,7 @@ protected:
         const int done = stack().doneCount();
         const int32_t changes = stack().changeCount();
         const int roll = pick(10);
-        if (roll < 2) {
+        if (roll < 2 || faceCount() > 1500) { // refining level 2 again and again would grow without bound
             run(Undo);
             if (at > 0)
                 --at;
@@ -160,6 +178,8 @@ protected:
             const Action& a = actions[pick(std::size(actions))];
             if (a.mode >= 0)
                 select(a.mode);
+            if (a.selectFirst >= 0)
+                run(a.selectFirst);
             SCOPED_TRACE(a.command);
             run(a.command);
             const std::string after = state();
