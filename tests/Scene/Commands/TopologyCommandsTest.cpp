@@ -1,10 +1,12 @@
-// The topology commands driven through a real scene: their refusals, their
-// effect on the selected elements, and one exact Undo and Redo per command.
+// The topology commands driven through a real scene: their refusals and their
+// effect on the selected elements, one undo step each; UndoModelTest checks
+// that Undo and Redo give back each state exactly.
 #include "Scene/Selection/SelectionTestScene.h"
 
 #include <string>
 
 #include "Mesh/Validate.h"
+#include "Scene/Commands/DispatchMessages.h"
 #include "support/MeshDescription.h"
 
 using fixtures::describe;
@@ -13,22 +15,6 @@ namespace {
 
 constexpr int cubeCommand = 108;
 constexpr int undoCommand = 68;
-
-// Drops one face the way a deletion leaves a hole: its edges lose it and
-// become borders.
-void punchHole(Shape& s, int faceIndex)
-{
-    Face* f = s.faces[faceIndex];
-    for (const Corner& c : f->corners) {
-        c.edge->faces.removeOne(f);
-        c.edge->set(Geometry::Boundary, c.edge->faces.count() == 1);
-        c.vertex->set(Geometry::Boundary);
-    }
-    s.faces.removeAt(faceIndex);
-    f->release();
-    s.topologyChanged();
-    s.update(true, false, -1);
-}
 
 class TopologyCommandsTest : public SelectionTestScene {
 protected:
@@ -52,34 +38,24 @@ protected:
 
 TEST_F(TopologyCommandsTest, EachCommandRefusesWithItsSentenceWhenNothingFits)
 {
-    struct Refusal {
-        int command;
-        int mode;
-        const char* sentence;
-    };
-    const Refusal refusals[] = {
-        {63, SceneSelectionManager::FaceMode, "You must select at least one edge to crease"},
-        {64, SceneSelectionManager::ObjectMode, "You must select at least one edge to uncrease"},
-        {76, SceneSelectionManager::EdgeMode, "You must select faces or objects to reverse normals"},
-        {46, SceneSelectionManager::VertexMode, "You must select at least one object or face in order to triangulate"},
-        {245, SceneSelectionManager::FaceMode, "You must select at least one edge to use the fill hole command"},
-        {70, SceneSelectionManager::ObjectMode, "You must select faces, edges, or multiple shapes or vertices to merge"},
-    };
-    Shape* cube = addCube();
+    using S = SceneSelectionManager;
     // Something is selected, but never what the command needs in its mode;
     // "Combine Objects" needs a second object.
+    const std::pair<int, int> refusals[] = {{63, S::FaceMode},   {64, S::ObjectMode}, {76, S::EdgeMode},
+                                            {46, S::VertexMode}, {245, S::FaceMode},  {70, S::ObjectMode}};
+    Shape* cube = addCube();
     cube->set(Geometry::Selected);
     cube->faces[0]->set(Geometry::Selected);
     cube->vertices[0]->set(Geometry::Selected);
     const std::string before = describe(*cube);
     const int done = doneCount();
-    for (const Refusal& r : refusals) {
-        setMode(r.mode);
-        run(r.command);
-        EXPECT_EQ(lastStatus(), r.sentence) << r.command;
-        EXPECT_EQ(doneCount(), done) << r.command;
-        EXPECT_EQ(describe(*cube), before) << r.command;
-        EXPECT_EQ(objects().count(), 1) << r.command;
+    for (const auto& [command, mode] : refusals) {
+        setMode(mode);
+        run(command);
+        EXPECT_EQ(lastStatus(), refusalMessage(command)) << command;
+        EXPECT_EQ(doneCount(), done) << command;
+        EXPECT_EQ(describe(*cube), before) << command;
+        EXPECT_EQ(objects().count(), 1) << command;
     }
 }
 
@@ -147,7 +123,8 @@ TEST_F(TopologyCommandsTest, TriangulateSplitsTheSelectedFacesOrWholeObjectsOnce
 TEST_F(TopologyCommandsTest, FillHoleClosesACubeWithOneFaceRemoved)
 {
     Shape* cube = addCube();
-    punchHole(*cube, 2);
+    fixtures::deleteFace(*cube, 2);
+    cube->topologyChanged();
     setMode(SceneSelectionManager::EdgeMode);
     // Two rim edges of the same hole: the second finds no hole left.
     int rim = 0;
