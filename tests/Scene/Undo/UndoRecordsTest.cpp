@@ -113,6 +113,7 @@ std::vector<Case> cases()
                 m.edges[6]->set2(Geometry::UVSeam);
                 m.vertices[0]->set(Geometry::Hidden);
                 m.vertices[1]->set2(Geometry::OnPlane);
+                m.faces[3]->flags2 |= 1 << 2; // kept out of selection
             }},
         {"reorder the lists", [] { return fixtures::mixedPolygons(); }, geometry,
             [](Shape& m) {
