@@ -138,4 +138,33 @@ List<Face*> allFaces(const InnerShape& mesh)
     return out;
 }
 
+void deleteFace(InnerShape& m, int index)
+{
+    Face* f = m.faces[index];
+    m.touch();
+    for (Corner& c : f->corners) {
+        while (c.edge->faces.removeOne(f)) { }
+        c.edge->set(Geometry::Boundary, c.edge->faces.count() == 1);
+    }
+    m.faces.removeAt(index);
+    for (int i = m.edges.count() - 1; i >= 0; --i)
+        if (m.edges[i]->faces.empty()) {
+            m.edges[i]->release();
+            m.edges.removeAt(i);
+        }
+    for (Vertex* v : m.vertices)
+        v->tag = 0;
+    for (const Edge* e : m.edges)
+        e->startVertex->tag = e->endVertex->tag = 1;
+    int kept = 0;
+    for (Vertex* v : m.vertices) {
+        if (v->tag)
+            m.vertices[kept++] = v;
+        else
+            v->release();
+    }
+    m.vertices.truncate(kept);
+    f->release();
+}
+
 } // namespace fixtures

@@ -48,6 +48,11 @@ List<Face*> facesAt(const InnerShape& mesh, std::initializer_list<int> positions
 List<Vertex*> verticesAt(const InnerShape& mesh, std::initializer_list<int> positions);
 List<Face*> allFaces(const InnerShape& mesh);
 
+// Deletes face `index` of `mesh` the way a deletion leaves a hole: the face
+// leaves its edges, which become borders, and the edges and vertices that no
+// other face used are released.
+void deleteFace(InnerShape& mesh, int index);
+
 // The list positions of the selected elements.
 template <class T>
 std::vector<int> selectedOf(const List<T*>& list)

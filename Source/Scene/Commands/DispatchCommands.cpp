@@ -58,7 +58,7 @@ bool someInstance(const ObjectSelection& s, int) { return s.instances >= 1; }
 
 constexpr CreationRow creations[] = {
     {CommandId::Array, true, exactlyTwoObjects},
-    {CommandId::Instance, false, someObjectInObjectMode},
+    {CommandId::Instance, true, someObjectInObjectMode},
     {CommandId::DeInstantiateInstance, true, someInstance},
     {CommandId::Circle, true, nullptr},
     {CommandId::Cone, true, nullptr},
@@ -71,7 +71,7 @@ constexpr CreationRow creations[] = {
     {CommandId::LatheObject, true, someObject},
     {CommandId::ExtrusionObject, true, someObject},
     {CommandId::PathExtrusionObject, true, exactlyTwoObjects},
-    {CommandId::AddLight, false, nullptr},
+    {CommandId::AddLight, true, nullptr},
     // Primitives made from their options windows.
     {CommandId::CubeFromOptions, true, nullptr},
     {CommandId::CircleFromOptions, true, nullptr},

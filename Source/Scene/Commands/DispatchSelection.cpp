@@ -2,10 +2,16 @@
 // elements are selected are recorded on the selection undo stack first, so
 // that "Undo Selection" can bring back what was selected before; hiding,
 // styles, groups, symmetry, shading and soft selection change no selection.
+#include <algorithm>
+#include <optional>
+
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/Commands/CommandRoutes.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/View/SceneDisplayManager.h"
+#include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
+#include "Scene/Undo/UndoStep.h"
 
 namespace {
 
@@ -51,11 +57,21 @@ constexpr SelectionOperation selectionOperations[] = {
     {CommandId::ApplySoftSelection, false, &Selection::applySoftSelectionSetting},
 };
 
+// These change the scene (visibility, symmetry) and are one geometry undo step.
+constexpr int sceneEdits[] = {CommandId::HideSelection, CommandId::ShowAll, CommandId::HideUnselected,
+                              CommandId::CalculateSymmetry, CommandId::SymmetryModeToggle};
+
 void runSelectionOperation(const CommandCall& call)
 {
     for (const SelectionOperation& o : selectionOperations) {
         if (o.id != call.id)
             continue;
+        std::optional<UndoStep> step;
+        if (std::ranges::find(sceneEdits, call.id) != std::end(sceneEdits)) {
+            step.emplace(call.commands);
+            for (Shape* object : call.managers.objectManager->objects)
+                step->watch(*object);
+        }
         if (o.recorded)
             call.commands.recordSelection();
         // Recording has just rebuilt the lists; the operation may use them.

@@ -105,9 +105,9 @@ bool SceneCommandManager::deleteKey()
 
 void SceneCommandManager::pushUndo(UndoCommand* record)
 {
-    managers->applicationManager->sceneModified = true;
     const bool hadUnsavedChanges = hasUnsavedChanges();
-    geometryUndo.push(record);
+    if (geometryUndo.push(record))
+        managers->applicationManager->sceneModified = true;
     titleAfter(hadUnsavedChanges);
 }
 

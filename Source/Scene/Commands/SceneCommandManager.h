@@ -39,9 +39,10 @@ public:
     bool deleteKey() override;
 
     // --- undo ---
-    // Records a geometry change: marks the scene modified and pushes
-    // `record` (owned from now on) on the geometry stack; when the stack
-    // had no unsaved changes before, the window title gains its "*".
+    // Records a geometry change: pushes `record` (owned from now on) on the
+    // geometry stack and, when it was kept, marks the scene modified; when
+    // the stack had no unsaved changes before, the window title gains its
+    // "*". Commands that record several changes use UndoStep.
     void pushUndo(UndoCommand* record);
     // Pushes the current selection mode and selected elements on the
     // selection stack, before a selection command changes them; the

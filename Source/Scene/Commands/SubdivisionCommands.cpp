@@ -1,12 +1,15 @@
 #include "Scene/Commands/SubdivisionCommands.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Mesh/Shape.h"
+#include "Mesh/ShapeInstance.h"
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
-#include "Scene/Undo/URChangeGeometry.h"
+#include "Scene/Undo/UndoStep.h"
 
 namespace {
 bool anySelected(const auto& list)
@@ -17,59 +20,69 @@ bool anySelected(const auto& list)
     return false;
 }
 
-// Shapes only: lights, instances and UV proxies have no levels of their own.
-std::vector<Shape*> targets(SceneObjectManager& objects)
+// The object whose levels a command changes: a shape itself, or for the
+// commands that step levels, the source an instance shows. Lights and UV
+// proxies have no levels of their own.
+Shape* levelOwner(Shape& s, bool throughInstances)
+{
+    if (s.shapeKind() == InnerShape::KindShape)
+        return &s;
+    if (throughInstances && s.shapeKind() == InnerShape::KindShapeInstance)
+        return static_cast<ShapeInstance&>(s).instancedShape;
+    return nullptr;
+}
+
+std::vector<Shape*> targets(SceneObjectManager& objects, bool throughInstances)
 {
     std::vector<Shape*> all, chosen;
     for (Shape* s : objects.objects) {
-        if (s->shapeKind() != InnerShape::KindShape || s->isHidden())
+        Shape* owner = levelOwner(*s, throughInstances);
+        if (!owner || s->isHidden())
             continue;
-        all.push_back(s);
+        all.push_back(owner);
         if (s->isSelected() || anySelected(s->faces) || anySelected(s->edges) || anySelected(s->vertices))
-            chosen.push_back(s);
+            chosen.push_back(owner);
     }
-    return chosen.empty() ? all : chosen;
+    std::vector<Shape*>& result = chosen.empty() ? all : chosen;
+    // An instance and its source, or two instances of one source, step it once.
+    std::vector<Shape*> unique;
+    for (Shape* s : result)
+        if (std::find(unique.begin(), unique.end(), s) == unique.end())
+            unique.push_back(s);
+    return unique;
 }
 
-void refine(std::vector<Shape*>& shapes, SceneCommandManager& commands)
+void (*levelOperation(int commandId))(Shape&)
 {
-    commands.geometryUndo.beginGroup();
-    for (Shape* s : shapes) {
-        if (s->currentLevel() == 0)
-            continue;
-        auto* record = new URChangeGeometry(*s);
-        s->refineControlMesh();
-        commands.pushUndo(record);
+    switch (commandId) {
+    case CommandId::Subdivide:
+        return [](Shape& s) { s.subdivide(); };
+    case CommandId::RefineControlMesh:
+        return [](Shape& s) { s.refineControlMesh(); };
+    case CommandId::Unsubdivide:
+        return [](Shape& s) { s.unsubdivide(); };
+    case CommandId::ClearHigherSubdivision:
+        return [](Shape& s) { s.clearHigherLevels(); };
+    case CommandId::ToggleCurrentSubdivision:
+        return [](Shape& s) { s.toggleCurrentLevel(); };
+    default:
+        return nullptr;
     }
-    commands.geometryUndo.endGroup();
 }
 } // namespace
 
 void runSubdivisionCommand(SceneManagers& managers, SceneCommandManager& commands, int commandId)
 {
-    std::vector<Shape*> shapes = targets(*managers.objectManager);
-    switch (commandId) {
-    case 47:
-        for (Shape* s : shapes)
-            s->subdivide();
-        break;
-    case 48:
-        refine(shapes, commands);
-        break;
-    case 50:
-        for (Shape* s : shapes)
-            s->unsubdivide();
-        break;
-    case 88:
-        for (Shape* s : shapes)
-            s->clearHigherLevels();
-        break;
-    case 100:
-        for (Shape* s : shapes)
-            s->toggleCurrentLevel();
-        break;
-    default:
+    void (*operation)(Shape&) = levelOperation(commandId);
+    if (!operation)
         return;
+    const bool throughInstances = commandId == CommandId::Subdivide || commandId == CommandId::Unsubdivide;
+    {
+        UndoStep step(commands);
+        for (Shape* s : targets(*managers.objectManager, throughInstances)) {
+            step.watch(*s);
+            operation(*s);
+        }
     }
     commands.redrawRequested = true;
     commands.sceneChanged = true;

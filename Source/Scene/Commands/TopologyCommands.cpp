@@ -8,6 +8,7 @@
 #include "Mesh/Topology/Crease.h"
 #include "Mesh/Topology/FillHole.h"
 #include "Mesh/Topology/Triangulate.h"
+#include "Scene/Commands/CommandIds.h"
 #include "Scene/Commands/DispatchMessages.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
@@ -15,18 +16,18 @@
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Selection/SelectedElements.h"
-#include "Scene/Undo/URChangeGeometry.h"
 #include "Scene/Undo/URdeleteShapes.h"
 #include "Scene/Undo/URmergeShapes.h"
+#include "Scene/Undo/UndoStep.h"
 
 namespace {
 
-constexpr int creaseId = 63;
-constexpr int uncreaseId = 64;
-constexpr int triangulateId = 46;
-constexpr int combineId = 70;
-constexpr int reverseNormalsId = 76;
-constexpr int fillHoleId = 245;
+constexpr int creaseId = CommandId::CreaseEdges;
+constexpr int uncreaseId = CommandId::UncreaseEdges;
+constexpr int triangulateId = CommandId::Triangulate;
+constexpr int combineId = CommandId::CombineObjects;
+constexpr int reverseNormalsId = CommandId::ReverseNormals;
+constexpr int fillHoleId = CommandId::FillHole;
 constexpr int unlimitedLoop = -1;
 
 bool hasOwnMesh(const Shape& object)
@@ -56,61 +57,15 @@ void finishEdit(const SceneManagers& managers)
     managers.commandManager->sceneChanged = true;
 }
 
-// The per-object records of one command, kept as one undo step. The group
-// opens with the first object that really changed, so that a command which
-// changes nothing (a fill on edges that border no hole) leaves no empty step.
-class GeometryStep {
-public:
-    explicit GeometryStep(const SceneManagers& managers)
-        : managers_(managers), commands_(*managers.commandManager),
-          hadUnsavedChanges_(commands_.hasUnsavedChanges())
-    {
-    }
-    GeometryStep(const GeometryStep&) = delete;
-    GeometryStep& operator=(const GeometryStep&) = delete;
-    ~GeometryStep()
-    {
-        if (!open_)
-            return;
-        commands_.geometryUndo.endGroup();
-        // pushUndo cannot see the change while the group is open.
-        if (commands_.hasUnsavedChanges() != hadUnsavedChanges_)
-            managers_.applicationManager->updateTitle();
-    }
-
-    // `record` was made before the edit it describes: pushed when
-    // `changed`, destroyed otherwise.
-    void add(UndoCommand* record, bool changed)
-    {
-        if (!changed) {
-            delete record;
-            return;
-        }
-        if (!open_) {
-            commands_.geometryUndo.beginGroup();
-            open_ = true;
-        }
-        commands_.pushUndo(record);
-    }
-
-private:
-    const SceneManagers& managers_;
-    SceneCommandManager& commands_;
-    bool hadUnsavedChanges_;
-    bool open_ = false;
-};
-
-// Runs `edit(selection)` on each object of the selection between a
-// URChangeGeometry made before it and pushed after it; `edit` answers
-// whether the object changed.
+// Runs `edit(selection)` on each object of the selection as one undo step.
 template <class Edit>
 void recordEachObject(const SceneManagers& managers, SelectedElements& selection, Edit edit)
 {
     {
-        GeometryStep step(managers);
+        UndoStep step(*managers.commandManager);
         for (ObjectSelection& s : selection.perObject()) {
-            auto* record = new URChangeGeometry(*s.object);
-            step.add(record, edit(s));
+            step.watch(*s.object);
+            edit(s);
         }
     }
     finishEdit(managers);
@@ -123,16 +78,14 @@ void setCreases(const SceneManagers& managers, int commandId, bool on)
         refuse(managers, commandId);
         return;
     }
-    for (const ObjectSelection& s : selection.perObject()) {
+    recordEachObject(managers, selection, [on](ObjectSelection& s) {
         if (s.edges.empty())
-            continue;
+            return;
         if (on)
             crease(*s.object, s.edges);
         else
             uncrease(*s.object, s.edges);
-    }
-    managers.applicationManager->sceneModified = true;
-    finishEdit(managers);
+    });
 }
 
 constexpr TopologyCommand topologyCommandTable[] = {
@@ -161,10 +114,8 @@ void reverseNormals(const SceneManagers& managers)
     }
     recordEachObject(managers, selection, [](ObjectSelection& s) {
         const List<Face*>& faces = s.whole ? s.object->faces : s.faces;
-        if (faces.empty())
-            return false;
-        s.object->flipFaces(faces);
-        return true;
+        if (!faces.empty())
+            s.object->flipFaces(faces);
     });
 }
 
@@ -177,8 +128,9 @@ void triangulate(const SceneManagers& managers)
     }
     recordEachObject(managers, selection, [](ObjectSelection& s) {
         if (s.whole)
-            return triangulateAll(*s.object) > 0;
-        return !s.faces.empty() && triangulateFaces(*s.object, s.faces) > 0;
+            triangulateAll(*s.object);
+        else if (!s.faces.empty())
+            triangulateFaces(*s.object, s.faces);
     });
 }
 
@@ -190,12 +142,10 @@ void fillHoles(const SceneManagers& managers)
         return;
     }
     recordEachObject(managers, selection, [](ObjectSelection& s) {
-        bool filled = false;
         // Once one edge closed a hole, the other selected edges of that hole
         // are no longer on a border and fill nothing.
         for (Edge* e : s.edges)
-            filled = fillHole(*s.object, e, unlimitedLoop) || filled;
-        return filled;
+            fillHole(*s.object, e, unlimitedLoop);
     });
 }
 
@@ -229,12 +179,12 @@ void combineObjects(const SceneManagers& managers)
             changed.push_back(o);
     }
     {
-        GeometryStep step(managers);
+        UndoStep step(*managers.commandManager);
         auto* whole = new URmergeShapes(changed);
         absorbShapes(*target, others);
-        step.add(whole, true);
+        step.push(whole);
         // Undone first: the objects are back in the scene before their meshes return.
-        step.add(new URdeleteShapes(*managers.objectManager, absorbed), true);
+        step.push(new URdeleteShapes(*managers.objectManager, absorbed));
     }
     finishEdit(managers);
 }

@@ -3,8 +3,8 @@
 // "Uncrease Edges" (64), "Reverse Normals" (76), "Triangulate" (46), "Fill
 // Hole" (245) and "Combine Objects" (70). Each handler reads the selection,
 // refuses with its sentence when nothing suitable is selected (changing
-// nothing, recording nothing), records undo, runs the mesh operation on every
-// affected object and asks for a redraw. Only objects with a control mesh of
+// nothing, recording nothing), runs the mesh operation on every affected
+// object as one undo step (none when nothing changed) and asks for a redraw. Only objects with a control mesh of
 // their own (plain shapes and primitives) are edited; "Combine Objects" also
 // takes instances in.
 #include <span>
@@ -19,7 +19,7 @@ struct TopologyCommand {
 };
 
 // Sets (clears) `Creased` on the selected edges and rebuilds the levels of
-// their objects; like the flags it changes, it keeps no undo record.
+// their objects.
 void creaseEdges(const SceneManagers& managers);
 void uncreaseEdges(const SceneManagers& managers);
 // Flips the selected faces, or every face of each selected object.

@@ -264,7 +264,7 @@ bool URChangeGeometry::apply()
 {
     Data& d = *data_;
     if (d.applied)
-        return true;
+        return changed();
     numberLists(object_);
     std::vector<int32_t> afterToBefore[3], beforeToAfter[3];
     match(d.beforeVertices, object_.vertices, afterToBefore[VertexList], beforeToAfter[VertexList]);
@@ -289,7 +289,7 @@ bool URChangeGeometry::apply()
     std::vector<Edge*>().swap(d.beforeEdges);
     std::vector<Face*>().swap(d.beforeFaces);
     d.applied = true;
-    return true;
+    return changed();
 }
 
 bool URChangeGeometry::revert()
@@ -355,6 +355,14 @@ size_t URChangeGeometry::heldBytes() const
     for (const ListChanges& ch : d.changes)
         bytes += ch.bytes();
     return bytes;
+}
+
+bool URChangeGeometry::changed() const
+{
+    for (const ListChanges& ch : data_->changes)
+        if (ch.size() > 0 || !ch.order.empty())
+            return true;
+    return false;
 }
 
 int URChangeGeometry::differenceCount() const

@@ -23,7 +23,8 @@ public:
     explicit URChangeGeometry(InnerShape& object);
     ~URChangeGeometry() override;
 
-    // Reduces the copy to the differences from the object's current state; true.
+    // Reduces the copy to the differences from the object's current state;
+    // false (not worth keeping) when there are none.
     bool apply() override;
     // Swaps the shown state with the stored one: restores removed elements at
     // their positions, releases added ones, gives changed ones their other
@@ -37,6 +38,8 @@ public:
     size_t heldBytes() const;
     // Elements kept after apply: added + removed + changed, over the three lists.
     int differenceCount() const;
+    // After apply: whether the two states differ at all (elements or their order).
+    bool changed() const;
 
     struct Data; // defined with the record
 

@@ -18,19 +18,19 @@ int UndoStack::undoLevel() const
     return level < 1 ? 1 : level;
 }
 
-void UndoStack::push(UndoCommand* record)
+bool UndoStack::push(UndoCommand* record)
 {
-    if (groupDepth_ > 0 && openGroup_) {
-        openGroup_->append(record);
-        record->apply();
-        return;
-    }
-    destroyUndone();
     if (!record->apply()) {
         delete record;
-        return;
+        return false;
     }
+    if (groupDepth_ > 0 && openGroup_) {
+        openGroup_->append(record);
+        return true;
+    }
+    destroyUndone();
     store(record);
+    return true;
 }
 
 void UndoStack::store(UndoCommand* record)
@@ -56,17 +56,21 @@ void UndoStack::beginGroup()
         openGroup_ = new URcombinedCommands;
 }
 
-void UndoStack::endGroup()
+bool UndoStack::endGroup()
 {
     if (groupDepth_ == 0)
-        return;
+        return false;
     if (--groupDepth_ > 0)
-        return;
+        return false;
     URcombinedCommands* group = openGroup_;
     openGroup_ = nullptr;
+    if (!group || group->empty()) {
+        delete group;
+        return false;
+    }
     destroyUndone();
-    if (group)
-        store(group);
+    store(group);
+    return true;
 }
 
 void UndoStack::undo()

@@ -23,17 +23,20 @@ public:
     // Destroys every record, the open group included.
     ~UndoStack();
 
-    // Takes ownership of `record` (not null). Inside a group it joins the
-    // group and is applied; otherwise the redo list is emptied, the record
-    // applied and stored, or destroyed when apply refuses it.
-    void push(UndoCommand* record);
+    // Takes ownership of `record` (not null) and applies it. A record whose
+    // apply refuses it (it changed nothing) is destroyed and leaves the redo
+    // list alone. Otherwise it joins the open group, or the redo list is
+    // emptied and the record stored. True when the record was kept.
+    bool push(UndoCommand* record);
     // Opens a group (nested calls only deepen it); every beginGroup must be
     // matched by one endGroup.
     void beginGroup();
-    // Closes one level; closing the outermost one empties the redo list and
-    // stores the group as one step, even when it is empty. An endGroup
-    // without an open group does nothing.
-    void endGroup();
+    // Closes one level. Closing the outermost one stores the group as one
+    // step and empties the redo list; an empty group is destroyed instead,
+    // so that a command which changed nothing leaves no step and no unsaved
+    // change. True when a step was stored. An endGroup without an open
+    // group does nothing.
+    bool endGroup();
     // Reverts the last done record; one that fails is destroyed. Nothing on an empty list.
     void undo();
     // Reapplies the last undone record; one that fails is destroyed. Nothing on an empty list.

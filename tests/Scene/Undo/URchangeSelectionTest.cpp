@@ -92,29 +92,22 @@ TEST_F(SelectionScene, SwapsTheModeWithTheComponentsItRecords)
     EXPECT_TRUE(selectedOf(a->vertices).empty());
 }
 
-TEST_F(SelectionScene, ObjectModeRecordsObjectsOnly)
+TEST_F(SelectionScene, ObjectModeRecordsObjectsOnlyAndMultiModeEveryComponentKind)
 {
     b->set(Geometry::Selected);
-    a->faces[1]->set(Geometry::Selected);
-    URchangeSelection record(objects, URchangeSelection::ObjectMode, {});
-    EXPECT_EQ(record.stored().size(), 1u);
-    record.revert();
-    EXPECT_TRUE(b->isSelected());
-    EXPECT_TRUE(selectedOf(a->faces).empty());
-}
-
-TEST_F(SelectionScene, MultiModeRecordsEveryComponentKind)
-{
     a->vertices[0]->set(Geometry::Selected);
     a->edges[0]->set(Geometry::Selected);
-    a->faces[0]->set(Geometry::Selected);
-    URchangeSelection record(objects, URchangeSelection::MultiMode, {});
-    for (Face* f : a->faces)
-        f->set(Geometry::Selected, false);
-    record.revert();
+    a->faces[1]->set(Geometry::Selected);
+    URchangeSelection objectsOnly(objects, URchangeSelection::ObjectMode, {});
+    EXPECT_EQ(objectsOnly.stored().size(), 1u);
+    URchangeSelection everything(objects, URchangeSelection::MultiMode, {});
+    objectsOnly.revert();
+    EXPECT_TRUE(b->isSelected());
+    EXPECT_TRUE(selectedOf(a->faces).empty());
+    everything.revert();
     EXPECT_EQ(selectedOf(a->vertices), (Positions{0}));
     EXPECT_EQ(selectedOf(a->edges), (Positions{0}));
-    EXPECT_EQ(selectedOf(a->faces), (Positions{0}));
+    EXPECT_EQ(selectedOf(a->faces), (Positions{1}));
 }
 
 TEST_F(SelectionScene, HiddenAndExcludedElementsAreNotSelectedAgain)

@@ -1,6 +1,6 @@
 // The undo stack's rules with expectations worked out by hand: the "Undo
-// Level" limit, the unsaved-change counter and the order within groups. The
-// random test checks the rest against a model.
+// Level" limit, the unsaved-change counter, groups, and what a record that
+// changed nothing leaves behind (nothing).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -18,9 +18,9 @@ struct Journal {
 // A record that logs its calls and accepts every one.
 class LoggedRecord : public UndoCommand {
 public:
-    LoggedRecord(Journal& journal, int id) : journal_(journal), id_(id) {}
+    LoggedRecord(Journal& journal, int id, bool changed) : journal_(journal), id_(id), changed_(changed) {}
     ~LoggedRecord() override { journal_.destroyed.push_back(id_); }
-    bool apply() override { return log(journal_.applied); }
+    bool apply() override { return log(journal_.applied) && changed_; }
     bool revert() override { return log(journal_.reverted); }
     bool reapply() override { return log(journal_.reapplied); }
 
@@ -33,10 +33,11 @@ private:
 
     Journal& journal_;
     int id_;
+    bool changed_; // what apply answers
 };
 
 struct StackFixture : ::testing::Test {
-    void push(int id) { stack.push(new LoggedRecord(journal, id)); }
+    void push(int id, bool changed = true) { stack.push(new LoggedRecord(journal, id, changed)); }
     Journal journal;
     UndoStack stack;
 };
@@ -104,18 +105,36 @@ TEST_F(UndoStackCounter, SaveUndoRedoLeavesUnsavedChanges)
 
 using UndoStackGroup = StackFixture;
 
-TEST_F(UndoStackGroup, IsUndoneAndRedoneInOneStep)
+TEST_F(UndoStackGroup, NestsAndLeavesNoStepWhenNothingInItChanged)
 {
-    stack.beginGroup();
     push(1);
-    push(2);
-    push(3);
-    EXPECT_EQ(stack.doneCount(), 0);
-    stack.endGroup();
-    EXPECT_EQ(stack.doneCount(), 1);
-    EXPECT_EQ(stack.changeCount(), 1);
     stack.undo();
-    EXPECT_EQ(journal.reverted, (std::vector<int>{3, 2, 1}));
+    const int32_t changes = stack.changeCount();
+    push(2, false);
+    stack.beginGroup();
+    stack.beginGroup();
+    push(3, false);
+    EXPECT_FALSE(stack.endGroup());
+    EXPECT_FALSE(stack.endGroup());
+    // Nothing stored, nothing counted, the redo list kept; refused records are destroyed.
+    EXPECT_EQ(stack.doneCount(), 0);
+    EXPECT_EQ(stack.undoneCount(), 1);
+    EXPECT_EQ(stack.changeCount(), changes);
+    EXPECT_EQ(journal.destroyed, (std::vector<int>{2, 3}));
+    stack.beginGroup();
+    push(4, false);
+    stack.beginGroup();
+    push(5);
+    stack.endGroup();
+    EXPECT_EQ(stack.doneCount(), 0) << "still inside the outer group";
+    push(6);
+    EXPECT_TRUE(stack.endGroup());
+    EXPECT_EQ(stack.doneCount(), 1);
+    EXPECT_EQ(stack.undoneCount(), 0) << "a stored step empties the redo list";
+    EXPECT_EQ(stack.openGroup(), nullptr);
+    // One step, undone backwards and redone forwards.
+    stack.undo();
+    EXPECT_EQ(journal.reverted, (std::vector<int>{1, 6, 5}));
     stack.redo();
-    EXPECT_EQ(journal.reapplied, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(journal.reapplied, (std::vector<int>{5, 6}));
 }
