@@ -35,7 +35,8 @@ public:
     // null only in tests); startupArgument: what the program was started with.
     SceneApplicationManager(TavoApplicationWindow* window, const std::string& startupArgument);
 
-    // Applies the settings and reads the recent files.
+    // Applies the settings and the saved window geometry, and reads the
+    // recent files.
     void initialize() override;
     // Saves the settings, then the window geometry: size and position only
     // while the window is neither maximized nor minimized.
@@ -64,8 +65,9 @@ public:
     // empty or unreadable) and rebuilds the key bindings from it.
     virtual void readPreferences();
     // Writes the registry, key bindings included, to `preferencesWritePath`;
-    // nothing when that is empty.
-    virtual void writePreferences();
+    // nothing when that is empty. A failed write keeps the old file and is
+    // reported; false then.
+    virtual bool writePreferences();
     // Start step: binds the file operations to their scene, then opens the
     // start-up argument as a scene file when there is one.
     void startWith(Scene& owner);
@@ -194,11 +196,12 @@ public:
     bool toolOptionsVisible = false;
     int creationPropertiesGroup = -1;               // group shown in the creation-properties window
     bool creationPropertiesVisible = false;
-    // Window geometry stored at shutdown, for the next start.
-    int windowWidth = 0;
-    int windowHeight = 0;
-    int windowX = 0;
-    int windowY = 0;
+    // Window geometry, bound to the "Window Options" group: stored at
+    // shutdown, saved with the preferences and applied at the next start.
+    int windowWidth = 1024;
+    int windowHeight = 768;
+    int windowX = 100;
+    int windowY = 100;
     bool windowMaximized = false;
 
 private:
@@ -221,5 +224,7 @@ private:
                            const std::vector<FileType>& types);
     bool anyRedrawRequested();
     void bindMouseSettings();
+    // Resizes, moves and maximizes the window as saved, kept on the screen.
+    void applyWindowGeometry();
     void rebuildKeyBindings();
 };

@@ -33,6 +33,10 @@ public:
     // false and changes nothing when the variable's kind does not suit the
     // base type (see OptionBinding) or the option is a command.
     bool bind(OptionBinding variable);
+    // The same, but the option's current value is written into the variable
+    // first: for binding after the registry is built, where the table's
+    // default must stand.
+    bool bindKeepingValue(OptionBinding variable);
 
     const std::string& name() const { return name_; }
     const std::string& label() const { return label_; }

@@ -1,5 +1,3 @@
-#include "Mesh/DisplaySettings.h"
-#include "Mesh/Material.h"
 #include "Settings/BuildRegistry.h"
 #include "Settings/SettingsVariables.h"
 
@@ -8,7 +6,6 @@
 #include <cstdio>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -16,10 +13,9 @@ namespace {
 // program's variables.
 class BuiltRegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override { buildRegistry(registry, variables, meshDisplay); }
+    void SetUp() override { buildRegistry(registry, variables); }
 
     SettingsVariables variables;
-    MeshDisplaySettings meshDisplay;
     SettingsRegistry registry;
 };
 
@@ -58,7 +54,7 @@ TEST_F(BuiltRegistryTest, RowsBecomeTypedOptionsWithTheirAttributes)
     } expected[] = {
         {161, "Falloff", 4, "min 0; max 2; drag step 0.01"},
         {140, "Default Amount", 5, "min 0; drag step 0.01; drag rate 0.25; rate floor 0.001; length"},
-        {214, "Smooth Shade At SubD Level (0 to disable)", 1, "min 0; drag step 1"},
+        {214, "Optimized Face Draw Limit", 1, "drag step 1000"},
         {114, "Default Texture Map", 12, "not shown"},
         {117, "Near Clipping Plane Ratio", 5, "min 1e-06; max 0.5; drag step 0.0005; rate floor 1e-06"},
     };
@@ -89,18 +85,4 @@ TEST_F(BuiltRegistryTest, OptionsKeepTheRegistryInvariants)
     }
     // No option is a point, and no string, colour or file path is bound.
     EXPECT_EQ(types, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 12, 14}));
-}
-
-TEST_F(BuiltRegistryTest, DefaultMaterialColoursStartAsTheMeshModelsMaterial)
-{
-    const Material material;
-    const std::pair<const char*, const float*> colours[] = {
-        {"Default Diffuse", material.diffuse}, {"Default Ambient", material.ambient},
-        {"Default Specular", material.specular}, {"Default Emissive", material.emission},
-    };
-    for (const auto& [name, expected] : colours) {
-        const float* value = registry.colourValue(114, name);
-        ASSERT_NE(value, nullptr) << name;
-        EXPECT_EQ(std::vector<float>(value, value + 3), std::vector<float>(expected, expected + 3)) << name;
-    }
 }

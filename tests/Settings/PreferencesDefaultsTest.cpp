@@ -1,6 +1,5 @@
 // The preferences and mouse presets shipped in Resources/: they parse, bind
 // only commands the command table knows, and hold what a first start needs.
-#include "Mesh/DisplaySettings.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Settings/BuildRegistry.h"
 #include "Settings/KeyBindingOptions.h"
@@ -40,7 +39,7 @@ class ShippedPreferencesTest : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        buildRegistry(registry, variables, meshDisplay);
+        buildRegistry(registry, variables);
         path = resources / GetParam();
         text = PreferencesTempFolder::read(path);
         ASSERT_FALSE(text.empty()) << path;
@@ -48,7 +47,6 @@ protected:
     }
 
     SettingsVariables variables;
-    MeshDisplaySettings meshDisplay;
     SettingsRegistry registry;
     std::filesystem::path path;
     std::string text;
@@ -90,7 +88,7 @@ class DefaultPreferencesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        buildRegistry(registry, variables, meshDisplay);
+        buildRegistry(registry, variables);
         loadPreferences(resources / "Preferences/tavodata.tvp", registry);
         keys = keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName);
     }
@@ -103,7 +101,7 @@ protected:
         return -1;
     }
 
-    int mouse(const char* settingName) const { return *registry.intValue(MouseGroupId, settingName); }
+    int mouse(const char* settingName) const { return *registry.findOption(MouseGroupId, settingName)->intValue(); }
 
     // A preset applied on top of the defaults, as the mouse editor does.
     void applyPreset(const char* preset)
@@ -112,7 +110,6 @@ protected:
     }
 
     SettingsVariables variables;
-    MeshDisplaySettings meshDisplay;
     SettingsRegistry registry;
     std::vector<KeyBindingTriple> keys;
 };

@@ -1,11 +1,12 @@
-#include "Mesh/DisplaySettings.h"
 #include "Settings/BuildRegistry.h"
+#include "Settings/OptionKeys.h"
 #include "Settings/PreferencesFile.h"
 #include "Settings/SettingsVariables.h"
 #include "Settings/PreferencesTempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -130,7 +131,9 @@ TEST_F(PreferencesFileTest, WhatCannotBeAppliedIsIgnored)
     OptionGroup group("G", 1);
     add(group, "Value", OptionType::Int).setInt(1);
     add(group, "Size", OptionType::Float).setFloat(1.0f);
-    add(group, "Axis", OptionType::Choice).setInt(1);
+    OptionItem& axis = add(group, "Axis", OptionType::Choice);
+    axis.setChoices({"X", "Y", "Z"});
+    axis.setInt(1);
     add(group, "File", OptionType::FilePath).setString("old");
     add(group, "Count", OptionType::Int).setInt(4);
     std::filesystem::path path = folder.write("in.tvp",
@@ -149,6 +152,8 @@ TEST_F(PreferencesFileTest, WhatCannotBeAppliedIsIgnored)
         "\t<comment text=\"x\"></comment>\n"
         "\t<item type=\"int\" name=\"Size\" val=\"7\"></item>\n"
         "\t<item type=\"int\" name=\"Axis\" val=\"2\"></item>\n"
+        "\t<item type=\"choice\" name=\"Axis\" val=\"3\"></item>\n" // past the labels
+        "\t<item type=\"choice\" name=\"Axis\" val=\"-1\"></item>\n"
         "\t<item type=\"string\" name=\"File\" val=\"new\"></item>\n"
         "\t<item type=\"int\" name=\"Count\" val=\"5x\"></item>\n"
         "</prefgrp>\n"
@@ -220,20 +225,45 @@ TEST_F(PreferencesFileTest, KeyboardSettingsAreRebuiltFromTheFile)
     EXPECT_EQ(keyboard.optionCount(), 0);
 }
 
-TEST_F(PreferencesFileTest, SavingWhereNoFileCanBeCreatedFails)
+// A save goes through a temporary beside the file: a failed one leaves the
+// old file and no temporary, a good one leaves only the new file.
+TEST_F(PreferencesFileTest, SavesReplaceTheFileWholeOrNotAtAll)
 {
     OptionGroup group("G", 1);
-    add(group, "Value", OptionType::Int);
+    add(group, "Value", OptionType::Int).setInt(5);
+    std::filesystem::create_directory(folder.file("taken"));
+    folder.write("taken/inside", "x");
     EXPECT_FALSE(savePreferences(group, folder.file("missing/folder/out.tvp")));
-    EXPECT_FALSE(savePreferences(group, folder.path()));
+    EXPECT_FALSE(savePreferences(group, folder.file("taken")));
+    const std::filesystem::path path = folder.write("out.tvp", "old");
+    ASSERT_TRUE(savePreferences(group, path));
+    EXPECT_NE(PreferencesTempFolder::read(path).find("val=\"5\""), std::string::npos);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"out.tvp", "taken"}));
+}
+
+// Appending looks names up in constant time: at quadratic cost this many
+// items would take minutes.
+TEST_F(PreferencesFileTest, ManyUnknownItemsLoadInLinearTime)
+{
+    constexpr int count = 300000;
+    std::string text = "<prefgrp id=\"1\">";
+    for (int i = 0; i < count; ++i)
+        text += "<item type=\"int\" name=\"n" + std::to_string(i) + "\" val=\"1\"></item>";
+    OptionGroup group("G", 1);
+    loadPreferences(folder.write("many.tvp", text), group);
+    EXPECT_EQ(group.optionCount(), count);
 }
 
 class PreferencesRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        buildRegistry(registry, variables, meshDisplay);
-        buildRegistry(defaults, defaultVariables, defaultMeshDisplay);
+        buildRegistry(registry, variables);
+        buildRegistry(defaults, defaultVariables);
     }
 
     std::string savedText(const SettingsRegistry& which)
@@ -245,7 +275,6 @@ protected:
 
     PreferencesTempFolder folder;
     SettingsVariables variables, defaultVariables;
-    MeshDisplaySettings meshDisplay, defaultMeshDisplay;
     SettingsRegistry registry, defaults;
 };
 
@@ -260,10 +289,10 @@ TEST_F(PreferencesRegistryTest, TheWholeRegistryRoundTrips)
     ASSERT_TRUE(savePreferences(registry, path));
     loadPreferences(path, defaults);
     EXPECT_EQ(savedText(defaults), PreferencesTempFolder::read(path));
-    EXPECT_EQ(*defaults.intValue(113, "Minutes To Autosave"), 7);
-    EXPECT_EQ(*defaults.intValue(217, "LMB"), 9010);
+    EXPECT_EQ(defaults.get(Options::MinutesToAutosave), 7);
+    EXPECT_EQ(*defaults.findOption(217, "LMB")->intValue(), 9010);
     EXPECT_EQ(defaultVariables.bevelAmount, 0.333333f);
-    EXPECT_EQ(defaults.stringValue(100005, "Header File"), "/home/me/my header.rib");
+    EXPECT_EQ(*defaults.findOption(100005, "Header File")->stringValue(), "/home/me/my header.rib");
     // A missing file, or a folder, leaves the values.
     loadPreferences(folder.file("absent.tvp"), defaults);
     loadPreferences(folder.path(), defaults);

@@ -12,10 +12,10 @@
 #include "Scene/SceneObjectManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Tools/Tool.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int selectionStyleGroup = 100023;
 
 template <class T>
 void clearSelected(List<T*>& list)
@@ -92,16 +92,16 @@ void SceneSelectionManager::shutdown()
 void SceneSelectionManager::saveSettings()
 {
     if (managers)
-        managers->applicationManager->registry.setInt(selectionStyleGroup, "Selection Style", style);
+        managers->applicationManager->registry.set(Options::SelectionStyle, style);
 }
 
 void SceneSelectionManager::applySettings()
 {
     if (!managers)
         return;
-    const int* saved = managers->applicationManager->registry.intValue(selectionStyleGroup, "Selection Style");
-    if (saved && *saved >= AreaStyle && *saved <= LassoStyle)
-        style = *saved;
+    const int saved = managers->applicationManager->registry.get(Options::SelectionStyle);
+    if (saved >= AreaStyle && saved <= LassoStyle)
+        style = saved;
 }
 
 SceneSelectionManager::Kinds SceneSelectionManager::kindsOf(int mode)

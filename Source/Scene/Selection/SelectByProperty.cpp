@@ -10,10 +10,10 @@
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int selectSpecialGroup = 119;
 constexpr std::string_view sameMaterialRefusal = "You must select at least one face to select all with same material";
 
 // The criteria of "Select Special Options", in choice order: four
@@ -84,10 +84,8 @@ void SceneSelectionManager::selectFound(int newMode, const std::vector<Found>& f
 void SceneSelectionManager::selectSpecial()
 {
     const SettingsRegistry& registry = managers->applicationManager->registry;
-    const int* type = registry.choiceValue(selectSpecialGroup, "Type");
-    const int* number = registry.intValue(selectSpecialGroup, "");
-    const int criterion = type ? *type : 0;
-    const int n = number ? *number : 4;
+    const int criterion = registry.get(Options::SelectSpecialType);
+    const int n = registry.get(Options::SelectSpecialCount);
     if (criterion < 0 || criterion >= 12)
         return;
     const Comparison compare = comparisons[criterion % 4];
