@@ -76,12 +76,6 @@ void OptionItem::setAttribute(NumericAttribute which, float value)
     attributesPresent_ |= 1u << static_cast<int>(which);
 }
 
-void OptionItem::clearAttribute(NumericAttribute which)
-{
-    attributes_[static_cast<int>(which)] = 0.0f;
-    attributesPresent_ &= ~(1u << static_cast<int>(which));
-}
-
 const int* OptionItem::intValue() const
 {
     if (!holdsInt())

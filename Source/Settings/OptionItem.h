@@ -50,7 +50,6 @@ public:
     // The attribute's value; 0 when it is absent.
     float attribute(NumericAttribute which) const;
     void setAttribute(NumericAttribute which, float value);
-    void clearAttribute(NumericAttribute which);
 
     // The value is a length, shown and typed in the current units.
     bool length() const { return length_; }

@@ -84,38 +84,13 @@ INSTANTIATE_TEST_SUITE_P(Resources, ShippedPreferencesTest,
                              return name;
                          });
 
-class DefaultPreferencesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        buildRegistry(registry, variables);
-        loadPreferences(resources / "Preferences/tavodata.tvp", registry);
-        keys = keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName);
-    }
-
-    int key(int code, int modifiers) const
-    {
-        for (const KeyBindingTriple& k : keys)
-            if (k.key == code && k.modifiers == modifiers)
-                return k.command;
-        return -1;
-    }
-
-    int mouse(const char* settingName) const { return *registry.findOption(MouseGroupId, settingName)->intValue(); }
-
-    // A preset applied on top of the defaults, as the mouse editor does.
-    void applyPreset(const char* preset)
-    {
-        loadPreferences(resources / "Presets/Mouse" / preset, *registry.findGroup(MouseGroupId));
-    }
-
+TEST(DefaultPreferencesTest, HoldsOnlyTheBindingGroupsAndEveryKeyIsReachable)
+{
     SettingsVariables variables;
     SettingsRegistry registry;
-    std::vector<KeyBindingTriple> keys;
-};
-
-TEST_F(DefaultPreferencesTest, HoldsOnlyTheBindingGroupsAndEveryKeyIsReachable)
-{
+    buildRegistry(registry, variables);
+    loadPreferences(resources / "Preferences/tavodata.tvp", registry);
+    const auto keys = keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName);
     std::string text = PreferencesTempFolder::read(resources / "Preferences/tavodata.tvp");
     EXPECT_EQ(groupIds(text), (std::vector<int>{MouseGroupId, KeyboardSettingsGroupId}));
     const OptionGroup& group = *registry.findGroup(KeyboardSettingsGroupId);
