@@ -3,10 +3,15 @@
 // saved at close and applied at the next start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "Mesh/DisplaySettings.h"
 #include "Mesh/Material.h"
+#include "Mesh/Shape.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneObjectManager.h"
 #include "Settings/OptionKeys.h"
 #include "Settings/PreferencesTempFolder.h"
 #include "support/RecordingWindow.h"
@@ -41,6 +46,25 @@ TEST(ApplicationSettings, MeshVariablesAndMaterialAreBoundAtStart)
     EXPECT_TRUE(mesh.tessellateAllQuads);
     EXPECT_EQ(registry.get(Options::DefaultAmbient)[0], Material().ambient[0]);
     mesh = saved;
+}
+
+// The creation commands read their groups and "Layout Spacing".
+TEST(ApplicationSettings, PrimitiveOptionsReachTheObject)
+{
+    RecordingWindow window;
+    Scene scene(&window, "");
+    SettingsRegistry& registry = scene.applicationManager->registry;
+    ASSERT_TRUE(registry.set(Options::CubeHeight, 4.0f) && registry.set(Options::CubeWidthSections, 3));
+    ASSERT_TRUE(registry.set(Options::LayoutSpacing, 0.25f));
+    ASSERT_EQ(scene.objectManager->createObjects(CommandId::Cube), 1);
+    Shape& cube = *scene.objectManager->objects[0];
+    EXPECT_EQ(cube.faces.count(), 2 * (3 + 1 + 3));
+    EXPECT_FLOAT_EQ(cube.pivot().y, 2.0f);
+    float widest = 0;
+    for (const Face* f : cube.faces)
+        for (const Corner& c : f->corners)
+            widest = std::max(widest, std::fabs(c.u - 0.5f));
+    EXPECT_NEAR(widest, 0.5f / 1.25f, 1e-5f);
 }
 
 TEST(ApplicationSettings, WindowGeometrySurvivesARestartAndStaysOnScreen)
