@@ -55,9 +55,11 @@ public:
     void addKeyBinding(int key, int modifiers, int commandId) { keyBindings.add(key, modifiers, commandId); }
 
     // --- lifecycle ---
-    // Construction step: builds the settings registry, with "Show
-    // Manipulators" bound to the tool manager's switch and the mouse
-    // settings bound to the mouse binding table.
+    // Construction step: builds the settings registry and binds what the
+    // settings cannot see: the mesh model's display and subdivision
+    // variables, the window geometry below, "Show Manipulators" to the tool
+    // manager's switch and the mouse settings to the mouse binding table; the
+    // default material's colours start as the mesh model's.
     virtual void buildSettingsRegistry();
     // Start step: unbinds every mouse entry, then reads the preferences.
     void resetStartupState();
