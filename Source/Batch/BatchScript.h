@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 
 class Scene;
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Input/ModifierCodes.h"
 #include "Scene/Input/MouseBindings.h"
 

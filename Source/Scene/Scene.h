@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Mesh/List.h"
 
 class TavoApplicationWindow;

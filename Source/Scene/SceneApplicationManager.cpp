@@ -1,6 +1,10 @@
 #include "Scene/SceneApplicationManager.h"
 
+#include <algorithm>
+#include <array>
+#include <cassert>
 #include <chrono>
+#include <span>
 #include <vector>
 
 #include "Scene/Commands/CommandTable.h"
@@ -8,16 +12,35 @@
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "Mesh/DisplaySettings.h"
+#include "Mesh/Material.h"
+#include "Mesh/SubdivisionSettings.h"
 #include "Settings/BuildRegistry.h"
 #include "Settings/KeyBindingOptions.h"
+#include "Settings/OptionKeys.h"
 #include "Settings/PreferencesFile.h"
 #include "Settings/UserFolders.h"
 
 namespace {
 
-// Groups the application manager ties to state of the scene's own.
-constexpr int displayGroup = CommandId::Display;
-constexpr int mouseSettingsGroup = CommandId::MouseSettings;
+// An option tied after the registry is built to a variable that the
+// settings cannot see. keepVariable: the variable's own start value is the
+// default (the table says "program value"); otherwise the table's default is
+// written into the variable.
+struct LateBinding {
+    AnyOptionKey key;
+    OptionBinding variable;
+    bool keepVariable;
+};
+
+void bindLate(SettingsRegistry& registry, std::span<const LateBinding> bindings)
+{
+    for (const LateBinding& b : bindings)
+        if (OptionItem* o = registry.findOption(b.key.group, b.key.name))
+            b.keepVariable ? o->bind(b.variable) : o->bindKeepingValue(b.variable);
+}
+
+std::array<float, 3> rgbOf(const float* colour) { return {colour[0], colour[1], colour[2]}; }
 
 constexpr const char* aboutText = "Tavo, a modeller for polygon meshes and subdivision surfaces.";
 constexpr const char* programName = "Tavo";
@@ -44,6 +67,7 @@ SceneApplicationManager::SceneApplicationManager(TavoApplicationWindow* applicat
 void SceneApplicationManager::initialize()
 {
     applySettings();
+    applyWindowGeometry();
     if (!recentFilesPath.empty())
         recentFiles.load(recentFilesPath);
     if (window)
@@ -62,6 +86,31 @@ void SceneApplicationManager::shutdown()
     }
 }
 
+void SceneApplicationManager::applyWindowGeometry()
+{
+    if (!window)
+        return;
+    int width = windowWidth;
+    int height = windowHeight;
+    int x = windowX;
+    int y = windowY;
+    // A file from a larger or another screen must not put the window out of reach.
+    int screenWidth = 0;
+    int screenHeight = 0;
+    window->screenSize(screenWidth, screenHeight);
+    if (screenWidth > 0 && screenHeight > 0) {
+        width = std::min(width, screenWidth);
+        height = std::min(height, screenHeight);
+        x = std::clamp(x, 0, screenWidth - width);
+        y = std::clamp(y, 0, screenHeight - height);
+    }
+    if (width > 0 && height > 0)
+        window->resizeWindow(width, height);
+    window->moveWindow(x, y);
+    if (windowMaximized)
+        window->showMaximized();
+}
+
 void SceneApplicationManager::commandExecuted(int, int)
 {
     autosaveCheck();
@@ -70,17 +119,44 @@ void SceneApplicationManager::commandExecuted(int, int)
 void SceneApplicationManager::buildSettingsRegistry()
 {
     buildRegistry(registry);
+    // The mesh model reads plain variables; the window geometry is this
+    // manager's, set at close and applied at start.
+    MeshDisplaySettings& mesh = meshDisplaySettings();
+    SubdivisionSettings& subdivision = subdivisionSettings();
+    using namespace Options;
+    const LateBinding bindings[] = {
+        {MaxSubdivisionLevel, &subdivision.maxLevel, false},
+        {PropagateToBase, &subdivision.propagateToBase, true},
+        {PropagateToLower, &subdivision.propagateToLower, false},
+        {SmoothShadeAtLevel, &mesh.smoothShadeAtSubdLevel, true},
+        {NormalsLength, &mesh.normalLength, false},
+        {TriangulateQuads, &mesh.tessellateAllQuads, false},
+        {WindowX, &windowX, true},
+        {WindowY, &windowY, true},
+        {WindowWidth, &windowWidth, true},
+        {WindowHeight, &windowHeight, true},
+        {WindowMaximized, &windowMaximized, true},
+    };
+    bindLate(registry, bindings);
     // The tool manager draws from its own switch; binding the option to it
     // keeps one value for the toggle, the settings window and the file.
-    if (OptionItem* o = registry.findOption(displayGroup, "Show Manipulators"); o && managers->toolManager)
+    if (OptionItem* o = registry.findOption(ShowManipulators.group, ShowManipulators.name); o && managers->toolManager)
         o->bind(&managers->toolManager->showManipulators);
+    // New objects' material starts as the mesh model's default one.
+    const Material material;
+    registry.set(DefaultDiffuse, rgbOf(material.diffuse));
+    registry.set(DefaultAmbient, rgbOf(material.ambient));
+    registry.set(DefaultSpecular, rgbOf(material.specular));
+    registry.set(DefaultEmissive, rgbOf(material.emission));
     bindMouseSettings();
+    // Every option the program names must exist with its type.
+    assert(missingOptionKeys(registry, Options::all).empty());
 }
 
 void SceneApplicationManager::bindMouseSettings()
 {
     // Bound straight to the table, so that a preferences load fills it.
-    OptionGroup* mouse = registry.findGroup(mouseSettingsGroup);
+    OptionGroup* mouse = registry.findGroup(CommandId::MouseSettings);
     if (!mouse)
         return;
     for (int i = 0; i < mouse->optionCount(); ++i) {
@@ -116,11 +192,17 @@ void SceneApplicationManager::rebuildKeyBindings()
         keyBindings.add(b.key, b.modifiers, b.command);
 }
 
-void SceneApplicationManager::writePreferences()
+bool SceneApplicationManager::writePreferences()
 {
     if (preferencesWritePath.empty())
-        return;
-    saveAllSettings(preferencesWritePath);
+        return true;
+    if (saveAllSettings(preferencesWritePath))
+        return true;
+    // At close the status bar is about to go: only a notice is seen.
+    report("Could not save the preferences file " + preferencesWritePath.string() +
+               "; the settings of this session are lost and the previous file is kept.",
+           NoticeReport);
+    return false;
 }
 
 void SceneApplicationManager::report(const std::string& message, int kind)
@@ -152,8 +234,9 @@ void SceneApplicationManager::showAbout()
 
 bool SceneApplicationManager::toggleSetting(int groupId, const char* optionName)
 {
-    const bool* value = registry.boolValue(groupId, optionName);
-    return value && registry.setBool(groupId, optionName, !*value);
+    OptionItem* option = registry.findOption(groupId, optionName);
+    const bool* value = option ? option->boolValue() : nullptr;
+    return value && option->setBool(!*value);
 }
 
 void SceneApplicationManager::showOptionGroup(int groupId)

@@ -35,7 +35,8 @@ public:
     // null only in tests); startupArgument: what the program was started with.
     SceneApplicationManager(TavoApplicationWindow* window, const std::string& startupArgument);
 
-    // Applies the settings and reads the recent files.
+    // Applies the settings and the saved window geometry, and reads the
+    // recent files.
     void initialize() override;
     // Saves the settings, then the window geometry: size and position only
     // while the window is neither maximized nor minimized.
@@ -54,9 +55,11 @@ public:
     void addKeyBinding(int key, int modifiers, int commandId) { keyBindings.add(key, modifiers, commandId); }
 
     // --- lifecycle ---
-    // Construction step: builds the settings registry, with "Show
-    // Manipulators" bound to the tool manager's switch and the mouse
-    // settings bound to the mouse binding table.
+    // Construction step: builds the settings registry and binds what the
+    // settings cannot see: the mesh model's display and subdivision
+    // variables, the window geometry below, "Show Manipulators" to the tool
+    // manager's switch and the mouse settings to the mouse binding table; the
+    // default material's colours start as the mesh model's.
     virtual void buildSettingsRegistry();
     // Start step: unbinds every mouse entry, then reads the preferences.
     void resetStartupState();
@@ -64,8 +67,9 @@ public:
     // empty or unreadable) and rebuilds the key bindings from it.
     virtual void readPreferences();
     // Writes the registry, key bindings included, to `preferencesWritePath`;
-    // nothing when that is empty.
-    virtual void writePreferences();
+    // nothing when that is empty. A failed write keeps the old file and is
+    // reported; false then.
+    virtual bool writePreferences();
     // Start step: binds the file operations to their scene, then opens the
     // start-up argument as a scene file when there is one.
     void startWith(Scene& owner);
@@ -194,11 +198,12 @@ public:
     bool toolOptionsVisible = false;
     int creationPropertiesGroup = -1;               // group shown in the creation-properties window
     bool creationPropertiesVisible = false;
-    // Window geometry stored at shutdown, for the next start.
-    int windowWidth = 0;
-    int windowHeight = 0;
-    int windowX = 0;
-    int windowY = 0;
+    // Window geometry, bound to the "Window Options" group: stored at
+    // shutdown, saved with the preferences and applied at the next start.
+    int windowWidth = 1024;
+    int windowHeight = 768;
+    int windowX = 100;
+    int windowY = 100;
     bool windowMaximized = false;
 
 private:
@@ -224,5 +229,7 @@ private:
                            const std::vector<FileType>& types);
     bool anyRedrawRequested();
     void bindMouseSettings();
+    // Resizes, moves and maximizes the window as saved, kept on the screen.
+    void applyWindowGeometry();
     void rebuildKeyBindings();
 };

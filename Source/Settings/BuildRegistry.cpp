@@ -4,18 +4,18 @@
 
 void buildRegistry(SettingsRegistry& registry)
 {
-    buildRegistry(registry, settingsVariables(), meshDisplaySettings());
+    buildRegistry(registry, settingsVariables());
 }
 
-void buildRegistry(SettingsRegistry& registry, SettingsVariables& variables, MeshDisplaySettings& meshDisplay)
+void buildRegistry(SettingsRegistry& registry, SettingsVariables& variables)
 {
     registry.clear();
     registerValueToolGroups(registry, variables);
     registerPrimitiveGroups(registry);
     registerModellingGroups(registry, variables);
-    registerGeneralGroups(registry, variables, meshDisplay);
+    registerGeneralGroups(registry, variables);
     registerColourGroups(registry);
-    registerDisplayGroups(registry, variables, meshDisplay);
+    registerDisplayGroups(registry, variables);
     registerMouseGroups(registry, variables);
     registerBindingGroups(registry);
     registerToolOptionGroups(registry, variables);

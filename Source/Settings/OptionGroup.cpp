@@ -9,10 +9,8 @@ OptionGroup::OptionGroup(std::string name, int id, int optionsCommand)
 
 OptionItem* OptionGroup::findOption(std::string_view name)
 {
-    for (const std::unique_ptr<OptionItem>& item : options_)
-        if (item->name() == name)
-            return item.get();
-    return nullptr;
+    auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : found->second;
 }
 
 const OptionItem* OptionGroup::findOption(std::string_view name) const
@@ -23,5 +21,7 @@ const OptionItem* OptionGroup::findOption(std::string_view name) const
 OptionItem& OptionGroup::addOption(OptionItem item)
 {
     options_.push_back(std::make_unique<OptionItem>(std::move(item)));
-    return *options_.back();
+    OptionItem& added = *options_.back();
+    byName_.emplace(added.name(), &added);
+    return added;
 }

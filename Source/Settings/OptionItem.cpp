@@ -42,6 +42,24 @@ bool OptionItem::bind(OptionBinding variable)
     return true;
 }
 
+bool OptionItem::bindKeepingValue(OptionBinding variable)
+{
+    const OptionItem before = *this;
+    if (!bind(variable))
+        return false;
+    if (holdsInt())
+        setInt(*before.intValue());
+    else if (baseType() == OptionType::Bool)
+        setBool(*before.boolValue());
+    else if (baseType() == OptionType::Float)
+        setFloat(*before.floatValue());
+    else if (holdsTriple())
+        setTriple(before.tripleValue()[0], before.tripleValue()[1], before.tripleValue()[2]);
+    else if (holdsString())
+        setString(*before.stringValue());
+    return true;
+}
+
 bool OptionItem::hasAttribute(NumericAttribute which) const
 {
     return (attributesPresent_ >> static_cast<int>(which)) & 1;
@@ -56,12 +74,6 @@ void OptionItem::setAttribute(NumericAttribute which, float value)
 {
     attributes_[static_cast<int>(which)] = value;
     attributesPresent_ |= 1u << static_cast<int>(which);
-}
-
-void OptionItem::clearAttribute(NumericAttribute which)
-{
-    attributes_[static_cast<int>(which)] = 0.0f;
-    attributesPresent_ &= ~(1u << static_cast<int>(which));
 }
 
 const int* OptionItem::intValue() const

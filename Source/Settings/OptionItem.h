@@ -33,6 +33,10 @@ public:
     // false and changes nothing when the variable's kind does not suit the
     // base type (see OptionBinding) or the option is a command.
     bool bind(OptionBinding variable);
+    // The same, but the option's current value is written into the variable
+    // first: for binding after the registry is built, where the table's
+    // default must stand.
+    bool bindKeepingValue(OptionBinding variable);
 
     const std::string& name() const { return name_; }
     const std::string& label() const { return label_; }
@@ -46,7 +50,6 @@ public:
     // The attribute's value; 0 when it is absent.
     float attribute(NumericAttribute which) const;
     void setAttribute(NumericAttribute which, float value);
-    void clearAttribute(NumericAttribute which);
 
     // The value is a length, shown and typed in the current units.
     bool length() const { return length_; }

@@ -1,5 +1,6 @@
 #include "Settings/PreferencesFile.h"
 
+#include "Settings/FileReplace.h"
 #include "Settings/PreferencesElement.h"
 
 #include <charconv>
@@ -83,6 +84,16 @@ bool readInt(std::string_view text, OptionItem& item)
     return parseNumbers(text, &value, 1) && item.setInt(value);
 }
 
+// An index past the option's labels would select nothing: it keeps the value
+// the option has. An option without labels (appended by a load) takes any
+// index that is not negative.
+bool readChoice(std::string_view text, OptionItem& item)
+{
+    int value = 0;
+    const int labels = static_cast<int>(item.choices().size());
+    return parseNumbers(text, &value, 1) && value >= 0 && (labels == 0 || value < labels) && item.setInt(value);
+}
+
 bool readBool(std::string_view text, OptionItem& item)
 {
     int value = 0;
@@ -113,7 +124,7 @@ struct ValueCodec {
 
 constexpr ValueCodec codecs[] = {
     {OptionType::Int, writeInt, readInt},          {OptionType::Bool, writeBool, readBool},
-    {OptionType::Float, writeFloat, readFloat},    {OptionType::Choice, writeInt, readInt},
+    {OptionType::Float, writeFloat, readFloat},    {OptionType::Choice, writeInt, readChoice},
     {OptionType::String, writeString, readString}, {OptionType::Colour, writeTriple, readTriple},
     {OptionType::FilePath, writeString, readString}, {OptionType::Point, writeTriple, readTriple},
 };
@@ -221,16 +232,12 @@ void applyItem(const PreferencesElement& element, OptionGroup& group)
 bool savePreferences(std::span<const OptionGroup* const> groups, const std::filesystem::path& path,
                      const GroupNameLookup& groupName)
 {
-    FilePtr file(std::fopen(path.c_str(), "w"));
-    if (!file)
-        return false;
     std::string text = "<preffile>\n";
     for (const OptionGroup* group : groups)
         if (group && group->optionCount() > 0)
             appendGroup(text, *group, groupName);
     text += "</preffile>\n";
-    bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    return std::fclose(file.release()) == 0 && written;
+    return replaceFileContents(path, text);
 }
 
 bool savePreferences(const SettingsRegistry& registry, const std::filesystem::path& path,

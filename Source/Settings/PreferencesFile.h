@@ -19,8 +19,8 @@ using GroupNameLookup = std::function<std::string_view(int groupId)>;
 // Writes `groups` in the order given, each with its saveable options in
 // option order (command options and unknown types are skipped; bound options
 // are written with their variable's current value). Groups without options
-// are left out. Returns false when the file cannot be created or a write
-// fails; the file may then be incomplete.
+// are left out. The file is replaced whole (FileReplace.h): false when it
+// cannot be written, and an old file is then left as it was.
 bool savePreferences(std::span<const OptionGroup* const> groups, const std::filesystem::path& path,
                      const GroupNameLookup& groupName = {});
 // Every group of the registry, in registry order.

@@ -1,21 +1,11 @@
 // The colours of viewports, manipulators, components and windows, and the
 // material every new object starts with.
-#include "Mesh/Material.h"
 #include "Settings/OptionTable.h"
 #include "Settings/RegistryParts.h"
-
-namespace {
-
-OptionDefault rgbOf(const float* colour) { return rgb(colour[0], colour[1], colour[2]); }
-
-} // namespace
 
 void registerColourGroups(SettingsRegistry& registry)
 {
     using enum OptionType;
-    // The default material's colours hold values of their own (they are not
-    // bound); they start as the mesh model's default material.
-    const Material material;
     const OptionDefault lightBlue = rgb(0.341176, 0.619608, 0.901961);
     const GroupRow groups[] = {
         {"Color Settings", 114, 100070, {
@@ -56,10 +46,12 @@ void registerColourGroups(SettingsRegistry& registry)
             {"Window Highlight", Colour, rgb(0.7, 0.7, 0.7)},
             {"Window Title Bar", Colour, rgb(0, 0, 0)},
             {"Window Title Text", Colour, rgb(0.7, 0.7, 0.7)},
-            {"Default Diffuse", Colour, rgbOf(material.diffuse), {}, NotShown},
-            {"Default Ambient", Colour, rgbOf(material.ambient), {}, NotShown},
-            {"Default Specular", Colour, rgbOf(material.specular), {}, NotShown},
-            {"Default Emissive", Colour, rgbOf(material.emission), {}, NotShown},
+            // The default material's colours are set by the application
+            // manager from the mesh model's default material.
+            {"Default Diffuse", Colour, programValue(), {}, NotShown},
+            {"Default Ambient", Colour, programValue(), {}, NotShown},
+            {"Default Specular", Colour, programValue(), {}, NotShown},
+            {"Default Emissive", Colour, programValue(), {}, NotShown},
             {"Default Shininess", Float, num(1), {}, NotShown},
             {"Default Texture Map", FilePath, text(""), {}, NotShown},
         }},

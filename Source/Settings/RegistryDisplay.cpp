@@ -3,7 +3,7 @@
 #include "Settings/OptionTable.h"
 #include "Settings/RegistryParts.h"
 
-void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh)
+void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v)
 {
     using enum OptionType;
     const OptionLimits pixels = {.minimum = 1, .maximum = 10, .dragStep = 1};
@@ -17,7 +17,7 @@ void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v, Mes
             {"Selected Vertex Size", Float, num(4), pixels, 0, &v.selectedVertexSize},
             {"Edge Alpha", Float, num(0.25), alpha, 0, &v.edgeAlpha},
             {"Face Alpha", Float, num(0.4), alpha, 0, &v.faceAlpha},
-            {"Normals Length", Float, num(0.3), {}, 0, &mesh.normalLength},
+            {"Normals Length", Float, num(0.3)},
             {"Camera Field Of View", Float, num(20), {.minimum = 1, .maximum = 179, .dragStep = 0.5}, 0, &v.cameraFieldOfView},
             {"Near Clipping Plane Ratio", Float, num(0.001), {.minimum = 1e-06, .maximum = 0.5, .dragStep = 0.0005, .rateFloor = 1e-06}, 0, &v.nearClipRatio},
             {"Walkthrough Mode Speed", Float, num(1), {.minimum = 0}, 0, &v.walkthroughSpeed},
@@ -36,7 +36,7 @@ void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v, Mes
             {"Show Subdivision Cages", Bool, programValue(), {}, 0, &v.showSubdivisionCages},
             {"Show Selection Subdivision Cages", Bool, programValue(), {}, 0, &v.showSelectionSubdivisionCages},
             {"Show Selection Highlighting", Bool, num(1), {}, 0, &v.showSelectionHighlighting},
-            {"Triangulate Quads", Bool, num(0), {}, 0, &mesh.tessellateAllQuads},
+            {"Triangulate Quads", Bool, num(0)},
             {"Draw Viewport Gradient", Bool, programValue(), {}, 0, &v.drawViewportGradient},
         }},
     };

@@ -1,10 +1,11 @@
 // Program-wide settings: general behaviour, subdivision, the drawing tools'
-// start-up, the main window's geometry and the scene lights.
-#include "Mesh/SubdivisionSettings.h"
+// start-up, the main window's geometry and the scene lights. The subdivision
+// options and the window geometry are bound by the application manager, which
+// knows the mesh model's variables and the window.
 #include "Settings/OptionTable.h"
 #include "Settings/RegistryParts.h"
 
-void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh)
+void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v)
 {
     using enum OptionType;
     const GroupRow groups[] = {
@@ -18,11 +19,11 @@ void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v, Mes
             {"Unit Scale", Float, num(1)},
         }},
         {"Subdivision Settings", 214, NoOptionsCommand, {
-            {"Max Subdivision Level", Int, num(10), {.minimum = 1, .dragStep = 1}, 0, &subdivisionSettings().maxLevel},
-            {"Propagate Displacement to Base", Bool, programValue(), {}, 0, &subdivisionSettings().propagateToBase},
-            {"Propagate Displacement to Lower Subdivisions", Bool, num(1), {}, 0, &subdivisionSettings().propagateToLower},
+            {"Max Subdivision Level", Int, num(10), {.minimum = 1, .dragStep = 1}},
+            {"Propagate Displacement to Base", Bool, programValue()},
+            {"Propagate Displacement to Lower Subdivisions", Bool, num(1)},
             {"Optimized Face Draw Limit", Int, num(20000), {.dragStep = 1000}, 0, &v.optimizedFaceDrawLimit},
-            {"Smooth Shade At SubD Level (0 to disable)", Int, programValue(), {.minimum = 0, .dragStep = 1}, 0, &mesh.smoothShadeAtSubdLevel},
+            {"Smooth Shade At SubD Level (0 to disable)", Int, programValue(), {.minimum = 0, .dragStep = 1}},
         }},
         {"Edge Tool Options", 172, NoOptionsCommand, {
             {"Subsegments", Int, num(0), {.minimum = 0}},
@@ -38,11 +39,11 @@ void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v, Mes
             {"Initialize Tool", Command, runs(275)},
         }},
         {"Window Options", 100107, NoOptionsCommand, {
-            {"Window X", Int, programValue(), {}, 0, &v.windowX},
-            {"Window Y", Int, programValue(), {}, 0, &v.windowY},
-            {"Window Width", Int, programValue(), {}, 0, &v.windowWidth},
-            {"Window Height", Int, programValue(), {}, 0, &v.windowHeight},
-            {"Window Maximized", Bool, programValue(), {}, 0, &v.windowMaximized},
+            {"Window X", Int, programValue()},
+            {"Window Y", Int, programValue()},
+            {"Window Width", Int, programValue()},
+            {"Window Height", Int, programValue()},
+            {"Window Maximized", Bool, programValue()},
         }},
         {"Light Options", 194, 100072, {
             {"Type", Choice, choice(2, "Point|Spot|Directional"), {}, 0, &v.lightType},

@@ -1,7 +1,6 @@
 #pragma once
 // The registry's tables, one file per stretch of related groups. buildRegistry
 // calls them in this order, which is the order of the groups.
-#include "Mesh/DisplaySettings.h"
 #include "Settings/SettingsRegistry.h"
 #include "Settings/SettingsVariables.h"
 
@@ -12,11 +11,11 @@ void registerPrimitiveGroups(SettingsRegistry& registry);
 // "Save Incremental Options" to "Booleans".
 void registerModellingGroups(SettingsRegistry& registry, SettingsVariables& v);
 // "General Settings" to "Light Options".
-void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh);
+void registerGeneralGroups(SettingsRegistry& registry, SettingsVariables& v);
 // "Color Settings".
 void registerColourGroups(SettingsRegistry& registry);
 // "Display Settings".
-void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v, MeshDisplaySettings& mesh);
+void registerDisplayGroups(SettingsRegistry& registry, SettingsVariables& v);
 // "Mouse Settings".
 void registerMouseGroups(SettingsRegistry& registry, SettingsVariables& v);
 // "Button Settings" and "Keyboard Settings", filled by their editors and loads.

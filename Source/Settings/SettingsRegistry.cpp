@@ -47,48 +47,6 @@ const OptionItem* SettingsRegistry::findTyped(int groupId, std::string_view name
     return const_cast<SettingsRegistry*>(this)->findTyped(groupId, name, type);
 }
 
-const int* SettingsRegistry::intValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::Int);
-    return item ? item->intValue() : nullptr;
-}
-
-const bool* SettingsRegistry::boolValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::Bool);
-    return item ? item->boolValue() : nullptr;
-}
-
-const float* SettingsRegistry::floatValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::Float);
-    return item ? item->floatValue() : nullptr;
-}
-
-const int* SettingsRegistry::choiceValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::Choice);
-    return item ? item->intValue() : nullptr;
-}
-
-const float* SettingsRegistry::colourValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::Colour);
-    return item ? item->tripleValue() : nullptr;
-}
-
-const float* SettingsRegistry::pointValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::Point);
-    return item ? item->tripleValue() : nullptr;
-}
-
-std::string SettingsRegistry::stringValue(int groupId, std::string_view name) const
-{
-    const OptionItem* item = findTyped(groupId, name, OptionType::String);
-    return item ? *item->stringValue() : std::string();
-}
-
 bool SettingsRegistry::setInt(int groupId, std::string_view name, int value)
 {
     OptionItem* item = findTyped(groupId, name, OptionType::Int);
@@ -129,4 +87,13 @@ bool SettingsRegistry::setString(int groupId, std::string_view name, std::string
 {
     OptionItem* item = findTyped(groupId, name, OptionType::String);
     return item && item->setString(std::move(value));
+}
+
+std::vector<std::string> missingOptionKeys(const SettingsRegistry& registry, std::span<const AnyOptionKey> keys)
+{
+    std::vector<std::string> missing;
+    for (const AnyOptionKey& key : keys)
+        if (!registry.has(key))
+            missing.push_back(std::to_string(key.group) + ": " + std::string(key.name));
+    return missing;
 }

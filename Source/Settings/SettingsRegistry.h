@@ -3,10 +3,14 @@
 // addressed by group identifier and option name. The order of the groups is
 // the order of the preferences file.
 #include "Settings/OptionGroup.h"
+#include "Settings/OptionKey.h"
 
+#include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 class SettingsRegistry {
@@ -27,21 +31,22 @@ public:
     OptionItem* findOption(int groupId, std::string_view name);
     const OptionItem* findOption(int groupId, std::string_view name) const;
 
-    // Typed reads by group identifier and option name. Each yields null when
-    // the group or the option is missing or the option is of another type
-    // (bound types count as their base type), and the caller keeps its own
-    // value. Colours and points are three floats.
-    const int* intValue(int groupId, std::string_view name) const;
-    const bool* boolValue(int groupId, std::string_view name) const;
-    const float* floatValue(int groupId, std::string_view name) const;
-    const int* choiceValue(int groupId, std::string_view name) const;
-    const float* colourValue(int groupId, std::string_view name) const;
-    const float* pointValue(int groupId, std::string_view name) const;
-    // String and file-path options; empty when missing or of another type.
-    std::string stringValue(int groupId, std::string_view name) const;
+    // The value of a declared option (OptionKeys.h), read through its
+    // binding; the value type's zero when the option is missing or of another
+    // type, which the start-up check rules out for every declared key.
+    template <typename Value, OptionType Type>
+    Value get(const OptionKey<Value, Type>& key) const;
+    // Writes through the binding; false, changing nothing, where `get` would
+    // find no option.
+    template <typename Value, OptionType Type>
+    bool set(const OptionKey<Value, Type>& key, const Value& value);
+    // Whether the option exists with that base type (a file path counts as a
+    // string).
+    bool has(const AnyOptionKey& key) const { return findTyped(key.group, key.name, key.type) != nullptr; }
 
-    // Typed writes, through the binding for bound options; false, changing
-    // nothing, where the matching read would yield null.
+    // Writes by a name known only at run time (scripts, toggle tables): false,
+    // changing nothing, when the group or option is missing or of another
+    // base type.
     bool setInt(int groupId, std::string_view name, int value);
     bool setBool(int groupId, std::string_view name, bool value);
     bool setFloat(int groupId, std::string_view name, float value);
@@ -57,3 +62,45 @@ private:
 
     std::vector<std::unique_ptr<OptionGroup>> groups_;
 };
+
+// The declared keys that `registry` lacks, as "group id: name" lines; empty
+// when every key matches an option of its type.
+std::vector<std::string> missingOptionKeys(const SettingsRegistry& registry, std::span<const AnyOptionKey> keys);
+
+template <typename Value, OptionType Type>
+Value SettingsRegistry::get(const OptionKey<Value, Type>& key) const
+{
+    const OptionItem* item = findTyped(key.group, key.name, Type);
+    if (!item)
+        return Value{};
+    if constexpr (std::is_same_v<Value, int>)
+        return *item->intValue();
+    else if constexpr (std::is_same_v<Value, bool>)
+        return *item->boolValue();
+    else if constexpr (std::is_same_v<Value, float>)
+        return *item->floatValue();
+    else if constexpr (std::is_same_v<Value, std::string>)
+        return *item->stringValue();
+    else {
+        const float* t = item->tripleValue();
+        return Value{t[0], t[1], t[2]};
+    }
+}
+
+template <typename Value, OptionType Type>
+bool SettingsRegistry::set(const OptionKey<Value, Type>& key, const Value& value)
+{
+    OptionItem* item = findTyped(key.group, key.name, Type);
+    if (!item)
+        return false;
+    if constexpr (std::is_same_v<Value, int>)
+        return item->setInt(value);
+    else if constexpr (std::is_same_v<Value, bool>)
+        return item->setBool(value);
+    else if constexpr (std::is_same_v<Value, float>)
+        return item->setFloat(value);
+    else if constexpr (std::is_same_v<Value, std::string>)
+        return item->setString(value);
+    else
+        return item->setTriple(value[0], value[1], value[2]);
+}

@@ -37,13 +37,6 @@ struct SettingsVariables {
     bool surfaceSnapOnStart = true;
     bool ghostShadeOnStart = true;
 
-    // Main window geometry, saved between runs.
-    int windowX = 100;
-    int windowY = 100;
-    int windowWidth = 1024;
-    int windowHeight = 768;
-    bool windowMaximized = false;
-
     // Scene lights.
     int lightType = 2;                    // Directional
     float lightConstantFalloff = 1.0f;

@@ -1,5 +1,7 @@
 #include "Settings/WindowData.h"
 
+#include "Settings/FileReplace.h"
+
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -15,11 +17,7 @@ using FilePtr = std::unique_ptr<std::FILE, CloseFile>;
 
 bool saveWindowData(const std::filesystem::path& path, const std::vector<char>& block)
 {
-    FilePtr file(std::fopen(path.c_str(), "wb"));
-    if (!file)
-        return false;
-    bool written = std::fwrite(block.data(), 1, block.size(), file.get()) == block.size();
-    return std::fclose(file.release()) == 0 && written;
+    return replaceFileContents(path, std::string_view(block.data(), block.size()));
 }
 
 bool loadWindowData(const std::filesystem::path& path, std::vector<char>& outBlock)

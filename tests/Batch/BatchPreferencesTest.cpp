@@ -50,7 +50,7 @@ TEST_F(BatchPreferencesTest, WrittenPreferencesAreReadBackAtStart)
     Scene other(&otherWindow, "");
     other.applicationManager->preferencesReadPath = file;
     other.start();
-    EXPECT_EQ(*other.applicationManager->registry.intValue(113, "Undo Level"), 7);
+    EXPECT_EQ(*other.applicationManager->registry.findOption(113, "Undo Level")->intValue(), 7);
     EXPECT_EQ(other.applicationManager->keyBinding(keyZ, ctrl), 68);
     EXPECT_EQ(other.applicationManager->mouseBinding(MouseButtonCode::Right, 0), 9013);
     other.applicationManager->registry.setInt(113, "Undo Level", 10);

@@ -51,10 +51,10 @@ TEST_F(BatchRunnerTest, SetWritesTheRegistry)
                   "set 114 \"Viewport Background\" 0.1 0.2 0.3\n"),
               0)
         << errors.str();
-    EXPECT_EQ(*r.intValue(113, "Undo Level"), 4);
-    EXPECT_TRUE(*r.boolValue(161, "Enabled"));
-    EXPECT_FLOAT_EQ(*r.floatValue(161, "Radius"), 2.5f);
-    const float* c = r.colourValue(114, "Viewport Background");
+    EXPECT_EQ(*r.findOption(113, "Undo Level")->intValue(), 4);
+    EXPECT_TRUE(*r.findOption(161, "Enabled")->boolValue());
+    EXPECT_FLOAT_EQ(*r.findOption(161, "Radius")->floatValue(), 2.5f);
+    const float* c = r.findOption(114, "Viewport Background")->tripleValue();
     ASSERT_NE(c, nullptr);
     EXPECT_FLOAT_EQ(c[2], 0.3f);
     r.setInt(113, "Undo Level", 10);

@@ -189,7 +189,11 @@ public:
         for (int i = 0; i < MouseBindings::Count; ++i)
             mouseUnboundWhenRead = mouseUnboundWhenRead && mouseBindings.command(i) == -1;
     }
-    void writePreferences() override { note("writePreferences"); }
+    bool writePreferences() override
+    {
+        note("writePreferences");
+        return true;
+    }
     bool saveScene() override { note("saveScene"); return saveSucceeds; }
     void autosaveCheck() override { note("autosaveCheck"); }
 

@@ -1,11 +1,9 @@
-#include "Mesh/DisplaySettings.h"
-#include "Mesh/Material.h"
 #include "Settings/BuildRegistry.h"
+#include "Settings/OptionTable.h"
 #include "Settings/SettingsVariables.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,58 +14,32 @@ namespace {
 // program's variables.
 class BuiltRegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override { buildRegistry(registry, variables, meshDisplay); }
+    void SetUp() override { buildRegistry(registry, variables); }
 
     SettingsVariables variables;
-    MeshDisplaySettings meshDisplay;
     SettingsRegistry registry;
 };
 
-// The attributes as the tables write them.
-std::string describeAttributes(const OptionItem& item)
-{
-    const std::pair<NumericAttribute, const char*> words[] = {
-        {NumericAttribute::Minimum, "min"},        {NumericAttribute::Maximum, "max"},
-        {NumericAttribute::DragStep, "drag step"}, {NumericAttribute::DragRate, "drag rate"},
-        {NumericAttribute::RateFloor, "rate floor"},
-    };
-    std::string out;
-    auto append = [&](const std::string& part) { out += (out.empty() ? "" : "; ") + part; };
-    for (const auto& [which, word] : words)
-        if (item.hasAttribute(which)) {
-            char number[32];
-            std::snprintf(number, sizeof number, "%g", static_cast<double>(item.attribute(which)));
-            append(std::string(word) + " " + number);
-        }
-    if (item.length())
-        append("length");
-    if (!item.shown())
-        append("not shown");
-    return out;
-}
-
 } // namespace
 
-TEST_F(BuiltRegistryTest, RowsBecomeTypedOptionsWithTheirAttributes)
+TEST(OptionRows, BecomeOptionsWithTheirAttributesFlagsAndDefaults)
 {
-    const struct {
-        int groupId;
-        const char* name;
-        int type;
-        const char* attributes;
-    } expected[] = {
-        {161, "Falloff", 4, "min 0; max 2; drag step 0.01"},
-        {140, "Default Amount", 5, "min 0; drag step 0.01; drag rate 0.25; rate floor 0.001; length"},
-        {214, "Smooth Shade At SubD Level (0 to disable)", 1, "min 0; drag step 1"},
-        {114, "Default Texture Map", 12, "not shown"},
-        {117, "Near Clipping Plane Ratio", 5, "min 1e-06; max 0.5; drag step 0.0005; rate floor 1e-06"},
-    };
-    for (const auto& row : expected) {
-        const OptionItem* item = registry.findOption(row.groupId, row.name);
-        ASSERT_NE(item, nullptr) << row.name;
-        EXPECT_EQ(item->type(), row.type) << row.name;
-        EXPECT_EQ(describeAttributes(*item), row.attributes) << row.name;
-    }
+    float bound = 9;
+    const OptionItem amount = makeOption({"Amount", OptionType::Float, num(0.1), {.minimum = 0, .rateFloor = 0.001},
+                                          Length | NotShown, &bound});
+    EXPECT_EQ(amount.type(), 5);
+    EXPECT_EQ(bound, 0.1f) << "a tabled default goes into the variable";
+    EXPECT_TRUE(amount.hasAttribute(NumericAttribute::Minimum) && !amount.hasAttribute(NumericAttribute::Maximum));
+    EXPECT_EQ(amount.attribute(NumericAttribute::RateFloor), 0.001f);
+    EXPECT_TRUE(amount.length() && !amount.shown());
+    const OptionItem kept = makeOption({"Kept", OptionType::Float, programValue(), {}, 0, &bound});
+    EXPECT_EQ(*kept.floatValue(), 0.1f);
+    const OptionItem axis = makeOption({"Axis", OptionType::Choice, choice(2, "X|Y|Z")});
+    EXPECT_EQ(axis.choices(), (std::vector<std::string>{"X", "Y", "Z"}));
+    EXPECT_EQ(*axis.intValue(), 2);
+    const OptionItem button = makeOption({"Create", OptionType::Command, runs(108)});
+    EXPECT_EQ(button.commandId(), 108);
+    EXPECT_EQ(button.label(), "Create");
 }
 
 TEST_F(BuiltRegistryTest, OptionsKeepTheRegistryInvariants)
@@ -89,18 +61,4 @@ TEST_F(BuiltRegistryTest, OptionsKeepTheRegistryInvariants)
     }
     // No option is a point, and no string, colour or file path is bound.
     EXPECT_EQ(types, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 12, 14}));
-}
-
-TEST_F(BuiltRegistryTest, DefaultMaterialColoursStartAsTheMeshModelsMaterial)
-{
-    const Material material;
-    const std::pair<const char*, const float*> colours[] = {
-        {"Default Diffuse", material.diffuse}, {"Default Ambient", material.ambient},
-        {"Default Specular", material.specular}, {"Default Emissive", material.emission},
-    };
-    for (const auto& [name, expected] : colours) {
-        const float* value = registry.colourValue(114, name);
-        ASSERT_NE(value, nullptr) << name;
-        EXPECT_EQ(std::vector<float>(value, value + 3), std::vector<float>(expected, expected + 3)) << name;
-    }
 }

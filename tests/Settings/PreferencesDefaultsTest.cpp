@@ -1,6 +1,5 @@
 // The preferences and mouse presets shipped in Resources/: they parse, bind
 // only commands the command table knows, and hold what a first start needs.
-#include "Mesh/DisplaySettings.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Settings/BuildRegistry.h"
 #include "Settings/KeyBindingOptions.h"
@@ -40,7 +39,7 @@ class ShippedPreferencesTest : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        buildRegistry(registry, variables, meshDisplay);
+        buildRegistry(registry, variables);
         path = resources / GetParam();
         text = PreferencesTempFolder::read(path);
         ASSERT_FALSE(text.empty()) << path;
@@ -48,7 +47,6 @@ protected:
     }
 
     SettingsVariables variables;
-    MeshDisplaySettings meshDisplay;
     SettingsRegistry registry;
     std::filesystem::path path;
     std::string text;
@@ -86,39 +84,13 @@ INSTANTIATE_TEST_SUITE_P(Resources, ShippedPreferencesTest,
                              return name;
                          });
 
-class DefaultPreferencesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        buildRegistry(registry, variables, meshDisplay);
-        loadPreferences(resources / "Preferences/tavodata.tvp", registry);
-        keys = keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName);
-    }
-
-    int key(int code, int modifiers) const
-    {
-        for (const KeyBindingTriple& k : keys)
-            if (k.key == code && k.modifiers == modifiers)
-                return k.command;
-        return -1;
-    }
-
-    int mouse(const char* settingName) const { return *registry.intValue(MouseGroupId, settingName); }
-
-    // A preset applied on top of the defaults, as the mouse editor does.
-    void applyPreset(const char* preset)
-    {
-        loadPreferences(resources / "Presets/Mouse" / preset, *registry.findGroup(MouseGroupId));
-    }
-
-    SettingsVariables variables;
-    MeshDisplaySettings meshDisplay;
-    SettingsRegistry registry;
-    std::vector<KeyBindingTriple> keys;
-};
-
-TEST_F(DefaultPreferencesTest, HoldsOnlyTheBindingGroupsAndEveryKeyIsReachable)
+TEST(DefaultPreferencesTest, HoldsOnlyTheBindingGroupsAndEveryKeyIsReachable)
 {
+    SettingsVariables variables;
+    SettingsRegistry registry;
+    buildRegistry(registry, variables);
+    loadPreferences(resources / "Preferences/tavodata.tvp", registry);
+    const auto keys = keyBindingsFromGroup(*registry.findGroup(KeyboardSettingsGroupId), commandIdByName);
     std::string text = PreferencesTempFolder::read(resources / "Preferences/tavodata.tvp");
     EXPECT_EQ(groupIds(text), (std::vector<int>{MouseGroupId, KeyboardSettingsGroupId}));
     const OptionGroup& group = *registry.findGroup(KeyboardSettingsGroupId);

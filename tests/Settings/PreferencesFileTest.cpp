@@ -1,11 +1,12 @@
-#include "Mesh/DisplaySettings.h"
 #include "Settings/BuildRegistry.h"
+#include "Settings/OptionKeys.h"
 #include "Settings/PreferencesFile.h"
 #include "Settings/SettingsVariables.h"
 #include "Settings/PreferencesTempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,69 +71,61 @@ TEST_F(PreferencesFileTest, WritesTheLineTemplatesExactly)
               "</preffile>\n");
 }
 
+// Loaded into an empty group, every option is appended with its value, and
+// white space inside strings survives the word splitting.
 TEST_F(PreferencesFileTest, EveryTypeReadsBackAsWritten)
 {
     OptionGroup written("Sample", 7);
     fillSample(written);
+    int n = 0;
+    for (const char* text : {"", "  leading", "trailing  ", "new\nline", "key=\"value\"x"})
+        add(written, ("Text " + std::to_string(n++)).c_str(), OptionType::String).setString(text);
     std::filesystem::path path = save({&written});
-    // Loaded into an empty group, every option is appended with its value.
     OptionGroup read("Sample", 7);
     loadPreferences(path, read);
-    EXPECT_EQ(read.optionCount(), 8);
+    EXPECT_EQ(read.optionCount(), 13);
     EXPECT_EQ(read.findOption("File")->type(), static_cast<int>(OptionType::String));
+    EXPECT_EQ(*read.findOption("Text 1")->stringValue(), "  leading");
     std::filesystem::path again = folder.file("again.tvp");
     ASSERT_TRUE(savePreferences(read, again));
     EXPECT_EQ(PreferencesTempFolder::read(again), PreferencesTempFolder::read(path));
 }
 
-TEST_F(PreferencesFileTest, StringsKeepTheirWhiteSpace)
-{
-    const std::string values[] = {
-        "", "  leading", "trailing  ", "new\nline", "key=\"value\"x",
-    };
-    for (const std::string& value : values) {
-        OptionGroup group("G", 1);
-        add(group, "Text with spaces", OptionType::String).setString(value);
-        std::filesystem::path path = save({&group});
-        group.findOption("Text with spaces")->setString("changed");
-        loadPreferences(path, group);
-        EXPECT_EQ(*group.findOption("Text with spaces")->stringValue(), value);
-        EXPECT_EQ(group.optionCount(), 1);
-    }
-}
-
 TEST_F(PreferencesFileTest, GroupsMatchByIdAndAPresetChangesOnlyItsOwn)
 {
     OptionGroup a("A", 1), b("B", 2), c("C", 3);
-    for (OptionGroup* g : {&a, &b, &c})
+    OptionGroup* all[] = {&a, &b, &c};
+    for (OptionGroup* g : all)
         add(*g, "Value", OptionType::Int).setInt(g->id() * 10);
     std::filesystem::path path = save({&c, &b, &a});
-    auto reset = [&] {
-        for (OptionGroup* g : {&a, &b, &c})
+    auto loaded = [&](auto&& load) {
+        std::vector<int> values;
+        for (OptionGroup* g : all)
             g->findOption("Value")->setInt(0);
+        load();
+        for (OptionGroup* g : all)
+            values.push_back(*g->findOption("Value")->intValue());
+        return values;
     };
-    auto values = [&] {
-        return std::vector<int>{*a.findOption("Value")->intValue(), *b.findOption("Value")->intValue(),
-                                *c.findOption("Value")->intValue()};
-    };
-    reset();
-    OptionGroup* all[] = {&a, &b, &c};
-    loadPreferences(path, all);
-    EXPECT_EQ(values(), (std::vector<int>{10, 20, 30}));
-    reset();
-    loadPreferences(path, b);
-    EXPECT_EQ(values(), (std::vector<int>{0, 20, 0}));
+    EXPECT_EQ(loaded([&] { loadPreferences(path, all); }), (std::vector<int>{10, 20, 30}));
+    EXPECT_EQ(loaded([&] { loadPreferences(path, b); }), (std::vector<int>{0, 20, 0}));
     EXPECT_EQ(a.optionCount() + c.optionCount(), 2);
 }
 
+// Unknown groups, types and elements, unreadable values and items whose type
+// differs from the option's change nothing; unknown names are appended; a
+// file cut inside an element keeps what was applied before the cut.
 TEST_F(PreferencesFileTest, WhatCannotBeAppliedIsIgnored)
 {
     OptionGroup group("G", 1);
     add(group, "Value", OptionType::Int).setInt(1);
     add(group, "Size", OptionType::Float).setFloat(1.0f);
-    add(group, "Axis", OptionType::Choice).setInt(1);
+    OptionItem& axis = add(group, "Axis", OptionType::Choice);
+    axis.setChoices({"X", "Y", "Z"});
+    axis.setInt(1);
     add(group, "File", OptionType::FilePath).setString("old");
     add(group, "Count", OptionType::Int).setInt(4);
+    add(group, "Last", OptionType::Int).setInt(2);
     std::filesystem::path path = folder.write("in.tvp",
         "junk before <?xml version=\"1.0\"?>\n"
         "<item type=\"int\" name=\"Value\" val=\"50\"></item>\n" // before any group
@@ -149,51 +142,27 @@ TEST_F(PreferencesFileTest, WhatCannotBeAppliedIsIgnored)
         "\t<comment text=\"x\"></comment>\n"
         "\t<item type=\"int\" name=\"Size\" val=\"7\"></item>\n"
         "\t<item type=\"int\" name=\"Axis\" val=\"2\"></item>\n"
+        "\t<item type=\"choice\" name=\"Axis\" val=\"3\"></item>\n" // past the labels
+        "\t<item type=\"choice\" name=\"Axis\" val=\"-1\"></item>\n"
         "\t<item type=\"string\" name=\"File\" val=\"new\"></item>\n"
         "\t<item type=\"int\" name=\"Count\" val=\"5x\"></item>\n"
-        "</prefgrp>\n"
-        "</preffile>\n");
+        "\t<item type=\"point\" name=\"New Point\" val=\"1.5 -2 3\"></item>\n"
+        "\t<item type=\"string\" name=\"New Text\" val=\"x  y\"></item>\n"
+        "\t<item type=\"float\" name=\"Bad Number\" val=\"abc\"></item>\n"
+        "\t<item type=\"point\" name=\"Short Point\" val=\"1 2\"></item>\n"
+        "\t<item type=\"int\" name=\"Last\" val=\"20\"");
     loadPreferences(path, group);
     EXPECT_EQ(*group.findOption("Value")->intValue(), 1);
     EXPECT_EQ(*group.findOption("Size")->floatValue(), 1.0f);
     EXPECT_EQ(*group.findOption("Axis")->intValue(), 1);
     EXPECT_EQ(*group.findOption("File")->stringValue(), "new") << "file paths are written as strings";
     EXPECT_EQ(*group.findOption("Count")->intValue(), 4);
-    EXPECT_EQ(group.optionCount(), 5);
-}
-
-TEST_F(PreferencesFileTest, UnknownNamesAreAppendedWithTheirType)
-{
-    OptionGroup group("G", 1);
-    add(group, "Value", OptionType::Int).setInt(1);
-    std::filesystem::path path = folder.write("in.tvp",
-        "<preffile><prefgrp name=\"G\" id=\"1\">"
-        "<item type=\"point\" name=\"New Point\" val=\"1.5 -2 3\"></item>"
-        "<item type=\"string\" name=\"New Text\" val=\"x  y\"></item>"
-        "<item type=\"float\" name=\"Bad Number\" val=\"abc\"></item>"
-        "<item type=\"point\" name=\"Short Point\" val=\"1 2\"></item>"
-        "</prefgrp></preffile>");
-    loadPreferences(path, group);
-    ASSERT_EQ(group.optionCount(), 3);
-    const OptionItem& point = group.option(1);
-    EXPECT_EQ(point.name(), "New Point");
+    EXPECT_EQ(*group.findOption("Last")->intValue(), 2);
+    ASSERT_EQ(group.optionCount(), 8);
+    const OptionItem& point = group.option(6);
     EXPECT_EQ(point.type(), static_cast<int>(OptionType::Point));
     EXPECT_EQ(std::vector<float>(point.tripleValue(), point.tripleValue() + 3), (std::vector<float>{1.5f, -2, 3}));
-    EXPECT_EQ(*group.option(2).stringValue(), "x  y");
-}
-
-TEST_F(PreferencesFileTest, AFileCutInsideAnElementKeepsWhatWasApplied)
-{
-    OptionGroup group("G", 1);
-    add(group, "First", OptionType::Int).setInt(1);
-    add(group, "Second", OptionType::Int).setInt(2);
-    std::filesystem::path path = folder.write("in.tvp",
-        "<preffile>\n<prefgrp name=\"G\" id=\"1\">\n"
-        "\t<item type=\"int\" name=\"First\" val=\"10\"></item>\n"
-        "\t<item type=\"int\" name=\"Second\" val=\"20\"");
-    loadPreferences(path, group);
-    EXPECT_EQ(*group.findOption("First")->intValue(), 10);
-    EXPECT_EQ(*group.findOption("Second")->intValue(), 2);
+    EXPECT_EQ(*group.option(7).stringValue(), "x  y");
 }
 
 TEST_F(PreferencesFileTest, KeyboardSettingsAreRebuiltFromTheFile)
@@ -220,20 +189,45 @@ TEST_F(PreferencesFileTest, KeyboardSettingsAreRebuiltFromTheFile)
     EXPECT_EQ(keyboard.optionCount(), 0);
 }
 
-TEST_F(PreferencesFileTest, SavingWhereNoFileCanBeCreatedFails)
+// A save goes through a temporary beside the file: a failed one leaves the
+// old file and no temporary, a good one leaves only the new file.
+TEST_F(PreferencesFileTest, SavesReplaceTheFileWholeOrNotAtAll)
 {
     OptionGroup group("G", 1);
-    add(group, "Value", OptionType::Int);
+    add(group, "Value", OptionType::Int).setInt(5);
+    std::filesystem::create_directory(folder.file("taken"));
+    folder.write("taken/inside", "x");
     EXPECT_FALSE(savePreferences(group, folder.file("missing/folder/out.tvp")));
-    EXPECT_FALSE(savePreferences(group, folder.path()));
+    EXPECT_FALSE(savePreferences(group, folder.file("taken")));
+    const std::filesystem::path path = folder.write("out.tvp", "old");
+    ASSERT_TRUE(savePreferences(group, path));
+    EXPECT_NE(PreferencesTempFolder::read(path).find("val=\"5\""), std::string::npos);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"out.tvp", "taken"}));
+}
+
+// Appending looks names up in constant time: at quadratic cost this many
+// items would take minutes.
+TEST_F(PreferencesFileTest, ManyUnknownItemsLoadInLinearTime)
+{
+    constexpr int count = 300000;
+    std::string text = "<prefgrp id=\"1\">";
+    for (int i = 0; i < count; ++i)
+        text += "<item type=\"int\" name=\"n" + std::to_string(i) + "\" val=\"1\"></item>";
+    OptionGroup group("G", 1);
+    loadPreferences(folder.write("many.tvp", text), group);
+    EXPECT_EQ(group.optionCount(), count);
 }
 
 class PreferencesRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        buildRegistry(registry, variables, meshDisplay);
-        buildRegistry(defaults, defaultVariables, defaultMeshDisplay);
+        buildRegistry(registry, variables);
+        buildRegistry(defaults, defaultVariables);
     }
 
     std::string savedText(const SettingsRegistry& which)
@@ -245,7 +239,6 @@ protected:
 
     PreferencesTempFolder folder;
     SettingsVariables variables, defaultVariables;
-    MeshDisplaySettings meshDisplay, defaultMeshDisplay;
     SettingsRegistry registry, defaults;
 };
 
@@ -260,10 +253,10 @@ TEST_F(PreferencesRegistryTest, TheWholeRegistryRoundTrips)
     ASSERT_TRUE(savePreferences(registry, path));
     loadPreferences(path, defaults);
     EXPECT_EQ(savedText(defaults), PreferencesTempFolder::read(path));
-    EXPECT_EQ(*defaults.intValue(113, "Minutes To Autosave"), 7);
-    EXPECT_EQ(*defaults.intValue(217, "LMB"), 9010);
+    EXPECT_EQ(defaults.get(Options::MinutesToAutosave), 7);
+    EXPECT_EQ(*defaults.findOption(217, "LMB")->intValue(), 9010);
     EXPECT_EQ(defaultVariables.bevelAmount, 0.333333f);
-    EXPECT_EQ(defaults.stringValue(100005, "Header File"), "/home/me/my header.rib");
+    EXPECT_EQ(*defaults.findOption(100005, "Header File")->stringValue(), "/home/me/my header.rib");
     // A missing file, or a folder, leaves the values.
     loadPreferences(folder.file("absent.tvp"), defaults);
     loadPreferences(folder.path(), defaults);

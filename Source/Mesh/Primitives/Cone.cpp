@@ -38,7 +38,7 @@ void addCap(Shape& s, const std::vector<Vertex*>& ring, bool reversed, bool spok
 void buildFrustum(Shape& s, float topRadius, float bottomRadius, float height, int sections, int heightSections,
                   bool spokes)
 {
-    const int n = std::max(sections, 3);
+    const int n = std::max(sections, 1);
     const int rows = std::max(heightSections, 1);
     RevolutionProfile profile;
     for (int j = 0; j <= rows; ++j) {
@@ -52,6 +52,10 @@ void buildFrustum(Shape& s, float topRadius, float bottomRadius, float height, i
     profile.lastIsPole = topRadius == 0.0f && bottomRadius != 0.0f;
     const std::vector<Vertex*> grid = revolveProfile(s, profile, n);
 
+    // Fewer than three columns leave no room for a cap: two columns already
+    // meet front to back at the rims, one is a wire.
+    if (n < 3)
+        return;
     const bool spokesTop = spokes && !profile.lastIsPole;
     const bool spokesBottom = spokes && !profile.firstIsPole;
     // Centres come after every column and apex vertex, top first; the cap

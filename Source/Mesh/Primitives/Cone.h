@@ -15,7 +15,8 @@ public:
 };
 
 // The mesh of Cone and Cylinder, built into `s` after beginPrimitive and
-// before finishPrimitive. Vertices: the columns, then the apexes (bottom,
+// before finishPrimitive. With fewer than three sections there are no caps:
+// two columns meet front to back, one is a wire. Vertices: the columns, then the apexes (bottom,
 // top), then the cap centres (top, bottom); faces: the side bands from the
 // bottom up, then the top cap, then the bottom cap.
 void buildFrustum(Shape& s, float topRadius, float bottomRadius, float height, int sections, int heightSections,

@@ -121,7 +121,7 @@ Point3D rotateAboutAxis(const Point3D& p, const Point3D& origin, const Point3D& 
 
 std::vector<Vertex*> revolveProfile(Shape& s, const RevolutionProfile& profile, int sections)
 {
-    const int n = std::max(sections, 3);
+    const int n = std::max(sections, 1);
     const int m = static_cast<int>(profile.points.size());
     auto isPole = [&](int j) { return (j == 0 && profile.firstIsPole) || (j == m - 1 && profile.lastIsPole); };
     std::vector<Vertex*> grid(static_cast<size_t>(m) * n, nullptr);
@@ -138,6 +138,13 @@ std::vector<Vertex*> revolveProfile(Shape& s, const RevolutionProfile& profile, 
         }
 
     const int segments = profile.closed ? m : m - 1;
+    // One column cannot be joined to itself: it stays a wire along the profile.
+    if (n == 1) {
+        for (int j = 0; j < segments; ++j)
+            if (grid[j] != grid[(j + 1) % m])
+                newWireEdge(s, grid[j], grid[(j + 1) % m]);
+        return grid;
+    }
     for (int j = 0; j < segments; ++j) {
         const int j1 = (j + 1) % m;
         if (isPole(j) && isPole(j1))

@@ -69,7 +69,8 @@ struct RevolutionProfile {
     bool descends = false;
 };
 
-// Sweeps the profile about Y in `sections` (≥ 3) equal steps of a full turn:
+// Sweeps the profile about Y in `sections` equal steps of a full turn (0
+// counts as 1; one column makes no faces, only wire edges along the profile):
 // column k is the profile turned by k·360/sections degrees. Vertices are
 // appended column by column (profile order within a column), then the pole
 // vertices in profile order; faces band by band in profile order, each band

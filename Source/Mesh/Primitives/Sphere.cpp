@@ -19,6 +19,6 @@ Sphere::Sphere(float radius, int sections, int heightSections, float layoutSpaci
     profile.points.back() = Point3D(0, -radius, 0);
     profile.firstIsPole = profile.lastIsPole = true;
     profile.descends = true;
-    revolveProfile(*this, profile, std::max(sections, 3));
+    revolveProfile(*this, profile, std::max(sections, 1));
     finishPrimitive(*this, layoutSpacing);
 }

@@ -4,7 +4,7 @@
 
 class Sphere : public Shape {
 public:
-    // `sections` columns (fewer than 3 count as 3) of heightSections − 1 ring
+    // `sections` columns (0 counts as 1; see revolveProfile) of heightSections − 1 ring
     // vertices each (height sections below 2 count as 2), then the top and
     // the bottom pole as the last two vertices. Faces band by band from the
     // top: a triangle fan at each pole, quads between. Named "Sphere".

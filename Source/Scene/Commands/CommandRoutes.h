@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Commands/CommandRow.h"
 
 class SceneCommandManager;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 
 
 // The three lookups. Each returns a view of a static, null-terminated string

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Commands/CommandRoutes.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/View/SceneDisplayManager.h"

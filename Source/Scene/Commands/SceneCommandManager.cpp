@@ -13,10 +13,10 @@
 #include "Scene/TavoApplicationWindow.h"
 #include "Scene/Commands/TopologyCommands.h"
 #include "Scene/Undo/URchangeSelection.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int generalSettingsGroup = CommandId::GeneralSettings;
 
 } // namespace
 
@@ -28,8 +28,7 @@ SceneCommandManager::SceneCommandManager()
 int SceneCommandManager::undoLevel() const
 {
     const SceneApplicationManager* app = managers ? managers->applicationManager : nullptr;
-    const int* level = app ? app->registry.intValue(generalSettingsGroup, "Undo Level") : nullptr;
-    return level ? *level : UndoStack::DefaultUndoLevel;
+    return app ? app->registry.get(Options::UndoLevel) : UndoStack::DefaultUndoLevel;
 }
 
 int SceneCommandManager::dispatch(int commandId, const std::string& argument, int mode, int x, int y)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/SceneManager.h"
 #include "Scene/Undo/UndoStack.h"

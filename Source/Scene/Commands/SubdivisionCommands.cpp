@@ -5,7 +5,7 @@
 
 #include "Mesh/Shape.h"
 #include "Mesh/ShapeInstance.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"

@@ -8,7 +8,7 @@
 #include "Mesh/Topology/Crease.h"
 #include "Mesh/Topology/FillHole.h"
 #include "Mesh/Topology/Triangulate.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Commands/DispatchMessages.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"

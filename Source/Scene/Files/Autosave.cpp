@@ -7,13 +7,12 @@
 #include "Scene/Files/SceneFileContents.h"
 #include "Scene/Files/SceneFileReplace.h"
 #include "Settings/UserFolders.h"
+#include "Settings/OptionKeys.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int generalSettingsGroup = 113;
-constexpr int defaultAutosaveMinutes = 15;
 constexpr int autosaveCount = 10;
 constexpr const char* autosaveExtension = "tvb";
 
@@ -37,8 +36,7 @@ void rotateAutosaves(const fs::path& folder)
 
 void SceneApplicationManager::autosaveCheck()
 {
-    const int* setting = registry.intValue(generalSettingsGroup, "Minutes To Autosave");
-    const int minutes = setting ? *setting : defaultAutosaveMinutes;
+    const int minutes = registry.get(Options::MinutesToAutosave);
     if (minutes <= 0 || !scene)
         return;
     const int64_t now = clock();

@@ -1,7 +1,7 @@
 // Replacing and extending the scene from files: "New Scene", "Open Scene",
 // "Load Into Scene", and the scene file given on the command line.
 #include "Formats/SceneFileIO.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Mesh/Material.h"
 #include "Scene/Files/SceneFileContents.h"
 #include "Scene/SceneApplicationManager.h"

@@ -13,12 +13,12 @@
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "Settings/OptionKeys.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int saveIncrementalGroup = 273;
 constexpr const char* defaultExtension = ".tvb";
 
 bool fileExists(const std::string& path)
@@ -97,10 +97,8 @@ bool SceneApplicationManager::saveIncremental()
                StatusReport);
         return false;
     }
-    const int* padding = registry.intValue(saveIncrementalGroup, "Number Padding");
-    const int* maxIndex = registry.intValue(saveIncrementalGroup, "Max Index (0 to disable)");
-    const int limit = maxIndex ? *maxIndex : 0;
-    std::string target = nextIncrementalFile(currentFile, padding ? *padding : 3, limit, fileExists);
+    const int limit = registry.get(Options::IncrementalMaxIndex);
+    std::string target = nextIncrementalFile(currentFile, registry.get(Options::IncrementalPadding), limit, fileExists);
     if (target.empty()) {
         report("Save Incremental: every number up to " + std::to_string(limit) +
                    " is taken; raise \"Max Index (0 to disable)\" or set it to 0.",

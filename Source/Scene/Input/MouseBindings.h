@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Settings/MouseSettingNames.h"
 
 // The scene's mouse button codes.

@@ -7,16 +7,16 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Tools/Tool.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int selectionStyleGroup = CommandId::SelectionStyle;
 
 template <class T>
 void clearSelected(List<T*>& list)
@@ -93,16 +93,16 @@ void SceneSelectionManager::shutdown()
 void SceneSelectionManager::saveSettings()
 {
     if (managers)
-        managers->applicationManager->registry.setInt(selectionStyleGroup, "Selection Style", style);
+        managers->applicationManager->registry.set(Options::SelectionStyle, style);
 }
 
 void SceneSelectionManager::applySettings()
 {
     if (!managers)
         return;
-    const int* saved = managers->applicationManager->registry.intValue(selectionStyleGroup, "Selection Style");
-    if (saved && *saved >= AreaStyle && *saved <= LassoStyle)
-        style = *saved;
+    const int saved = managers->applicationManager->registry.get(Options::SelectionStyle);
+    if (saved >= AreaStyle && saved <= LassoStyle)
+        style = saved;
 }
 
 SceneSelectionManager::Kinds SceneSelectionManager::kindsOf(int mode)

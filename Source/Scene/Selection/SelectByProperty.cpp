@@ -6,16 +6,16 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Commands/CommandRefusals.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int selectSpecialGroup = CommandId::SelectSpecialOptions;
 constexpr std::string_view sameMaterialRefusal = Refusal::SelectAllWithSameMaterial;
 
 // The criteria of "Select Special Options", in choice order: four
@@ -86,10 +86,8 @@ void SceneSelectionManager::selectFound(int newMode, const std::vector<Found>& f
 void SceneSelectionManager::selectSpecial()
 {
     const SettingsRegistry& registry = managers->applicationManager->registry;
-    const int* type = registry.choiceValue(selectSpecialGroup, "Type");
-    const int* number = registry.intValue(selectSpecialGroup, "");
-    const int criterion = type ? *type : 0;
-    const int n = number ? *number : 4;
+    const int criterion = registry.get(Options::SelectSpecialType);
+    const int n = registry.get(Options::SelectSpecialCount);
     if (criterion < 0 || criterion >= 12)
         return;
     const Comparison compare = comparisons[criterion % 4];

@@ -12,18 +12,16 @@
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Undo/URmovePoints.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int symmetryGroup = CommandId::SymmetryOptions;
-constexpr float defaultTolerance = 0.002f;
 constexpr std::string_view calculateRefusal = Refusal::CalculateSymmetry;
 constexpr std::string_view toggleRefusal = Refusal::NoShapesForSymmetry;
 
 float tolerance(const SettingsRegistry& registry)
 {
-    const float* t = registry.floatValue(symmetryGroup, "Tolerance");
-    return t ? *t : defaultTolerance;
+    return registry.get(Options::SymmetryTolerance);
 }
 
 // The plane through the object's pivot across its local axis `axis` (0 X, 1 Y, 2 Z).
@@ -74,9 +72,9 @@ void SceneSelectionManager::calculateSymmetry()
             }
         }
     } else if (!activeObjects.empty()) {
-        const int* axis = registry.choiceValue(symmetryGroup, "Symmetry Axis");
+        const int axis = registry.get(Options::SymmetryAxis);
         for (Shape* o : activeObjects) {
-            o->mirrorPlane = localPlane(*o, axis ? *axis : 0);
+            o->mirrorPlane = localPlane(*o, axis);
             addCounts(::calculateSymmetry(*o, o->mirrorPlane, tol), total);
             o->setSymmetry(true);
             o->syncLevelSymmetry();

@@ -6,13 +6,13 @@
 
 #include "Mesh/Selection/MeshWalks.h"
 #include "Mesh/Shape.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
+#include "Settings/OptionKeys.h"
 
 namespace {
 
-constexpr int softSelectionGroup = CommandId::SoftSelectionOptions;
 constexpr float falloffStep = 0.05f;
 constexpr float radiusStepFactor = 0.05f; // of the world length of 20 pixels
 constexpr int surfaceType = 1; // "Type": 0 Spherical, 1 Surface
@@ -29,14 +29,13 @@ void SceneSelectionManager::setSoftSelection(bool enabled)
 {
     if (!managers)
         return;
-    managers->applicationManager->registry.setBool(softSelectionGroup, "Enabled", enabled);
+    managers->applicationManager->registry.set(Options::SoftSelectionEnabled, enabled);
     applySoftSelectionSetting();
 }
 
 void SceneSelectionManager::applySoftSelectionSetting()
 {
-    const bool* enabled = managers->applicationManager->registry.boolValue(softSelectionGroup, "Enabled");
-    softSelectionOn = enabled && *enabled;
+    softSelectionOn = managers->applicationManager->registry.get(Options::SoftSelectionEnabled);
     refreshDisplay();
 }
 
@@ -54,12 +53,9 @@ void SceneSelectionManager::recomputeSoftWeights()
     if (!softSelectionOn || mode == ObjectMode)
         return;
     const SettingsRegistry& registry = managers->applicationManager->registry;
-    const float* radius = registry.floatValue(softSelectionGroup, "Radius");
-    const float* falloff = registry.floatValue(softSelectionGroup, "Falloff");
-    const int* type = registry.choiceValue(softSelectionGroup, "Type");
-    const float r = radius ? *radius : 2.0f;
-    const float shape = falloff ? *falloff : 1.0f;
-    const bool surface = !type || *type == surfaceType;
+    const float r = registry.get(Options::SoftSelectionRadius);
+    const float shape = registry.get(Options::SoftSelectionFalloff);
+    const bool surface = registry.get(Options::SoftSelectionType) == surfaceType;
 
     const Kinds kinds = kindsOf(mode);
     const bool use[] = {kinds.vertices, kinds.edges, kinds.faces};
@@ -105,14 +101,13 @@ void SceneSelectionManager::stepSoftSetting(const char* name, float step)
     if (!softSelectionOn)
         return;
     SettingsRegistry& registry = managers->applicationManager->registry;
-    const float* value = registry.floatValue(softSelectionGroup, name);
-    if (!value)
-        return;
-    float next = *value + step;
+    const bool radius = std::string_view(name) == "Radius";
+    const FloatOption& key = radius ? Options::SoftSelectionRadius : Options::SoftSelectionFalloff;
+    float next = registry.get(key) + step;
     // The radius is a distance; the falloff has no bounds.
-    if (std::string_view(name) == "Radius")
+    if (radius)
         next = std::max(0.0f, next);
-    registry.setFloat(softSelectionGroup, name, next);
+    registry.set(key, next);
     refreshDisplay();
 }
 
@@ -128,6 +123,6 @@ void SceneSelectionManager::assignSoftSelectionRadius()
         measured = distance(*selectedEdges[0]->startVertex, *selectedEdges[0]->endVertex);
     if (measured <= 0)
         return;
-    managers->applicationManager->registry.setFloat(softSelectionGroup, "Radius", measured);
+    managers->applicationManager->registry.set(Options::SoftSelectionRadius, measured);
     refreshDisplay();
 }

@@ -38,6 +38,10 @@ const Degenerate Cases[] = {
     {"BoxNegativeSize", [] { return take<Box>(-1.f, -2.f, 1.f, 1, 1, 1); }},
     {"CylinderZeroSections", [] { return take<Cylinder>(1.f, 1.f, 0, 0, true); }},
     {"CylinderOneSection", [] { return take<Cylinder>(1.f, 1.f, 1, 1, false); }},
+    {"CylinderTwoSectionsSpokes", [] { return take<Cylinder>(1.f, 1.f, 2, 3, true); }},
+    {"ConeTwoSectionsToAnApex", [] { return take<Cone>(0.f, 1.f, 1.f, 2, 2, true); }},
+    {"SphereOneSection", [] { return take<Sphere>(1.f, 1, 6); }},
+    {"SphereTwoSections", [] { return take<Sphere>(1.f, 2, 3); }},
     {"CylinderZeroRadius", [] { return take<Cylinder>(0.f, 1.f, 8, 2, false); }},
     {"ConeBothRadiiZero", [] { return take<Cone>(0.f, 0.f, 1.f, 6, 1, true); }},
     {"ConeZeroEverything", [] { return take<Cone>(0.f, 0.f, 0.f, 0, 0, false); }},
@@ -102,12 +106,24 @@ TEST(DegenerateParameters, TooFewPointsGiveAnEmptyObjectWithItsName)
     EXPECT_TRUE(polygon->vertices.empty());
 }
 
-TEST(DegenerateParameters, TooFewSectionsAreRaisedToTheSmallestSolid)
+// Only 0 is raised to 1: one section is a wire along the profile, two make a
+// closed sheet whose columns meet front to back (no caps).
+TEST(DegenerateParameters, OneOrTwoSectionsAreKept)
 {
-    ShapePtr cylinder(take<Cylinder>(1.f, 1.f, 1, 1, false));
-    EXPECT_EQ(cylinder->vertices.count(), 6);
-    ShapePtr sphere(take<Sphere>(1.f, 2, 1));
-    EXPECT_EQ(sphere->vertices.count(), 3 * 1 + 2);
+    ShapePtr wire(take<Cylinder>(1.f, 1.f, 1, 3, true));
+    EXPECT_EQ(wire->vertices.count(), 4);
+    EXPECT_EQ(wire->edges.count(), 3);
+    EXPECT_TRUE(wire->faces.empty());
+    ShapePtr sheet(take<Cylinder>(1.f, 1.f, 2, 1, false));
+    EXPECT_EQ(sheet->vertices.count(), 4);
+    EXPECT_EQ(sheet->faces.count(), 2);
+    for (const Edge* e : sheet->edges)
+        EXPECT_EQ(e->faces.count(), 2);
+    ShapePtr sphere(take<Sphere>(1.f, 2, 3));
+    EXPECT_EQ(sphere->vertices.count(), 2 * 2 + 2);
+    EXPECT_EQ(sphere->faces.count(), 6);
+    ShapePtr column(take<Sphere>(1.f, 0, 6));
+    EXPECT_EQ(column->vertices.count(), 7);
     ShapePtr torus(take<Torus>(1.f, 2.f, 1, 2));
     EXPECT_EQ(torus->faces.count(), 9);
 }

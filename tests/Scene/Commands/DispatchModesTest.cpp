@@ -88,12 +88,12 @@ TEST(DispatchModesTest, AHeldKeyUndoesItsTemporaryActionOnRelease)
 TEST(DispatchModesTest, HeldTogglesFlipBackOnRelease)
 {
     KeyedScene images(149);
-    const bool before = *images.application->registry.boolValue(100131, "Show Viewport Images");
+    const bool before = *images.application->registry.findOption(100131, "Show Viewport Images")->boolValue();
     images.scene->keyPress(keyE, 0);
     images.scene->keyHold(keyE, 0);
-    EXPECT_NE(*images.application->registry.boolValue(100131, "Show Viewport Images"), before);
+    EXPECT_NE(*images.application->registry.findOption(100131, "Show Viewport Images")->boolValue(), before);
     images.scene->keyReleaseAfterHold(keyE);
-    EXPECT_EQ(*images.application->registry.boolValue(100131, "Show Viewport Images"), before);
+    EXPECT_EQ(*images.application->registry.findOption(100131, "Show Viewport Images")->boolValue(), before);
     KeyedScene snapping(247);
     snapping.scene->keyPress(keyE, 0);
     EXPECT_EQ(snapping.application->snappingMode, SceneApplicationManager::GridSnapping);

@@ -10,7 +10,7 @@ using ::testing::ElementsAre;
 
 namespace {
 
-bool setting(DispatchScene& s, int group, const char* name) { return *s.application->registry.boolValue(group, name); }
+bool setting(DispatchScene& s, int group, const char* name) { return *s.application->registry.findOption(group, name)->boolValue(); }
 
 } // namespace
 

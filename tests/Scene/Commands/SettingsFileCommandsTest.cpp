@@ -28,7 +28,7 @@ TEST_F(SettingsFileCommands, SavedSettingsAndKeyBindingsComeBack)
     ASSERT_TRUE(app().registry.setInt(164, "Width Sections", 2));
     app().keyBindings.clear();
     scene.executeCommand(LoadAll, path.string(), 0, 0, 0);
-    EXPECT_EQ(*app().registry.intValue(164, "Width Sections"), 5);
+    EXPECT_EQ(*app().registry.findOption(164, "Width Sections")->intValue(), 5);
     EXPECT_EQ(app().keyBinding('K', 1), 108);
 }
 

@@ -3,7 +3,7 @@
 #include "Scene/Selection/SelectionTestScene.h"
 
 #include "Mesh/ShapeInstance.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 
 namespace {
 using namespace CommandId;

@@ -12,7 +12,7 @@ constexpr int toggle = 160, falloffUp = 224, falloffDown = 225, radiusUp = 226, 
 
 class SelectionSoftTest : public SelectionTestScene {
 protected:
-    float value(const char* name) { return *registry().floatValue(group, name); }
+    float value(const char* name) { return *registry().findOption(group, name)->floatValue(); }
     void setValue(const char* name, float v) { ASSERT_TRUE(registry().setFloat(group, name, v)); }
 };
 
@@ -37,7 +37,7 @@ TEST_F(SelectionSoftTest, ToggleSwitchesTheSettingAndTheWeightsAtOnce)
     enter(Selection::VertexMode);
     select(a->vertices, {0});
     run(toggle);
-    EXPECT_TRUE(*registry().boolValue(group, "Enabled"));
+    EXPECT_TRUE(*registry().findOption(group, "Enabled")->boolValue());
     EXPECT_TRUE(selection().softSelectionOn);
     const std::vector<float>* weights = selection().softWeightsOf(a);
     ASSERT_NE(weights, nullptr);
@@ -50,7 +50,7 @@ TEST_F(SelectionSoftTest, ToggleSwitchesTheSettingAndTheWeightsAtOnce)
     run(toggle);
     selection().initialize();
     EXPECT_FALSE(selection().softSelectionOn) << "every session starts with soft selection off";
-    EXPECT_FALSE(*registry().boolValue(group, "Enabled"));
+    EXPECT_FALSE(*registry().findOption(group, "Enabled")->boolValue());
 }
 
 TEST_F(SelectionSoftTest, RadiusStepsByTwentyPixelsNeverBelowZeroAndFalloffByAFixedStep)

@@ -11,7 +11,7 @@
 
 #include "Mesh/ShapeInstance.h"
 #include "Mesh/Validate.h"
-#include "Scene/Commands/CommandIds.h"
+#include "Settings/CommandIds.h"
 #include "support/SceneText.h"
 
 namespace {

@@ -2,7 +2,8 @@
 // Every command id by name, one constant per row of the command table. Code
 // names commands through these; only the table rows and the tests spell ids
 // as numbers. Ids never change: the preferences file and scene-independent
-// bindings store them.
+// bindings store them. They live with the settings because an option group
+// is addressed by the id of the command that owns it.
 #include <cstdint>
 
 namespace CommandId {
