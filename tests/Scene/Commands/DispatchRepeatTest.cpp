@@ -11,6 +11,11 @@ using ::testing::IsEmpty;
 TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedAndRemembered)
 {
     DispatchScene s;
+    // "Repeat" before any repeatable command runs "No Function" the full way, which does nothing.
+    s.run(181);
+    EXPECT_THAT(s.window.calls, ::testing::Contains("execute:150/0"));
+    EXPECT_THAT(s.window.statusMessages, IsEmpty());
+    EXPECT_EQ(s.command->lastCommand, 150);
     s.run(47);
     EXPECT_EQ(s.command->lastCommand, 47);
     EXPECT_THAT(s.window.statusMessages, ElementsAre("Subdivide"));
@@ -21,16 +26,6 @@ TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedAndRemembered)
     EXPECT_EQ(s.command->lastCommand, 47);
     EXPECT_EQ(s.window.statusMessages.size(), 1u);
     EXPECT_EQ(s.window.startedCommands.size(), 1u);
-}
-
-TEST(DispatchRepeatTest, RepeatBeforeAnyRepeatableCommandDoesNothing)
-{
-    DispatchScene s;
-    s.run(181);
-    // The "No Function" sentinel goes through the full path and does nothing.
-    EXPECT_THAT(s.window.calls, ::testing::Contains("execute:150/0"));
-    EXPECT_THAT(s.window.statusMessages, IsEmpty());
-    EXPECT_EQ(s.command->lastCommand, 150);
 }
 
 TEST(DispatchRepeatTest, RepeatRunsTheLastCommandAgainInDirectModeEvenAfterAnUndo)

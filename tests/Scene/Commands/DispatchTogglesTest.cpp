@@ -57,7 +57,7 @@ TEST(DispatchTogglesTest, SettingTogglesFlipTheirOptionAndRedraw)
     }
 }
 
-TEST(DispatchTogglesTest, ShowManipulatorDrivesTheToolManagersSwitch)
+TEST(DispatchTogglesTest, ShowManipulatorLiveUnwrappingAndSoftSelectionToggles)
 {
     DispatchScene s;
     ASSERT_TRUE(s.tool->showManipulators);
@@ -73,11 +73,7 @@ TEST(DispatchTogglesTest, ShowManipulatorDrivesTheToolManagersSwitch)
     s.run(262);
     EXPECT_TRUE(s.application->liveUVUnwrapping);
     EXPECT_EQ(s.window.redrawCount, redraws);
-}
-
-TEST(DispatchTogglesTest, SoftSelectionToggleFlipsTheSettingThenAppliesIt)
-{
-    DispatchScene s;
+    // The soft-selection toggle flips the setting, then applies it.
     bool before = setting(s, 161, "Enabled");
     s.run(160);
     EXPECT_NE(setting(s, 161, "Enabled"), before);
