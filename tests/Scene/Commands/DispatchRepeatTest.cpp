@@ -44,7 +44,7 @@ TEST(DispatchRepeatTest, RepeatRunsTheLastCommandAgainInDirectModeEvenAfterAnUnd
     EXPECT_EQ(s.command->lastCommand, 46);
 }
 
-TEST(DispatchRepeatTest, ATakenCommandIsStillRemembered)
+TEST(DispatchRepeatTest, ATakenCommandIsRememberedButNotDispatched)
 {
     DispatchScene s;
     CommandTakingTool tool(s.log, "extrudeTool");
@@ -53,5 +53,10 @@ TEST(DispatchRepeatTest, ATakenCommandIsStillRemembered)
     s.run(46);
     EXPECT_EQ(s.command->lastCommand, 46);
     EXPECT_THAT(s.routed({"editTopology"}), IsEmpty());
+    // A tapped command the tool takes does not keep the tool active either.
+    tool.takes = 37;
+    s.run(37, SceneManager::ModeReleaseAfterTap);
+    EXPECT_THAT(s.routed({"commandHook", "keepToolActive"}),
+                ElementsAre("extrudeTool.commandHook(46,0)", "extrudeTool.commandHook(37,4)"));
     s.tool->activeTools.clear();
 }
