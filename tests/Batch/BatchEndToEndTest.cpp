@@ -66,17 +66,13 @@ struct BatchEndToEndTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(BatchEndToEndTest, ScriptRunsToItsEnd)
+TEST_F(BatchEndToEndTest, ScriptsRunToTheirEndOrStopAtTheFailingLine)
 {
     EXPECT_EQ(run("# a check\nGrid Snapping\nrun 100008\nselection\n", "--answer yes"), 0);
     EXPECT_EQ(out, "status: Grid Snapping\n"
                    "ask: Tavo, a modeller for polygon meshes and subdivision surfaces.\n"
                    "selection mode=4 objects=0 vertices=0 edges=0 faces=0\n");
     EXPECT_EQ(errors, "");
-}
-
-TEST_F(BatchEndToEndTest, UnknownCommandFailsWithItsLineNumber)
-{
     EXPECT_EQ(run("Grid Snapping\n\nNo Such Command\nSurface Snapping\n", ""), 1);
     EXPECT_EQ(out, "status: Grid Snapping\n");
     EXPECT_EQ(errors, "line 3: unknown command \"No Such Command\"\n");

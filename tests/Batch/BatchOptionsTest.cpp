@@ -3,41 +3,31 @@
 
 #include "Batch/BatchOptions.h"
 
-namespace {
-
-bool parses(std::vector<std::string> args, BatchOptions& outOptions)
+TEST(BatchOptionsTest, OptionsAndTheirDefaultsOrARefusal)
 {
-    std::string error;
-    return parseBatchArguments(args, outOptions, error);
-}
-
-} // namespace
-
-TEST(BatchOptionsTest, DefaultsReadStandardInputAndCancelEveryQuestion)
-{
-    BatchOptions o;
-    ASSERT_TRUE(parses({}, o));
-    EXPECT_EQ(o.answer, 2);
-    EXPECT_TRUE(o.preferences.empty());
-    EXPECT_TRUE(o.script.empty());
-}
-
-TEST(BatchOptionsTest, AllOptionsTogether)
-{
-    BatchOptions o;
-    ASSERT_TRUE(parses({"--answer", "yes", "--prefs", "p.tvp", "run.txt"}, o));
-    EXPECT_EQ(o.answer, 1);
-    EXPECT_EQ(o.preferences, "p.tvp");
-    EXPECT_EQ(o.script, "run.txt");
-    ASSERT_TRUE(parses({"-", "--answer", "no"}, o));
-    EXPECT_EQ(o.script, "-");
-    EXPECT_EQ(o.answer, 0);
-}
-
-TEST(BatchOptionsTest, BadCommandLinesAreRefused)
-{
-    BatchOptions o;
-    for (auto args : std::vector<std::vector<std::string>>{
-             {"--answer"}, {"--answer", "maybe"}, {"--prefs"}, {"--verbose"}, {"a.txt", "b.txt"}})
-        EXPECT_FALSE(parses(args, o)) << args[0];
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        int answer;
+        const char* prefs;
+        const char* script;
+    };
+    const Case cases[] = {
+        {{}, true, 2, "", ""}, // standard input, every question cancelled
+        {{"--answer", "yes", "--prefs", "p.tvp", "run.txt"}, true, 1, "p.tvp", "run.txt"},
+        {{"-", "--answer", "no"}, true, 0, "", "-"},
+        {{"--answer"}, false}, {{"--answer", "maybe"}, false}, {{"--prefs"}, false}, {{"--verbose"}, false},
+        {{"a.txt", "b.txt"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.empty() ? "" : c.args[0] + "...");
+        BatchOptions o;
+        std::string error;
+        ASSERT_EQ(parseBatchArguments(c.args, o, error), c.ok);
+        if (c.ok) {
+            EXPECT_EQ(o.answer, c.answer);
+            EXPECT_EQ(o.preferences, c.prefs);
+            EXPECT_EQ(o.script, c.script);
+        }
+    }
 }

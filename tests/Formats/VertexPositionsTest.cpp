@@ -3,22 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <random>
+#include <vector>
 
 #include "Formats/VertexPositions.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Vertex.h"
 
 namespace {
-
-// Vertices side by side in memory, as a pool block holds them.
-template <class T>
-struct Block {
-    explicit Block(int n) : items(new T[n]), count(n) {}
-    std::unique_ptr<T[]> items;
-    int count;
-};
 
 void expectExact(const List<Vertex*>& list, const VertexPositions& positions)
 {
@@ -31,37 +23,38 @@ void expectExact(const List<Vertex*>& list, const VertexPositions& positions)
 
 TEST(VertexPositions, ListsInAddressRunsAreNumberedExactly)
 {
-    Block<Vertex> a(300), b(200);
-    Block<ProxyVertex> c(50);
+    // Vertices side by side in memory, as a pool block holds them.
+    std::vector<Vertex> a(300), b(200);
+    std::vector<ProxyVertex> c(50);
     List<Vertex*> list;
     // b before a, every second vertex of a, then a proxy run: runs of three strides.
-    for (int i = 0; i < b.count; ++i)
-        list.append(&b.items[i]);
-    for (int i = 0; i < a.count; i += 2)
-        list.append(&a.items[i]);
-    for (int i = 0; i < c.count; ++i)
-        list.append(&c.items[i]);
+    for (int i = 0; i < b.size(); ++i)
+        list.append(&b[i]);
+    for (int i = 0; i < a.size(); i += 2)
+        list.append(&a[i]);
+    for (int i = 0; i < c.size(); ++i)
+        list.append(&c[i]);
     const VertexPositions positions(list);
     ASSERT_TRUE(positions.usable());
     expectExact(list, positions);
     VertexPositions::Hint hint;
-    EXPECT_EQ(positions.find(&a.items[1], hint), -1) << "between two listed vertices of a run";
-    EXPECT_EQ(positions.find(&a.items[a.count - 1], hint), -1) << "just past a run";
+    EXPECT_EQ(positions.find(&a[1], hint), -1) << "between two listed vertices of a run";
+    EXPECT_EQ(positions.find(&a[a.size() - 1], hint), -1) << "just past a run";
     EXPECT_EQ(positions.find(nullptr, hint), -1);
 }
 
 TEST(VertexPositions, ScatteredOrTwiceListedVerticesAreLeftToTheirIndex)
 {
-    Block<Vertex> a(400);
+    std::vector<Vertex> a(400);
     List<Vertex*> list;
-    for (int i = 0; i < a.count; ++i)
-        list.append(&a.items[i]);
+    for (int i = 0; i < a.size(); ++i)
+        list.append(&a[i]);
     std::shuffle(list.begin(), list.end(), std::mt19937(7));
     EXPECT_FALSE(VertexPositions(list).usable()) << "runs of one vertex do not pay";
     List<Vertex*> twice;
     for (int i = 0; i < 100; ++i)
-        twice.append(&a.items[i]);
-    twice.append(&a.items[50]);
+        twice.append(&a[i]);
+    twice.append(&a[50]);
     EXPECT_FALSE(VertexPositions(twice).usable()) << "two positions for one vertex";
     // A few short runs in random order still give exact answers.
     List<Vertex*> pieces;
@@ -69,7 +62,7 @@ TEST(VertexPositions, ScatteredOrTwiceListedVerticesAreLeftToTheirIndex)
     std::shuffle(starts.begin(), starts.end(), std::mt19937(3));
     for (int s : starts)
         for (int i = s; i < s + 40; ++i)
-            pieces.append(&a.items[i]);
+            pieces.append(&a[i]);
     const VertexPositions positions(pieces);
     ASSERT_TRUE(positions.usable());
     expectExact(pieces, positions);

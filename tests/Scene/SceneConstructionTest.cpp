@@ -15,9 +15,12 @@ std::vector<SceneManager*> asVector(const List<SceneManager*>& list)
 
 } // namespace
 
-TEST(SceneConstructionTest, ListDirectoryAndPeersHoldTheSixManagersInTheirOrders)
+TEST(SceneConstructionTest, ManagersAttachInListOrderAndListDirectoryAndPeersHoldThemInTheirOrders)
 {
     RecordedScene s;
+    EXPECT_THAT(s.log.entries, ElementsAre("display.attach()", "command.attach()", "object.attach()",
+                                           "selection.attach()", "tool.attach()", "application.attach()",
+                                           "application.buildSettingsRegistry()"));
     EXPECT_THAT(asVector(s.scene->managerList),
                 ElementsAre(s.display, s.command, s.object, s.selection, s.tool, s.application));
     SceneManagers* d = s.scene->managers;
@@ -27,14 +30,6 @@ TEST(SceneConstructionTest, ListDirectoryAndPeersHoldTheSixManagersInTheirOrders
         EXPECT_THAT(asVector(m->peers),
                     ElementsAre(s.application, s.command, s.display, s.object, s.selection, s.tool));
     }
-}
-
-TEST(SceneConstructionTest, AttachesInListOrderThenBuildsTheRegistry)
-{
-    RecordedScene s;
-    EXPECT_THAT(s.log.entries, ElementsAre("display.attach()", "command.attach()", "object.attach()",
-                                           "selection.attach()", "tool.attach()", "application.attach()",
-                                           "application.buildSettingsRegistry()"));
 }
 
 TEST(SceneConstructionTest, ToolsReachTheSceneUntilItOrANewToolGoes)

@@ -191,16 +191,26 @@ const Row rows[] = {
          s.scene->mouseRelease(7, 8);
      },
      {"dispatch"}, {}},
-    {"drags go to display, tools and selection", [](Bench&) {}, [](Bench& s) { s.scene->mouseDrag(5, 6); },
-     {"mouseDrag"}, {"display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 0", "selection.mouseDrag(5,6) -> 0"}},
-    {"a drag stops at the first taker", [](Bench& s) { s.tool->results["mouseDrag"] = true; },
-     [](Bench& s) { s.scene->mouseDrag(5, 6); }, {"mouseDrag"},
-     {"display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 1"}},
-    {"hovers go to display, tools and selection", [](Bench&) {}, [](Bench& s) { s.scene->mouseHover(5, 6); },
-     {"mouseHover"},
-     {"display.mouseHover(5,6) -> 0", "tool.mouseHover(5,6) -> 0", "selection.mouseHover(5,6) -> 0"}},
-    {"a hover stops at the first taker", [](Bench& s) { s.display->results["mouseHover"] = true; },
-     [](Bench& s) { s.scene->mouseHover(5, 6); }, {"mouseHover"}, {"display.mouseHover(5,6) -> 1"}},
+    {"drags and hovers go to display, tools and selection", [](Bench&) {},
+     [](Bench& s) {
+         s.scene->mouseDrag(5, 6);
+         s.scene->mouseHover(5, 6);
+     },
+     {"mouseDrag", "mouseHover"},
+     {"display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 0", "selection.mouseDrag(5,6) -> 0",
+      "display.mouseHover(5,6) -> 0", "tool.mouseHover(5,6) -> 0", "selection.mouseHover(5,6) -> 0"}},
+    {"drags, hovers and releases stop at the first taker", [](Bench& s) {
+         s.tool->results = {{"mouseDrag", true}, {"mouseRelease", true}};
+         s.display->results["mouseHover"] = true;
+     },
+     [](Bench& s) {
+         s.scene->mouseDrag(5, 6);
+         s.scene->mouseHover(5, 6);
+         s.scene->mouseRelease(7, 8);
+     },
+     {"mouseDrag", "mouseHover", "mouseRelease"},
+     {"display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 1", "display.mouseHover(5,6) -> 1",
+      "display.mouseRelease(7,8) -> 0", "tool.mouseRelease(7,8) -> 1"}},
     {"a release runs the pending command before the chain", [](Bench& s) {
          bindLeft(s);
          s.display->results["mouseRelease"] = true;
@@ -212,9 +222,6 @@ const Row rows[] = {
      },
      {"dispatch", "mouseRelease"},
      {"command.dispatch(37,1,1,2)", "command.dispatch(37,3,7,8)", "display.mouseRelease(7,8) -> 1"}},
-    {"a release stops at the first taker", [](Bench& s) { s.tool->results["mouseRelease"] = true; },
-     [](Bench& s) { s.scene->mouseRelease(7, 8); }, {"mouseRelease"},
-     {"display.mouseRelease(7,8) -> 0", "tool.mouseRelease(7,8) -> 1"}},
     {"the wheel runs its binding through the command manager only, with a pass per event and command",
      [](Bench& s) {
          s.bindMouse(28, 228); // wheel up

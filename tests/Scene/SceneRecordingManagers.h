@@ -240,15 +240,14 @@ private:
     bool first;
 };
 
-// A scene built from recording managers around a recording window.
-struct RecordedScene {
-    RecordedScene()
-        : object(new RecordingObjectManager(log, "object")),
-          selection(new RecordingSelectionManager(log, "selection")),
-          display(new RecordingDisplayManager(log, "display")),
-          command(new RecordingCommandManager(log, "command")),
-          tool(new RecordingToolManager(log, "tool")),
-          application(new RecordingApplicationManager(log, "application", &window, "startup.tvb")),
+// A scene built from the given managers, each logging under its own name,
+// around a recording window.
+template <class Object, class Selection, class Display, class Command, class ToolManager, class Application>
+struct RecordedSceneOf {
+    explicit RecordedSceneOf(const std::string& startupFile = "startup.tvb")
+        : object(new Object(log, "object")), selection(new Selection(log, "selection")),
+          display(new Display(log, "display")), command(new Command(log, "command")),
+          tool(new ToolManager(log, "tool")), application(new Application(log, "application", &window, startupFile)),
           scene(std::make_unique<Scene>(&window, object, selection, display, command, tool, application))
     {
         window.scene = scene.get();
@@ -259,11 +258,14 @@ struct RecordedScene {
 
     CallLog log;
     RecordingWindow window;
-    RecordingObjectManager* object;
-    RecordingSelectionManager* selection;
-    RecordingDisplayManager* display;
-    RecordingCommandManager* command;
-    RecordingToolManager* tool;
-    RecordingApplicationManager* application;
+    Object* object;
+    Selection* selection;
+    Display* display;
+    Command* command;
+    ToolManager* tool;
+    Application* application;
     std::unique_ptr<Scene> scene;
 };
+
+using RecordedScene = RecordedSceneOf<RecordingObjectManager, RecordingSelectionManager, RecordingDisplayManager,
+                                      RecordingCommandManager, RecordingToolManager, RecordingApplicationManager>;

@@ -9,17 +9,19 @@ using ::testing::IsEmpty;
 
 namespace {
 
-// A tool that exits every tool when it sees a drag, as a tool finishing
-// itself from an event would.
+// A tool that, when told to, exits every tool on a drag, as a tool
+// finishing itself from an event would.
 class ExitingTool : public RecordingTool {
 public:
     using RecordingTool::RecordingTool;
     bool mouseDrag(int x, int y, Camera* camera) override
     {
-        RecordingTool::mouseDrag(x, y, camera);
-        scene->toolManager->exitTools();
-        return false;
+        bool taken = RecordingTool::mouseDrag(x, y, camera);
+        if (exits)
+            scene->toolManager->exitTools();
+        return taken;
     }
+    bool exits = false;
 };
 
 struct ToolScene {
@@ -33,7 +35,8 @@ struct ToolScene {
     }
     CallLog log;
     RecordingWindow window;
-    RecordingTool a, b, manipulator;
+    ExitingTool a;
+    RecordingTool b, manipulator;
     std::unique_ptr<Scene> scene;
     SceneToolManager* tools = nullptr;
 };
@@ -60,17 +63,10 @@ TEST(SceneToolManagerTest, EventsStopAtTheFirstToolThatTakesThem)
 
 TEST(SceneToolManagerTest, ToolsThatLeftTheListMidEventAreNotAsked)
 {
-    CallLog log;
-    ExitingTool exiting(log, "exiting");
-    RecordingTool next(log, "next");
-    RecordingTool manipulator(log, "move", true);
-    RecordingWindow window;
-    Scene scene(&window, "");
-    scene.toolManager->activeTools.append(&exiting);
-    scene.toolManager->activeTools.append(&next);
-    scene.toolManager->activeTools.append(&manipulator);
-    scene.toolManager->mouseDrag(1, 2);
-    EXPECT_THAT(log.only({"mouseDrag"}), ElementsAre("exiting.mouseDrag(1,2) -> 0", "move.mouseDrag(1,2) -> 0"));
+    ToolScene s;
+    s.a.exits = true;
+    s.tools->mouseDrag(1, 2);
+    EXPECT_THAT(s.log.only({"mouseDrag"}), ElementsAre("a.mouseDrag(1,2) -> 0", "move.mouseDrag(1,2) -> 0"));
 }
 
 TEST(SceneToolManagerTest, TransformManipulatorsDrawInTheOverlayOthersWithTheScene)

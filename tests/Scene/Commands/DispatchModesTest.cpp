@@ -123,14 +123,3 @@ TEST(DispatchModesTest, ReleasesEndDragsOrDoNothing)
     s.run(14, SceneManager::ModeReleaseAfterTap);
     EXPECT_THAT(s.routed({"selectAll", "deactivate", "keepToolActive"}), IsEmpty());
 }
-
-TEST(DispatchModesTest, AToolThatTakesTheCommandStopsTheDispatch)
-{
-    DispatchScene s;
-    CommandTakingTool taker(s.log, "taker");
-    taker.takes = 37;
-    s.tool->activeTools.append(&taker);
-    s.run(37, SceneManager::ModeReleaseAfterTap);
-    EXPECT_THAT(s.routed({"commandHook", "keepToolActive"}), ElementsAre("taker.commandHook(37,4)"));
-    s.tool->activeTools.clear();
-}

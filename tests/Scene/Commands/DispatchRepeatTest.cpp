@@ -11,6 +11,11 @@ using ::testing::IsEmpty;
 TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedAndRemembered)
 {
     DispatchScene s;
+    // "Repeat" before any repeatable command runs "No Function" the full way, which does nothing.
+    s.run(181);
+    EXPECT_THAT(s.window.calls, ::testing::Contains("execute:150/0"));
+    EXPECT_THAT(s.window.statusMessages, IsEmpty());
+    EXPECT_EQ(s.command->lastCommand, 150);
     s.run(47);
     EXPECT_EQ(s.command->lastCommand, 47);
     EXPECT_THAT(s.window.statusMessages, ElementsAre("Subdivide"));
@@ -21,16 +26,6 @@ TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedAndRemembered)
     EXPECT_EQ(s.command->lastCommand, 47);
     EXPECT_EQ(s.window.statusMessages.size(), 1u);
     EXPECT_EQ(s.window.startedCommands.size(), 1u);
-}
-
-TEST(DispatchRepeatTest, RepeatBeforeAnyRepeatableCommandDoesNothing)
-{
-    DispatchScene s;
-    s.run(181);
-    // The "No Function" sentinel goes through the full path and does nothing.
-    EXPECT_THAT(s.window.calls, ::testing::Contains("execute:150/0"));
-    EXPECT_THAT(s.window.statusMessages, IsEmpty());
-    EXPECT_EQ(s.command->lastCommand, 150);
 }
 
 TEST(DispatchRepeatTest, RepeatRunsTheLastCommandAgainInDirectModeEvenAfterAnUndo)
@@ -49,7 +44,7 @@ TEST(DispatchRepeatTest, RepeatRunsTheLastCommandAgainInDirectModeEvenAfterAnUnd
     EXPECT_EQ(s.command->lastCommand, 46);
 }
 
-TEST(DispatchRepeatTest, ATakenCommandIsStillRemembered)
+TEST(DispatchRepeatTest, ATakenCommandIsRememberedButNotDispatched)
 {
     DispatchScene s;
     CommandTakingTool tool(s.log, "extrudeTool");
@@ -58,5 +53,10 @@ TEST(DispatchRepeatTest, ATakenCommandIsStillRemembered)
     s.run(46);
     EXPECT_EQ(s.command->lastCommand, 46);
     EXPECT_THAT(s.routed({"editTopology"}), IsEmpty());
+    // A tapped command the tool takes does not keep the tool active either.
+    tool.takes = 37;
+    s.run(37, SceneManager::ModeReleaseAfterTap);
+    EXPECT_THAT(s.routed({"commandHook", "keepToolActive"}),
+                ElementsAre("extrudeTool.commandHook(46,0)", "extrudeTool.commandHook(37,4)"));
     s.tool->activeTools.clear();
 }

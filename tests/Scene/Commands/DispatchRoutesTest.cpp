@@ -38,7 +38,8 @@ TEST(DispatchRoutesTest, HandlersPassTheirPerCommandValues)
                             "tool.setConstraint(4)", "tool.setConstraint(3)"));
 }
 
-TEST(DispatchRoutesTest, ClickSelectionsRecordTheSelectionFirst)
+// Click selections and commands that change the selection record it first; the others do not.
+TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
 {
     DispatchScene s;
     s.run(9010, SceneManager::ModePress, "", 5, 6);
@@ -49,11 +50,6 @@ TEST(DispatchRoutesTest, ClickSelectionsRecordTheSelectionFirst)
     // View drags start where the press was.
     s.run(9013, SceneManager::ModePress, "", 40, 50);
     EXPECT_THAT(s.routed({"startRotate"}), ElementsAre("display.startRotate(40,50)"));
-}
-
-TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
-{
-    DispatchScene s;
     s.run(14); // "Select All"
     s.run(11); // "Hide Selection"
     s.run(17); // "Convert To Faces"
@@ -61,7 +57,7 @@ TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
     EXPECT_THAT(s.routed({"selectAll", "hideSelection", "convertTo", "setStyle"}),
                 ElementsAre("selection.selectAll()", "selection.hideSelection()", "selection.convertTo(2)",
                             "selection.setStyle(1)"));
-    EXPECT_EQ(s.command->selectionUndo.doneCount(), 2);
+    EXPECT_EQ(s.command->selectionUndo.doneCount(), 4);
 }
 
 TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroupAndValueToolsSwitchAVisibleOne)
@@ -77,7 +73,7 @@ TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroupAndValueToolsSwitchAVisibl
     EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)", "tool.activateTool(242)"));
 }
 
-TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgument)
+TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgumentAndCustomPrimitivesTheWindowsFile)
 {
     DispatchScene s;
     s.run(96, SceneManager::ModeDirect, "/tmp/scene.tvb");
@@ -87,11 +83,7 @@ TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgument)
     s.run(278);
     EXPECT_THAT(s.routed({"showUVViews", "recreateUVs"}),
                 ElementsAre("display.showUVViews()", "object.recreateUVs(278)"));
-}
-
-TEST(DispatchRoutesTest, CustomPrimitivesLoadTheWindowsFile)
-{
-    DispatchScene s;
+    // Custom primitives load the file the window names.
     s.run(200005);
     EXPECT_THAT(s.routed({"loadIntoScene"}), ::testing::IsEmpty()) << "no file behind the id";
     struct PrimitiveWindow : RecordingWindow {

@@ -53,7 +53,7 @@ public:
 
 class DispatchCommandManager : public SceneCommandManager, public Recorder {
 public:
-    explicit DispatchCommandManager(CallLog& callLog) : Recorder(callLog, "command") {}
+    DispatchCommandManager(CallLog& callLog, std::string name) : Recorder(callLog, std::move(name)) {}
     // The recording managers stand in for the work not built yet.
     bool commandAvailable(int) const override { return true; }
     void deleteGeometry() override { note("deleteGeometry"); }
@@ -121,18 +121,9 @@ public:
     int* reverts;
 };
 
-struct DispatchScene {
-    DispatchScene()
-        : object(new DispatchObjectManager(log, "object")),
-          selection(new DispatchSelectionManager(log, "selection")),
-          display(new DispatchDisplayManager(log, "display")),
-          command(new DispatchCommandManager(log)),
-          tool(new DispatchToolManager(log, "tool")),
-          application(new DispatchApplicationManager(log, "application", &window, "")),
-          scene(std::make_unique<Scene>(&window, object, selection, display, command, tool, application))
-    {
-        window.scene = scene.get();
-    }
+struct DispatchScene : RecordedSceneOf<DispatchObjectManager, DispatchSelectionManager, DispatchDisplayManager,
+                                       DispatchCommandManager, DispatchToolManager, DispatchApplicationManager> {
+    DispatchScene() : RecordedSceneOf("") {}
 
     // Runs a command the way menus and buttons do.
     int run(int commandId, int mode = 0, const std::string& argument = "", int x = 0, int y = 0)
@@ -152,14 +143,4 @@ struct DispatchScene {
     {
         return log.only(operations);
     }
-
-    CallLog log;
-    RecordingWindow window;
-    DispatchObjectManager* object;
-    DispatchSelectionManager* selection;
-    DispatchDisplayManager* display;
-    DispatchCommandManager* command;
-    DispatchToolManager* tool;
-    DispatchApplicationManager* application;
-    std::unique_ptr<Scene> scene;
 };

@@ -185,8 +185,10 @@ TEST_F(SceneFileCommandsTest, LevelsAFileCannotAffordAreLeftOutAndTold)
     EXPECT_EQ(app().currentFile, file("greedy.tva"));
 }
 
-TEST_F(SceneFileCommandsTest, ExportAndSelectedSavesKeepTheScenesFile)
+TEST_F(SceneFileCommandsTest, ExportSelectedAndIncrementalSavesKeepTheScenesFile)
 {
+    run(SaveIncremental);
+    EXPECT_THAT(lastStatus(), HasSubstr("save the scene with a name first"));
     run(SaveSelected, file("none.tvb"));
     EXPECT_EQ(lastStatus(), "At least one object must be selected to save selection.");
     EXPECT_FALSE(fs::exists(file("none.tvb")));
@@ -200,17 +202,11 @@ TEST_F(SceneFileCommandsTest, ExportAndSelectedSavesKeepTheScenesFile)
     run(ExportScene, file("copy.stl"));
     EXPECT_FALSE(fs::exists(file("copy.stl")));
     EXPECT_THAT(lastStatus(), HasSubstr("only Tavo scene files"));
-}
-
-TEST_F(SceneFileCommandsTest, SaveIncrementalNumbersCopiesUpToTheMaximum)
-{
-    run(SaveIncremental);
-    EXPECT_THAT(lastStatus(), HasSubstr("save the scene with a name first"));
-    run(SaveSceneAs, file("robot.tvb"));
+    // Incremental saves number copies up to the maximum.
     ASSERT_TRUE(app().registry.setInt(273, "Max Index (0 to disable)", 1));
     run(SaveIncremental);
-    EXPECT_TRUE(fs::exists(file("robot_001.tvb")));
-    EXPECT_EQ(app().currentFile, file("robot.tvb"));
+    EXPECT_TRUE(fs::exists(file("main_001.tvb")));
+    EXPECT_EQ(app().currentFile, file("main.tvb"));
     run(SaveIncremental);
     EXPECT_THAT(lastStatus(), HasSubstr("every number up to 1 is taken"));
 }

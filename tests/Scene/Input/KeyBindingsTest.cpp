@@ -18,14 +18,10 @@ TEST(KeyBindingsTest, LookupNeedsKeyAndModifierCode)
     keys.add(keyE, 4, 218);
     keys.add(keyW, 8, 53);
     keys.add(keyCtrl, 1, 233);
-    EXPECT_EQ(keys.keyBinding(keyE, 0), 37);
-    EXPECT_EQ(keys.keyBinding(keyE, 4), 218);
-    EXPECT_EQ(keys.keyBinding(keyW, 8), 53);
-    EXPECT_EQ(keys.keyBinding(keyCtrl, 1), 233);
-    EXPECT_EQ(keys.keyBinding(keyE, 1), -1);
-    EXPECT_EQ(keys.keyBinding(keyW, 0), -1);
-    EXPECT_EQ(keys.keyBinding(keyCtrl, 0), -1);
-    EXPECT_EQ(keys.keyBinding(0, 0), -1);
+    const KeyBindings::Entry lookups[] = {{keyE, 0, 37}, {keyE, 4, 218}, {keyW, 8, 53}, {keyCtrl, 1, 233},
+                                          {keyE, 1, -1}, {keyW, 0, -1},  {keyCtrl, 0, -1}, {0, 0, -1}};
+    for (const KeyBindings::Entry& l : lookups)
+        EXPECT_EQ(keys.keyBinding(l.key, l.modifiers), l.command) << l.key << " " << l.modifiers;
 }
 
 TEST(KeyBindingsTest, KeepsInsertionOrderAndEditsInPlace)

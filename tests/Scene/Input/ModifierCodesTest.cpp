@@ -19,22 +19,10 @@ struct Row {
 
 // All sixteen combinations of Ctrl, Alt, Shift and Meta.
 constexpr Row rows[] = {
-    {0, 0, 0},
-    {C, 1, 1},
-    {A, 2, 2},
-    {C | A, 3, 3},
-    {S, 4, 4},
-    {C | S, 5, 5},
-    {A | S, 6, 6},
-    {C | A | S, 0, 0},
-    {M, 1, 0},
-    {M | C, 1, 0},
-    {M | A, 1, 0},
-    {M | C | A, 1, 0},
-    {M | S, 1, 0},
-    {M | C | S, 1, 0},
-    {M | A | S, 1, 0},
-    {M | C | A | S, 1, 0},
+    {0, 0, 0},         {C, 1, 1},         {A, 2, 2},         {C | A, 3, 3},
+    {S, 4, 4},         {C | S, 5, 5},     {A | S, 6, 6},     {C | A | S, 0, 0},
+    {M, 1, 0},         {M | C, 1, 0},     {M | A, 1, 0},     {M | C | A, 1, 0},
+    {M | S, 1, 0},     {M | C | S, 1, 0}, {M | A | S, 1, 0}, {M | C | A | S, 1, 0},
 };
 
 } // namespace

@@ -79,7 +79,7 @@ TEST(MouseBindingsTest, LookupReachesEveryButtonEntryAndNoChordEntry)
     }
 }
 
-TEST(MouseBindingsTest, CodesWithoutAColumnReadTheUnmodifiedEntry)
+TEST(MouseBindingsTest, CodesWithoutAColumnReadTheUnmodifiedEntryOfATable)
 {
     EXPECT_EQ(MouseBindings::index(MouseButtonCode::Left, ModifierCode::TabHeld), 0);
     EXPECT_EQ(MouseBindings::index(MouseButtonCode::WheelUp, ModifierCode::TabHeld), 28);
@@ -88,10 +88,7 @@ TEST(MouseBindingsTest, CodesWithoutAColumnReadTheUnmodifiedEntry)
     // Double clicks ignore the modifiers altogether.
     EXPECT_EQ(MouseBindings::index(MouseButtonCode::LeftDouble, ModifierCode::Shift), 7);
     EXPECT_EQ(MouseBindings::index(MouseButtonCode::SecondExtraDouble, ModifierCode::CtrlAlt), 57);
-}
-
-TEST(MouseBindingsTest, StartsUnboundAndLooksUpBoundEntries)
-{
+    // A table starts unbound and looks up what is bound.
     MouseBindings table;
     for (int i = 0; i < MouseBindings::Count; ++i)
         EXPECT_EQ(table.command(i), -1);
