@@ -48,6 +48,13 @@ List<Face*> facesAt(const InnerShape& mesh, std::initializer_list<int> positions
 List<Vertex*> verticesAt(const InnerShape& mesh, std::initializer_list<int> positions);
 List<Face*> allFaces(const InnerShape& mesh);
 
+// The items of a list, for comparing whole lists in one expectation.
+template <class T>
+std::vector<T> listed(const List<T>& list)
+{
+    return {list.begin(), list.end()};
+}
+
 // The list positions of the selected elements.
 template <class T>
 std::vector<int> selectedOf(const List<T*>& list)
