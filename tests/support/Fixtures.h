@@ -53,6 +53,13 @@ List<Face*> allFaces(const InnerShape& mesh);
 // other face used are released.
 void deleteFace(InnerShape& mesh, int index);
 
+// The items of a list, for comparing whole lists in one expectation.
+template <class T>
+std::vector<T> listed(const List<T>& list)
+{
+    return {list.begin(), list.end()};
+}
+
 // The list positions of the selected elements.
 template <class T>
 std::vector<int> selectedOf(const List<T*>& list)

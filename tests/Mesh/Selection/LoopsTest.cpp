@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "Mesh/Pool.h"
@@ -35,7 +36,28 @@ TEST(EdgeLoop, GoesRoundTheMiddleOfASubdividedCube)
         EXPECT_TRUE(onMidPlane(cube->edges[i]->startVertex) && onMidPlane(cube->edges[i]->endVertex));
 }
 
-// Loops seeded by one edge, that end where the walk rules say.
+// The selected edges as "start-end" vertex positions, in edge-list order.
+std::string selectedText(const InnerShape& m)
+{
+    std::string out;
+    for (int i : selectedEdges(m))
+        out += (out.empty() ? "" : " ") + std::to_string(m.vertices.indexOf(m.edges[i]->startVertex)) + "-" +
+               std::to_string(m.vertices.indexOf(m.edges[i]->endVertex));
+    return out;
+}
+
+// Three triangles that meet only at vertex 0, and a loose edge elsewhere.
+MeshPtr triangleFan()
+{
+    MeshPtr m = fixtures::meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {-1, 0, 0}, {-1, 1, 0}, {0, -1, 0}, {1, -1, 0},
+                                    {5, 5, 0}, {6, 5, 0}},
+                                   {{0, 1, 2}, {0, 3, 4}, {0, 5, 6}});
+    m->addEdge(take<Edge>(m->vertices[7], m->vertices[8]));
+    return m;
+}
+
+// Loops seeded by one edge, that end where the walk rules say: the count of
+// edges selected, or the edges themselves.
 TEST(EdgeLoop, RunsAsFarAsTheRulesAllow)
 {
     struct Case {
@@ -43,6 +65,7 @@ TEST(EdgeLoop, RunsAsFarAsTheRulesAllow)
         std::function<MeshPtr()> make;
         int a, b; // the seed edge's vertex positions
         size_t edges;
+        std::string exact = "";
     };
     // Cylinders list their vertices in columns of two: 0-2 is a bottom rim edge.
     const Case cases[] = {
@@ -55,12 +78,16 @@ TEST(EdgeLoop, RunsAsFarAsTheRulesAllow)
         {"nowhere on a capped cylinder's rim", [] { return MeshPtr(take<Cylinder>(1.0f, 2.0f, 8, 1, false)); }, 0, 2, 1},
         // (1,1) has five edges; (4,1) is a border vertex reached along an inner edge.
         {"to a vertex touching a triangle", [] { return gridWithTriangle(4, 4, 1, 1); }, 7, 8, 3},
+        // Round one triangle's border: at vertex 0 four other border edges
+        // go on, so the border stops there.
+        {"round one of three triangles meeting at a vertex", triangleFan, 0, 3, 3, "0-3 3-4 4-0"},
     };
     for (const Case& c : cases) {
         MeshPtr m = c.make();
         selectEdge(*m, c.a, c.b);
         selectEdgeLoops(*m);
         EXPECT_EQ(selectedEdges(*m).size(), c.edges) << c.what;
+        EXPECT_EQ(c.exact.empty() ? "" : selectedText(*m), c.exact) << c.what;
     }
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
+#include <functional>
 #include <set>
 
 #include "Mesh/Pool.h"
@@ -19,97 +19,75 @@ namespace {
 // A grid of quads in the XY plane without the faces whose numbers are listed.
 MeshPtr gridWithout(int columns, int rows, std::set<int> missing)
 {
+    MeshPtr grid = openGrid(columns, rows);
     std::vector<Point> points;
-    for (int j = 0; j <= rows; ++j)
-        for (int i = 0; i <= columns; ++i)
-            points.push_back({float(i), float(j), 0});
+    for (const Vertex* v : grid->vertices)
+        points.push_back({v->x, v->y, v->z});
     std::vector<std::vector<int>> faces;
-    const int stride = columns + 1;
-    for (int j = 0; j < rows; ++j)
-        for (int i = 0; i < columns; ++i)
-            if (!missing.count(j * columns + i))
-                faces.push_back({j * stride + i, j * stride + i + 1, (j + 1) * stride + i + 1, (j + 1) * stride + i});
+    for (int i = 0; i < grid->faces.count(); ++i)
+        if (!missing.count(i)) {
+            faces.emplace_back();
+            for (const Corner& c : grid->faces[i]->corners)
+                faces.back().push_back(grid->vertices.indexOf(c.vertex));
+        }
     return meshFrom(points, faces);
-}
-
-Edge* borderEdgeBetween(const InnerShape& m, int a, int b)
-{
-    Edge* e = m.findEdge(m.vertices[a], m.vertices[b]);
-    EXPECT_NE(e, nullptr);
-    return e;
 }
 
 int borderCount(const InnerShape& m)
 {
-    return static_cast<int>(std::count_if(m.edges.begin(), m.edges.end(), [](const Edge* e) { return e->faces.count() < 2; }));
+    return int(std::count_if(m.edges.begin(), m.edges.end(), [](const Edge* e) { return e->faces.count() < 2; }));
 }
 
 // Every edge with two faces must be run both ways by them.
 void expectConsistentWinding(const InnerShape& m)
 {
     for (const Edge* e : m.edges) {
-        if (e->faces.count() != 2)
-            continue;
         int forward = 0;
         for (const Face* f : e->faces)
             for (const Corner& c : f->corners)
-                if (c.edge == e && c.vertex == e->startVertex)
-                    ++forward;
-        EXPECT_EQ(forward, 1);
+                forward += c.edge == e && c.vertex == e->startVertex;
+        EXPECT_TRUE(e->faces.count() != 2 || forward == 1);
     }
 }
 
-TEST(FillHole, CubeWithoutAFaceIsClosedAgainFacingOut)
+// The new face goes over the whole hole, facing as its neighbours do; where
+// two holes touch at a vertex, the shortest path is taken.
+TEST(FillHole, TheNewFaceClosesTheHoleFacingOut)
 {
-    // The cube of the fixtures without its top face.
-    MeshPtr m = meshFrom({{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}},
-                         {{0, 3, 2, 1}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}});
-    ASSERT_EQ(borderCount(*m), 4);
-    Edge* e = borderEdgeBetween(*m, 4, 5);
-    ASSERT_TRUE(fillHole(*m, e, -1));
-    ASSERT_EQ(m->faces.count(), 6);
-    const Face* top = m->faces[5];
-    EXPECT_EQ(top->cornerCount(), 4);
-    EXPECT_GT(top->normal.z, 0.99f);
-    EXPECT_EQ(borderCount(*m), 0);
-    EXPECT_EQ(m->edges.count(), 12);
-    expectConsistentWinding(*m);
-    EXPECT_EQ(validateTopology(*m), "");
-}
-
-TEST(FillHole, OpenCylinderRimGetsOneFaceOverTheWholeRim)
-{
-    MeshPtr m = openTube(8, 1);
-    Edge* e = borderEdgeBetween(*m, 8, 9);
-    ASSERT_TRUE(fillHole(*m, e, -1));
-    const Face* cap = m->faces.last();
-    EXPECT_EQ(cap->cornerCount(), 8);
-    for (const Corner& c : cap->corners)
-        EXPECT_EQ(c.vertex->z, 1.0f);
-    EXPECT_GT(cap->normal.z, 0.99f);
-    EXPECT_EQ(borderCount(*m), 8); // the other rim stays open
-    expectConsistentWinding(*m);
-    EXPECT_EQ(validateTopology(*m), "");
-}
-
-TEST(FillHole, WhereTwoHolesMeetTheShortestPathIsTaken)
-{
-    // Faces 5 and 10 of a 4 × 4 grid touch at vertex (2, 2).
-    MeshPtr m = gridWithout(4, 4, {5, 10});
-    Vertex* shared = m->vertices[2 * 5 + 2];
-    Edge* e = borderEdgeBetween(*m, 6, 7);
-    const int bordersBefore = borderCount(*m);
-    ASSERT_TRUE(fillHole(*m, e, -1));
-    const Face* f = m->faces.last();
-    ASSERT_EQ(f->cornerCount(), 4);
-    std::set<Vertex*> corners;
-    for (const Corner& c : f->corners)
-        corners.insert(c.vertex);
-    EXPECT_EQ(corners, (std::set<Vertex*>{m->vertices[6], m->vertices[7], m->vertices[12], m->vertices[11]}));
-    EXPECT_TRUE(corners.count(shared));
-    EXPECT_EQ(borderCount(*m), bordersBefore - 4);
-    expectConsistentWinding(*m);
-    EXPECT_EQ(validateTopology(*m), "");
+    struct Case {
+        const char* what;
+        std::function<MeshPtr()> make;
+        int a, b;                 // the border edge clicked
+        std::set<int> corners;    // the new face's vertices
+        int bordersLeft;
+    };
+    const Case cases[] = {
+        {"cube without its top",
+         [] {
+             return meshFrom({{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}},
+                             {{0, 3, 2, 1}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}});
+         },
+         4, 5, {4, 5, 6, 7}, 0},
+        {"open tube rim", [] { return openTube(8, 1); }, 8, 9, {8, 9, 10, 11, 12, 13, 14, 15}, 8},
+        // Faces 5 and 10 of a 4 × 4 grid touch at vertex 12, (2, 2): 24 border edges.
+        {"two holes meeting", [] { return gridWithout(4, 4, {5, 10}); }, 6, 7, {6, 7, 11, 12}, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MeshPtr m = c.make();
+        Edge* e = m->findEdge(m->vertices[c.a], m->vertices[c.b]);
+        ASSERT_TRUE(fillHole(*m, e, -1));
+        const Face* f = m->faces.last();
+        std::set<int> corners;
+        for (const Corner& k : f->corners)
+            corners.insert(m->vertices.indexOf(k.vertex));
+        EXPECT_EQ(f->cornerCount(), int(c.corners.size()));
+        EXPECT_EQ(corners, c.corners);
+        EXPECT_GT(f->normal.z, 0.99f);
+        EXPECT_EQ(borderCount(*m), c.bordersLeft);
+        expectConsistentWinding(*m);
+        EXPECT_EQ(validateTopology(*m), "");
+    }
 }
 
 TEST(FillHole, RefusesWithoutAPathOrOverTheLimitChangingNoElement)
@@ -118,23 +96,23 @@ TEST(FillHole, RefusesWithoutAPathOrOverTheLimitChangingNoElement)
     const int faces = m->faces.count(), edges = m->edges.count();
     for (Vertex* v : m->vertices)
         v->id = 7;
+    Edge* e = m->findEdge(m->vertices[5], m->vertices[6]);
     List<Vertex*> loop;
-    EXPECT_FALSE(findHoleLoop(*m, borderEdgeBetween(*m, 5, 6), 3, loop));
+    EXPECT_FALSE(findHoleLoop(*m, e, 3, loop));
     EXPECT_TRUE(loop.empty());
-    EXPECT_FALSE(fillHole(*m, borderEdgeBetween(*m, 5, 6), 3));
+    EXPECT_FALSE(fillHole(*m, e, 3));
     // An inner edge is no border.
-    EXPECT_FALSE(fillHole(*m, borderEdgeBetween(*m, 1, 5), -1));
+    EXPECT_FALSE(fillHole(*m, m->findEdge(m->vertices[1], m->vertices[5]), -1));
     EXPECT_EQ(m->faces.count(), faces);
     EXPECT_EQ(m->edges.count(), edges);
     for (const Vertex* v : m->vertices)
         EXPECT_EQ(v->id, 7);
     // Within the limit: the loop runs from the end vertex back to the start.
-    Edge* e = borderEdgeBetween(*m, 5, 6);
     ASSERT_TRUE(findHoleLoop(*m, e, 4, loop));
     ASSERT_EQ(loop.count(), 4);
     EXPECT_EQ(loop[0], e->endVertex);
     EXPECT_EQ(loop[3], e->startVertex);
-    // A lone triangle's sides lead round; a wire edge alone does not.
+    // A wire edge alone leads nowhere.
     MeshPtr wire = meshFrom({{0, 0, 0}, {1, 0, 0}}, {});
     Edge* lone = take<Edge>(wire->vertices[0], wire->vertices[1]);
     wire->addEdge(lone);

@@ -2,6 +2,8 @@
 // an object with edges without faces still gets the exact loop rule.
 #include "Scene/Selection/SelectionTestScene.h"
 
+using fixtures::listed;
+
 namespace {
 
 using LoopSeedsTest = SelectionTestScene;
@@ -9,8 +11,6 @@ using LoopSeedsTest = SelectionTestScene;
 constexpr int selectLoop = 56, selectRing = 179;
 
 Edge* edgeOf(Shape* s, int a, int b) { return s->findEdge(s->vertices[a], s->vertices[b]); }
-
-std::vector<Edge*> listed(const List<Edge*>& list) { return {list.begin(), list.end()}; }
 
 } // namespace
 
@@ -27,20 +27,16 @@ TEST_F(LoopSeedsTest, EachActiveObjectWalksFromItsOwnSelectedEdges)
     for (Shape* s : {plain, wired})
         edgeOf(s, 5, 6)->set(Geometry::Selected);
     run(selectLoop);
-    EXPECT_TRUE(edgeOf(plain, 4, 5)->isSelected());
-    EXPECT_TRUE(edgeOf(plain, 6, 7)->isSelected());
-    EXPECT_TRUE(edgeOf(wired, 4, 5)->isSelected());
-    EXPECT_FALSE(edgeOf(wired, 6, 7)->isSelected());
+    EXPECT_TRUE(edgeOf(plain, 4, 5)->isSelected() && edgeOf(plain, 6, 7)->isSelected());
+    EXPECT_TRUE(edgeOf(wired, 4, 5)->isSelected() && !edgeOf(wired, 6, 7)->isSelected());
     EXPECT_EQ(selection().selectedEdges.count(), 3 + 2);
     // The edges the walks added sit where a rebuild from the flags puts them.
     const std::vector<Edge*> kept = listed(selection().selectedEdges);
     selection().refreshDisplay();
     EXPECT_EQ(kept, listed(selection().selectedEdges));
     run(selectRing);
-    for (Shape* s : {plain, wired}) {
-        EXPECT_TRUE(edgeOf(s, 1, 2)->isSelected());
-        EXPECT_TRUE(edgeOf(s, 13, 14)->isSelected());
-    }
+    for (Shape* s : {plain, wired})
+        EXPECT_TRUE(edgeOf(s, 1, 2)->isSelected() && edgeOf(s, 13, 14)->isSelected());
 }
 
 TEST_F(LoopSeedsTest, StaleListPositionsFallBackToARebuild)

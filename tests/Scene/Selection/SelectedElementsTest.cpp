@@ -2,17 +2,13 @@
 // and that hidden objects and elements never count.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Selection/SelectedElements.h"
-#include "support/Fixtures.h"
+#include "support/ShapeFixtures.h"
 
 namespace {
-
-using ShapePtr = std::unique_ptr<Shape, ReleaseGeometry>;
 
 class SelectedElementsTest : public ::testing::Test {
 protected:
@@ -39,10 +35,8 @@ TEST_F(SelectedElementsTest, ObjectModeReadsSelectedVisibleObjectsOnly)
     SelectedElements read(scene, SceneSelectionManager::ObjectMode);
     ASSERT_EQ(read.perObject().size(), 1u);
     EXPECT_EQ(read.perObject()[0].object, shapes[0].get());
-    EXPECT_TRUE(read.perObject()[0].whole);
-    EXPECT_TRUE(read.perObject()[0].faces.empty());
-    EXPECT_EQ(read.objectCount(), 1);
-    EXPECT_EQ(read.faceCount(), 0);
+    EXPECT_TRUE(read.perObject()[0].whole && read.perObject()[0].faces.empty());
+    EXPECT_TRUE(read.objectCount() == 1 && read.faceCount() == 0);
 }
 
 TEST_F(SelectedElementsTest, ComponentModesReadTheirOwnKindInListOrder)
@@ -59,15 +53,11 @@ TEST_F(SelectedElementsTest, ComponentModesReadTheirOwnKindInListOrder)
     EXPECT_FALSE(edges.perObject()[0].whole);
     const ObjectSelection& last = edges.perObject()[1];
     EXPECT_EQ(last.object, shapes[2].get());
-    ASSERT_EQ(last.edges.count(), 2);
-    EXPECT_EQ(last.edges[0], shapes[2]->edges[1]);
-    EXPECT_EQ(last.edges[1], shapes[2]->edges[7]);
+    EXPECT_EQ(fixtures::listed(last.edges), (std::vector<Edge*>{shapes[2]->edges[1], shapes[2]->edges[7]}));
     EXPECT_TRUE(last.faces.empty());
-    EXPECT_EQ(edges.edgeCount(), 3);
-    EXPECT_EQ(edges.objectCount(), 0);
+    EXPECT_TRUE(edges.edgeCount() == 3 && edges.objectCount() == 0);
     SelectedElements faces(scene, SceneSelectionManager::FaceMode);
-    ASSERT_EQ(faces.perObject().size(), 1u);
-    EXPECT_EQ(faces.faceCount(), 1);
+    EXPECT_TRUE(faces.perObject().size() == 1 && faces.faceCount() == 1);
     SelectedElements vertices(scene, SceneSelectionManager::VertexMode);
     ASSERT_EQ(vertices.perObject().size(), 1u);
     EXPECT_EQ(vertices.perObject()[0].object, shapes[1].get());
@@ -81,11 +71,9 @@ TEST_F(SelectedElementsTest, MultiModeReadsEveryComponentKind)
     shapes[1]->faces[0]->set(Geometry::Selected);
     shapes[2]->set(Geometry::Selected);
     SelectedElements read(scene, SceneSelectionManager::MultiMode);
-    ASSERT_EQ(read.perObject().size(), 1u);
-    EXPECT_EQ(read.vertexCount(), 1);
-    EXPECT_EQ(read.edgeCount(), 1);
-    EXPECT_EQ(read.faceCount(), 1);
-    EXPECT_EQ(read.objectCount(), 0);
+    EXPECT_EQ(read.perObject().size(), 1u);
+    EXPECT_EQ((std::vector<int>{read.vertexCount(), read.edgeCount(), read.faceCount(), read.objectCount()}),
+              (std::vector<int>{1, 1, 1, 0}));
 }
 
 TEST_F(SelectedElementsTest, HiddenElementsAndElementsOfHiddenObjectsDoNotCount)
@@ -95,6 +83,5 @@ TEST_F(SelectedElementsTest, HiddenElementsAndElementsOfHiddenObjectsDoNotCount)
     shapes[1]->faces[1]->set(Geometry::Selected);
     shapes[1]->set(Geometry::Hidden);
     SelectedElements read(scene, SceneSelectionManager::FaceMode);
-    EXPECT_TRUE(read.empty());
-    EXPECT_EQ(read.faceCount(), 0);
+    EXPECT_TRUE(read.empty() && read.faceCount() == 0);
 }

@@ -68,8 +68,7 @@ TEST_F(SelectionGroupsTest, NextGroupCyclesInCreationOrderAndSwitchesToItsKind)
     run(selectNext);
     EXPECT_EQ(selection().mode, Selection::VertexMode);
     EXPECT_EQ(selectedOf(a->vertices), (std::vector<int>{2, 3}));
-    ASSERT_EQ(selection().activeObjects.count(), 1);
-    EXPECT_EQ(selection().activeObjects[0], a);
+    EXPECT_EQ(active(), std::vector<Shape*>{a});
     run(selectNext);
     EXPECT_EQ(selection().mode, Selection::ObjectMode) << "after the last group, the first again";
     EXPECT_TRUE(selectedOf(a->vertices).empty());

@@ -29,9 +29,7 @@ TEST_F(SelectionModesTest, EnteringAComponentModeActivatesEverySelectedVisibleOb
     excluded->flags2 |= 1 << 2;
     enter(Selection::FaceMode);
     EXPECT_EQ(selection().mode, Selection::FaceMode);
-    ASSERT_EQ(selection().activeObjects.count(), 2);
-    EXPECT_EQ(selection().activeObjects[0], a);
-    EXPECT_EQ(selection().activeObjects[1], c);
+    EXPECT_EQ(active(), (std::vector<Shape*>{a, c}));
 }
 
 TEST_F(SelectionModesTest, WithoutSelectedObjectsTheModeStaysObject)
@@ -51,7 +49,7 @@ TEST_F(SelectionModesTest, SwitchingModesClearsTheComponentSelectionButKeepsTheO
     select(a->faces, {1, 2});
     enter(Selection::EdgeMode);
     EXPECT_TRUE(selectedOf(a->faces).empty());
-    EXPECT_EQ(selection().activeObjects.count(), 1);
+    EXPECT_EQ(active(), std::vector<Shape*>{a});
     enter(Selection::ObjectMode);
     EXPECT_TRUE(a->isSelected());
     EXPECT_TRUE(selection().multi == false);
@@ -97,8 +95,8 @@ TEST_F(SelectionModesTest, PickedElementsFollowTheClickOperations)
     Selection& s = selection();
     ASSERT_TRUE(s.selectElements(Selection::FaceMode, 0, {0, 2}, Selection::ClickNew));
     EXPECT_EQ(s.mode, Selection::FaceMode);
-    EXPECT_TRUE(a->isSelected()) << "the picked element's object becomes active";
-    EXPECT_EQ(s.activeObjects.count(), 1);
+    EXPECT_TRUE(a->isSelected());
+    EXPECT_EQ(active(), std::vector<Shape*>{a}) << "the picked element's object becomes active";
     EXPECT_EQ(selectedOf(a->faces), (std::vector<int>{0, 2}));
     EXPECT_EQ(s.lastClickOperation, Selection::ClickAdd);
     s.selectElements(Selection::FaceMode, 0, {3}, Selection::ClickAdd);

@@ -35,6 +35,7 @@ protected:
     }
     void run(int commandId) { scene.executeCommand(commandId, "", 0, 0, 0); }
     Selection& selection() { return *scene.selectionManager; }
+    std::vector<Shape*> active() { return fixtures::listed(selection().activeObjects); }
     // Enters a mode the way the user does, from object mode with `objects` selected.
     void enter(int mode) { run(modeCommand(mode)); }
     static int modeCommand(int mode)
