@@ -1,0 +1,42 @@
+#pragma once
+// What the edit tests compare: element and border counts of a mesh, and the
+// consistency checks every edit must pass.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+
+#include "Mesh/InnerShape.h"
+#include "Mesh/Validate.h"
+
+struct EditCounts {
+    int vertices, edges, faces, borders;
+    bool operator==(const EditCounts&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const EditCounts& c)
+{
+    return out << "{" << c.vertices << " v, " << c.edges << " e, " << c.faces << " f, " << c.borders << " borders}";
+}
+
+inline EditCounts countsOf(const InnerShape& m)
+{
+    const int borders = static_cast<int>(std::count_if(m.edges.begin(), m.edges.end(), [](const Edge* e) { return e->faces.count() == 1; }));
+    return {m.vertices.count(), m.edges.count(), m.faces.count(), borders};
+}
+
+// Every edge with two faces is run both ways by them.
+inline bool windingConsistent(const InnerShape& m)
+{
+    for (const Edge* e : m.edges) {
+        if (e->faces.count() != 2)
+            continue;
+        int forward = 0;
+        for (const Face* f : e->faces)
+            for (const Corner& c : f->corners)
+                forward += c.edge == e && c.vertex == e->startVertex;
+        if (forward != 1)
+            return false;
+    }
+    return true;
+}
