@@ -53,8 +53,7 @@ int splitVertex(InnerShape& mesh, Vertex* v, const std::vector<Edge*>& around, c
             it->second = take<Vertex>(static_cast<const Point3D&>(*v));
             if (!it->second)
                 continue;
-            it->second->flags = v->flags;
-            it->second->flags2 = v->flags2;
+            copyFlags(*v, *it->second);
             mesh.addVertex(it->second);
             ++made;
         }

@@ -29,6 +29,13 @@ void relinkAndDropUnused(InnerShape& mesh, const std::unordered_set<Edge*>& edge
 // corner): out of the vertex list, mirror references to them cleared.
 void releaseVertices(InnerShape& mesh, const std::unordered_set<Vertex*>& gone);
 
+// Gives `to` the flags of `from`, except the pool's own bit.
+inline void copyFlags(const Geometry& from, Geometry& to)
+{
+    to.flags = static_cast<uint8_t>((from.flags & ~Geometry::Pooled) | (to.flags & Geometry::Pooled));
+    to.flags2 = from.flags2;
+}
+
 // Visits f's outer contour and then each of its holes.
 template <class Visit>
 void forEachContour(Face& f, Visit&& visit)
