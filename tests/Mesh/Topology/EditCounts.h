@@ -25,16 +25,20 @@ inline EditCounts countsOf(const InnerShape& m)
     return {m.vertices.count(), m.edges.count(), m.faces.count(), borders};
 }
 
-// Every edge with two faces is run both ways by them.
+// Every edge with two faces is run both ways by them (holes included).
 inline bool windingConsistent(const InnerShape& m)
 {
     for (const Edge* e : m.edges) {
         if (e->faces.count() != 2)
             continue;
         int forward = 0;
-        for (const Face* f : e->faces)
+        for (const Face* f : e->faces) {
             for (const Corner& c : f->corners)
                 forward += c.edge == e && c.vertex == e->startVertex;
+            for (const Face* h : f->holes)
+                for (const Corner& c : h->corners)
+                    forward += c.edge == e && c.vertex == e->startVertex;
+        }
         if (forward != 1)
             return false;
     }

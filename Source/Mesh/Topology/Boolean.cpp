@@ -1,0 +1,382 @@
+// The only file that includes CGAL: its headers compile slowly.
+#include "Mesh/Topology/Boolean.h"
+
+#include <CGAL/Exact_predicates_exact_constructions_kernel.h>
+#include <CGAL/Polygon_mesh_processing/corefinement.h>
+#include <CGAL/Polygon_mesh_processing/orientation.h>
+#include <CGAL/Polygon_mesh_processing/self_intersections.h>
+#include <CGAL/Surface_mesh.h>
+#include <CGAL/boost/graph/helpers.h>
+
+#include <array>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "Mesh/FaceTessellator.h"
+#include "Mesh/Material.h"
+#include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
+#include "Mesh/Topology/MeshCleanup.h"
+#include "Mesh/Topology/ObjectProtocol.h"
+
+namespace {
+
+namespace PMP = CGAL::Polygon_mesh_processing;
+using Kernel = CGAL::Exact_predicates_exact_constructions_kernel;
+using Mesh = CGAL::Surface_mesh<Kernel::Point_3>;
+using FaceIndex = Mesh::Face_index;
+using HalfedgeIndex = Mesh::Halfedge_index;
+using VertexIndex = Mesh::Vertex_index;
+// Per triangle: the input face it was cut from, as a position in the table
+// of source faces (a's faces, then b's).
+using OriginMap = Mesh::Property_map<FaceIndex, int>;
+
+OriginMap originsOf(Mesh& m)
+{
+    return m.add_property_map<FaceIndex, int>("f:origin", -1).first;
+}
+
+// Carries each triangle's origin to the triangles corefinement cuts it
+// into and to the triangles it copies into the output. The maps of the
+// three meshes are looked up once.
+struct OriginVisitor : PMP::Corefinement::Default_visitor<Mesh> {
+    OriginVisitor(Mesh& a, Mesh& b, Mesh& out) : meshes{&a, &b, &out}, maps{originsOf(a), originsOf(b), originsOf(out)} {}
+    OriginMap& of(const Mesh& m)
+    {
+        return maps[&m == meshes[0] ? 0 : &m == meshes[1] ? 1 : 2];
+    }
+    void before_subface_creations(FaceIndex old, Mesh& m) { splitting = of(m)[old]; }
+    void after_subface_created(FaceIndex made, Mesh& m) { of(m)[made] = splitting; }
+    void after_face_copy(FaceIndex from, const Mesh& source, FaceIndex to, Mesh& target) { of(target)[to] = of(source)[from]; }
+
+    const Mesh* meshes[3];
+    OriginMap maps[3];
+    int splitting = -1;
+};
+
+using Area = std::array<double, 3>;
+
+// A triangulated copy of `mesh`; every triangle records its source face as
+// `firstOrigin` + the face's list position. False when a face cannot be
+// split into triangles of its own corners or the triangles do not form a
+// manifold surface.
+bool toCgal(const InnerShape& mesh, int firstOrigin, Mesh& out)
+{
+    std::unordered_map<const Vertex*, VertexIndex> index;
+    for (const Vertex* v : mesh.vertices)
+        index[v] = out.add_vertex(Kernel::Point_3(v->x, v->y, v->z));
+    OriginMap origin = originsOf(out);
+    FaceTessellator tessellator;
+    auto addTriangle = [&](const Vertex* p, const Vertex* q, const Vertex* r, int from) {
+        auto ip = index.find(p), iq = index.find(q), ir = index.find(r);
+        if (ip == index.end() || iq == index.end() || ir == index.end())
+            return false;
+        FaceIndex f = out.add_face(ip->second, iq->second, ir->second);
+        if (f == Mesh::null_face())
+            return false;
+        origin[f] = from;
+        return true;
+    };
+    for (int i = 0; i < mesh.faces.count(); ++i) {
+        const Face& f = *mesh.faces[i];
+        if (f.holes.empty() && f.cornerCount() == 3) {
+            if (!addTriangle(f.corners[0].vertex, f.corners[1].vertex, f.corners[2].vertex, firstOrigin + i))
+                return false;
+            continue;
+        }
+        if (!tessellator.tessellate(f) || tessellator.points().count() != tessellator.cornerPointCount())
+            return false;
+        const List<int>& t = tessellator.triangles();
+        const List<TessellatedPoint>& p = tessellator.points();
+        for (int k = 0; k + 2 < t.count(); k += 3)
+            if (!addTriangle(p[t[k]].vertex, p[t[k + 1]].vertex, p[t[k + 2]].vertex, firstOrigin + i))
+                return false;
+    }
+    return true;
+}
+
+// Checks one input and turns it to bound its volume.
+BooleanOutcome prepare(Mesh& m)
+{
+    if (!CGAL::is_closed(m))
+        return BooleanOutcome::NotClosed;
+    if (PMP::does_self_intersect(m))
+        return BooleanOutcome::SelfIntersecting;
+    if (!PMP::does_bound_a_volume(m))
+        PMP::orient_to_bound_a_volume(m);
+    return BooleanOutcome::Done;
+}
+
+// Builds Tavo faces from the result: the triangles of one source face that
+// hang together become one polygon when their border is one outer loop
+// with inner loops inside it (holes); otherwise they stay triangles.
+class ResultBuilder {
+public:
+    ResultBuilder(Mesh& m, InnerShape& out, const std::vector<Material*>& materials)
+        : m_(m), out_(out), materials_(materials), origin_(m.property_map<FaceIndex, int>("f:origin").first)
+    {
+    }
+
+    void build()
+    {
+        for (VertexIndex v : m_.vertices()) {
+            const Kernel::Point_3& p = m_.point(v);
+            Vertex* made = take<Vertex>(float(CGAL::to_double(p.x())), float(CGAL::to_double(p.y())),
+                                        float(CGAL::to_double(p.z())));
+            vertex_.push_back(made);
+            if (made)
+                out_.addVertex(made);
+        }
+        // Pieces: triangles of one origin joined across their shared sides.
+        std::vector<int> piece(m_.number_of_faces(), -1);
+        for (FaceIndex seed : m_.faces()) {
+            if (piece[seed] >= 0)
+                continue;
+            const int id = pieceCount_++;
+            std::vector<FaceIndex> stack{seed}, members;
+            piece[seed] = id;
+            while (!stack.empty()) {
+                FaceIndex f = stack.back();
+                stack.pop_back();
+                members.push_back(f);
+                for (HalfedgeIndex h : CGAL::halfedges_around_face(m_.halfedge(f), m_)) {
+                    FaceIndex g = m_.face(m_.opposite(h));
+                    if (g != Mesh::null_face() && piece[g] < 0 && origin_[g] == origin_[f]) {
+                        piece[g] = id;
+                        stack.push_back(g);
+                    }
+                }
+            }
+            emitPiece(members, piece);
+        }
+        out_.rebuildTopology(true);
+        dissolveStraightVertices();
+    }
+
+private:
+    // Cutting leaves points in the middle of straight sides (where a
+    // triangle's diagonal met the other surface). A vertex with exactly two
+    // edges, in line and bordering the same faces, is taken out of those
+    // faces so that the polygons keep only their real corners.
+    void dissolveStraightVertices()
+    {
+        std::unordered_map<Vertex*, std::vector<Edge*>> edgesAt;
+        for (Edge* e : out_.edges) {
+            edgesAt[e->startVertex].push_back(e);
+            edgesAt[e->endVertex].push_back(e);
+        }
+        std::unordered_set<Vertex*> straight;
+        for (auto& [v, around] : edgesAt) {
+            if (around.size() != 2 || around[0]->faces.count() != 2 || around[1]->faces.count() != 2)
+                continue;
+            const Edge* e1 = around[0];
+            const Edge* e2 = around[1];
+            const bool sameFaces = (e1->faces[0] == e2->faces[0] && e1->faces[1] == e2->faces[1]) ||
+                                   (e1->faces[0] == e2->faces[1] && e1->faces[1] == e2->faces[0]);
+            const Point3D a = *e1->otherVertex(v) - *v, b = *e2->otherVertex(v) - *v;
+            if (sameFaces && a.cross(b).length() <= 1e-5f * a.length() * b.length() && a.dot(b) < 0)
+                straight.insert(v);
+        }
+        if (straight.empty())
+            return;
+        std::unordered_set<Face*> touched;
+        for (Vertex* v : straight)
+            for (Face* f : edgesAt[v][0]->faces)
+                touched.insert(f);
+        for (Face* f : touched) {
+            forEachContour(*f, [&](Face& contour) {
+                for (int k = 0; k < contour.cornerCount() && contour.cornerCount() > 3;) {
+                    if (straight.count(contour.corners[k].vertex)) {
+                        contour.corners.removeAt(k);
+                        const int n = contour.cornerCount();
+                        contour.corners[(k + n - 1) % n].edge = nullptr;
+                    } else {
+                        ++k;
+                    }
+                }
+            });
+        }
+        std::unordered_set<Edge*> edges;
+        for (Vertex* v : straight)
+            edges.insert(edgesAt[v].begin(), edgesAt[v].end());
+        relinkAndDropUnused(out_, edges, straight);
+    }
+
+    Material* materialOf(FaceIndex f) const
+    {
+        const int o = origin_[f];
+        return o >= 0 && o < static_cast<int>(materials_.size()) ? materials_[o] : Material::defaultMaterial();
+    }
+
+    Face* faceOver(const std::vector<VertexIndex>& loop, Material* material)
+    {
+        Face* f = take<Face>(material);
+        if (!f)
+            return nullptr;
+        for (VertexIndex v : loop)
+            f->appendCorner(vertex_[v]);
+        return f;
+    }
+
+    // Twice the area vector of a loop (Newell's sum).
+    Area areaVector(const std::vector<VertexIndex>& loop) const
+    {
+        double n[3] = {0, 0, 0};
+        for (size_t k = 0; k < loop.size(); ++k) {
+            const Vertex* a = vertex_[loop[k]];
+            const Vertex* b = vertex_[loop[(k + 1) % loop.size()]];
+            n[0] += (double(a->y) - b->y) * (double(a->z) + b->z);
+            n[1] += (double(a->z) - b->z) * (double(a->x) + b->x);
+            n[2] += (double(a->x) - b->x) * (double(a->y) + b->y);
+        }
+        return {n[0], n[1], n[2]};
+    }
+
+    static double dot(const Area& a, const Area& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+    Area facingOf(const std::vector<FaceIndex>& members) const
+    {
+        Area facing{0, 0, 0};
+        for (FaceIndex f : members) {
+            std::vector<VertexIndex> corners;
+            for (VertexIndex v : CGAL::vertices_around_face(m_.halfedge(f), m_))
+                corners.push_back(v);
+            const Area a = areaVector(corners);
+            for (int k = 0; k < 3; ++k)
+                facing[k] += a[k];
+        }
+        return facing;
+    }
+
+    void emitTriangles(const std::vector<FaceIndex>& members)
+    {
+        for (FaceIndex f : members) {
+            std::vector<VertexIndex> corners;
+            for (VertexIndex v : CGAL::vertices_around_face(m_.halfedge(f), m_))
+                corners.push_back(v);
+            if (Face* made = faceOver(corners, materialOf(f)))
+                out_.addFace(made);
+        }
+    }
+
+    void emitPiece(const std::vector<FaceIndex>& members, const std::vector<int>& piece)
+    {
+        if (members.size() == 1) {
+            emitTriangles(members);
+            return;
+        }
+        const int id = piece[members[0]];
+        // Border halfedges of the piece, keyed by their source vertex.
+        std::unordered_map<VertexIndex, HalfedgeIndex> from;
+        for (FaceIndex f : members)
+            for (HalfedgeIndex h : CGAL::halfedges_around_face(m_.halfedge(f), m_)) {
+                FaceIndex g = m_.face(m_.opposite(h));
+                if (g != Mesh::null_face() && piece[g] == id)
+                    continue;
+                if (!from.emplace(m_.source(h), h).second) {
+                    emitTriangles(members); // the border touches itself
+                    return;
+                }
+            }
+        std::vector<std::vector<VertexIndex>> loops;
+        std::unordered_map<VertexIndex, bool> walked;
+        for (const auto& entry : from) {
+            const VertexIndex start = entry.first;
+            if (walked[start])
+                continue;
+            std::vector<VertexIndex> loop;
+            for (VertexIndex v = start; !walked[v];) {
+                walked[v] = true;
+                loop.push_back(v);
+                auto it = from.find(m_.target(from[v]));
+                if (it == from.end()) {
+                    emitTriangles(members);
+                    return;
+                }
+                v = it->first;
+            }
+            loops.push_back(loop);
+        }
+        // The outer loop runs the way the triangles face; holes run against it.
+        const Area facing = facingOf(members);
+        int outer = -1;
+        for (size_t i = 0; i < loops.size(); ++i) {
+            if (dot(areaVector(loops[i]), facing) <= 0)
+                continue;
+            if (outer >= 0) {
+                emitTriangles(members); // two outer loops: not one polygon
+                return;
+            }
+            outer = static_cast<int>(i);
+        }
+        if (outer < 0) {
+            emitTriangles(members);
+            return;
+        }
+        Material* material = materialOf(members[0]);
+        Face* f = faceOver(loops[outer], material);
+        if (!f)
+            return;
+        for (size_t i = 0; i < loops.size(); ++i)
+            if (static_cast<int>(i) != outer)
+                if (Face* hole = faceOver(loops[i], material))
+                    f->holes.append(hole);
+        out_.addFace(f);
+    }
+
+    Mesh& m_;
+    InnerShape& out_;
+    const std::vector<Material*>& materials_;
+    OriginMap origin_;
+    std::vector<Vertex*> vertex_;
+    int pieceCount_ = 0;
+};
+
+} // namespace
+
+BooleanOutcome booleanMeshes(const InnerShape& a, const InnerShape& b, BooleanOperation operation, InnerShape& out)
+{
+    Mesh ma, mb, result;
+    if (!toCgal(a, 0, ma) || !toCgal(b, a.faces.count(), mb))
+        return BooleanOutcome::NotClosed;
+    for (Mesh* m : {&ma, &mb})
+        if (BooleanOutcome o = prepare(*m); o != BooleanOutcome::Done)
+            return o;
+    OriginVisitor visitor(ma, mb, result);
+    const auto withVisitor = CGAL::parameters::visitor(visitor);
+    bool ok = false;
+    switch (operation) {
+    case BooleanOperation::Subtract:
+        ok = PMP::corefine_and_compute_difference(ma, mb, result, withVisitor);
+        break;
+    case BooleanOperation::Combine:
+        ok = PMP::corefine_and_compute_union(ma, mb, result, withVisitor);
+        break;
+    case BooleanOperation::Intersect:
+        ok = PMP::corefine_and_compute_intersection(ma, mb, result, withVisitor);
+        break;
+    }
+    if (!ok)
+        return BooleanOutcome::Failed;
+
+    std::vector<Material*> materials;
+    for (const InnerShape* m : {&a, &b})
+        for (const Face* f : m->faces)
+            materials.push_back(f->material);
+    const std::string name = out.name;
+    out.clear();
+    out.name = name;
+    ResultBuilder(result, out, materials).build();
+    return BooleanOutcome::Done;
+}
+
+BooleanOutcome booleanShapes(const InnerShape& a, const InnerShape& b, BooleanOperation operation, Shape& result)
+{
+    return editTopology(result, [&](InnerShape& mesh) {
+        const BooleanOutcome o = booleanMeshes(a, b, operation, mesh);
+        if (o == BooleanOutcome::Done)
+            mesh.resetAxis();
+        return o;
+    });
+}
