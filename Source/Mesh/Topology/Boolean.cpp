@@ -4,7 +4,6 @@
 #include <CGAL/Exact_predicates_exact_constructions_kernel.h>
 #include <CGAL/Polygon_mesh_processing/corefinement.h>
 #include <CGAL/Polygon_mesh_processing/orientation.h>
-#include <CGAL/Polygon_mesh_processing/self_intersections.h>
 #include <CGAL/Surface_mesh.h>
 #include <CGAL/boost/graph/helpers.h>
 
@@ -81,8 +80,20 @@ bool toCgal(const InnerShape& mesh, int firstOrigin, Mesh& out)
     };
     for (int i = 0; i < mesh.faces.count(); ++i) {
         const Face& f = *mesh.faces[i];
+        const Vertex* c[4] = {f.cornerVertex(0), f.cornerVertex(1), f.cornerVertex(2), f.cornerVertex(3)};
         if (f.holes.empty() && f.cornerCount() == 3) {
-            if (!addTriangle(f.corners[0].vertex, f.corners[1].vertex, f.corners[2].vertex, firstOrigin + i))
+            if (!addTriangle(c[0], c[1], c[2], firstOrigin + i))
+                return false;
+            continue;
+        }
+        if (f.holes.empty() && f.cornerCount() == 4) {
+            // The diagonal 0-2 splits the quad when corners 1 and 3 lie on
+            // either side of it; otherwise (corner 0 or 2 is reflex) 1-3 does.
+            const Point3D d = *c[2] - *c[0];
+            const bool across = (*c[1] - *c[0]).cross(d).dot(d.cross(*c[3] - *c[0])) > 0;
+            const int k = across ? 0 : 1;
+            if (!addTriangle(c[k], c[k + 1], c[k + 2], firstOrigin + i) ||
+                !addTriangle(c[k], c[k + 2], c[(k + 3) % 4], firstOrigin + i))
                 return false;
             continue;
         }
@@ -97,15 +108,15 @@ bool toCgal(const InnerShape& mesh, int firstOrigin, Mesh& out)
     return true;
 }
 
-// Checks one input and turns it to bound its volume.
+// Checks that one input is closed and turns it outward. Self-crossings
+// are found by the corefinement itself, among the triangles near the other
+// surface: a full search would cost as much as the operation.
 BooleanOutcome prepare(Mesh& m)
 {
     if (!CGAL::is_closed(m))
         return BooleanOutcome::NotClosed;
-    if (PMP::does_self_intersect(m))
-        return BooleanOutcome::SelfIntersecting;
-    if (!PMP::does_bound_a_volume(m))
-        PMP::orient_to_bound_a_volume(m);
+    if (!m.is_empty() && !PMP::is_outward_oriented(m))
+        PMP::reverse_face_orientations(m);
     return BooleanOutcome::Done;
 }
 
@@ -344,18 +355,26 @@ BooleanOutcome booleanMeshes(const InnerShape& a, const InnerShape& b, BooleanOp
         if (BooleanOutcome o = prepare(*m); o != BooleanOutcome::Done)
             return o;
     OriginVisitor visitor(ma, mb, result);
-    const auto withVisitor = CGAL::parameters::visitor(visitor);
+    const auto options = CGAL::parameters::visitor(visitor).throw_on_self_intersection(true);
     bool ok = false;
-    switch (operation) {
-    case BooleanOperation::Subtract:
-        ok = PMP::corefine_and_compute_difference(ma, mb, result, withVisitor);
-        break;
-    case BooleanOperation::Combine:
-        ok = PMP::corefine_and_compute_union(ma, mb, result, withVisitor);
-        break;
-    case BooleanOperation::Intersect:
-        ok = PMP::corefine_and_compute_intersection(ma, mb, result, withVisitor);
-        break;
+    // CGAL reports self-crossings, and any failed check of its own, by
+    // exception; none leaves this function.
+    try {
+        switch (operation) {
+        case BooleanOperation::Subtract:
+            ok = PMP::corefine_and_compute_difference(ma, mb, result, options);
+            break;
+        case BooleanOperation::Combine:
+            ok = PMP::corefine_and_compute_union(ma, mb, result, options);
+            break;
+        case BooleanOperation::Intersect:
+            ok = PMP::corefine_and_compute_intersection(ma, mb, result, options);
+            break;
+        }
+    } catch (const PMP::Corefinement::Self_intersection_exception&) {
+        return BooleanOutcome::SelfIntersecting;
+    } catch (...) {
+        return BooleanOutcome::Failed;
     }
     if (!ok)
         return BooleanOutcome::Failed;

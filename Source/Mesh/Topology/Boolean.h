@@ -12,14 +12,15 @@ enum class BooleanOperation { Subtract, Combine, Intersect };
 enum class BooleanOutcome {
     Done,
     NotClosed,        // an input is not a closed manifold surface
-    SelfIntersecting, // an input's surface crosses itself
+    SelfIntersecting, // an input's surface crosses itself where it meets the other
     Failed,           // the result would not be a manifold surface
 };
 
 // Fills `out` (emptied first, when the operation succeeds) with the surface
 // bounding a op b: a minus b, a union b, or their intersection. The inputs
-// are read, never changed; their faces are triangulated on copies and
-// their orientation is made to bound a volume. Faces of the result that
+// are read, never changed; their faces are triangulated on copies, and a
+// copy found facing inward is turned. Self-crossings are looked for only
+// among the triangles that meet the other input. Faces of the result that
 // come from one face of an input are merged back into one polygon (with
 // holes where the cut left some) when their border is a single outer loop,
 // and keep that face's material; corners get texture coordinates 0. The
