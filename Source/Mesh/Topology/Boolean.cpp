@@ -10,7 +10,6 @@
 #include <array>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "Mesh/FaceTessellator.h"
@@ -63,16 +62,25 @@ using Area = std::array<double, 3>;
 // manifold surface.
 bool toCgal(const InnerShape& mesh, int firstOrigin, Mesh& out)
 {
-    std::unordered_map<const Vertex*, VertexIndex> index;
-    for (const Vertex* v : mesh.vertices)
-        index[v] = out.add_vertex(Kernel::Point_3(v->x, v->y, v->z));
+    // Vertex tags hold the vertex's position in `out` for the run.
+    const int vertexCount = mesh.vertices.count();
+    out.reserve(Mesh::size_type(vertexCount), Mesh::size_type(3 * mesh.faces.count()), Mesh::size_type(2 * mesh.faces.count()));
+    for (int i = 0; i < vertexCount; ++i) {
+        Vertex* v = mesh.vertices[i];
+        v->tag = i;
+        out.add_vertex(Kernel::Point_3(v->x, v->y, v->z));
+    }
+    auto indexOf = [&](const Vertex* v) {
+        return v && v->tag >= 0 && v->tag < vertexCount && mesh.vertices[v->tag] == v ? VertexIndex(Mesh::size_type(v->tag))
+                                                                                      : Mesh::null_vertex();
+    };
     OriginMap origin = originsOf(out);
     FaceTessellator tessellator;
     auto addTriangle = [&](const Vertex* p, const Vertex* q, const Vertex* r, int from) {
-        auto ip = index.find(p), iq = index.find(q), ir = index.find(r);
-        if (ip == index.end() || iq == index.end() || ir == index.end())
+        const VertexIndex ip = indexOf(p), iq = indexOf(q), ir = indexOf(r);
+        if (ip == Mesh::null_vertex() || iq == Mesh::null_vertex() || ir == Mesh::null_vertex())
             return false;
-        FaceIndex f = out.add_face(ip->second, iq->second, ir->second);
+        FaceIndex f = out.add_face(ip, iq, ir);
         if (f == Mesh::null_face())
             return false;
         origin[f] = from;
@@ -133,7 +141,9 @@ public:
     void build()
     {
         for (VertexIndex v : m_.vertices()) {
-            const Kernel::Point_3& p = m_.point(v);
+            // The interval approximation is far tighter than float rounding,
+            // and reading it never forces the exact value.
+            const auto& p = m_.point(v).approx();
             Vertex* made = take<Vertex>(float(CGAL::to_double(p.x())), float(CGAL::to_double(p.y())),
                                         float(CGAL::to_double(p.z())));
             vertex_.push_back(made);
@@ -142,10 +152,17 @@ public:
         }
         // Pieces: triangles of one origin joined across their shared sides.
         std::vector<int> piece(m_.number_of_faces(), -1);
+        std::vector<FaceIndex> lone(1);
         for (FaceIndex seed : m_.faces()) {
             if (piece[seed] >= 0)
                 continue;
             const int id = pieceCount_++;
+            if (alone(seed)) {
+                piece[seed] = id;
+                lone[0] = seed;
+                emitTriangles(lone);
+                continue;
+            }
             std::vector<FaceIndex> stack{seed}, members;
             piece[seed] = id;
             while (!stack.empty()) {
@@ -162,57 +179,117 @@ public:
             }
             emitPiece(members, piece);
         }
-        out_.rebuildTopology(true);
+        out_.buildEdges();
         dissolveStraightVertices();
     }
 
 private:
+    // True when no neighbour of f comes from the same source face.
+    bool alone(FaceIndex f) const
+    {
+        for (HalfedgeIndex h : CGAL::halfedges_around_face(m_.halfedge(f), m_)) {
+            FaceIndex g = m_.face(m_.opposite(h));
+            if (g != Mesh::null_face() && origin_[g] == origin_[f])
+                return false;
+        }
+        return true;
+    }
+
     // Cutting leaves points in the middle of straight sides (where a
     // triangle's diagonal met the other surface). A vertex with exactly two
-    // edges, in line and bordering the same faces, is taken out of those
-    // faces so that the polygons keep only their real corners.
+    // edges, in line and bordering the same two faces, is taken out of
+    // those faces, so that the polygons keep only their real corners: its
+    // first edge is stretched to the far end of the second, which goes.
     void dissolveStraightVertices()
     {
-        std::unordered_map<Vertex*, std::vector<Edge*>> edgesAt;
-        for (Edge* e : out_.edges) {
-            edgesAt[e->startVertex].push_back(e);
-            edgesAt[e->endVertex].push_back(e);
-        }
-        std::unordered_set<Vertex*> straight;
-        for (auto& [v, around] : edgesAt) {
-            if (around.size() != 2 || around[0]->faces.count() != 2 || around[1]->faces.count() != 2)
+        const int n = out_.vertices.count();
+        std::vector<int> degree(static_cast<size_t>(n), 0);
+        std::vector<std::array<Edge*, 2>> at(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            out_.vertices[i]->tag = i;
+        for (Edge* e : out_.edges)
+            for (Vertex* v : {e->startVertex, e->endVertex}) {
+                int& d = degree[static_cast<size_t>(v->tag)];
+                if (d < 2)
+                    at[static_cast<size_t>(v->tag)][static_cast<size_t>(d)] = e;
+                ++d;
+            }
+        bool any = false;
+        for (int i = 0; i < n; ++i) {
+            Vertex* v = out_.vertices[i];
+            if (degree[static_cast<size_t>(i)] != 2)
                 continue;
-            const Edge* e1 = around[0];
-            const Edge* e2 = around[1];
-            const bool sameFaces = (e1->faces[0] == e2->faces[0] && e1->faces[1] == e2->faces[1]) ||
-                                   (e1->faces[0] == e2->faces[1] && e1->faces[1] == e2->faces[0]);
-            const Point3D a = *e1->otherVertex(v) - *v, b = *e2->otherVertex(v) - *v;
-            if (sameFaces && a.cross(b).length() <= 1e-5f * a.length() * b.length() && a.dot(b) < 0)
-                straight.insert(v);
+            Edge* keep = at[static_cast<size_t>(i)][0];
+            Edge* drop = at[static_cast<size_t>(i)][1];
+            Vertex* b = drop->otherVertex(v);
+            if (!inLine(v, keep, drop) || !takeOutCorner(*keep->faces[0], v, keep, true) ||
+                !takeOutCorner(*keep->faces[1], v, keep, true))
+                continue;
+            takeOutCorner(*keep->faces[0], v, keep, false);
+            takeOutCorner(*keep->faces[1], v, keep, false);
+            (keep->startVertex == v ? keep->startVertex : keep->endVertex) = b;
+            auto& atB = at[static_cast<size_t>(b->tag)];
+            for (Edge*& e : atB)
+                if (e == drop)
+                    e = keep;
+            degree[static_cast<size_t>(i)] = 0;
+            drop->tag = -1;
+            v->tag = -1;
+            any = true;
         }
-        if (straight.empty())
+        if (!any)
             return;
-        std::unordered_set<Face*> touched;
-        for (Vertex* v : straight)
-            for (Face* f : edgesAt[v][0]->faces)
-                touched.insert(f);
-        for (Face* f : touched) {
-            forEachContour(*f, [&](Face& contour) {
-                for (int k = 0; k < contour.cornerCount() && contour.cornerCount() > 3;) {
-                    if (straight.count(contour.corners[k].vertex)) {
-                        contour.corners.removeAt(k);
-                        const int n = contour.cornerCount();
-                        contour.corners[(k + n - 1) % n].edge = nullptr;
-                    } else {
-                        ++k;
-                    }
-                }
-            });
+        int kept = 0;
+        for (Edge* e : out_.edges) {
+            if (e->tag == -1)
+                e->release();
+            else
+                out_.edges[kept++] = e;
         }
-        std::unordered_set<Edge*> edges;
-        for (Vertex* v : straight)
-            edges.insert(edgesAt[v].begin(), edgesAt[v].end());
-        relinkAndDropUnused(out_, edges, straight);
+        out_.edges.truncate(kept);
+        kept = 0;
+        for (Vertex* v : out_.vertices) {
+            if (v->tag == -1)
+                v->release();
+            else
+                out_.vertices[kept++] = v;
+        }
+        out_.vertices.truncate(kept);
+    }
+
+    // True when v lies between the far ends of its two edges, on their
+    // line, and both edges border the same two faces.
+    static bool inLine(const Vertex* v, const Edge* e1, const Edge* e2)
+    {
+        if (e1->faces.count() != 2 || e2->faces.count() != 2 || e1->faces[0] == e1->faces[1])
+            return false;
+        const bool sameFaces = (e1->faces[0] == e2->faces[0] && e1->faces[1] == e2->faces[1]) ||
+                               (e1->faces[0] == e2->faces[1] && e1->faces[1] == e2->faces[0]);
+        const Point3D a = *e1->otherVertex(v) - *v, b = *e2->otherVertex(v) - *v;
+        return sameFaces && e1->otherVertex(v) != e2->otherVertex(v) &&
+               a.cross(b).length() <= 1e-5f * a.length() * b.length() && a.dot(b) < 0;
+    }
+
+    // Removes v's corner from the contour of f that has it, the corner
+    // before it leading along `keep` instead; with `check` only tells
+    // whether that contour keeps at least 3 corners.
+    static bool takeOutCorner(Face& f, const Vertex* v, Edge* keep, bool check)
+    {
+        bool done = false;
+        forEachContour(f, [&](Face& contour) {
+            const int n = contour.cornerCount();
+            for (int k = 0; k < n && !done; ++k) {
+                if (contour.corners[k].vertex != v)
+                    continue;
+                done = n > 3;
+                if (done && !check) {
+                    contour.corners.removeAt(k);
+                    contour.corners[(k + n - 2) % (n - 1)].edge = keep;
+                }
+                return;
+            }
+        });
+        return done;
     }
 
     Material* materialOf(FaceIndex f) const

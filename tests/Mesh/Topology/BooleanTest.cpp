@@ -9,7 +9,7 @@
 #include "Mesh/Primitives/Sphere.h"
 #include "Mesh/Topology/Boolean.h"
 #include "Mesh/Topology/DeleteElements.h"
-#include "EditCounts.h"
+#include "EditSupport.h"
 #include "support/ShapeFixtures.h"
 
 using namespace fixtures;

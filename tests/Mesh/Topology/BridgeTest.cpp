@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Mesh/Topology/Bridge.h"
-#include "EditCounts.h"
+#include "EditSupport.h"
 #include "support/Fixtures.h"
 
 using namespace fixtures;

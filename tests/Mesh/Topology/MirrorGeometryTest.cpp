@@ -1,14 +1,11 @@
-// Mirror geometry welds the two halves along the plane and pairs them;
-// extracting faces copies them with everything they carry.
+// Mirror geometry: the halves are welded along the plane and paired.
 #include <gtest/gtest.h>
 
-#include "Mesh/Material.h"
 #include "Mesh/MirrorPlane.h"
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "Mesh/Topology/ExtractFaces.h"
 #include "Mesh/Topology/MirrorGeometry.h"
-#include "EditCounts.h"
+#include "EditSupport.h"
 #include "support/ShapeFixtures.h"
 
 using namespace fixtures;
@@ -52,28 +49,6 @@ TEST(MirrorGeometry, HalvesAreWeldedAlongThePlaneAndPaired)
         }
         EXPECT_EQ(validateTopology(*s), "");
     }
-}
-
-TEST(ExtractFaces, ListedFacesAreCopiedWithTheirAttributesAndTheSourceStays)
-{
-    MeshPtr c = cube();
-    Material red;
-    c->faces[1]->material = &red;
-    c->faces[1]->corners[2].u = 0.75f;
-    c->findEdge(c->vertices[4], c->vertices[5])->set(Geometry::Creased);
-    const EditCounts before = countsOf(*c);
-    ShapePtr part(extractFaces(*c, facesAt(*c, {1, 2})));
-    ASSERT_NE(part, nullptr);
-    EXPECT_EQ(countsOf(*part), (EditCounts{6, 7, 2, 6}));
-    EXPECT_EQ(part->faces[0]->material, &red);
-    EXPECT_FLOAT_EQ(part->faces[0]->corners[2].u, 0.75f);
-    EXPECT_TRUE(part->findEdge(part->faces[0]->corners[0].vertex, part->faces[0]->corners[1].vertex)->has(Geometry::Creased));
-    for (const Vertex* v : part->vertices)
-        EXPECT_FALSE(c->vertices.contains(const_cast<Vertex*>(v)));
-    EXPECT_FLOAT_EQ(part->pivot().z, 0.0f);
-    EXPECT_EQ(countsOf(*c), before);
-    EXPECT_EQ(validateTopology(*part), "");
-    EXPECT_EQ(extractFaces(*c, List<Face*>()), nullptr);
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #pragma once
-// What the edit tests compare: element and border counts of a mesh, and the
-// consistency checks every edit must pass.
+// What the edit tests compare: element and border counts of a mesh, the
+// consistency checks every edit must pass, and element lists by position.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 #include <ostream>
 
 #include "Mesh/InnerShape.h"
 #include "Mesh/Validate.h"
+#include "support/Fixtures.h"
 
 struct EditCounts {
     int vertices, edges, faces, borders;
@@ -43,4 +46,21 @@ inline bool windingConsistent(const InnerShape& m)
             return false;
     }
     return true;
+}
+
+inline List<Vertex*> allVertices(const InnerShape& m)
+{
+    List<Vertex*> out;
+    for (Vertex* v : m.vertices)
+        out.append(v);
+    return out;
+}
+
+// The edges joining the vertices at the given list positions.
+inline List<Edge*> edgesBetween(const InnerShape& m, std::initializer_list<std::pair<int, int>> pairs)
+{
+    List<Edge*> out;
+    for (auto [a, b] : pairs)
+        out.append(m.findEdge(m.vertices[a], m.vertices[b]));
+    return out;
 }
