@@ -18,14 +18,17 @@ enum class BooleanOutcome {
 
 // Fills `out` (emptied first, when the operation succeeds) with the surface
 // bounding a op b: a minus b, a union b, or their intersection. The inputs
-// are read, never changed; their faces are triangulated on copies, and a
-// copy found facing inward is turned. Self-crossings are looked for only
+// are read, never changed (beyond their vertex tags, which are scratch);
+// their faces are triangulated on copies, and a copy found facing inward
+// is turned. Self-crossings are looked for only
 // among the triangles that meet the other input. Faces of the result that
 // come from one face of an input are merged back into one polygon (with
 // holes where the cut left some) when their border is a single outer loop,
 // and keep that face's material; corners get texture coordinates 0. The
-// result's vertices are rounded to float. Empty inputs and results are
-// allowed (the intersection of disjoint meshes is empty).
+// result's vertices are rounded to float, and points that cutting left in
+// the middle of straight sides are dissolved. Empty inputs and results are
+// allowed (the intersection of disjoint meshes is empty). `out` may be `a`
+// or `b`: the inputs are read in full before it is emptied.
 BooleanOutcome booleanMeshes(const InnerShape& a, const InnerShape& b, BooleanOperation operation, InnerShape& out);
 
 // Object-level: the result goes into `result` inside the object protocol,
