@@ -1,0 +1,55 @@
+// Merging: vertices and edges collapse to centres, degenerate faces go and
+// duplicate sides join.
+#include <gtest/gtest.h>
+
+#include "Mesh/Topology/MergeVertices.h"
+#include "EditSupport.h"
+
+using namespace fixtures;
+
+namespace {
+
+TEST(MergeVertices, VerticesCollapseToTheirCentreAndDegenerateFacesGo)
+{
+    MeshPtr m = openGrid(2, 1);
+    // Merging the two ends of the shared side: both quads become triangles.
+    EXPECT_EQ(mergeVertices(*m, verticesAt(*m, {1, 4})), 1);
+    EXPECT_EQ(countsOf(*m), (EditCounts{5, 6, 2, 6}));
+    EXPECT_FLOAT_EQ(m->vertices[1]->y, 0.5f);
+    for (const Face* f : m->faces)
+        EXPECT_EQ(f->cornerCount(), 3);
+    EXPECT_EQ(validateTopology(*m), "");
+
+    // A whole triangle merged: it and its neighbours go, and what they used.
+    MeshPtr t = meshFrom({{0, 0, 0}, {1, 0, 0}, {0.5f, 1, 0}, {0.5f, -1, 0}, {2, 0.5f, 0}},
+                         {{0, 1, 2}, {1, 0, 3}, {1, 4, 2}});
+    EXPECT_EQ(mergeVertices(*t, verticesAt(*t, {0, 1, 2})), 2);
+    EXPECT_EQ(countsOf(*t), (EditCounts{0, 0, 0, 0}));
+    EXPECT_EQ(mergeVertices(*m, verticesAt(*m, {0})), 0);
+}
+
+TEST(MergeVertices, EdgesCollapseToMidpointsTouchingOnesTogether)
+{
+    MeshPtr c = cube();
+    List<Edge*> edges;
+    edges.append(c->findEdge(c->vertices[4], c->vertices[5]));
+    edges.append(c->findEdge(c->vertices[6], c->vertices[7]));
+    // Two opposite top edges: the top face becomes a line and goes; the
+    // front and back faces become triangles; the box stays closed.
+    EXPECT_EQ(collapseEdges(*c, edges), 2);
+    EXPECT_EQ(countsOf(*c), (EditCounts{6, 9, 5, 0}));
+    EXPECT_FLOAT_EQ(c->vertices[4]->x, 0.0f);
+    EXPECT_TRUE(windingConsistent(*c));
+    EXPECT_EQ(validateTopology(*c), "");
+
+    MeshPtr g = openGrid(3, 1);
+    List<Edge*> chain;
+    chain.append(g->findEdge(g->vertices[0], g->vertices[1]));
+    chain.append(g->findEdge(g->vertices[1], g->vertices[2]));
+    EXPECT_EQ(collapseEdges(*g, chain), 2);
+    EXPECT_FLOAT_EQ(g->vertices[0]->x, 1.0f); // centre of 0, 1 and 2
+    EXPECT_EQ(countsOf(*g), (EditCounts{6, 8, 3, 6}));
+    EXPECT_EQ(validateTopology(*g), "");
+}
+
+} // namespace
