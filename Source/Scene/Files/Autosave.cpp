@@ -5,7 +5,7 @@
 
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Files/SceneFileContents.h"
-#include "Scene/Files/SceneFileReplace.h"
+#include "Settings/FileReplace.h"
 #include "Settings/UserFolders.h"
 #include "Settings/OptionKeys.h"
 

@@ -9,7 +9,7 @@
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/Files/SceneFileContents.h"
-#include "Scene/Files/SceneFileReplace.h"
+#include "Settings/FileReplace.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/TavoApplicationWindow.h"

@@ -8,7 +8,7 @@
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "Scene/Files/SceneFileReplace.h"
+#include "Settings/FileReplace.h"
 #include "Scene/Files/SceneFileTestScene.h"
 
 using ::testing::ElementsAre;
