@@ -8,12 +8,14 @@
 #include "Batch/BatchOptions.h"
 #include "Batch/BatchScript.h"
 #include "Batch/BatchWindow.h"
+#include "Mesh/OutOfMemory.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Settings/UserFolders.h"
 
 int main(int argc, char** argv)
 {
+    installOutOfMemoryHandler();
     BatchOptions options;
     std::string error;
     if (!parseBatchArguments(std::vector<std::string>(argv + 1, argv + argc), options, error)) {

@@ -72,10 +72,7 @@ void ObjectAssembly::addVertex(float x, float y, float z)
     if (!v)
         return;
     const int position = shape_->vertices.count();
-    if (!shape_->vertices.append(v)) {
-        v->release();
-        return;
-    }
+    shape_->vertices.append(v);
     v->index = position;
     if (!firstSide_.push(-1) || !chainLength_.push(0) || !points_.push(v->x) || !points_.push(v->y) || !points_.push(v->z))
         failed_ = true;
@@ -109,10 +106,7 @@ Edge* ObjectAssembly::findEdge(int a, int b)
 bool ObjectAssembly::appendEdge(Edge* e, int a, int b)
 {
     const int position = shape_->edges.count();
-    if (!shape_->edges.append(e)) {
-        e->release();
-        return false;
-    }
+    shape_->edges.append(e);
     e->index = position;
     e->set(Geometry::Boundary); // until a second face uses it
     if (failed_)
@@ -178,8 +172,9 @@ Face* ObjectAssembly::newFace(Material* m)
 bool ObjectAssembly::addCorner(Face* f, long v, float u, float w)
 {
     Vertex* vertex = vertexAt(v);
-    if (!f || !vertex || !f->corners.append(Corner{vertex, nullptr, finiteOrZero(u), finiteOrZero(w), 0.0f}))
+    if (!f || !vertex)
         return false;
+    f->corners.append(Corner{vertex, nullptr, finiteOrZero(u), finiteOrZero(w), 0.0f});
     if (!faceCorners_.push(static_cast<int32_t>(v)))
         failed_ = true;
     return true;
@@ -190,20 +185,14 @@ void ObjectAssembly::endFace(Face* f)
     int position = -1;
     if (f && f->cornerCount() >= 3) {
         position = shape_->faces.count();
-        bool added = shape_->faces.append(f);
-        if (added && proxy_ && !proxy_->sourceFaces.append(nullptr)) {
-            shape_->faces.truncate(position);
-            added = false;
-        }
-        if (added) {
-            lastFace_ = f;
-            f->index = position;
-            if (linkAsRead_ && !failed_ && linkedFaces_ == position) {
-                linkFace(f, faceCorners_.size() == static_cast<size_t>(f->cornerCount()) ? &faceCorners_[0] : nullptr);
-                ++linkedFaces_;
-            }
-        } else {
-            position = -1;
+        shape_->faces.append(f);
+        if (proxy_)
+            proxy_->sourceFaces.append(nullptr);
+        lastFace_ = f;
+        f->index = position;
+        if (linkAsRead_ && !failed_ && linkedFaces_ == position) {
+            linkFace(f, faceCorners_.size() == static_cast<size_t>(f->cornerCount()) ? &faceCorners_[0] : nullptr);
+            ++linkedFaces_;
         }
     }
     if (position < 0 && f)
@@ -224,10 +213,11 @@ void ObjectAssembly::endHole(Face* owner, Face* hole)
 {
     if (!hole)
         return;
-    if (!owner || hole->cornerCount() <= 2 || !owner->holes.append(hole)) {
+    if (!owner || hole->cornerCount() <= 2) {
         hole->release();
         return;
     }
+    owner->holes.append(hole);
     if (owner->index < linkedFaces_ && !failed_)
         linkContour(owner, hole, nullptr);
 }
@@ -319,7 +309,8 @@ void ObjectAssembly::linkContour(Face* owner, Face* contour, const int32_t* posi
             }
         }
         c.edge = e;
-        if (e->faces.append(owner) && e->faces.count() == 2)
+        e->faces.append(owner);
+        if (e->faces.count() == 2)
             e->set(Geometry::Boundary, false);
     }
 }

@@ -76,9 +76,8 @@ void SceneReadState::addObject(Shape* object)
 
 Material* SceneReadState::newMaterial()
 {
-    auto* m = new (std::nothrow) Material;
-    if (m)
-        materials_.push_back(m);
+    auto* m = new Material;
+    materials_.push_back(m);
     return m;
 }
 

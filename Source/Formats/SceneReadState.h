@@ -35,7 +35,7 @@ public:
     void addObject(Shape* object);
     int objectCount() const { return static_cast<int>(objects_.size()); }
 
-    // A new material, appended to the file's list; null when out of memory.
+    // A new material, appended to the file's list.
     Material* newMaterial();
     // The material faces get for file material m: the scene's default
     // material when m is out of range or names "Default" or "Material0".

@@ -189,8 +189,9 @@ struct Slots {
         if (at.size() < count)
             at.resize(count);
         made = 0;
-        taken = Pool<T>::takeStorage(static_cast<long>(count), at.data()) ? count : 0;
-        return taken == count;
+        Pool<T>::takeStorage(static_cast<long>(count), at.data());
+        taken = count;
+        return true;
     }
     T* operator[](int32_t i) const { return static_cast<T*>(at[static_cast<size_t>(i)]); }
     template <class... Args>
@@ -233,11 +234,7 @@ bool makeVertices(InnerShape& level, const Layout& at, const Numbers& number, co
             return;
         const float* p = sums + 3 * i;
         Vertex* v = slots.make(p[0], p[1], p[2]);
-        if (!level.vertices.append(v)) {
-            v->release();
-            ok = false;
-            return;
-        }
+        level.vertices.append(v);
         const bool vertexPoint = i >= at.vertexStart;
         for (int k = 0; k < count; ++k) {
             const int32_t s = entrySlots[k];
@@ -272,14 +269,10 @@ bool makeEdges(InnerShape& level, const MeshTables& b, const Layout& at, const N
     Vertex* const* points = level.vertices.data();
     auto add = [&](int32_t from, int32_t to, uint8_t bits, int32_t id, const int32_t* faces, int count) {
         Edge* e = slots.edges.make(points[from], points[to]);
-        if (!level.edges.append(e)) {
-            e->release();
-            return false;
-        }
+        level.edges.append(e);
         e->flags = static_cast<uint8_t>((e->flags & ~SharpEdge) | bits);
         for (int k = 0; k < count; ++k)
-            if (!e->faces.append(slots.faces[faces[k]]))
-                return false;
+            e->faces.append(slots.faces[faces[k]]);
         e->id = id;
         e->index = level.edges.count() - 1;
         e->tag = e->index;
@@ -330,10 +323,7 @@ bool makeFaces(InnerShape& level, const MeshTables& b, const Layout& at, const N
         for (int k = 0; k < count; ++k) {
             const int next = k + 1 == count ? 0 : k + 1;
             Face* face = slots.make(b.material[f]);
-            if (!level.faces.append(face)) {
-                face->release();
-                return false;
-            }
+            level.faces.append(face);
             const int32_t cv[4] = {at.facePoint[f], at.edgeStart + side[k], at.vertexStart + corner[next],
                                    at.edgeStart + side[next]};
             face->appendCorner(points[cv[0]], edges[internal + k]);
@@ -354,8 +344,7 @@ template <class Entry>
 bool sizeMap(List<Entry>& map, int size)
 {
     map.clear();
-    if (!map.reserve(size))
-        return false;
+    map.reserve(size);
     for (int i = 0; i < size; ++i)
         map.append(Entry{});
     return true;

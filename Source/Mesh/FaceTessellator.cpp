@@ -99,11 +99,7 @@ struct FaceTessellator::Callbacks {
             p.v += wt * q.v;
             p.w += wt * q.w;
         }
-        if (!t.points_.append(p)) {
-            t.failed_ = true;
-            *outTag = sources[0];
-            return;
-        }
+        t.points_.append(p);
         *outTag = pointTag(t.points_.count() - 1);
     }
 
@@ -133,8 +129,9 @@ FaceTessellator::~FaceTessellator()
 
 void FaceTessellator::addTriangle(int a, int b, int c)
 {
-    if (!triangles_.append(a) || !triangles_.append(b) || !triangles_.append(c))
-        failed_ = true;
+    triangles_.append(a);
+    triangles_.append(b);
+    triangles_.append(c);
 }
 
 bool FaceTessellator::addPoints(const Face& contour)
@@ -152,8 +149,7 @@ bool FaceTessellator::addPoints(const Face& contour)
         p.u = c.u;
         p.v = c.v;
         p.w = c.w;
-        if (!points_.append(p))
-            return false;
+        points_.append(p);
     }
     return true;
 }

@@ -49,7 +49,7 @@ public:
 private:
     struct Callbacks;
     // Appends the corners of one contour as points; false on a corner
-    // without a vertex or when memory ran out.
+    // without a vertex.
     bool addPoints(const Face& contour);
     // Feeds points [first, first + count) to GLU as one contour.
     void addContour(int first, int count);

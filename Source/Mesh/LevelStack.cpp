@@ -54,14 +54,13 @@ bool LevelStack::stepUp()
     }
     if (!builder)
         return false;
-    auto* record = new (std::nothrow) LevelRecord;
-    if (!record)
-        return false;
+    auto* record = new LevelRecord;
     numberIds(maxBuiltLevel());
-    if (!builder(*levelMesh(maxBuiltLevel()), *record) || !record->mesh || !levels.append(record)) {
+    if (!builder(*levelMesh(maxBuiltLevel()), *record) || !record->mesh) {
         releaseRecord(record);
         return false;
     }
+    levels.append(record);
     record->mesh->mirrorPlane = baseLevel.mesh->mirrorPlane;
     currentLevel = maxBuiltLevel();
     return true;

@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "OutOfMemory.h"
+
 template <class T, int Inline = 0>
 class List {
     static_assert(std::is_trivially_copyable_v<T>, "List holds plain records and pointers");
@@ -41,17 +43,19 @@ public:
     const T* end() const { return items_ + count_; }
     T& last() { return items_[count_ - 1]; }
 
-    // Returns false (list unchanged) only when memory ran out.
-    bool append(const T& item)
+    void append(const T& item)
     {
         const int cap = capacity();
-        if (count_ == cap && !grow(cap == 0 ? 2 : cap * 2))
-            return false;
+        if (count_ == cap)
+            grow(cap == 0 ? 2 : cap * 2);
         items_[count_++] = item;
-        return true;
     }
 
-    bool reserve(int wanted) { return wanted <= capacity() || grow(wanted); }
+    void reserve(int wanted)
+    {
+        if (wanted > capacity())
+            grow(wanted);
+    }
 
     // Drops the list's own storage and takes the `slotCount` slots at `items`
     // (the first `count` of them already filled) without owning them; the
@@ -134,25 +138,23 @@ private:
             return nullptr;
     }
 
-    bool grow(int newCapacity)
+    void grow(int newCapacity)
     {
         T* fresh = static_cast<T*>(std::malloc(sizeof(T) * static_cast<size_t>(newCapacity)));
         if (!fresh)
-            return false;
+            outOfMemory();
         if (count_)
             std::memcpy(static_cast<void*>(fresh), items_, sizeof(T) * count_);
         if (ownsStorage())
             std::free(items_);
         items_ = fresh;
         capacity_ = newCapacity;
-        return true;
     }
 
     void assign(const List& other)
     {
         count_ = 0;
-        if (!reserve(other.count_))
-            return;
+        reserve(other.count_);
         if (other.count_)
             std::memcpy(static_cast<void*>(items_), other.items_, sizeof(T) * other.count_);
         count_ = other.count_;

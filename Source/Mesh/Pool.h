@@ -13,38 +13,34 @@
 #include <new>
 #include <utility>
 
+#include "OutOfMemory.h"
+
 template <class T>
 class Pool {
 public:
     static constexpr int BlockSize = 2000;
 
-    // Raw storage for one object: the slot given back last, a slot of a new
-    // block when none is free, or (when no block can be had) a single
-    // object. `pooled` tells the caller whether the storage belongs to the
-    // pool.
+    // Raw storage for one object: the slot given back last, or a slot of a
+    // new block when none is free. `pooled` is always set: it stays in the
+    // signature for the classes that share another class's pool.
     static void* takeStorage(bool& pooled)
     {
-        if (freeCount_ == 0 && !addBlock()) {
-            pooled = false;
-            return ::operator new(sizeof(T), std::nothrow);
-        }
+        if (freeCount_ == 0)
+            addBlock();
         pooled = true;
         return free_[--freeCount_];
     }
 
     // Raw storage for `count` objects, all pooled, into out[0 … count − 1]:
     // the slots given back last, in the order they were given back (objects
-    // released in address order are taken in address order). False, nothing
-    // taken, when the blocks cannot be had.
-    static bool takeStorage(long count, void** out)
+    // released in address order are taken in address order).
+    static void takeStorage(long count, void** out)
     {
         while (freeCount_ < count)
-            if (!addBlock())
-                return false;
+            addBlock();
         freeCount_ -= count;
         if (count > 0)
             std::memcpy(static_cast<void*>(out), free_ + freeCount_, sizeof(void*) * static_cast<size_t>(count));
-        return true;
     }
 
     // `object` must already be destroyed; its storage goes back on the free list.
@@ -54,24 +50,20 @@ public:
     static long blockCount() { return blocks_; }
 
 private:
-    static bool addBlock()
+    static void addBlock()
     {
         // The stack holds every slot at once when all are free, so giving
         // back never needs to grow it.
         const size_t slotCount = static_cast<size_t>(blocks_ + 1) * BlockSize;
         auto** grown = static_cast<void**>(std::realloc(static_cast<void*>(free_), sizeof(void*) * slotCount));
         if (!grown)
-            return false;
+            outOfMemory();
         free_ = grown;
-        auto* block = static_cast<unsigned char*>(
-            ::operator new(sizeof(T) * BlockSize, std::align_val_t(alignof(T)), std::nothrow));
-        if (!block)
-            return false;
+        auto* block = static_cast<unsigned char*>(::operator new(sizeof(T) * BlockSize, std::align_val_t(alignof(T))));
         // Pushed in reverse so that single objects are taken in address order.
         for (int i = BlockSize - 1; i >= 0; --i)
             giveBack(block + sizeof(T) * static_cast<size_t>(i));
         ++blocks_;
-        return true;
     }
 
     static inline void** free_ = nullptr;
@@ -90,20 +82,18 @@ T* constructIn(void* storage, bool pooled, Args&&... args)
     return object;
 }
 
-// Takes an object of class T from its pool and constructs it. Returns null
-// only when no memory at all could be had.
+// Takes an object of class T from its pool and constructs it.
 template <class T, class... Args>
 T* take(Args&&... args)
 {
     bool pooled = false;
     void* storage = Pool<T>::takeStorage(pooled);
-    return storage ? constructIn<T>(storage, pooled, std::forward<Args>(args)...) : nullptr;
+    return constructIn<T>(storage, pooled, std::forward<Args>(args)...);
 }
 
 // The end of every concrete `release`: destroys the object and gives its
 // storage back when it came from the pool. Objects without `Pooled`
-// (embedded, on the stack, or the pool's single-object fallback) are left
-// where they are.
+// (embedded or on the stack) are left where they are.
 template <class T>
 void giveBackToPool(T* object)
 {

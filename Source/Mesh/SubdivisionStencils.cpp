@@ -146,11 +146,8 @@ StencilTable* StencilTable::attach(InnerShape& mesh)
 {
     if (const StencilTable* table = find(mesh))
         return const_cast<StencilTable*>(table);
-    auto* table = new (std::nothrow) StencilTable;
-    if (table && !mesh.extras.append(table)) {
-        delete table;
-        return nullptr;
-    }
+    auto* table = new StencilTable;
+    mesh.extras.append(table);
     return table;
 }
 

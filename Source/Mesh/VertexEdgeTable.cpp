@@ -10,9 +10,9 @@ bool VertexEdgeTable::ensure(std::unique_ptr<T[]>& array, long& capacity, long w
 {
     if (wanted <= capacity)
         return true;
-    array.reset(new (std::nothrow) T[wanted]);
-    capacity = array ? wanted : 0;
-    return array != nullptr;
+    array.reset(new T[wanted]);
+    capacity = wanted;
+    return true;
 }
 
 bool VertexEdgeTable::start(int vertexCount)

@@ -14,7 +14,6 @@ class VertexEdgeTable {
 public:
     // Sizes the rows for `vertexCount` vertices: `countSide` must then be
     // called once for every side that may be added, before `finishCounting`.
-    // False when out of memory.
     bool start(int vertexCount);
     void countSide(int a, int b) { ++start_[(a < b ? a : b) + 1]; }
     bool finishCounting();

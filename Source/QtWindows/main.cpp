@@ -5,11 +5,13 @@
 #include <ctime>
 #include <string>
 
+#include "Mesh/OutOfMemory.h"
 #include "qtTavoApplicationWindow.h"
 #include "qtTavoGLWidget.h"
 
 int main(int argc, char** argv)
 {
+    installOutOfMemoryHandler();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     qtTavoGLWidget::setDefaultSurfaceFormat();
     QApplication app(argc, argv);

@@ -22,8 +22,7 @@ public:
     // The command of the first entry with this key and modifier code; -1 if none.
     int keyBinding(int key, int modifiers) const;
 
-    // Appends an entry; false (table unchanged) only when memory ran out.
-    bool add(int key, int modifiers, int commandId) { return entries_.append({key, modifiers, commandId}); }
+    void add(int key, int modifiers, int commandId) { entries_.append({key, modifiers, commandId}); }
     // Removes entry i (0 to count() - 1); later entries move up one place.
     void removeAt(int i) { entries_.removeAt(i); }
     void clear() { entries_.clear(); }

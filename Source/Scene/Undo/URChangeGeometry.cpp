@@ -148,8 +148,7 @@ template <class T> void releaseAt(const List<T*>& list, const std::vector<int32_
 // False, having released its fresh elements, when memory runs out.
 template <class T> bool arrange(const List<T*>& shown, const ListChanges& ch, const ElementStates& other, List<T*>& out)
 {
-    if (!out.reserve(ch.otherCount))
-        return false;
+    out.reserve(ch.otherCount);
     for (int32_t i = 0; i < ch.otherCount; ++i)
         out.append(nullptr);
     for (size_t k = 0; k < ch.thereOnly.size(); ++k) {
