@@ -16,24 +16,6 @@ ShapePtr shapeOf(const InnerShape& mesh)
     return ShapePtr(take<Shape>(mesh));
 }
 
-TEST(ShapeConstruction, FromMeshDuplicatesEveryElementAndNumbersThem)
-{
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeOf(*cube);
-    ASSERT_EQ(s->vertices.count(), 8);
-    ASSERT_EQ(s->edges.count(), 12);
-    ASSERT_EQ(s->faces.count(), 6);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_NE(s->vertices[i], cube->vertices[i]);
-        EXPECT_EQ(s->vertices[i]->index, i);
-        if (i < 6) {
-            EXPECT_NE(s->faces[i], cube->faces[i]);
-            EXPECT_EQ(s->faces[i]->index, i);
-        }
-    }
-    EXPECT_EQ(validateTopology(*s), "");
-}
-
 TEST(ShapeConstruction, CopyIsIndependentOfItsReleasedSourceAndPointsMirrorPartnersIntoItself)
 {
     MeshPtr grid = fixtures::openGrid(1, 1);
@@ -77,16 +59,6 @@ TEST(ShapeSelection, AllSelectedQueries)
     EXPECT_FALSE(s->allFacesSelected());
     EXPECT_FALSE(s->allEdgesSelected());
     EXPECT_FALSE(s->allVerticesSelected());
-}
-
-TEST(ShapeEdits, UpdateNeverRecomputesControlPositions)
-{
-    // Control vertices have no stencil: evaluating one would send it to the origin.
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeOf(*cube);
-    s->update(true, true, -1);
-    EXPECT_FLOAT_EQ(s->vertices[6]->x, 1.0f);
-    EXPECT_FLOAT_EQ(s->vertices[6]->z, 1.0f);
 }
 
 TEST(ShapeEdits, TopologyChangedRenumbersAndRecalculatesSymmetryOnlyWhenOn)

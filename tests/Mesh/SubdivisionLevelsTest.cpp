@@ -216,16 +216,4 @@ TEST_F(SubdivisionLevels, RefineControlMeshKeepsTheDisplacedShape)
     EXPECT_EQ(level(1)->faces.count(), 96);
 }
 
-TEST_F(SubdivisionLevels, TopologyChangeRebuildsAndKeepsDisplacementAndTheCurrentLevel)
-{
-    s->setLevel(2, true);
-    displace(level(2)->vertices[50], 0, 0, 0.4f);
-    s->levelStack.currentLevel = 1;
-    s->topologyChanged();
-    EXPECT_EQ(s->levelStack.maxBuiltLevel(), 2);
-    EXPECT_EQ(s->currentLevel(), 1);
-    ASSERT_TRUE(level(2)->vertices[50]->displacement);
-    EXPECT_FLOAT_EQ(level(2)->vertices[50]->displacement[2], 0.4f);
-}
-
 } // namespace
