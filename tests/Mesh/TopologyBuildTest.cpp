@@ -22,9 +22,7 @@ const std::vector<NamedMesh>& catalogue()
     static const std::vector<NamedMesh> meshes = {
         {"grid", [] { return openGrid(7, 5); }},
         {"cube", [] { return cube(); }},
-        {"triangle", [] { return ngon(3); }},
         {"octagon", [] { return ngon(8); }},
-        {"twoQuads", twoQuads},
         {"quadWithHole", quadWithHole},
         {"fold", fold},
         {"nonManifold", nonManifold},

@@ -62,12 +62,6 @@ TEST(FillHole, TheNewFaceClosesTheHoleFacingOut)
         int bordersLeft;
     };
     const Case cases[] = {
-        {"cube without its top",
-         [] {
-             return meshFrom({{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}},
-                             {{0, 3, 2, 1}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}});
-         },
-         4, 5, {4, 5, 6, 7}, 0},
         {"open tube rim", [] { return openTube(8, 1); }, 8, 9, {8, 9, 10, 11, 12, 13, 14, 15}, 8},
         // Faces 5 and 10 of a 4 × 4 grid touch at vertex 12, (2, 2): 24 border edges.
         {"two holes meeting", [] { return gridWithout(4, 4, {5, 10}); }, 6, 7, {6, 7, 11, 12}, 20},
@@ -117,18 +111,6 @@ TEST(FillHole, RefusesWithoutAPathOrOverTheLimitChangingNoElement)
     Edge* lone = take<Edge>(wire->vertices[0], wire->vertices[1]);
     wire->addEdge(lone);
     EXPECT_FALSE(fillHole(*wire, lone, -1));
-}
-
-TEST(FillHole, ObjectLevelFillsOrLeavesTheObjectAlone)
-{
-    ShapePtr s(take<Shape>(*gridWithout(3, 3, {4})));
-    const int before = s->changeCount;
-    EXPECT_FALSE(fillHole(*s, s->findEdge(s->vertices[1], s->vertices[5]), -1));
-    EXPECT_EQ(s->changeCount, before);
-    EXPECT_TRUE(fillHole(*s, s->findEdge(s->vertices[5], s->vertices[6]), -1));
-    EXPECT_GT(s->changeCount, before);
-    EXPECT_EQ(s->faces.last()->index, s->faces.count() - 1);
-    EXPECT_EQ(validateTopology(*s), "");
 }
 
 } // namespace
