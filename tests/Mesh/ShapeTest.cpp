@@ -1,12 +1,11 @@
-// The scene object at its base level: construction, copies, selection
-// queries and the hooks that run after an edit.
+// The scene object at its base level: selection queries and the hooks that
+// run after an edit.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "Mesh/Validate.h"
 #include "support/ShapeFixtures.h"
 
 namespace {
@@ -14,27 +13,6 @@ namespace {
 ShapePtr shapeOf(const InnerShape& mesh)
 {
     return ShapePtr(take<Shape>(mesh));
-}
-
-TEST(ShapeConstruction, CopyIsIndependentOfItsReleasedSourceAndPointsMirrorPartnersIntoItself)
-{
-    MeshPtr grid = fixtures::openGrid(1, 1);
-    ShapePtr source = shapeOf(*grid);
-    grid.reset();
-    source->vertices[0]->mirror = source->vertices[1];
-    source->vertices[1]->mirror = source->vertices[0];
-    source->faces[0]->mirror = source->faces[0];
-    ShapePtr copy(take<Shape>(*source));
-    source->vertices[0]->setPosition(5, 5, 5);
-    source->faces[0]->set(Geometry::Selected);
-    EXPECT_FLOAT_EQ(copy->vertices[0]->x, 0.0f);
-    EXPECT_FALSE(copy->faces[0]->isSelected());
-    EXPECT_EQ(copy->vertices[0]->mirror, copy->vertices[1]);
-    EXPECT_EQ(copy->vertices[1]->mirror, copy->vertices[0]);
-    EXPECT_EQ(copy->faces[0]->mirror, copy->faces[0]);
-    source.reset();
-    EXPECT_EQ(validateTopology(*copy), "");
-    EXPECT_FLOAT_EQ(copy->vertices[3]->y, 1.0f);
 }
 
 // Empty lists count as all selected; one unselected element spoils a list.
