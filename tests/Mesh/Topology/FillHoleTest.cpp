@@ -2,15 +2,12 @@
 // face closes the surface, run against its neighbours.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <set>
 
 #include "Mesh/Pool.h"
-#include "Mesh/Shape.h"
 #include "Mesh/Topology/FillHole.h"
-#include "Mesh/Validate.h"
-#include "support/ShapeFixtures.h"
+#include "EditSupport.h"
 
 using namespace fixtures;
 
@@ -31,23 +28,6 @@ MeshPtr gridWithout(int columns, int rows, std::set<int> missing)
                 faces.back().push_back(grid->vertices.indexOf(c.vertex));
         }
     return meshFrom(points, faces);
-}
-
-int borderCount(const InnerShape& m)
-{
-    return int(std::count_if(m.edges.begin(), m.edges.end(), [](const Edge* e) { return e->faces.count() < 2; }));
-}
-
-// Every edge with two faces must be run both ways by them.
-void expectConsistentWinding(const InnerShape& m)
-{
-    for (const Edge* e : m.edges) {
-        int forward = 0;
-        for (const Face* f : e->faces)
-            for (const Corner& c : f->corners)
-                forward += c.edge == e && c.vertex == e->startVertex;
-        EXPECT_TRUE(e->faces.count() != 2 || forward == 1);
-    }
 }
 
 // The new face goes over the whole hole, facing as its neighbours do; where
@@ -78,8 +58,8 @@ TEST(FillHole, TheNewFaceClosesTheHoleFacingOut)
         EXPECT_EQ(f->cornerCount(), int(c.corners.size()));
         EXPECT_EQ(corners, c.corners);
         EXPECT_GT(f->normal.z, 0.99f);
-        EXPECT_EQ(borderCount(*m), c.bordersLeft);
-        expectConsistentWinding(*m);
+        EXPECT_EQ(countsOf(*m).borders, c.bordersLeft);
+        EXPECT_TRUE(windingConsistent(*m));
         EXPECT_EQ(validateTopology(*m), "");
     }
 }
