@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 #include "Mesh/DisplaySettings.h"
 #include "Mesh/Pool.h"

@@ -2,8 +2,6 @@
 // run after an edit.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
 #include "support/ShapeFixtures.h"

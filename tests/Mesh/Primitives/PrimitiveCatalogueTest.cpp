@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "Mesh/Primitives/ArcSpiral.h"

@@ -1,7 +1,6 @@
 // Extruding faces one by one: each face gets its own ring of side faces.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "Mesh/Pool.h"
