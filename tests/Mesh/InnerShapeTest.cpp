@@ -85,12 +85,14 @@ TEST(InnerShape, CopyConstructionDuplicatesIndependently)
     MeshPtr source = quadWithHole();
     source->edges[0]->set(Geometry::Creased);
     source->vertices[2]->mirror = source->vertices[3];
+    source->faces[0]->mirror = source->faces[0];
     source->name = "Source";
     MeshPtr copy(take<InnerShape>(*source));
     EXPECT_EQ(copy->name, "Source");
     ASSERT_EQ(copy->vertices.count(), source->vertices.count());
     EXPECT_NE(copy->vertices[0], source->vertices[0]);
     EXPECT_EQ(copy->vertices[2]->mirror, copy->vertices[3]);
+    EXPECT_EQ(copy->faces[0]->mirror, copy->faces[0]);
     EXPECT_TRUE(copy->edges[0]->has(Geometry::Creased));
     EXPECT_TRUE(copy->vertices[0]->has(Geometry::Pooled));
     source.reset();

@@ -1,12 +1,9 @@
-// The scene object at its base level: construction, copies, selection
-// queries and the hooks that run after an edit.
+// The scene object at its base level: selection queries and the hooks that
+// run after an edit.
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
-#include "Mesh/Validate.h"
 #include "support/ShapeFixtures.h"
 
 namespace {
@@ -14,45 +11,6 @@ namespace {
 ShapePtr shapeOf(const InnerShape& mesh)
 {
     return ShapePtr(take<Shape>(mesh));
-}
-
-TEST(ShapeConstruction, FromMeshDuplicatesEveryElementAndNumbersThem)
-{
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeOf(*cube);
-    ASSERT_EQ(s->vertices.count(), 8);
-    ASSERT_EQ(s->edges.count(), 12);
-    ASSERT_EQ(s->faces.count(), 6);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_NE(s->vertices[i], cube->vertices[i]);
-        EXPECT_EQ(s->vertices[i]->index, i);
-        if (i < 6) {
-            EXPECT_NE(s->faces[i], cube->faces[i]);
-            EXPECT_EQ(s->faces[i]->index, i);
-        }
-    }
-    EXPECT_EQ(validateTopology(*s), "");
-}
-
-TEST(ShapeConstruction, CopyIsIndependentOfItsReleasedSourceAndPointsMirrorPartnersIntoItself)
-{
-    MeshPtr grid = fixtures::openGrid(1, 1);
-    ShapePtr source = shapeOf(*grid);
-    grid.reset();
-    source->vertices[0]->mirror = source->vertices[1];
-    source->vertices[1]->mirror = source->vertices[0];
-    source->faces[0]->mirror = source->faces[0];
-    ShapePtr copy(take<Shape>(*source));
-    source->vertices[0]->setPosition(5, 5, 5);
-    source->faces[0]->set(Geometry::Selected);
-    EXPECT_FLOAT_EQ(copy->vertices[0]->x, 0.0f);
-    EXPECT_FALSE(copy->faces[0]->isSelected());
-    EXPECT_EQ(copy->vertices[0]->mirror, copy->vertices[1]);
-    EXPECT_EQ(copy->vertices[1]->mirror, copy->vertices[0]);
-    EXPECT_EQ(copy->faces[0]->mirror, copy->faces[0]);
-    source.reset();
-    EXPECT_EQ(validateTopology(*copy), "");
-    EXPECT_FLOAT_EQ(copy->vertices[3]->y, 1.0f);
 }
 
 // Empty lists count as all selected; one unselected element spoils a list.
@@ -77,16 +35,6 @@ TEST(ShapeSelection, AllSelectedQueries)
     EXPECT_FALSE(s->allFacesSelected());
     EXPECT_FALSE(s->allEdgesSelected());
     EXPECT_FALSE(s->allVerticesSelected());
-}
-
-TEST(ShapeEdits, UpdateNeverRecomputesControlPositions)
-{
-    // Control vertices have no stencil: evaluating one would send it to the origin.
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s = shapeOf(*cube);
-    s->update(true, true, -1);
-    EXPECT_FLOAT_EQ(s->vertices[6]->x, 1.0f);
-    EXPECT_FLOAT_EQ(s->vertices[6]->z, 1.0f);
 }
 
 TEST(ShapeEdits, TopologyChangedRenumbersAndRecalculatesSymmetryOnlyWhenOn)

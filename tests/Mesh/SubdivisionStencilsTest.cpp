@@ -18,26 +18,6 @@ MeshPtr stencilMesh(int count)
     return mesh;
 }
 
-TEST(SubdivisionStencils, ExpandedSourcesLeaveTheirDisplacementOut)
-{
-    MeshPtr below = fixtures::meshFrom({{0, 0, 0}, {4, 0, 0}, {0, 8, 0}}, {}, false);
-    MeshPtr level = stencilMesh(2);
-    Vertex* centre = level->vertices[0];
-    Vertex* pulled = level->vertices[1];
-    for (Vertex* v : below->vertices)
-        centre->stencil.append({v, 0.25f, 0});
-    pulled->stencil.append({centre, 2.0f, StencilEntry::Expand});
-    pulled->stencil.append({below->vertices[1], 0.5f, 0});
-    centre->ensureDisplacement()[2] = 1.0f;
-    level->update(false, true, -1);
-    ASSERT_NE(StencilTable::ensure(*level), nullptr);
-    EXPECT_FLOAT_EQ(centre->x, 1.0f);
-    EXPECT_FLOAT_EQ(centre->z, 1.0f);
-    EXPECT_FLOAT_EQ(pulled->x, 2.0f + 2.0f);
-    EXPECT_FLOAT_EQ(pulled->y, 4.0f);
-    EXPECT_FLOAT_EQ(pulled->z, 0.0f);
-}
-
 TEST(SubdivisionStencils, AnExpansionOfALaterVertexIsEvaluatedEntryByEntry)
 {
     MeshPtr below = fixtures::meshFrom({{2, 0, 0}, {0, 6, 0}}, {}, false);

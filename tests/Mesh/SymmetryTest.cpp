@@ -120,19 +120,6 @@ TEST(SymmetryScale, LargeMeshIsPairedWithoutComparingEveryPair)
     EXPECT_EQ(mesh->vertices[0]->mirror, mesh->vertices[499]);
 }
 
-TEST(SymmetryFromEdge, FlatStretchGivesThePlaneAcrossIt)
-{
-    MeshPtr grid = fixtures::openGrid(2, 2);
-    Edge* middle = grid->findEdge(grid->vertices[1], grid->vertices[4]);
-    ASSERT_NE(middle, nullptr);
-    SymmetryCounts counts;
-    ASSERT_TRUE(calculateSymmetryFromEdge(*grid, *middle, MinSymmetryTolerance, counts));
-    EXPECT_NEAR(std::fabs(grid->mirrorPlane.normal.x), 1.0f, 1e-6f);
-    EXPECT_NEAR(grid->mirrorPlane.reflect(Point3D(0, 0, 0)).x, 2.0f, 1e-6f);
-    EXPECT_EQ(counted(counts), (std::vector<int>{6, 3, 0, 4, 0, 0}));
-    EXPECT_EQ(grid->faces[0]->mirror, grid->faces[1]);
-}
-
 TEST(SymmetryFromEdge, RidgeOrBoundaryGivesThePlaneBetweenOrBeyondItsFaces)
 {
     // The edge x = y = 1 of the cube lies on the diagonal plane x = y.

@@ -2,8 +2,6 @@
 // revolution rotation and the winding repair.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "Mesh/Primitives/Box.h"
 #include "Mesh/Primitives/Sphere.h"
 #include "support/ShapeFixtures.h"

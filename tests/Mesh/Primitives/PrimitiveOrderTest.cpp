@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 #include <numbers>
 
 #include "Mesh/Primitives/ArcSpiral.h"
@@ -117,7 +116,6 @@ TEST(ArcOrder, RunsFromTheRadiusInwardAndUpWhileTurning)
     // Zero sections count as one.
     EXPECT_EQ(ShapePtr(take<ArcSpiral>(1.f, 1.f, 1.f, 360.f, 0))->edges.count(), 1);
 }
-
 
 // The area of a regular n-gon of circumradius r.
 double ngonArea(int n, double r)

@@ -26,16 +26,6 @@ std::vector<int> block(int i0, int j0, int i1, int j1, int (*at)(int, int))
     return out;
 }
 
-TEST(GrowShrink, FacesGrowByTheFacesRoundTheirCornersAndShrinkBack)
-{
-    MeshPtr grid = fixtures::openGrid(5, 5);
-    grid->faces[quad(2, 2)]->set(Geometry::Selected);
-    growSelection(*grid, ElementKind::Faces);
-    EXPECT_EQ(selectedFaces(*grid), block(1, 1, 3, 3, quad));
-    shrinkSelection(*grid, ElementKind::Faces);
-    EXPECT_EQ(selectedFaces(*grid), std::vector<int>{quad(2, 2)});
-}
-
 TEST(GrowShrink, VerticesGrowAlongEdgesAndTheMeshBorderDoesNotShrink)
 {
     MeshPtr grid = fixtures::openGrid(5, 5);

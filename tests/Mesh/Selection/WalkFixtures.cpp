@@ -42,16 +42,6 @@ MeshPtr strip(const std::vector<Point>& path)
     return fixtures::meshFrom(points, faces);
 }
 
-ShapePtr subdividedCube(int levels)
-{
-    MeshPtr cube = fixtures::cube();
-    ShapePtr s(take<Shape>(*cube));
-    for (int i = 0; i < levels; ++i)
-        s->subdivide();
-    s->refineControlMesh();
-    return s;
-}
-
 std::vector<int> selectedVertices(const InnerShape& mesh) { return fixtures::selectedOf(mesh.vertices); }
 std::vector<int> selectedEdges(const InnerShape& mesh) { return fixtures::selectedOf(mesh.edges); }
 std::vector<int> selectedFaces(const InnerShape& mesh) { return fixtures::selectedOf(mesh.faces); }

@@ -18,9 +18,6 @@ MeshPtr gridWithTriangle(int columns, int rows, int ti, int tj);
 // point k gives the vertices 2k (z = 0) and 2k + 1 (z = 1).
 MeshPtr strip(const std::vector<fixtures::Point>& path);
 
-// The cube subdivided `levels` times, the result made the control mesh.
-ShapePtr subdividedCube(int levels);
-
 // Positions in their list of the selected elements.
 std::vector<int> selectedVertices(const InnerShape& mesh);
 std::vector<int> selectedEdges(const InnerShape& mesh);

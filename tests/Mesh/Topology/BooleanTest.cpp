@@ -2,8 +2,6 @@
 // faces cut from one input face come back as one polygon.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "Mesh/Material.h"
 #include "Mesh/Pool.h"
 #include "Mesh/Primitives/Sphere.h"

@@ -47,22 +47,16 @@ TEST(DeleteElements, DissolvedEdgesMergeFacesAndBorderEdgesTakeTheirFace)
 {
     MeshPtr m = openGrid(3, 1);
     // Inner edges 1-5 and 2-6: the three quads become one 8-gon.
-    List<Edge*> inner;
-    inner.append(m->findEdge(m->vertices[1], m->vertices[5]));
-    inner.append(m->findEdge(m->vertices[2], m->vertices[6]));
-    EXPECT_EQ(deleteEdges(*m, inner), 2);
+    EXPECT_EQ(deleteEdges(*m, edgesBetween(*m, {{1, 5}, {2, 6}})), 2);
     EXPECT_EQ(countsOf(*m), (EditCounts{8, 8, 1, 8}));
     EXPECT_EQ(m->faces[0]->cornerCount(), 8);
     EXPECT_GT(m->faces[0]->computeNormal().z, 0.99f);
     EXPECT_EQ(validateTopology(*m), "");
 
     MeshPtr c = cube();
-    List<Edge*> border;
-    border.append(c->findEdge(c->vertices[4], c->vertices[5]));
     deleteFaces(*c, facesAt(*c, {1}));
-    border[0] = c->findEdge(c->vertices[0], c->vertices[1]); // bottom-front: between two faces
-    border.append(c->findEdge(c->vertices[4], c->vertices[5])); // rim of the hole: one face
-    EXPECT_EQ(deleteEdges(*c, border), 2);
+    // Bottom-front lies between two faces; 4-5, the rim of the hole, has one.
+    EXPECT_EQ(deleteEdges(*c, edgesBetween(*c, {{0, 1}, {4, 5}})), 2);
     // Bottom and front merged, then the rim edge took the merged face.
     EXPECT_EQ(countsOf(*c), (EditCounts{8, 10, 3, 8}));
     EXPECT_TRUE(windingConsistent(*c));
@@ -72,9 +66,7 @@ TEST(DeleteElements, DissolvedEdgesMergeFacesAndBorderEdgesTakeTheirFace)
 TEST(DeleteElements, DissolvingAnEdgeOfTwoOrientedFacesKeepsTheWinding)
 {
     ShapePtr s(take<Shape>(*cube()));
-    List<Edge*> e;
-    e.append(s->findEdge(s->vertices[4], s->vertices[5]));
-    EXPECT_EQ(deleteEdges(*s, e), 1);
+    EXPECT_EQ(deleteEdges(*s, edgesBetween(*s, {{4, 5}})), 1);
     EXPECT_EQ(countsOf(*s), (EditCounts{8, 11, 5, 0}));
     EXPECT_EQ(s->faces[0]->index, 0); // renumbered by the protocol
     EXPECT_TRUE(windingConsistent(*s));

@@ -2,15 +2,12 @@
 // face closes the surface, run against its neighbours.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <set>
 
 #include "Mesh/Pool.h"
-#include "Mesh/Shape.h"
 #include "Mesh/Topology/FillHole.h"
-#include "Mesh/Validate.h"
-#include "support/ShapeFixtures.h"
+#include "EditSupport.h"
 
 using namespace fixtures;
 
@@ -33,23 +30,6 @@ MeshPtr gridWithout(int columns, int rows, std::set<int> missing)
     return meshFrom(points, faces);
 }
 
-int borderCount(const InnerShape& m)
-{
-    return int(std::count_if(m.edges.begin(), m.edges.end(), [](const Edge* e) { return e->faces.count() < 2; }));
-}
-
-// Every edge with two faces must be run both ways by them.
-void expectConsistentWinding(const InnerShape& m)
-{
-    for (const Edge* e : m.edges) {
-        int forward = 0;
-        for (const Face* f : e->faces)
-            for (const Corner& c : f->corners)
-                forward += c.edge == e && c.vertex == e->startVertex;
-        EXPECT_TRUE(e->faces.count() != 2 || forward == 1);
-    }
-}
-
 // The new face goes over the whole hole, facing as its neighbours do; where
 // two holes touch at a vertex, the shortest path is taken.
 TEST(FillHole, TheNewFaceClosesTheHoleFacingOut)
@@ -62,12 +42,6 @@ TEST(FillHole, TheNewFaceClosesTheHoleFacingOut)
         int bordersLeft;
     };
     const Case cases[] = {
-        {"cube without its top",
-         [] {
-             return meshFrom({{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}},
-                             {{0, 3, 2, 1}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}});
-         },
-         4, 5, {4, 5, 6, 7}, 0},
         {"open tube rim", [] { return openTube(8, 1); }, 8, 9, {8, 9, 10, 11, 12, 13, 14, 15}, 8},
         // Faces 5 and 10 of a 4 × 4 grid touch at vertex 12, (2, 2): 24 border edges.
         {"two holes meeting", [] { return gridWithout(4, 4, {5, 10}); }, 6, 7, {6, 7, 11, 12}, 20},
@@ -84,8 +58,8 @@ TEST(FillHole, TheNewFaceClosesTheHoleFacingOut)
         EXPECT_EQ(f->cornerCount(), int(c.corners.size()));
         EXPECT_EQ(corners, c.corners);
         EXPECT_GT(f->normal.z, 0.99f);
-        EXPECT_EQ(borderCount(*m), c.bordersLeft);
-        expectConsistentWinding(*m);
+        EXPECT_EQ(countsOf(*m).borders, c.bordersLeft);
+        EXPECT_TRUE(windingConsistent(*m));
         EXPECT_EQ(validateTopology(*m), "");
     }
 }
@@ -117,18 +91,6 @@ TEST(FillHole, RefusesWithoutAPathOrOverTheLimitChangingNoElement)
     Edge* lone = take<Edge>(wire->vertices[0], wire->vertices[1]);
     wire->addEdge(lone);
     EXPECT_FALSE(fillHole(*wire, lone, -1));
-}
-
-TEST(FillHole, ObjectLevelFillsOrLeavesTheObjectAlone)
-{
-    ShapePtr s(take<Shape>(*gridWithout(3, 3, {4})));
-    const int before = s->changeCount;
-    EXPECT_FALSE(fillHole(*s, s->findEdge(s->vertices[1], s->vertices[5]), -1));
-    EXPECT_EQ(s->changeCount, before);
-    EXPECT_TRUE(fillHole(*s, s->findEdge(s->vertices[5], s->vertices[6]), -1));
-    EXPECT_GT(s->changeCount, before);
-    EXPECT_EQ(s->faces.last()->index, s->faces.count() - 1);
-    EXPECT_EQ(validateTopology(*s), "");
 }
 
 } // namespace

@@ -31,22 +31,16 @@ TEST(MergeVertices, VerticesCollapseToTheirCentreAndDegenerateFacesGo)
 TEST(MergeVertices, EdgesCollapseToMidpointsTouchingOnesTogether)
 {
     MeshPtr c = cube();
-    List<Edge*> edges;
-    edges.append(c->findEdge(c->vertices[4], c->vertices[5]));
-    edges.append(c->findEdge(c->vertices[6], c->vertices[7]));
     // Two opposite top edges: the top face becomes a line and goes; the
     // front and back faces become triangles; the box stays closed.
-    EXPECT_EQ(collapseEdges(*c, edges), 2);
+    EXPECT_EQ(collapseEdges(*c, edgesBetween(*c, {{4, 5}, {6, 7}})), 2);
     EXPECT_EQ(countsOf(*c), (EditCounts{6, 9, 5, 0}));
     EXPECT_FLOAT_EQ(c->vertices[4]->x, 0.0f);
     EXPECT_TRUE(windingConsistent(*c));
     EXPECT_EQ(validateTopology(*c), "");
 
     MeshPtr g = openGrid(3, 1);
-    List<Edge*> chain;
-    chain.append(g->findEdge(g->vertices[0], g->vertices[1]));
-    chain.append(g->findEdge(g->vertices[1], g->vertices[2]));
-    EXPECT_EQ(collapseEdges(*g, chain), 2);
+    EXPECT_EQ(collapseEdges(*g, edgesBetween(*g, {{0, 1}, {1, 2}})), 2);
     EXPECT_FLOAT_EQ(g->vertices[0]->x, 1.0f); // centre of 0, 1 and 2
     EXPECT_EQ(countsOf(*g), (EditCounts{6, 8, 3, 6}));
     EXPECT_EQ(validateTopology(*g), "");

@@ -3,8 +3,6 @@
 // with one-to-one stencils, so what the levels show is the control mesh.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
 #include "Mesh/Topology/AddPolygon.h"

@@ -24,9 +24,7 @@ TEST(SpinEdge, TrianglesSwapDiagonalsAndPolygonsKeepTheirCornerCounts)
     MeshPtr t = meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {{0, 1, 2}, {0, 2, 3}});
     Edge* diagonal = t->findEdge(t->vertices[0], t->vertices[2]);
     diagonal->set(Geometry::Selected);
-    List<Edge*> one;
-    one.append(diagonal);
-    EXPECT_EQ(spinEdges(*t, one), 1);
+    EXPECT_EQ(spinEdges(*t, edgesBetween(*t, {{0, 2}})), 1);
     EXPECT_TRUE(diagonal->joins(t->vertices[1], t->vertices[3]));
     EXPECT_TRUE(diagonal->isSelected());
     EXPECT_EQ(countsOf(*t), (EditCounts{4, 5, 2, 4}));
