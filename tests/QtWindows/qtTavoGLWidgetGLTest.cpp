@@ -93,22 +93,6 @@ protected:
 
 } // namespace
 
-TEST_F(qtTavoGLWidgetTest, EveryKindOfEventReachesTheSceneWithYUpwards)
-{
-    mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
-    mouse(QEvent::MouseMove, {12, 22}, Qt::NoButton, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, {12, 22}, Qt::LeftButton, Qt::NoButton);
-    mouse(QEvent::MouseMove, {13, 23}, Qt::NoButton, Qt::NoButton);
-    mouse(QEvent::MouseButtonDblClick, {13, 23}, Qt::RightButton, Qt::RightButton);
-    wheel({5, 5}, 120);
-    key(QEvent::KeyPress, Qt::Key_E);
-    key(QEvent::KeyRelease, Qt::Key_E);
-    key(QEvent::KeyPress, Qt::Key_Escape);
-    EXPECT_THAT(scene.take(), ElementsAre("press 10 " + y(20) + " 0 1", "drag 12 " + y(22), "release 12 " + y(22),
-                                          "hover 13 " + y(23), "press 13 " + y(23) + " 9 0", "wheel 5 " + y(5) + " 5 0",
-                                          "keyPress 69 0", "keyReleaseAfterTap 69", "cancel"));
-}
-
 TEST_F(qtTavoGLWidgetTest, AfterAResizeEventsFlipAgainstTheNewHeight)
 {
     view->resize(150, 60);

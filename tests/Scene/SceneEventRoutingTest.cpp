@@ -9,7 +9,6 @@
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-using ::testing::IsEmpty;
 
 namespace {
 
@@ -34,7 +33,6 @@ struct Bench : RecordedScene {
     RecordingTool b{log, "b"};
     RecordingTool brush{log, "brush", false, true}; // takes presses before the view commands
     RecordingTool manip{log, "manip", true};        // the transform manipulator
-    bool closed = false;
 };
 
 using Step = std::function<void(Bench&)>;
@@ -86,8 +84,6 @@ const Row rows[] = {
          EXPECT_EQ(s.scene->pendingMouseCommand, 37);
          EXPECT_THAT(s.window.calls, ElementsAre("execute:37/1"));
      }},
-    {"modifiers select the mouse binding", [](Bench& s) { s.bindMouse(1, 39); },
-     [](Bench& s) { s.scene->mousePress(0, 0, 0, 2); }, {"dispatch"}, {"command.dispatch(39,1,0,0)"}},
     {"a press the display takes is seen, taken, by every later manager", [](Bench& s) {
          bindLeft(s);
          s.display->results["mousePress"] = true;
@@ -110,15 +106,6 @@ const Row rows[] = {
          EXPECT_FALSE(s.scene->pendingMouseClick);
          EXPECT_TRUE(s.tool->isDragInProgress());
      }},
-    {"a press the selection takes runs nothing", [](Bench& s) {
-         bindLeft(s);
-         s.selection->results["mousePress"] = true;
-     },
-     pressLeft, pressOps,
-     {"display.mousePress(1,2,0,0,37,0) -> 0", "tool.priorityPress(1,2,0,0,37,0) -> 0",
-      "tool.mousePress(1,2,0,0,37,0) -> 0", "selection.mousePress(1,2,0,0,37,0) -> 1",
-      "command.mousePress(1,2,0,0,37,1) -> 0"},
-     [](Bench& s) { EXPECT_FALSE(s.tool->isDragInProgress()); }},
     {"view commands reach the command manager before the tools", [](Bench& s) { s.bindMouse(0, 9013); }, pressLeft,
      pressOps,
      {"display.mousePress(1,2,0,0,9013,0) -> 0", "tool.priorityPress(1,2,0,0,9013,0) -> 0",
@@ -126,14 +113,6 @@ const Row rows[] = {
       "tool.mousePress(1,2,0,0,9013,1) -> 0", "selection.mousePress(1,2,0,0,9013,1) -> 0",
       "command.mousePress(1,2,0,0,9013,1) -> 0"},
      [](Bench& s) { EXPECT_FALSE(s.scene->pendingMouseClick); }},
-    {"a view command whose press was taken does not run", [](Bench& s) {
-         s.bindMouse(0, 9013);
-         s.display->results["mousePress"] = true;
-     },
-     pressLeft, {"mousePress", "dispatch"},
-     {"display.mousePress(1,2,0,0,9013,0) -> 1", "command.mousePress(1,2,0,0,9013,1) -> 0",
-      "tool.mousePress(1,2,0,0,9013,1) -> 0", "selection.mousePress(1,2,0,0,9013,1) -> 0",
-      "command.mousePress(1,2,0,0,9013,1) -> 0"}},
     {"priority tools get the press in the early pass only", [](Bench& s) { s.activate({&s.a, &s.brush}); }, pressLeft,
      pressOps,
      {"display.mousePress(1,2,0,0,-1,0) -> 0", "tool.priorityPress(1,2,0,0,-1,0) -> 0",
@@ -181,16 +160,6 @@ const Row rows[] = {
          s.scene->mouseRelease(1, 2);
      },
      {"dispatch"}, {"command.dispatch(37,1,1,2)"}},
-    {"the release of a consumed press runs nothing", [](Bench& s) {
-         bindLeft(s);
-         s.selection->results["mousePress"] = true;
-     },
-     [](Bench& s) {
-         pressLeft(s);
-         s.scene->mouseDrag(5, 6);
-         s.scene->mouseRelease(7, 8);
-     },
-     {"dispatch"}, {}},
     {"drags and hovers go to display, tools and selection", [](Bench&) {},
      [](Bench& s) {
          s.scene->mouseDrag(5, 6);
@@ -242,9 +211,6 @@ const Row rows[] = {
      {"tool.commandKey(69,0,1,37) -> 0", "command.dispatch(37,1,0,0)", "tool.commandKey(69,0,4,37) -> 0",
       "command.dispatch(37,4,0,0)"},
      [](Bench& s) { EXPECT_EQ(s.scene->pressedKeyCommand, 150); }},
-    {"a hold runs press, hold and release", [](Bench&) {}, holdE, {"commandKey", "dispatch"},
-     {"tool.commandKey(69,0,1,37) -> 0", "command.dispatch(37,1,0,0)", "tool.commandKey(69,0,2,37) -> 0",
-      "command.dispatch(37,2,0,0)", "tool.commandKey(69,0,3,37) -> 0", "command.dispatch(37,3,0,0)"}},
     {"a hold a tool takes finishes the press as a tap", [](Bench& s) { s.activate({&s.a}); },
      [](Bench& s) {
          s.scene->keyPress(keyE, 0);
@@ -263,15 +229,6 @@ const Row rows[] = {
      }},
     {"a press a tool takes runs nothing", [](Bench& s) { s.tool->results["commandKey"] = true; }, tapE, {"dispatch"},
      {}, [](Bench& s) { EXPECT_EQ(s.scene->pressedKeyCommand, 150); }},
-    {"a release after hold a tool takes runs nothing", [](Bench&) {},
-     [](Bench& s) {
-         s.scene->keyPress(keyE, 0);
-         s.scene->keyHold(keyE, 0);
-         s.tool->results["commandKey"] = true;
-         s.log.clear();
-         s.scene->keyReleaseAfterHold(keyE);
-     },
-     {"commandKey", "dispatch"}, {"tool.commandKey(69,0,3,37) -> 1"}},
     {"an unbound key is offered to the tools and does not repeat the last held command", [](Bench&) {},
      [](Bench& s) {
          holdE(s);
@@ -316,22 +273,9 @@ const Row rows[] = {
          EXPECT_TRUE(s.onlyActive(&s.manip));
          EXPECT_EQ(s.window.redrawCount, 1);
      }},
-    {"Escape brings a remembered manipulator back", [](Bench& s) {
-         s.activate({&s.a});
-         s.tool->rememberedManipulator = &s.manip;
-     },
-     [](Bench& s) { s.scene->cancel(); }, {"deactivate"}, {"a.deactivate()"},
-     [](Bench& s) { EXPECT_TRUE(s.onlyActive(&s.manip)); }},
     {"Delete goes to the tools first, then runs \"Delete\" directly", [](Bench&) {},
      [](Bench& s) { s.scene->deleteSelection(); }, {"deleteKey", "dispatch"},
      {"tool.deleteKey() -> 0", "command.deleteKey() -> 1", "command.dispatch(10,0,0,0)"}},
-    {"Delete a tool takes runs nothing", [](Bench& s) {
-         s.a.results["deleteKey"] = true;
-         s.activate({&s.a});
-     },
-     [](Bench& s) { s.scene->deleteSelection(); }, {"deleteKey", "dispatch"},
-     {"tool.deleteKey() -> 1", "a.deleteKey() -> 1"}},
-
     // --- commands and the update pass ---
     {"a command is dispatched, told to every manager, then the pass runs and autosave is checked",
      [](Bench& s) { s.command->dispatchResult = 7; },
@@ -438,14 +382,6 @@ const Row rows[] = {
          EXPECT_TRUE(s.application->mouseUnboundWhenRead);
          EXPECT_EQ(s.display->viewportHeight, 200);
          EXPECT_TRUE(s.application->redrawRequested);
-     }},
-    {"closing without changes asks nothing and shuts down in order", [](Bench&) {},
-     [](Bench& s) { s.closed = s.scene->close(); }, {"ask", "shutdown", "writePreferences"},
-     {"display.shutdown()", "command.shutdown()", "object.shutdown()", "selection.shutdown()", "tool.shutdown()",
-      "application.shutdown()", "application.writePreferences()"},
-     [](Bench& s) {
-         EXPECT_TRUE(s.closed);
-         EXPECT_THAT(s.window.questions, IsEmpty());
      }},
 };
 

@@ -71,26 +71,6 @@ TEST_F(PreferencesFileTest, WritesTheLineTemplatesExactly)
               "</preffile>\n");
 }
 
-// Loaded into an empty group, every option is appended with its value, and
-// white space inside strings survives the word splitting.
-TEST_F(PreferencesFileTest, EveryTypeReadsBackAsWritten)
-{
-    OptionGroup written("Sample", 7);
-    fillSample(written);
-    int n = 0;
-    for (const char* text : {"", "  leading", "trailing  ", "new\nline", "key=\"value\"x"})
-        add(written, ("Text " + std::to_string(n++)).c_str(), OptionType::String).setString(text);
-    std::filesystem::path path = save({&written});
-    OptionGroup read("Sample", 7);
-    loadPreferences(path, read);
-    EXPECT_EQ(read.optionCount(), 13);
-    EXPECT_EQ(read.findOption("File")->type(), static_cast<int>(OptionType::String));
-    EXPECT_EQ(*read.findOption("Text 1")->stringValue(), "  leading");
-    std::filesystem::path again = folder.file("again.tvp");
-    ASSERT_TRUE(savePreferences(read, again));
-    EXPECT_EQ(PreferencesTempFolder::read(again), PreferencesTempFolder::read(path));
-}
-
 TEST_F(PreferencesFileTest, GroupsMatchByIdAndAPresetChangesOnlyItsOwn)
 {
     OptionGroup a("A", 1), b("B", 2), c("C", 3);

@@ -3,28 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "Scene/Commands/CommandRoutes.h"
-#include "Scene/Commands/CommandTable.h"
 #include "Scene/Commands/DispatchTestScene.h"
 
 using ::testing::ElementsAre;
-
-TEST(DispatchRoutesTest, EveryRouteOfTheRowsReachesItsFunction)
-{
-    for (const CommandRow& row : commandRows()) {
-        EXPECT_EQ(commandHandler(row.id) != nullptr, row.route != Route::None) << row.id;
-        EXPECT_EQ(releaseAction(row.id) != nullptr, row.release != Release::None) << row.id;
-        EXPECT_EQ(tapReleaseAction(row.id) != nullptr, row.tapRelease != Release::None) << row.id;
-    }
-    // Ids that do nothing by design; every other ordinary and gesture id has a handler.
-    const std::vector<int> withoutHandler = {5, 6, 7, 8, 150, 221, 222, 306};
-    for (int id = 0; id <= 308; ++id) {
-        bool expected = std::ranges::find(withoutHandler, id) == withoutHandler.end();
-        EXPECT_EQ(commandHandler(id) != nullptr, expected) << id << " " << commandName(id);
-    }
-    for (int id = 9001; id <= 9014; ++id)
-        EXPECT_NE(commandHandler(id), nullptr) << id;
-}
 
 // A few rows of each table, for the values the handlers pass on.
 TEST(DispatchRoutesTest, HandlersPassTheirPerCommandValues)

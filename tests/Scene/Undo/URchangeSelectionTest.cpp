@@ -8,7 +8,6 @@
 #include "Mesh/Shape.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Undo/URchangeSelection.h"
-#include "Scene/Undo/UndoStack.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -28,7 +27,6 @@ struct SelectionScene : ::testing::Test {
         access.restore = [this](URchangeSelection::ModeState m) {
             mode = m.mode;
             multi = m.multi;
-            ++refreshes;
         };
     }
 
@@ -37,36 +35,10 @@ struct SelectionScene : ::testing::Test {
     Shape* b = nullptr;
     int mode = URchangeSelection::FaceMode;
     bool multi = false;
-    int refreshes = 0;
     URchangeSelection::ModeAccess access;
 };
 
 } // namespace
-
-TEST_F(SelectionScene, UndoRestoresTheSelectionAndRedoTheLaterOne)
-{
-    a->set(Geometry::Selected);
-    a->faces[0]->set(Geometry::Selected);
-    a->faces[2]->set(Geometry::Selected);
-    UndoStack stack;
-    stack.push(new URchangeSelection(objects, mode, access));
-    // "Select All" in face mode on both objects.
-    b->set(Geometry::Selected);
-    for (Shape* s : {a, b})
-        for (Face* f : s->faces)
-            f->set(Geometry::Selected);
-    stack.undo();
-    EXPECT_TRUE(a->isSelected());
-    EXPECT_FALSE(b->isSelected());
-    EXPECT_EQ(selectedOf(a->faces), (Positions{0, 2}));
-    EXPECT_TRUE(selectedOf(b->faces).empty());
-    EXPECT_EQ(refreshes, 1);
-    stack.redo();
-    EXPECT_TRUE(b->isSelected());
-    EXPECT_EQ(selectedOf(a->faces), (Positions{0, 1, 2, 3}));
-    EXPECT_EQ(selectedOf(b->faces), (Positions{0, 1, 2, 3}));
-    EXPECT_EQ(refreshes, 2);
-}
 
 TEST_F(SelectionScene, SwapsTheModeWithTheComponentsItRecords)
 {

@@ -30,24 +30,6 @@ namespace {
 
 using fixtures::deleteFace;
 
-// A whole-object command: the object becomes a different mesh.
-void replaceWithGrid(InnerShape& object)
-{
-    MeshPtr grid = fixtures::openGrid(3, 1);
-    object.clear();
-    object.name = "Merged";
-    for (Vertex* v : grid->vertices)
-        object.addVertex(v);
-    for (Edge* e : grid->edges)
-        object.addEdge(e);
-    for (Face* f : grid->faces)
-        object.addFace(f);
-    object.setPivot(Point3D(1.5f, 0.5f, 0));
-    grid->vertices.clear();
-    grid->edges.clear();
-    grid->faces.clear();
-}
-
 void sculpt(Shape& s, int level, int vertex, float offset)
 {
     s.levelStack.levelMesh(level)->vertices[vertex]->ensureDisplacement()[2] = offset;
@@ -90,12 +72,6 @@ std::vector<Case> cases()
 {
     auto cube = [] { return fixtures::cube(); };
     auto grid = [] { return fixtures::openGrid(2, 2); };
-    auto levels = [](Shape& s) {
-        s.subdivide();
-        s.subdivide();
-        sculpt(s, 2, 5, 0.5f);
-        sculpt(s, 1, 3, 0.25f);
-    };
     return {
         {"move one vertex", cube, geometry, [](Shape& m) { m.vertices[3]->setPosition(7, 8, 9); }},
         {"delete a face inside a grid", [] { return fixtures::openGrid(3, 3); }, geometry,
@@ -140,14 +116,6 @@ std::vector<Case> cases()
         {"non-manifold edge loses a face", [] { return fixtures::nonManifold(); }, geometry,
             [](Shape& m) { deleteFace(m, 1); }},
 
-        {"subdivide twice", cube, wholeShape, [](Shape& s) { s.subdivide(), s.subdivide(); }},
-        {"unsubdivide a sculpted level", cube, wholeShape, [](Shape& s) { s.unsubdivide(); }, true, levels},
-        {"toggle to the control mesh", cube, wholeShape, [](Shape& s) { s.toggleCurrentLevel(); }, true, levels},
-        {"clear the higher levels", cube, wholeShape, [](Shape& s) { s.unsubdivide(), s.clearHigherLevels(); }, true,
-            levels},
-        {"refine a sculpted level", cube, wholeShape, [](Shape& s) { s.refineControlMesh(); }, true, levels},
-        {"crease under levels", cube, wholeShape, [](Shape& s) { s.edges[0]->set(Geometry::Creased), s.topologyChanged(); },
-            true, levels},
         {"hide, mirror and move the axis", grid, wholeShape,
             [](Shape& s) {
                 s.set(Geometry::Hidden);
@@ -168,8 +136,6 @@ std::vector<Case> cases()
                 s.faces[0]->corners[1].u = 0.5f;
                 s.faces[0]->holes[0]->corners[2].v = 0.75f;
             },
-            false},
-        {"replace the whole object", cube, [](Shape& s) { return new URmergeShapes({&s}); }, replaceWithGrid,
             false},
         {"move control and level points", grid,
             [](Shape& s) {

@@ -46,18 +46,6 @@ struct StackFixture : ::testing::Test {
 
 using UndoStackLimit = StackFixture;
 
-TEST_F(UndoStackLimit, ElevenCommandsAtLevelTenLeaveTenSteps)
-{
-    for (int i = 1; i <= 11; ++i)
-        push(i);
-    EXPECT_EQ(stack.doneCount(), 10);
-    EXPECT_EQ(journal.destroyed, std::vector<int>{1});
-    for (int i = 0; i < 11; ++i)
-        stack.undo();
-    EXPECT_EQ(journal.reverted, (std::vector<int>{11, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
-    EXPECT_EQ(stack.undoneCount(), 10);
-}
-
 TEST_F(UndoStackLimit, IsReadAtEveryStoreAndDropsOnlyOneRecord)
 {
     int level = 5;
