@@ -235,6 +235,7 @@ void toggleInstanceMirror(const SceneManagers& managers)
         auto* settings = new URinstanceMirror(chosen);
         auto* added = new URaddShapes(objects);
         std::vector<Shape*> removed;
+        bool addedAny = false;
         for (Shape* s : chosen) {
             if (s->instanceMirror != 0) {
                 for (Shape* o : objects.objects)
@@ -248,11 +249,15 @@ void toggleInstanceMirror(const SceneManagers& managers)
             snapOntoPlane(*s, s->instanceMirrorPlane, tolerance);
             if (ShapeInstance* mirror = mirroredInstance(*s)) {
                 objects.addObject(mirror);
+                addedAny = true;
                 // The setting names the local axis, counted from 1 so that 0 stays "off".
                 s->instanceMirror = std::clamp(axis, 0, 2) + 1;
             }
         }
-        step.push(added);
+        if (addedAny)
+            step.push(added);
+        else
+            delete added;
         if (!removed.empty())
             step.push(new URdeleteShapes(objects, removed));
         step.push(settings);
