@@ -39,7 +39,8 @@ public:
     // Creates the objects of a creation command (or of an options window's
     // create action, 100051 and 100060 to 100066) and returns how many it
     // added to the scene. The primitives and swept objects are made from
-    // their option groups; arrays, instances and lights make nothing yet.
+    // their option groups; arrays, instances and de-instantiated objects from
+    // the selected objects (ObjectCommands.h); lights make nothing yet.
     virtual int createObjects(int commandId);
     // The swept objects made from selected objects ("Lathe Object",
     // "Extrusion Object", "Path Extrusion Object").

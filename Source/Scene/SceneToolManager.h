@@ -81,10 +81,14 @@ public:
     // orientation: 0 standard, 1 world, 2 object, 3 normal, 4 off; from now on.
     virtual void setAutoOrientation(int /*orientation*/) {}
     virtual void toggleManipulatorEditMode() {}
-    virtual void setObjectAxis() {}
+    // The axis of every selected object goes to the manipulator's place
+    // and orientation; one undo step.
+    virtual void setObjectAxis();
     virtual void orientSelectionToWorld() {}
     virtual void toggleRepositioning() {}
-    virtual void recenterObjectAxis() {}
+    // The pivot of every selected object goes to the centre of its bounding
+    // box; the axis directions and the geometry stay. One undo step.
+    virtual void recenterObjectAxis();
     // The brush windows' nudges, ids 100053 to 100059.
     virtual void nudgeBrush(int /*commandId*/) {}
 

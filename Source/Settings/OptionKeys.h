@@ -21,6 +21,8 @@ inline constexpr int WindowOptionsGroup = 100107;
     X(IntOption, SelectionStyle, CommandId::SelectionStyle, "Selection Style")                \
     X(FloatOption, SymmetryTolerance, CommandId::SymmetryOptions, "Tolerance")                \
     X(ChoiceOption, SymmetryAxis, CommandId::SymmetryOptions, "Symmetry Axis")                \
+    X(ChoiceOption, InstanceMirrorAxis, CommandId::InstanceMirrorOptions, "Mirror From Axis")  \
+    X(FloatOption, InstanceMirrorTolerance, CommandId::InstanceMirrorOptions, "Tolerance")     \
     X(BoolOption, SoftSelectionEnabled, CommandId::SoftSelectionOptions, "Enabled")           \
     X(ChoiceOption, SoftSelectionType, CommandId::SoftSelectionOptions, "Type")               \
     X(FloatOption, SoftSelectionRadius, CommandId::SoftSelectionOptions, "Radius")            \

@@ -17,6 +17,7 @@
 #include "Mesh/Shape.h"
 #include "Settings/CommandIds.h"
 #include "Scene/Commands/DispatchMessages.h"
+#include "Scene/Commands/ObjectCommands.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
@@ -161,6 +162,8 @@ int SceneObjectManager::createSweeps(int commandId)
 
 int SceneObjectManager::createObjects(int commandId)
 {
+    if (int made = createFromObjects(*this, commandId); made >= 0)
+        return made;
     if (commandId >= CommandId::LatheObject && commandId <= CommandId::PathExtrusionObject)
         return createSweeps(commandId);
     auto row = std::find_if(std::begin(primitives), std::end(primitives), [&](const PrimitiveRow& r) {

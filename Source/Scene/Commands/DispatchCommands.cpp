@@ -6,18 +6,25 @@
 #include "Mesh/Shape.h"
 #include "Scene/Commands/CommandRoutes.h"
 #include "Scene/Commands/DispatchMessages.h"
+#include "Scene/Commands/ObjectCommands.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Undo/URaddShapes.h"
+#include "Scene/Undo/UndoStep.h"
 
 namespace {
 
-void copySelection(const CommandCall& call) { call.commands.copySelection(); }
-void paste(const CommandCall& call) { call.commands.paste(); }
+void copySelection(const CommandCall& call) { copyObjects(call.managers, call.commands.clipboard); }
+void paste(const CommandCall& call) { pasteObjects(call.managers, call.commands.clipboard); }
 void deleteSelection(const CommandCall& call) { call.commands.deleteSelection(); }
-void editTopology(const CommandCall& call) { call.commands.editTopology(call.id); }
+// The object-level edits share the topology route.
+void editTopology(const CommandCall& call)
+{
+    if (!runObjectCommand(call.managers, call.id))
+        call.commands.editTopology(call.id);
+}
 void changeSubdivision(const CommandCall& call) { call.commands.changeSubdivision(call.id); }
 void editUVs(const CommandCall& call) { call.commands.editUVs(call.id); }
 void generateMap(const CommandCall& call) { call.commands.generateMap(call.id); }
@@ -99,10 +106,13 @@ void createObjects(const CommandCall& call)
         objects.createObjects(call.id);
         return;
     }
+    // One step: the creation may push records of its own (the instances
+    // "De-Instantiate Instance" replaces leave the scene).
+    UndoStep step(call.commands);
     auto* record = new URaddShapes(objects);
     // A creation that made nothing leaves nothing to undo.
     if (objects.createObjects(call.id) > 0)
-        call.commands.pushUndo(record);
+        step.push(record);
     else
         delete record;
 }

@@ -7,6 +7,7 @@
 
 #include "Settings/CommandIds.h"
 #include "Scene/Commands/CommandTable.h"
+#include "Scene/Commands/ObjectClipboard.h"
 #include "Scene/SceneManager.h"
 #include "Scene/Undo/UndoStack.h"
 
@@ -72,9 +73,6 @@ public:
     void deleteSelection();
 
     // --- operations the handlers call ---
-    // Each does nothing until the mesh operations it runs exist.
-    virtual void copySelection() {}
-    virtual void paste() {}
     // Deletes the selected geometry (model space).
     virtual void deleteGeometry() {}
     // The topology commands (triangulate, booleans, duplicate, crease, mirror, ...);
@@ -90,6 +88,7 @@ public:
 
     UndoStack geometryUndo;   // "Undo" and "Redo"; consulted before closing
     UndoStack selectionUndo;  // "Undo Selection" and "Redo Selection"
+    ObjectClipboard clipboard; // "Copy" fills it, "Paste" reads it
     int32_t lastCommand = CommandId::NoFunction; // last repeatable command; "No Function" until one ran
     // Forces the unsaved state whatever the stack says; cleared with it by markSaved.
     bool unsavedChanges = false;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <span>
 #include <type_traits>
 
 #include "Mesh/ShapeInstance.h"
@@ -49,6 +50,22 @@ constexpr Action actions[] = {
     {HideSelection, Selection::FaceMode},
     {HideSelection, Selection::ObjectMode},
     {ShowAll, Selection::ObjectMode},
+};
+
+// Object-level edits, with a few edits of the objects they make.
+constexpr Action objectActions[] = {
+    {Copy, Selection::ObjectMode},
+    {Paste, -1},
+    {Duplicate, Selection::ObjectMode},
+    {Instance, Selection::ObjectMode},
+    {DeInstantiateInstance, Selection::ObjectMode},
+    {Array, Selection::ObjectMode},
+    {InstanceMirrorToggle, Selection::ObjectMode},
+    {SetObjectAxis, Selection::FaceMode},
+    {RecenterObjectAxis, Selection::ObjectMode},
+    {Subdivide, Selection::ObjectMode},
+    {Triangulate, Selection::FaceMode},
+    {CombineObjects, Selection::ObjectMode},
 };
 
 class UndoModelTest : public SelectionTestScene, public ::testing::WithParamInterface<int> {
@@ -175,7 +192,7 @@ protected:
             select(pick(4) == 0 ? Selection::VertexMode : Selection::FaceMode);
             run(pick(2) ? SelectAll : InvertSelection);
         } else {
-            const Action& a = actions[pick(std::size(actions))];
+            const Action& a = table[pick(static_cast<int>(table.size()))];
             if (a.mode >= 0)
                 select(a.mode);
             if (a.selectFirst >= 0)
@@ -203,8 +220,9 @@ protected:
         EXPECT_EQ(stack().undoneCount(), static_cast<int>(history.size() - 1 - at));
     }
 
-    void runSequence(int undoLevel, int steps)
+    void runSequence(int undoLevel, int steps, std::span<const Action> actionTable = actions)
     {
+        table = actionTable;
         registry().setInt(generalSettings, "Undo Level", undoLevel);
         registry().setInt(generalSettings, "Max Subdivision Level", maxLevel);
         buildScene();
@@ -216,6 +234,7 @@ protected:
         }
     }
 
+    std::span<const Action> table;
     std::mt19937 random{static_cast<unsigned>(GetParam())};
     std::vector<std::string> history; // scene texts, oldest first
     size_t at = 0;                    // the entry shown now
@@ -226,6 +245,11 @@ protected:
 TEST_P(UndoModelTest, EveryStepMatchesTheHistory)
 {
     runSequence(10, 120);
+}
+
+TEST_P(UndoModelTest, ObjectEditsMatchTheHistory)
+{
+    runSequence(10, 120, objectActions);
 }
 
 TEST_P(UndoModelTest, ASmallUndoLevelForgetsTheOldestSteps)
