@@ -201,3 +201,32 @@ TEST_F(UVCommandsTest, PinsAndSeamsFollowTheSelectionInBothSpaces)
     runUndoably(unmarkSeams);
     runUndoably(nudgeUPlus);
 }
+
+TEST_F(UVCommandsTest, MoveAndSewJoinsTheTwinIslandOntoTheSelectedBorderEdge)
+{
+    Shape* cube = addCube();
+    run(perFace);
+    TextureProxy* proxy = proxyOf(cube);
+    scene.objectManager->uvSpace = true;
+    cube->set(Geometry::Selected, false);
+    enter(Selection::EdgeMode);
+    Edge* edge = proxy->edges[0];
+    Vertex* a = edge->startVertex;
+    Vertex* b = edge->endVertex;
+    const Vertex keptA = *a, keptB = *b;
+    edge->set(Geometry::Selected);
+    runUndoably(285);
+    EXPECT_EQ(validateTopology(*proxy), "");
+    EXPECT_EQ(proxy->vertices.count(), 6 * 4 - 2);
+    EXPECT_EQ(proxyIslands(proxy->faces).size(), 5u);
+    const Edge* sewn = proxy->findEdge(a, b);
+    ASSERT_NE(sewn, nullptr);
+    EXPECT_EQ(sewn->faces.count(), 2);
+    EXPECT_EQ(a->x, keptA.x);
+    EXPECT_EQ(b->y, keptB.y);
+    for (const Face* f : proxy->faces)
+        EXPECT_GT(signedArea(*f), 0.0f) << "the moved island keeps its orientation";
+    // Sewn, the edge has no twin left: the command refuses.
+    run(285);
+    EXPECT_EQ(lastStatus(), refusalMessage(285));
+}

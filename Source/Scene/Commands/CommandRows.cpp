@@ -1450,7 +1450,6 @@ constexpr CommandRow rows[] = {
      .help = "Move the UV island on the other side of the selected border edges to meet them and sew the two "
              "together.",
      .route = Route::EditUVs,
-     .flags = NotYetAvailable,
      .refusals = {Refusal::MoveAndSew}},
     {.id = 286,
      .name = "Mirror UVs",

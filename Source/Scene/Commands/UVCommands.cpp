@@ -21,6 +21,7 @@
 #include "Scene/Undo/URdeleteShapes.h"
 #include "Scene/Undo/UndoStep.h"
 #include "Settings/OptionKeys.h"
+#include "UV/MoveAndSew.h"
 #include "UV/ProxyBuild.h"
 #include "UV/RecreateUVs.h"
 #include "UV/UVLayout.h"
@@ -252,7 +253,7 @@ void scaleToUnitSquare(const List<Vertex*>& vertices, bool proportional)
 }
 
 // What a UV editing command needs selected, and what it does.
-enum class Needs { Anything, Vertices, Faces };
+enum class Needs { Anything, Vertices, Faces, SewableEdges };
 
 struct UVEdit {
     int id;
@@ -291,6 +292,8 @@ constexpr UVEdit uvEdits[] = {
          const float centre = Bounds(vertices).centreU();
          transform(vertices, [&](float u, float v) { return std::pair{2 * centre - u, v}; });
      }},
+    {CommandId::MoveAndSew, Needs::SewableEdges,
+     [](const SceneManagers&, ProxySelection& s) { moveAndSew(*s.proxy, s.edges); }},
     {CommandId::NudgeUVsUPlus, Needs::Vertices,
      [](const SceneManagers& m, ProxySelection& s) { nudgeBy(s, nudgeU(m), 0); }},
     {CommandId::NudgeUVsVPlus, Needs::Vertices,
@@ -318,6 +321,9 @@ bool fits(const ProxySelection& s, Needs needs)
         return !s.touchedVertices().empty();
     case Needs::Faces:
         return s.whole || !s.faces.empty();
+    case Needs::SewableEdges:
+        return std::any_of(s.edges.begin(), s.edges.end(),
+                           [&](const Edge* e) { return twinBorderEdge(*s.proxy, *e) != nullptr; });
     default:
         return true;
     }

@@ -33,12 +33,17 @@ void appendOnce(List<Vertex*>& list, std::unordered_set<const Vertex*>& seen, Ve
 // Proxy elements standing for the selection `s` of an owner object.
 ProxySelection mapToProxy(TextureProxy& proxy, const ObjectSelection& s)
 {
-    ProxySelection p{&proxy, s.whole, {}, {}};
+    ProxySelection p{&proxy, s.whole, {}, {}, {}};
     std::unordered_set<const Vertex*> chosen(s.vertices.begin(), s.vertices.end());
     for (const Edge* e : s.edges) {
         chosen.insert(e->startVertex);
         chosen.insert(e->endVertex);
     }
+    // Both sides of a split source edge stand for it.
+    for (Edge* e : proxy.edges)
+        for (const Edge* source : s.edges)
+            if (source->joins(sourceOf(e->startVertex), sourceOf(e->endVertex)))
+                p.edges.append(e);
     for (Vertex* v : proxy.vertices)
         if (chosen.contains(sourceOf(v)))
             p.vertices.append(v);
@@ -51,7 +56,7 @@ ProxySelection mapToProxy(TextureProxy& proxy, const ObjectSelection& s)
 
 ProxySelection ownSelection(TextureProxy& proxy, const ObjectSelection& s)
 {
-    ProxySelection p{&proxy, s.whole, {}, s.faces};
+    ProxySelection p{&proxy, s.whole, {}, s.faces, s.edges};
     std::unordered_set<const Vertex*> seen;
     for (Vertex* v : s.vertices)
         appendOnce(p.vertices, seen, v);

@@ -19,6 +19,7 @@ struct ProxySelection {
     bool whole = false;     // the object (or its proxy) is selected
     List<Vertex*> vertices; // selected vertices and the ends of selected edges, each once
     List<Face*> faces;      // selected faces
+    List<Edge*> edges;      // selected edges
     // The vertices of selected faces, each once.
     List<Vertex*> faceVertices() const;
     // Every vertex the selection touches: all of a whole proxy, else the
