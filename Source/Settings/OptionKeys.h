@@ -30,6 +30,10 @@ inline constexpr int WindowOptionsGroup = 100107;
     X(FloatOption, NudgeUAmount, CommandId::NudgeUVsOptions, "Nudge U Amount")                \
     X(FloatOption, NudgeVAmount, CommandId::NudgeUVsOptions, "Nudge V Amount")                \
     X(FloatOption, NudgeRotationDegrees, CommandId::NudgeUVsOptions, "Nudge Rotation Degrees") \
+    X(IntOption, UVImageWidth, CommandId::ExportUVsToImageOptions, "Image Width")            \
+    X(IntOption, UVImageHeight, CommandId::ExportUVsToImageOptions, "Image Height")          \
+    X(ColourOption, UVImageBackground, CommandId::ExportUVsToImageOptions, "Background Color") \
+    X(ColourOption, UVImageLine, CommandId::ExportUVsToImageOptions, "Line Color")           \
     X(BoolOption, ShowManipulators, CommandId::Display, "Show Manipulators")                  \
     X(IntOption, WindowX, WindowOptionsGroup, "Window X")                                     \
     X(IntOption, WindowY, WindowOptionsGroup, "Window Y")                                     \

@@ -2,6 +2,8 @@
 // the refusals, unwrapping a selection, pins and seams, each one undo step.
 #include "Scene/Selection/SelectionTestScene.h"
 
+#include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -229,4 +231,20 @@ TEST_F(UVCommandsTest, MoveAndSewJoinsTheTwinIslandOntoTheSelectedBorderEdge)
     // Sewn, the edge has no twin left: the command refuses.
     run(285);
     EXPECT_EQ(lastStatus(), refusalMessage(285));
+}
+
+TEST_F(UVCommandsTest, ExportWritesTheChosenImageAndRecordsNothing)
+{
+    addCube();
+    run(perFace);
+    const std::string path = (std::filesystem::temp_directory_path() / "tavo-uv-export.png").string();
+    window.chosenFiles.push_back(path);
+    const int done = doneCount();
+    run(295);
+    EXPECT_EQ(doneCount(), done);
+    std::ifstream file(path, std::ios::binary);
+    char signature[4] = {};
+    file.read(signature, 4);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+    std::filesystem::remove(path);
 }

@@ -1499,7 +1499,6 @@ constexpr CommandRow rows[] = {
      .name = "Export UVs To Image",
      .help = "Export the UV layout of the selected objects or faces to an image file.",
      .route = Route::EditUVs,
-     .flags = NotYetAvailable,
      .refusals = {Refusal::ExportUVsToImage}},
     {.id = 296,
      .name = "Export UVs To Image Options",

@@ -23,6 +23,8 @@
 #include "Settings/OptionKeys.h"
 #include "UV/MoveAndSew.h"
 #include "UV/ProxyBuild.h"
+#include "Scene/TavoApplicationWindow.h"
+#include "UV/UVLayoutImage.h"
 #include "UV/RecreateUVs.h"
 #include "UV/UVLayout.h"
 #include "UV/UnwrapIslands.h"
@@ -359,6 +361,29 @@ void changeSeams(const SceneManagers& managers, int commandId, SeamChange change
     finishEdit(managers);
 }
 
+// "Export UVs To Image": the outlines of the selected UV faces (all faces
+// of selected objects) in one picture of the unit square, saved where the
+// user chooses. Changes nothing in the scene.
+void exportUVImage(const SceneManagers& managers, const std::vector<ProxySelection>& selection)
+{
+    SceneApplicationManager& app = *managers.applicationManager;
+    List<Face*> faces;
+    for (const ProxySelection& s : selection)
+        for (Face* f : s.touchedFaces())
+            faces.append(f);
+    const RgbImage image = drawUVLayout(faces, app.registry.get(Options::UVImageWidth),
+                                        app.registry.get(Options::UVImageHeight),
+                                        app.registry.get(Options::UVImageBackground),
+                                        app.registry.get(Options::UVImageLine));
+    if (!app.window)
+        return;
+    const std::string path = app.window->chooseFile(true, "Export UVs To Image", {{"png", "PNG Image"}});
+    if (path.empty())
+        return;
+    if (!writePng(path, image))
+        app.report("Could not write " + path, SceneApplicationManager::StatusReport);
+}
+
 } // namespace
 
 bool runUVCommand(const SceneManagers& managers, int commandId)
@@ -370,12 +395,17 @@ bool runUVCommand(const SceneManagers& managers, int commandId)
         }
     const UVEdit* edit = std::find_if(std::begin(uvEdits), std::end(uvEdits),
                                       [&](const UVEdit& e) { return e.id == commandId; });
-    if (edit == std::end(uvEdits))
+    const bool exportImage = commandId == CommandId::ExportUVsToImage;
+    if (edit == std::end(uvEdits) && !exportImage)
         return false;
     std::vector<ProxySelection> selection = selectedProxyElements(managers);
-    std::erase_if(selection, [&](const ProxySelection& s) { return !fits(s, edit->needs); });
+    std::erase_if(selection, [&](const ProxySelection& s) { return !fits(s, exportImage ? Needs::Faces : edit->needs); });
     if (selection.empty()) {
         refuse(managers, commandId);
+        return true;
+    }
+    if (exportImage) {
+        exportUVImage(managers, selection);
         return true;
     }
     editProxies(managers, selection, [&](ProxySelection& s) { edit->run(managers, s); });
