@@ -248,3 +248,18 @@ TEST_F(UVCommandsTest, ExportWritesTheChosenImageAndRecordsNothing)
     EXPECT_EQ(std::string(signature + 1, 3), "PNG");
     std::filesystem::remove(path);
 }
+
+TEST_F(UVCommandsTest, RecreatingKeepsThePinsOfFacesLeftAsTheyWere)
+{
+    Shape* cube = addCube();
+    run(perFace);
+    for (Vertex* v : proxyOf(cube)->vertices)
+        v->set(PinnedVertex);
+    enter(Selection::FaceMode);
+    cube->faces[0]->set(Geometry::Selected);
+    run(planar);
+    TextureProxy* proxy = proxyOf(cube);
+    for (int i = 0; i < proxy->faces.count(); ++i)
+        for (const Corner& c : proxy->faces[i]->corners)
+            EXPECT_EQ(c.vertex->has(PinnedVertex), proxy->sourceFaces[i] != cube->faces[0]) << "face " << i;
+}

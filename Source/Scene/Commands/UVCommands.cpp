@@ -104,6 +104,32 @@ std::vector<RecreationTarget> recreationTargets(const SceneManagers& managers)
     return targets;
 }
 
+// Pins of the old proxy stay on the new one for the faces that were not
+// recreated: on the UV vertex of the same source vertex at the same place.
+void keepPins(const TextureProxy& old, TextureProxy& fresh, const List<Face*>& recreated)
+{
+    std::vector<const ProxyVertex*> pinned;
+    for (const Vertex* v : old.vertices)
+        if (v->has(PinnedVertex))
+            pinned.push_back(static_cast<const ProxyVertex*>(v));
+    for (Face* f : fresh.owner->faces)
+        f->tag = 0;
+    for (Face* f : recreated)
+        f->tag = 1;
+    for (Vertex* v : fresh.vertices)
+        v->tag = 0;
+    for (int i = 0; i < fresh.faces.count(); ++i)
+        if (fresh.sourceFaces[i]->tag == 1)
+            for (const Corner& c : fresh.faces[i]->corners)
+                c.vertex->tag = 1;
+    for (Vertex* v : fresh.vertices) {
+        const auto* p = static_cast<const ProxyVertex*>(v);
+        v->set(PinnedVertex, v->tag == 0 && std::any_of(pinned.begin(), pinned.end(), [&](const ProxyVertex* q) {
+                                 return q->sourceVertex == p->sourceVertex && q->x == p->x && q->y == p->y;
+                             }));
+    }
+}
+
 } // namespace
 
 void recreateSelectedUVs(const SceneManagers& managers, int commandId)
@@ -136,8 +162,10 @@ void recreateSelectedUVs(const SceneManagers& managers, int commandId)
             TextureProxy* fresh = buildProxy(*t.owner, t.owner->faces, sameTextureCoordinates);
             if (!fresh)
                 continue;
-            if (TextureProxy* old = findProxy(objects.objects, t.owner))
+            if (TextureProxy* old = findProxy(objects.objects, t.owner)) {
+                keepPins(*old, *fresh, t.faces);
                 step.push(new URdeleteShapes(objects, {old}));
+            }
             auto* added = new URaddShapes(objects);
             objects.addObject(fresh);
             step.push(added);
@@ -409,6 +437,16 @@ bool runUVCommand(const SceneManagers& managers, int commandId)
         return true;
     }
     editProxies(managers, selection, [&](ProxySelection& s) { edit->run(managers, s); });
+    return true;
+}
+
+bool unwrapLiveAfterMove(const SceneManagers& managers, TextureProxy& proxy, const List<Vertex*>& moved)
+{
+    if (!managers.applicationManager->liveUVUnwrapping || moved.empty())
+        return false;
+    unwrapAfterMove(proxy, moved);
+    if (proxy.owner)
+        writeBackTextureCoordinates(proxy);
     return true;
 }
 

@@ -7,8 +7,19 @@
 // records one undo step:
 // the proxies it changes and the texture coordinates of their owners (the
 // export changes nothing and records nothing).
+#include "Mesh/List.h"
+
+class TextureProxy;
+class Vertex;
 struct SceneManagers;
 
 void recreateSelectedUVs(const SceneManagers& managers, int commandId);
 // False when `commandId` has no UV handler here.
 bool runUVCommand(const SceneManagers& managers, int commandId);
+
+// Live unwrapping, for the manipulator to call when it finishes a change
+// of `proxy`: with "Live UV Unwrapping Toggle" on, the islands of `moved`
+// are solved again around them (they stay where the user put them) and the
+// owner's texture coordinates follow. The caller records undo for the whole
+// proxy. False, changing nothing, while live unwrapping is off.
+bool unwrapLiveAfterMove(const SceneManagers& managers, TextureProxy& proxy, const List<Vertex*>& moved);
