@@ -4,6 +4,7 @@
 #include "Mesh/List.h"
 
 class Face;
+class Vertex;
 
 // Gives the vertices of each island of `faces` (proxy faces) the
 // projection of their source positions onto the island's plane, the plane
@@ -17,4 +18,4 @@ void projectIslandsFlat(const List<Face*>& faces);
 void packIslands(const List<Face*>& faces, float spacing);
 
 // The vertices of `faces`, each once, in order of first use. Uses `tag`.
-List<class Vertex*> verticesOf(const List<Face*>& faces);
+List<Vertex*> verticesOf(const List<Face*>& faces);
