@@ -101,6 +101,13 @@ const Record records[] = {
      }},
     {"-creas", [](Block& b) { readIndexList(b, [&](long i) { b.object.markEdge(i, Geometry::Creased, 0); }); }},
     {"-tseam", [](Block& b) { readIndexList(b, [&](long i) { b.object.markEdge(i, 0, Geometry::UVSeam); }); }},
+    {"-pinv",
+     [](Block& b) {
+         readIndexList(b, [&](long i) {
+             if (Vertex* v = b.object.vertexAt(i); v && b.proxy)
+                 v->set(Geometry::Boundary);
+         });
+     }},
     {"-psubf",
      [](Block& b) {
          b.object.notePartialList();

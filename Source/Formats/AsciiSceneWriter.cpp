@@ -177,6 +177,15 @@ private:
         for (const Vertex* v : s.vertices)
             if (isListed(v->mirror, s.vertices))
                 out_.word("-mvrt").spInt(v->index).spInt(v->mirror->index).newline();
+        if (proxy) {
+            // UV vertices that unwrapping keeps in place; the mark shares its bit with Boundary.
+            std::vector<int> pinned;
+            for (const Vertex* v : s.vertices)
+                if (v->has(Geometry::Boundary))
+                    pinned.push_back(v->index);
+            if (!pinned.empty())
+                writeIndexList("-pinv", pinned);
+        }
 
         numberList(s.edges);
         std::vector<int> creased, seams, psubEdges;

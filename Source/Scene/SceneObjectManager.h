@@ -47,7 +47,7 @@ public:
     int createSweeps(int commandId);
     // Recreates the UVs of the selected objects or faces with the method of
     // the command (248, 276 to 279).
-    virtual void recreateUVs(int /*commandId*/) {}
+    virtual void recreateUVs(int commandId);
 
     List<Shape*> objects; // owned; file formats refer to objects by position here
     // Owned, in the order the file formats number them. Faces without a

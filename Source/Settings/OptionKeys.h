@@ -28,6 +28,14 @@ inline constexpr int WindowOptionsGroup = 100107;
     X(FloatOption, SoftSelectionRadius, CommandId::SoftSelectionOptions, "Radius")            \
     X(FloatOption, SoftSelectionFalloff, CommandId::SoftSelectionOptions, "Falloff")          \
     X(FloatOption, LayoutSpacing, CommandId::RecreateUVsOptions, "Layout Spacing")            \
+    X(FloatOption, DegreeTolerance, CommandId::RecreateUVsPlanarRegionsOptions, "Degree Tolerance") \
+    X(FloatOption, NudgeUAmount, CommandId::NudgeUVsOptions, "Nudge U Amount")                \
+    X(FloatOption, NudgeVAmount, CommandId::NudgeUVsOptions, "Nudge V Amount")                \
+    X(FloatOption, NudgeRotationDegrees, CommandId::NudgeUVsOptions, "Nudge Rotation Degrees") \
+    X(IntOption, UVImageWidth, CommandId::ExportUVsToImageOptions, "Image Width")            \
+    X(IntOption, UVImageHeight, CommandId::ExportUVsToImageOptions, "Image Height")          \
+    X(ColourOption, UVImageBackground, CommandId::ExportUVsToImageOptions, "Background Color") \
+    X(ColourOption, UVImageLine, CommandId::ExportUVsToImageOptions, "Line Color")           \
     X(BoolOption, ShowManipulators, CommandId::Display, "Show Manipulators")                  \
     X(IntOption, WindowX, WindowOptionsGroup, "Window X")                                     \
     X(IntOption, WindowY, WindowOptionsGroup, "Window Y")                                     \

@@ -134,6 +134,14 @@ private:
 
 } // namespace
 
+std::vector<std::vector<Face*>> proxyIslands(const List<Face*>& faces)
+{
+    std::vector<std::vector<Face*>> result;
+    for (Island& island : islandsOf(faces))
+        result.push_back(std::move(island.faces));
+    return result;
+}
+
 int unwrapIslands([[maybe_unused]] TextureProxy& proxy, const List<Face*>& faces, int maxIterations, NlSolver solver)
 {
     int solved = 0;

@@ -3,6 +3,7 @@
 // through shared proxy vertices, each solved on its own from the 3D
 // positions of the source vertices.
 #include <cstdint>
+#include <vector>
 
 #include "Mesh/List.h"
 #include "Mesh/Geometry.h"
@@ -16,6 +17,10 @@ class Vertex;
 // that marks boundary vertices of subdivided meshes; proxies have no
 // subdivision levels, so nothing else sets it there.
 constexpr uint8_t PinnedVertex = Geometry::Boundary;
+
+// The islands that `faces` form among themselves, each as its faces in
+// the order given. Uses the vertices' `tag`.
+std::vector<std::vector<Face*>> proxyIslands(const List<Face*>& faces);
 
 // Unwraps each island that `faces` (faces of `proxy`) form among themselves:
 // their vertices get new (u, v, 0) positions, pinned ones keep theirs.

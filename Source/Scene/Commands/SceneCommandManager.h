@@ -82,7 +82,7 @@ public:
     // Subdivision", "Toggle Current Subdivision".
     virtual void changeSubdivision(int commandId);
     // The UV editing commands (pins, seams, nudges, layout, unwrapping, export).
-    virtual void editUVs(int /*commandId*/) {}
+    virtual void editUVs(int commandId);
     // "Generate Normal Map", "Generate Displacement Map".
     virtual void generateMap(int /*commandId*/) {}
 
