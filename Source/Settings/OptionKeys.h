@@ -101,7 +101,15 @@ inline constexpr int WindowOptionsGroup = 100107;
     X(ChoiceOption, ExtrusionAxis, CommandId::ExtrusionObjectOptions, "Axis")                 \
     X(BoolOption, PathExtrusionCapEnds, CommandId::PathExtrusionOptions, "Cap Ends")          \
     X(FloatOption, PathExtrusionScale, CommandId::PathExtrusionOptions, "Scale")              \
-    X(FloatOption, PathExtrusionRotation, CommandId::PathExtrusionOptions, "Rotation")
+    X(FloatOption, PathExtrusionRotation, CommandId::PathExtrusionOptions, "Rotation")       \
+    X(ChoiceOption, FlattenAxisChoice, CommandId::FlattenOptions, "Axis")                     \
+    X(IntOption, SmoothIterations, CommandId::SmoothOptions, "Iterations")                    \
+    X(FloatOption, SmoothVolumePreservation, CommandId::SmoothOptions, "Volume Preservation") \
+    X(ChoiceOption, MirrorGeometryAxis, CommandId::MirrorGeometryOptions, "Mirror From Axis") \
+    X(FloatOption, MirrorGeometryTolerance, CommandId::MirrorGeometryOptions, "Tolerance")    \
+    X(BoolOption, MirrorGeometrySymmetry, CommandId::MirrorGeometryOptions, "Enable Symmetry") \
+    X(FloatOption, MergeVertexTolerance, CommandId::MergeOptions, "Vertex Tolerance")         \
+    X(BoolOption, BooleanDeleteOriginals, CommandId::BooleanOptions, "Delete Originals")
 
 namespace Options {
 #define TAVO_DECLARE_OPTION(Type, Name, Group, Text) inline constexpr Type Name{Group, Text};

@@ -30,6 +30,12 @@ inline constexpr std::string_view NormalMapWithoutUVs =
     "the Materials menu.";
 inline constexpr std::string_view Boolean =
     "You must select exactly two shapes in order to perform a boolean operation";
+// How a boolean operation that ran can still fail.
+inline constexpr std::string_view BooleanNotClosed =
+    "Both shapes must be closed surfaces to perform a boolean operation";
+inline constexpr std::string_view BooleanSelfIntersecting =
+    "Shapes must not intersect themselves to perform a boolean operation";
+inline constexpr std::string_view BooleanFailed = "The boolean operation would not give a valid surface";
 inline constexpr std::string_view Duplicate = "You must select vertices, edges, faces, or objects to duplicate";
 inline constexpr std::string_view CreaseEdges = "You must select at least one edge to crease";
 inline constexpr std::string_view UncreaseEdges = "You must select at least one edge to uncrease";
@@ -39,6 +45,8 @@ inline constexpr std::string_view CombineObjects =
     "You must select faces, edges, or multiple shapes or vertices to merge";
 inline constexpr std::string_view MergeUVs = "You must select at least two UV vertices to merge UV coordinates.";
 inline constexpr std::string_view UnifyNormals = "You must select faces or objects to unify normals";
+// "Unify Normals" found every selected face already agreeing.
+inline constexpr std::string_view NormalsAlreadyUnified = "The selected normals already point the same way";
 inline constexpr std::string_view ReverseNormals = "You must select faces or objects to reverse normals";
 inline constexpr std::string_view DeInstantiateInstance =
     "You must select at least one instance object to de-instantiate";

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Mesh/ObjectCopies.h"
+#include "Mesh/Topology/ExtractFaces.h"
 #include "Mesh/ShapeInstance.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Commands/DispatchMessages.h"
@@ -185,9 +186,9 @@ void pasteObjects(const SceneManagers& managers, ObjectClipboard& clipboard)
     addAsOneStep(managers, clipboard.paste());
 }
 
-Shape* duplicateFaces(Shape&, const List<Face*>&)
+Shape* duplicateFaces(Shape& object, const List<Face*>& faces)
 {
-    return nullptr;
+    return extractFaces(object, faces);
 }
 
 void duplicateSelection(const SceneManagers& managers)

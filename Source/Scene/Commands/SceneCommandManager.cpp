@@ -213,6 +213,11 @@ void SceneCommandManager::editTopology(int commandId)
     runTopologyCommand(*managers, commandId);
 }
 
+void SceneCommandManager::deleteGeometry()
+{
+    deleteSelected(*managers);
+}
+
 void SceneCommandManager::deleteSelection()
 {
     if (managers->objectManager->uvSpace) {

@@ -74,7 +74,7 @@ public:
 
     // --- operations the handlers call ---
     // Deletes the selected geometry (model space).
-    virtual void deleteGeometry() {}
+    virtual void deleteGeometry();
     // The topology commands (triangulate, booleans, duplicate, crease, mirror, ...);
     // ids without a handler yet do nothing.
     virtual void editTopology(int commandId);

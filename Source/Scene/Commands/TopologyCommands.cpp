@@ -9,7 +9,7 @@
 #include "Mesh/Topology/FillHole.h"
 #include "Mesh/Topology/Triangulate.h"
 #include "Settings/CommandIds.h"
-#include "Scene/Commands/DispatchMessages.h"
+#include "Scene/Commands/MeshEditSupport.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManagers.h"
@@ -29,47 +29,6 @@ constexpr int combineId = CommandId::CombineObjects;
 constexpr int reverseNormalsId = CommandId::ReverseNormals;
 constexpr int fillHoleId = CommandId::FillHole;
 constexpr int unlimitedLoop = -1;
-
-bool hasOwnMesh(const Shape& object)
-{
-    return object.shapeKind() == InnerShape::KindShape;
-}
-
-// The selection of the current mode, limited to objects with a mesh of their own.
-SelectedElements editableSelection(const SceneManagers& managers)
-{
-    SelectedElements selection(managers);
-    std::erase_if(selection.perObject(), [](const ObjectSelection& s) { return !hasOwnMesh(*s.object); });
-    return selection;
-}
-
-void refuse(const SceneManagers& managers, int commandId)
-{
-    managers.applicationManager->report(std::string(refusalMessage(commandId)),
-                                        SceneApplicationManager::StatusReport);
-}
-
-// After any edit: the cached selection lists are stale, the views too.
-void finishEdit(const SceneManagers& managers)
-{
-    managers.selectionManager->refreshDisplay();
-    managers.commandManager->redrawRequested = true;
-    managers.commandManager->sceneChanged = true;
-}
-
-// Runs `edit(selection)` on each object of the selection as one undo step.
-template <class Edit>
-void recordEachObject(const SceneManagers& managers, SelectedElements& selection, Edit edit)
-{
-    {
-        UndoStep step(*managers.commandManager);
-        for (ObjectSelection& s : selection.perObject()) {
-            step.watch(*s.object);
-            edit(s);
-        }
-    }
-    finishEdit(managers);
-}
 
 void setCreases(const SceneManagers& managers, int commandId, bool on)
 {
@@ -196,10 +155,11 @@ std::span<const TopologyCommand> topologyCommands()
 
 bool runTopologyCommand(const SceneManagers& managers, int commandId)
 {
-    for (const TopologyCommand& c : topologyCommandTable)
-        if (c.id == commandId) {
-            c.handler(managers);
-            return true;
-        }
+    for (std::span<const TopologyCommand> table : {topologyCommands(), meshEditCommands()})
+        for (const TopologyCommand& c : table)
+            if (c.id == commandId) {
+                c.handler(managers);
+                return true;
+            }
     return false;
 }

@@ -35,5 +35,15 @@ void combineObjects(const SceneManagers& managers);
 
 // The table of the commands above, by id.
 std::span<const TopologyCommand> topologyCommands();
+// The everyday mesh edits: "Delete" (10), "Duplicate" on faces through its
+// hook, "Merge" (73), "Bridge" (231), "Flatten" (187), "Smooth" (243),
+// "Unify Normals" (75), "Spin Edge" (143), "Break" (223), "Mirror
+// Geometry" (67) and the booleans (59, 60, 61), each with the rules of the
+// handlers above.
+std::span<const TopologyCommand> meshEditCommands();
+// "Delete": the selected objects leave the scene (object mode), or the
+// selected faces, edges and vertices leave their meshes; one undo step.
+void deleteSelected(const SceneManagers& managers);
+
 // Runs the handler of `commandId`; false (nothing done) for an id without one.
 bool runTopologyCommand(const SceneManagers& managers, int commandId);

@@ -54,8 +54,6 @@ TEST_F(ObjectCommandsTest, RefusalsChangeNothing)
         {InstanceMirrorToggle, Selection::ObjectMode, std::string(refusalMessage(InstanceMirrorToggle))},
         {SetObjectAxis, Selection::ObjectMode, std::string(refusalMessage(SetObjectAxis))},
         {RecenterObjectAxis, Selection::ObjectMode, std::string(refusalMessage(RecenterObjectAxis))},
-        // The faces operation is not there yet: it says so.
-        {Duplicate, Selection::FaceMode, notAvailableMessage(Duplicate)},
     };
     Shape* cube = add(fixtures::cube());
     cube->faces[0]->set(Geometry::Selected); // seen in face mode only
