@@ -1,0 +1,197 @@
+// The everyday mesh edits driven through a real scene: each refuses with
+// nothing fitting selected, changes the scene as one undo step that leaves
+// valid meshes, and one "Undo" gives the scene back byte for byte.
+#include "Scene/Selection/SelectionTestScene.h"
+
+#include <functional>
+
+#include "Mesh/Validate.h"
+#include "Scene/Commands/DispatchMessages.h"
+#include "Settings/CommandIds.h"
+#include "Settings/OptionKeys.h"
+#include "support/SceneText.h"
+
+using namespace CommandId;
+
+namespace {
+
+class MeshEditCommandsTest : public SelectionTestScene {
+protected:
+    int faceCount()
+    {
+        int n = 0;
+        for (Shape* s : scene.objectManager->objects)
+            n += s->faces.count();
+        return n;
+    }
+    int vertexCount()
+    {
+        int n = 0;
+        for (Shape* s : scene.objectManager->objects)
+            n += s->vertices.count();
+        return n;
+    }
+    // Empties the scene and its undo history, back in object mode.
+    void restart()
+    {
+        scene.objectManager->clearObjects();
+        scene.commandManager->clearUndo();
+        selection().mode = Selection::ObjectMode;
+    }
+    // A cube selected and made active in `mode`.
+    Shape* cubeIn(int mode)
+    {
+        Shape* s = add(fixtures::cube(), true);
+        if (mode != Selection::ObjectMode)
+            enter(mode);
+        return s;
+    }
+    // Two overlapping cubes, both selected; the first is A.
+    void twoCubes()
+    {
+        add(fixtures::cube(), true);
+        Shape* b = add(fixtures::cube(), true);
+        for (Vertex* v : b->vertices) {
+            v->x += 1.0f;
+            v->y += 0.5f;
+            v->z += 0.25f;
+        }
+    }
+};
+
+// The face of `s` that shares no corner with face 0.
+Face* oppositeOfFirst(Shape& s)
+{
+    for (Face* f : s.faces) {
+        bool shares = false;
+        for (const Corner& c : f->corners)
+            for (const Corner& d : s.faces[0]->corners)
+                shares = shares || c.vertex == d.vertex;
+        if (!shares)
+            return f;
+    }
+    return nullptr;
+}
+
+struct Case {
+    const char* name;
+    int command;
+    int mode;
+    std::function<void(MeshEditCommandsTest&, Shape&)> select; // null: the whole object, in object mode
+    int objects, faces, vertices;                              // after; -1 where the count may vary
+};
+
+} // namespace
+
+TEST_F(MeshEditCommandsTest, EachRefusesWithNothingFittingSelected)
+{
+    const std::pair<int, std::string_view> cases[] = {
+        {Delete, Refusal::NothingSelected},           {Merge, Refusal::CombineObjects},
+        {Bridge, refusalMessage(Bridge)},             {Flatten, refusalMessage(Flatten)},
+        {Smooth, refusalMessage(Smooth)},             {UnifyNormals, refusalMessage(UnifyNormals)},
+        {SpinEdge, refusalMessage(SpinEdge)},         {Break, refusalMessage(Break)},
+        {BooleanSubtract, refusalMessage(BooleanSubtract)},
+    };
+    cubeIn(Selection::EdgeMode);
+    const std::string before = sceneAsText(scene);
+    for (const auto& [command, sentence] : cases) {
+        run(command);
+        EXPECT_EQ(lastStatus(), sentence) << command;
+    }
+    EXPECT_EQ(sceneAsText(scene), before);
+    EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), 0);
+}
+
+TEST_F(MeshEditCommandsTest, EachEditsAsOneStepThatUndoRestores)
+{
+    using S = Selection;
+    auto faces = [](std::vector<int> at) {
+        return [at](MeshEditCommandsTest&, Shape& s) {
+            for (int i : at)
+                s.faces[i]->set(Geometry::Selected);
+        };
+    };
+    auto edges = [](std::vector<int> at) {
+        return [at](MeshEditCommandsTest&, Shape& s) {
+            for (int i : at)
+                s.edges[i]->set(Geometry::Selected);
+        };
+    };
+    auto vertices = [](std::vector<int> at) {
+        return [at](MeshEditCommandsTest&, Shape& s) {
+            for (int i : at)
+                s.vertices[i]->set(Geometry::Selected);
+        };
+    };
+    const Case cases[] = {
+        {"delete object", Delete, S::ObjectMode, nullptr, 0, 0, 0},
+        {"delete face", Delete, S::FaceMode, faces({0}), 1, 5, 8},
+        {"delete vertex", Delete, S::VertexMode, vertices({0}), 1, 3, 7},
+        {"delete edge", Delete, S::EdgeMode, edges({0}), 1, 5, 8},
+        {"duplicate face", Duplicate, S::FaceMode, faces({0}), 2, 7, 12},
+        {"merge vertices", Merge, S::VertexMode, vertices({0, 1}), 1, -1, 7},
+        {"merge face", Merge, S::FaceMode, faces({0}), 1, -1, 5},
+        {"bridge faces", Bridge, S::FaceMode,
+         [](MeshEditCommandsTest&, Shape& s) {
+             s.faces[0]->set(Geometry::Selected);
+             oppositeOfFirst(s)->set(Geometry::Selected);
+         },
+         1, 8, 8},
+        {"flatten", Flatten, S::VertexMode, vertices({0, 1, 2}), 1, 6, 8},
+        {"smooth", Smooth, S::ObjectMode, nullptr, 1, 6, 8},
+        {"unify normals", UnifyNormals, S::ObjectMode,
+         [](MeshEditCommandsTest&, Shape& s) { s.flipFaces(fixtures::facesAt(s, {0})); }, 1, 6, 8},
+        {"spin edge", SpinEdge, S::EdgeMode, edges({0}), 1, 6, 8},
+        {"break face", Break, S::FaceMode, faces({0}), 1, 6, 12},
+        {"mirror", MirrorGeometry, S::ObjectMode, nullptr, 1, -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        Shape* s = cubeIn(c.mode);
+        if (c.select)
+            c.select(*this, *s);
+        const std::string before = sceneAsText(scene);
+        const int done = scene.commandManager->geometryUndo.doneCount();
+        run(c.command);
+        EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), done + 1);
+        EXPECT_EQ(scene.objectManager->objects.count(), c.objects);
+        if (c.faces >= 0) {
+            EXPECT_EQ(faceCount(), c.faces);
+        }
+        if (c.vertices >= 0) {
+            EXPECT_EQ(vertexCount(), c.vertices);
+        }
+        for (Shape* o : scene.objectManager->objects)
+            EXPECT_EQ(validateTopology(*o), "");
+        EXPECT_NE(sceneAsText(scene), before);
+        run(Undo);
+        EXPECT_EQ(sceneAsText(scene), before);
+    }
+}
+
+TEST_F(MeshEditCommandsTest, BooleansReplaceTheFirstShapeAndSayWhyTheyFail)
+{
+    for (int command : {BooleanSubtract, BooleanCombine, BooleanIntersect}) {
+        SCOPED_TRACE(command);
+        restart();
+        twoCubes();
+        const std::string before = sceneAsText(scene);
+        run(command);
+        ASSERT_EQ(scene.objectManager->objects.count(), 1);
+        EXPECT_EQ(validateTopology(*scene.objectManager->objects[0]), "");
+        run(Undo);
+        EXPECT_EQ(sceneAsText(scene), before);
+    }
+    // "Delete Originals" off keeps B; an open A cannot be cut.
+    restart();
+    registry().set(Options::BooleanDeleteOriginals, false);
+    twoCubes();
+    run(BooleanCombine);
+    EXPECT_EQ(scene.objectManager->objects.count(), 2);
+    restart();
+    add(fixtures::openGrid(2, 2), true);
+    add(fixtures::cube(), true);
+    run(BooleanSubtract);
+    EXPECT_EQ(lastStatus(), Refusal::BooleanNotClosed);
+}
