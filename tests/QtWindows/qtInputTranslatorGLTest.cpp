@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "QtWindows/qtInputTranslator.h"
@@ -21,6 +22,7 @@ using ::testing::IsEmpty;
 namespace {
 
 constexpr int height = 100;
+constexpr QEvent::Type Down = QEvent::KeyPress, Up = QEvent::KeyRelease;
 
 class qtInputTranslatorTest : public ::testing::Test {
 protected:
@@ -52,43 +54,30 @@ protected:
     {
         input.mouseRelease(mouse(QEvent::MouseButtonRelease, x, y, button, stillHeld));
     }
-    void click(Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
-    {
-        press(10, 20, button, button, mods);
-        release(10, 20, button);
-    }
     void turn(QPoint angleDelta, Qt::KeyboardModifiers mods = {})
     {
         QWheelEvent e(QPointF(5, 95), QPointF(5, 95), QPoint(), angleDelta, Qt::NoButton, mods, Qt::NoScrollPhase,
                       false);
         input.wheel(e);
     }
-    void key(QEvent::Type type, int k, Qt::KeyboardModifiers mods, bool autoRepeat, quint32 scanCode)
+    void key(QEvent::Type type, int k, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
     {
         QKeyEvent e(type, k, mods, scanCode, 0, 0, QString(), autoRepeat);
-        type == QEvent::KeyPress ? input.keyPress(e) : input.keyRelease(e);
-    }
-    void keyDown(int k, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
-    {
-        key(QEvent::KeyPress, k, mods, autoRepeat, scanCode);
-    }
-    void keyUp(int k, Qt::KeyboardModifiers mods = {}, bool autoRepeat = false, quint32 scanCode = 0)
-    {
-        key(QEvent::KeyRelease, k, mods, autoRepeat, scanCode);
+        type == Down ? input.keyPress(e) : input.keyRelease(e);
     }
     // A held key as X11 delivers it: each repeat is a release and a press,
     // both marked as auto-repeats.
-    void repeat(int key, int times)
+    void repeat(int k, int times)
     {
         for (int i = 0; i < times; ++i) {
-            keyUp(key, {}, true);
-            keyDown(key, {}, true);
+            key(Up, k, {}, true);
+            key(Down, k, {}, true);
         }
     }
-    void tap(int key, Qt::KeyboardModifiers mods = {})
+    void tap(int k, Qt::KeyboardModifiers mods = {})
     {
-        keyDown(key, mods);
-        keyUp(key, mods);
+        key(Down, k, mods);
+        key(Up, k, mods);
     }
 
     RecordingSink sink;
@@ -102,25 +91,19 @@ std::string pressCall(int button, int modifiers)
 
 } // namespace
 
-TEST_F(qtInputTranslatorTest, PressAndReleaseFlipYAndScaleByThePixelRatio)
+// A double click follows its press with the double code of its button,
+// without modifiers; a second button held makes a chord, a view command,
+// which only Alt changes.
+TEST_F(qtInputTranslatorTest, PressesDoubleClicksAndChordsCarryTheirCodes)
 {
-    press(10, 30, Qt::LeftButton, Qt::LeftButton);
-    release(12, 99, Qt::LeftButton);
-    EXPECT_THAT(take(), ElementsAre("press 10 70 0 0", "release 12 1"));
-    EXPECT_EQ(input.lastX, 12);
-    EXPECT_EQ(input.lastY, 1);
-    input.setViewportHeight(200, 2.0);
-    press(10, 30, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_THAT(take(), ElementsAre("press 20 140 0 0"));
-}
-
-TEST_F(qtInputTranslatorTest, PressesCarryTheButtonAndModifierCodes)
-{
-    const std::pair<Qt::MouseButton, int> buttons[] = {
-        {Qt::LeftButton, 0}, {Qt::MiddleButton, 1}, {Qt::RightButton, 2}, {Qt::XButton1, 3}, {Qt::XButton2, 4}};
-    for (auto [button, code] : buttons) {
-        click(button);
-        EXPECT_THAT(take(), ElementsAre(pressCall(code, 0), "release 10 80")) << code;
+    const std::tuple<Qt::MouseButton, int, int> buttons[] = {
+        {Qt::LeftButton, 0, 7}, {Qt::MiddleButton, 1, 8}, {Qt::RightButton, 2, 9}, {Qt::XButton1, 3, 10},
+        {Qt::XButton2, 4, 11}};
+    for (auto [button, code, doubleCode] : buttons) {
+        press(10, 20, button, button);
+        release(10, 20, button);
+        doubleClick(10, 20, button, Qt::ControlModifier);
+        EXPECT_THAT(take(), ElementsAre(pressCall(code, 0), "release 10 80", pressCall(doubleCode, 0))) << code;
     }
     const std::pair<Qt::KeyboardModifiers, int> cases[] = {
         {Qt::ControlModifier, 1},
@@ -134,41 +117,18 @@ TEST_F(qtInputTranslatorTest, PressesCarryTheButtonAndModifierCodes)
         press(10, 20, Qt::RightButton, Qt::RightButton, mods);
         EXPECT_THAT(take(), ElementsAre(pressCall(2, code))) << code;
     }
-}
-
-TEST_F(qtInputTranslatorTest, DoubleClickFollowsItsPressWithTheDoubleCode)
-{
-    press(10, 20, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
-    release(10, 20, Qt::LeftButton);
-    doubleClick(10, 20, Qt::LeftButton, Qt::ShiftModifier);
-    release(10, 20, Qt::LeftButton);
-    EXPECT_THAT(take(), ElementsAre(pressCall(0, 4), "release 10 80", pressCall(7, 0), "release 10 80"));
-    const std::pair<Qt::MouseButton, int> doubles[] = {
-        {Qt::MiddleButton, 8}, {Qt::RightButton, 9}, {Qt::XButton1, 10}, {Qt::XButton2, 11}, {Qt::NoButton, 7}};
-    for (auto [button, code] : doubles) {
-        doubleClick(10, 20, button, Qt::ControlModifier);
-        EXPECT_THAT(take(), ElementsAre(pressCall(code, 0))) << code;
+    const Qt::MouseButtons lm = Qt::LeftButton | Qt::MiddleButton, lr = Qt::LeftButton | Qt::RightButton;
+    const std::tuple<Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int> chords[] = {
+        {Qt::MiddleButton, lm, {}, 9013}, {Qt::RightButton, lr, {}, 9011}, {Qt::LeftButton, lr, {}, 9011},
+        {Qt::MiddleButton, lm, Qt::AltModifier, 9012}, {Qt::RightButton, lr, Qt::AltModifier, 9012},
+        {Qt::MiddleButton, lm, Qt::ControlModifier, 9013}, {Qt::RightButton, lm | Qt::RightButton, {}, 9013}};
+    for (auto [button, held, mods, command] : chords) {
+        press(10, 20, button, held, mods);
+        EXPECT_THAT(take(), ElementsAre("execute " + std::to_string(command) + " 1 10 80")) << command;
     }
 }
 
-TEST_F(qtInputTranslatorTest, ChordsRunViewCommandsInsteadOfPresses)
-{
-    press(10, 20, Qt::LeftButton, Qt::LeftButton);
-    press(11, 21, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton);
-    EXPECT_THAT(take(), ElementsAre(pressCall(0, 0), "execute 9013 1 11 79"));
-    press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
-    press(10, 20, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
-    EXPECT_THAT(take(), ElementsAre("execute 9011 1 10 80", "execute 9011 1 10 80"));
-    press(10, 20, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::AltModifier);
-    press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::AltModifier);
-    EXPECT_THAT(take(), ElementsAre("execute 9012 1 10 80", "execute 9012 1 10 80"));
-    // Alt is the only modifier that changes a chord.
-    press(10, 20, Qt::MiddleButton, Qt::LeftButton | Qt::MiddleButton, Qt::ControlModifier);
-    press(10, 20, Qt::RightButton, Qt::LeftButton | Qt::MiddleButton | Qt::RightButton);
-    EXPECT_THAT(take(), ElementsAre("execute 9013 1 10 80", "execute 9013 1 10 80"));
-}
-
-TEST_F(qtInputTranslatorTest, MovesDragWithAMainButtonAndHoverWithNone)
+TEST_F(qtInputTranslatorTest, MovesDragWithAMainButtonHoverWithNoneAndFlipY)
 {
     move(1, 2, Qt::NoButton);
     move(3, 4, Qt::LeftButton);
@@ -177,6 +137,9 @@ TEST_F(qtInputTranslatorTest, MovesDragWithAMainButtonAndHoverWithNone)
     move(9, 10, Qt::XButton1 | Qt::XButton2);
     EXPECT_THAT(take(), ElementsAre("hover 1 98", "drag 3 96", "drag 5 94", "drag 7 92"));
     EXPECT_EQ(input.lastY, 90);
+    input.setViewportHeight(200, 2.0); // positions scale by the pixel ratio
+    move(10, 30, Qt::LeftButton);
+    EXPECT_THAT(take(), ElementsAre("drag 20 140"));
 }
 
 // Meta on the wheel is no modifier, unlike on a press; sideways scrolling
@@ -201,76 +164,63 @@ TEST_F(qtInputTranslatorTest, KeysAreTappedOrHeldOnceUntilTheirReleaseOrANewPres
     tap(Qt::Key_E, Qt::MetaModifier);
     tap(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 1", "keyReleaseAfterTap 69", "keyPress 69 0", "keyReleaseAfterTap 69"));
-    keyDown(Qt::Key_E);
+    key(Down, Qt::Key_E);
     repeat(Qt::Key_E, 4);
     EXPECT_TRUE(input.keyHeld);
-    keyUp(Qt::Key_E);
+    key(Up, Qt::Key_E);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyReleaseAfterHold 69"));
-    keyDown(Qt::Key_E);
+    key(Down, Qt::Key_E);
     repeat(Qt::Key_E, 2);
-    keyDown(Qt::Key_W);
-    keyUp(Qt::Key_E);
-    keyUp(Qt::Key_W);
+    key(Down, Qt::Key_W);
+    key(Up, Qt::Key_E);
+    key(Up, Qt::Key_W);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyPress 87 0", "keyReleaseAfterTap 87"));
 }
 
 TEST_F(qtInputTranslatorTest, ReleaseMatchesThePhysicalKeyPressedHere)
 {
-    keyUp(Qt::Key_E);
-    keyDown(Qt::Key_E, {}, true);
+    key(Up, Qt::Key_E);
+    key(Down, Qt::Key_E, {}, true);
     EXPECT_THAT(take(), IsEmpty()) << "keys never pressed here";
     // Shift+1 goes down as "!" and, with Shift let go first, comes up as "1".
-    keyDown(Qt::Key_Exclam, Qt::ShiftModifier, false, 10);
-    keyUp(Qt::Key_1, {}, false, 10);
+    key(Down, Qt::Key_Exclam, Qt::ShiftModifier, false, 10);
+    key(Up, Qt::Key_1, {}, false, 10);
     EXPECT_THAT(take(), ElementsAre("keyPress 33 4", "keyReleaseAfterTap 33"));
 }
 
-TEST_F(qtInputTranslatorTest, ReturnEscapeAndDeleteRunTheirOperationsOncePerPress)
+// Return, Escape and Delete run their operations once per press; modifier
+// keys alone reach no binding, but Ctrl is a key like any other, which the
+// toolkit counts as held in its own press.
+TEST_F(qtInputTranslatorTest, KeysWithOperationsOfTheirOwnAndModifierKeysAlone)
 {
-    const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete};
-    for (int key : keys) {
-        keyDown(key);
-        repeat(key, 2);
-        keyUp(key);
+    for (int k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete}) {
+        key(Down, k);
+        repeat(k, 2);
+        key(Up, k);
     }
-    EXPECT_THAT(take(), ElementsAre("confirm", "confirm", "cancel", "deleteSelection", "deleteSelection"));
-}
-
-TEST_F(qtInputTranslatorTest, ModifierKeysAloneReachNoBinding)
-{
-    const int keys[] = {Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_Tab};
-    for (int key : keys)
-        tap(key);
-    EXPECT_THAT(take(), IsEmpty());
-    // Ctrl is a key like any other; the toolkit counts it as held in its own press.
-    tap(Qt::Key_Control);
-    EXPECT_THAT(take(), ElementsAre("keyPress 16777249 1", "keyReleaseAfterTap 16777249"));
-    // Every key event is accepted, bound or not.
-    for (int key : {Qt::Key_E, Qt::Key_Shift, Qt::Key_Escape}) {
-        QKeyEvent e(QEvent::KeyPress, key, {});
-        e.ignore();
-        input.keyPress(e);
-        EXPECT_TRUE(e.isAccepted()) << key;
-    }
+    for (int k : {Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_Tab, Qt::Key_Control})
+        tap(k);
+    EXPECT_THAT(take(), ElementsAre("confirm", "confirm", "cancel", "deleteSelection", "deleteSelection",
+                                    "keyPress 16777249 1", "keyReleaseAfterTap 16777249"));
 }
 
 TEST_F(qtInputTranslatorTest, TabHeldMakesEveryCodeTabUntilReleased)
 {
-    keyDown(Qt::Key_Tab);
+    key(Down, Qt::Key_Tab);
     repeat(Qt::Key_Tab, 2);
     tap(Qt::Key_E, Qt::ControlModifier);
     turn(QPoint(0, 120), Qt::ShiftModifier);
     press(10, 20, Qt::LeftButton, Qt::LeftButton, Qt::AltModifier);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 8", "keyReleaseAfterTap 69", "wheel 5 5 5 8", pressCall(0, 8)));
-    keyUp(Qt::Key_Tab);
+    key(Up, Qt::Key_Tab);
     tap(Qt::Key_E, Qt::ControlModifier);
     EXPECT_THAT(take(), ElementsAre("keyPress 69 1", "keyReleaseAfterTap 69"));
     // A mouse release and Backtab end it too.
-    keyDown(Qt::Key_Tab);
+    key(Down, Qt::Key_Tab);
     release(10, 20, Qt::LeftButton);
     EXPECT_FALSE(input.tabHeld);
-    keyDown(Qt::Key_Backtab, Qt::ShiftModifier);
+    key(Down, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(input.tabHeld);
-    keyUp(Qt::Key_Backtab, Qt::ShiftModifier);
+    key(Up, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(input.tabHeld);
 }

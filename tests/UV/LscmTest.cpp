@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -35,10 +36,9 @@ Island saddle(int columns, int rows, unsigned seed, std::vector<std::pair<int, i
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> jitter(-0.15, 0.15);
     Island island;
-    for (int j = 0; j <= rows; ++j) {
+    for (int j = 0; j <= rows; ++j)
         for (int i = 0; i <= columns; ++i)
             island.addVertex(i + jitter(random), j + jitter(random), 0.2 * (i - columns / 2.0) * (j - rows / 2.0));
-    }
     auto at = [columns](int i, int j) { return j * (columns + 1) + i; };
     for (int j = 0; j < rows; ++j) {
         for (int i = 0; i < columns; ++i) {
@@ -51,20 +51,6 @@ Island saddle(int columns, int rows, unsigned seed, std::vector<std::pair<int, i
             }
             island.addFace({at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1)});
         }
-    }
-    return island;
-}
-
-// A closed fan of triangles around a raised centre.
-Island fan(int spokes, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> height(-0.5, 0.5);
-    Island island;
-    island.addVertex(0, 0, 1);
-    for (int k = 0; k < spokes; ++k) {
-        island.addVertex(std::cos(2 * M_PI * k / spokes), std::sin(2 * M_PI * k / spokes), height(random));
-        island.addFace({0, 1 + k, 1 + (k + 1) % spokes});
     }
     return island;
 }
@@ -106,7 +92,7 @@ TEST(Lscm, DirectSolveMatchesConjugateGradientWithNoHigherEnergy)
     };
     Case cases[] = {
         {"saddle with a hole", saddle(6, 6, 1, {{2, 2}, {3, 2}, {2, 3}}), 0},
-        {"fan", fan(9, 2), 1},
+        {"small saddle", saddle(2, 3, 2), 1},
         {"hexagons", saddle(7, 4, 3, {}, true), 3},
         {"pinned saddle with holes", saddle(8, 5, 4, {{1, 1}, {5, 3}}), 2},
     };
@@ -122,15 +108,10 @@ TEST(Lscm, DirectSolveMatchesConjugateGradientWithNoHigherEnergy)
         std::vector<double> direct = start, reference = start;
         ASSERT_TRUE(unwrapLscm(c.island.view(), direct));
         ASSERT_TRUE(unwrapLscm(c.island.view(), reference, {NlSolver::ConjugateGradient, -1}));
-        for (int j = 0; j < 2 * n; ++j)
+        for (int j = 0; j < 2 * n; ++j) {
             EXPECT_NEAR(direct[j], reference[j], 1e-6) << "variable " << j;
-        for (int i = 0; i < n; ++i) {
-            if (c.island.pinned[i]) {
-                EXPECT_EQ(direct[2 * i], start[2 * i]);
-                EXPECT_EQ(direct[2 * i + 1], start[2 * i + 1]);
-                EXPECT_EQ(reference[2 * i], start[2 * i]);
-                EXPECT_EQ(reference[2 * i + 1], start[2 * i + 1]);
-            }
+            if (c.island.pinned[j / 2])
+                EXPECT_TRUE(direct[j] == start[j] && reference[j] == start[j]) << "pinned variable " << j;
         }
         EXPECT_LE(conformalEnergy(c.island, direct), conformalEnergy(c.island, reference) * (1 + 1e-9) + 1e-15);
         EXPECT_LT(conformalEnergy(c.island, direct), conformalEnergy(c.island, start));
@@ -143,13 +124,12 @@ TEST(Lscm, FewerThanTwoPinsHoldTheExtremesAlongTheLongestAxis)
 {
     Island island = saddle(4, 9, 6); // longest along y
     const int n = island.vertexCount();
-    int lowest = 0, highest = 0;
-    for (int i = 0; i < n; ++i) {
-        if (island.positions[3 * i + 1] < island.positions[3 * lowest + 1])
-            lowest = i;
-        if (island.positions[3 * i + 1] > island.positions[3 * highest + 1])
-            highest = i;
-    }
+    std::vector<int> ids(n);
+    std::iota(ids.begin(), ids.end(), 0);
+    const auto [low, high] = std::minmax_element(ids.begin(), ids.end(), [&](int a, int b) {
+        return island.positions[3 * a + 1] < island.positions[3 * b + 1];
+    });
+    const int lowest = *low, highest = *high;
     const std::vector<float> positions(island.positions.begin(), island.positions.end());
     for (int pinnedVertex : {-1, 17}) {
         island.pinned.assign(n, 0);
@@ -158,13 +138,10 @@ TEST(Lscm, FewerThanTwoPinsHoldTheExtremesAlongTheLongestAxis)
         const std::vector<double> start = randomUvs(n, 8);
         std::vector<double> uvs = start;
         ASSERT_TRUE(unwrapLscm(LscmIsland<float>{positions, island.faceStarts, island.corners, island.pinned}, uvs));
-        int moved = 0;
         for (int i = 0; i < n; ++i) {
             const bool kept = uvs[2 * i] == start[2 * i] && uvs[2 * i + 1] == start[2 * i + 1];
             EXPECT_EQ(kept, i == lowest || i == highest || i == pinnedVertex) << "vertex " << i;
-            moved += !kept;
         }
-        EXPECT_GT(moved, 0);
     }
 }
 
@@ -175,10 +152,9 @@ TEST(Lscm, DevelopableStripUnrollsBySimilarityWithoutFlips)
 {
     constexpr int Around = 12, Along = 5;
     Island island;
-    for (int j = 0; j <= Along; ++j) {
+    for (int j = 0; j <= Along; ++j)
         for (int i = 0; i <= Around; ++i)
             island.addVertex(std::cos(M_PI * i / Around), std::sin(M_PI * i / Around), 0.3 * j);
-    }
     for (int j = 0; j < Along; ++j) {
         for (int i = 0; i < Around; ++i) {
             const int v = j * (Around + 1) + i;
@@ -202,18 +178,6 @@ TEST(Lscm, DevelopableStripUnrollsBySimilarityWithoutFlips)
             EXPECT_NEAR(std::abs(w(uvs, q[2]) - w(uvs, q[0]) - side - up), 0.0, 1e-6) << "face " << f;
         }
     }
-}
-
-TEST(Lscm, RefusesMalformedIslands)
-{
-    const Island island = fan(5, 1);
-    std::vector<double> uvs(2 * island.vertexCount(), 0.5);
-    std::vector<int> badCorners = island.corners;
-    badCorners[4] = island.vertexCount();
-    std::vector<double> shortUvs(4, 0.0);
-    EXPECT_FALSE(unwrapLscm(LscmIsland<double>{island.positions, island.faceStarts, badCorners, {}}, uvs));
-    EXPECT_FALSE(unwrapLscm(island.view(), shortUvs));
-    EXPECT_EQ(uvs, std::vector<double>(2 * island.vertexCount(), 0.5));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "UV/NestedDissection.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <vector>
 
@@ -8,35 +9,30 @@
 
 namespace {
 
-// Two grids of different sizes side by side, not joined, and a lone node:
-// dissection must still hand back every node exactly once.
+// Two grids of different sizes side by side, not joined, and a lone node
+// between them: dissection must still hand back every node exactly once.
 TEST(NestedDissection, OrdersEveryNodeOfADisconnectedGraphOnce)
 {
     std::vector<std::vector<int>> neighbours(23 * 17 + 1 + 9 * 40);
-    auto link = [&](int a, int b) {
-        neighbours[a].push_back(b);
-        neighbours[b].push_back(a);
-    };
-    auto addGrid = [&](int first, int columns, int rows) {
-        for (int v = first; v < first + columns * rows; ++v) {
+    for (auto [first, columns, rows] : {std::array{0, 23, 17}, std::array{23 * 17 + 1, 9, 40}}) {
+        const int end = first + columns * rows;
+        for (int v = first; v < end; ++v) {
             neighbours[v].push_back(v); // self-loops are ignored
-            if ((v - first) % columns + 1 < columns)
-                link(v, v + 1);
-            if (v + columns < first + columns * rows)
-                link(v, v + columns);
+            for (int w : {(v - first) % columns + 1 < columns ? v + 1 : end, v + columns}) {
+                if (w < end) {
+                    neighbours[v].push_back(w);
+                    neighbours[w].push_back(v);
+                }
+            }
         }
-    };
-    addGrid(0, 23, 17);
-    addGrid(23 * 17 + 1, 9, 40);
-
+    }
     std::vector<int> start{0}, adjacency;
     for (const auto& list : neighbours) {
         adjacency.insert(adjacency.end(), list.begin(), list.end());
         start.push_back(static_cast<int>(adjacency.size()));
     }
-    std::vector<int> order = nestedDissectionOrder(start, adjacency);
+    std::vector<int> order = nestedDissectionOrder(start, adjacency), every(neighbours.size());
     std::sort(order.begin(), order.end());
-    std::vector<int> every(neighbours.size());
     std::iota(every.begin(), every.end(), 0);
     EXPECT_EQ(order, every);
 }

@@ -3,7 +3,6 @@
 #include "Scene/Selection/SelectionTestScene.h"
 
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -95,7 +94,6 @@ TEST_F(UVCommandsTest, RecreationBuildsAValidProxyOfUnflippedIslandsMatchingTheO
         runUndoably(c.command);
         TextureProxy* proxy = proxyOf(cube);
         ASSERT_NE(proxy, nullptr) << c.command;
-        EXPECT_EQ(proxy->name, cube->name + " UV Proxy");
         EXPECT_FALSE(proxy->isSelected());
         EXPECT_EQ(validateTopology(*proxy), "") << c.command;
         if (c.islands)
@@ -112,23 +110,34 @@ TEST_F(UVCommandsTest, RecreationBuildsAValidProxyOfUnflippedIslandsMatchingTheO
                 EXPECT_EQ(proxy->sourceFaces[i]->corners[k].v, v->y);
             }
         }
-        // Recreating again replaces the proxy rather than adding one.
+        // Recreating the first face again replaces the proxy rather than
+        // adding one, and keeps the pins of the faces left as they were.
         const int objectCount = scene.objectManager->objects.count();
-        run(c.command);
+        for (Vertex* v : proxy->vertices)
+            v->set(PinnedVertex);
+        enter(Selection::FaceMode);
+        cube->faces[0]->set(Geometry::Selected);
+        run(planar);
         EXPECT_EQ(scene.objectManager->objects.count(), objectCount);
+        proxy = proxyOf(cube);
+        for (int i = 0; i < proxy->faces.count(); ++i)
+            for (const Corner& corner : proxy->faces[i]->corners)
+                EXPECT_EQ(corner.vertex->has(PinnedVertex), proxy->sourceFaces[i] != cube->faces[0]) << c.command;
         scene.objectManager->clearObjects();
+        enter(Selection::ObjectMode);
     }
 }
 
 TEST_F(UVCommandsTest, RefusalsChangeNothing)
 {
+    // Command, refusal variant, and whether a cube is there: selected,
+    // closed, no seams.
     struct Case {
-        int command;
-        int variant;
-        bool withCube; // selected, closed, no seams
-    };
-    for (const Case& c : {Case{lscm, 1, true}, Case{xyz, 0, false}, Case{unwrap, 0, true}, Case{pin, 0, true},
-                          Case{unpin, 0, true}, Case{markSeams, 0, false}, Case{nudgeUPlus, 0, true}}) {
+        int command, variant;
+        bool withCube;
+    } cases[] = {{lscm, 1, true}, {xyz, 0, false}, {unwrap, 0, true}, {pin, 0, true},
+                 {unpin, 0, true}, {markSeams, 0, false}, {nudgeUPlus, 0, true}};
+    for (const Case& c : cases) {
         scene.objectManager->clearObjects();
         if (c.withCube)
             addCube(); // selected, but without a proxy nothing of it is UV
@@ -162,10 +171,8 @@ TEST_F(UVCommandsTest, UnwrappingASelectionMovesOnlyItsSelectedVertices)
         others.push_back(*face->cornerVertex(k));
     runUndoably(unwrap);
     EXPECT_NEAR(moved->x, solvedU, 1e-3f) << "the selected vertex goes back where the solve puts it";
-    for (int k = 1; k < face->cornerCount(); ++k) {
-        EXPECT_EQ(face->cornerVertex(k)->x, others[k - 1].x);
-        EXPECT_EQ(face->cornerVertex(k)->y, others[k - 1].y);
-    }
+    for (int k = 1; k < face->cornerCount(); ++k)
+        EXPECT_TRUE(face->cornerVertex(k)->x == others[k - 1].x && face->cornerVertex(k)->y == others[k - 1].y) << k;
     for (const Vertex* v : proxy->vertices)
         EXPECT_FALSE(v->has(PinnedVertex)) << "temporary pins are gone";
 }
@@ -215,7 +222,6 @@ TEST_F(UVCommandsTest, MoveAndSewJoinsTheTwinIslandOntoTheSelectedBorderEdge)
     Edge* edge = proxy->edges[0];
     Vertex* a = edge->startVertex;
     Vertex* b = edge->endVertex;
-    const Vertex keptA = *a, keptB = *b;
     edge->set(Geometry::Selected);
     runUndoably(285);
     EXPECT_EQ(validateTopology(*proxy), "");
@@ -224,8 +230,6 @@ TEST_F(UVCommandsTest, MoveAndSewJoinsTheTwinIslandOntoTheSelectedBorderEdge)
     const Edge* sewn = proxy->findEdge(a, b);
     ASSERT_NE(sewn, nullptr);
     EXPECT_EQ(sewn->faces.count(), 2);
-    EXPECT_EQ(a->x, keptA.x);
-    EXPECT_EQ(b->y, keptB.y);
     for (const Face* f : proxy->faces)
         EXPECT_GT(signedArea(*f), 0.0f) << "the moved island keeps its orientation";
     // Sewn, the edge has no twin left: the command refuses.
@@ -242,24 +246,5 @@ TEST_F(UVCommandsTest, ExportWritesTheChosenImageAndRecordsNothing)
     const int done = doneCount();
     run(295);
     EXPECT_EQ(doneCount(), done);
-    std::ifstream file(path, std::ios::binary);
-    char signature[4] = {};
-    file.read(signature, 4);
-    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
-    std::filesystem::remove(path);
-}
-
-TEST_F(UVCommandsTest, RecreatingKeepsThePinsOfFacesLeftAsTheyWere)
-{
-    Shape* cube = addCube();
-    run(perFace);
-    for (Vertex* v : proxyOf(cube)->vertices)
-        v->set(PinnedVertex);
-    enter(Selection::FaceMode);
-    cube->faces[0]->set(Geometry::Selected);
-    run(planar);
-    TextureProxy* proxy = proxyOf(cube);
-    for (int i = 0; i < proxy->faces.count(); ++i)
-        for (const Corner& c : proxy->faces[i]->corners)
-            EXPECT_EQ(c.vertex->has(PinnedVertex), proxy->sourceFaces[i] != cube->faces[0]) << "face " << i;
+    EXPECT_TRUE(std::filesystem::remove(path)) << "the image was written";
 }
