@@ -21,6 +21,17 @@ void copyAxisFrame(InnerShape& to, const InnerShape& from)
         to.axisFrame[i].copyFrom(from.axisFrame[i]);
 }
 
+// What an object looks like apart from its geometry: name, display and
+// shading flags, and its axis.
+void copyLook(Shape& to, const Shape& from)
+{
+    to.name = from.name;
+    to.displayFlags = from.displayFlags;
+    to.shading = from.shading;
+    to.textureFlags = from.textureFlags;
+    copyAxisFrame(to, from);
+}
+
 bool hasOwnMesh(const Shape& object)
 {
     return object.shapeKind() == InnerShape::KindShape;
@@ -75,19 +86,11 @@ Shape* copyObject(const Shape& object)
         if (!instance.instancedShape)
             return nullptr;
         auto* twin = take<ShapeInstance>(instance.instancedShape);
-        if (!twin)
-            return nullptr;
         std::copy(instance.transform, instance.transform + 16, twin->transform);
-        twin->name = instance.name;
-        twin->displayFlags = instance.displayFlags;
-        twin->shading = instance.shading;
-        twin->textureFlags = instance.textureFlags;
-        copyAxisFrame(*twin, instance);
+        copyLook(*twin, instance);
         copy = twin;
     } else if (hasOwnMesh(object)) {
         copy = take<Shape>(object);
-        if (!copy)
-            return nullptr;
         copy->setLevel(object.levelStack.currentLevel, true);
     } else {
         return nullptr;
@@ -104,13 +107,7 @@ Shape* deinstantiate(const ShapeInstance& instance)
         return nullptr;
     Shape* object = take<Shape>(*shown);
     shown->release();
-    if (!object)
-        return nullptr;
-    object->name = instance.name;
-    object->displayFlags = instance.displayFlags;
-    object->shading = instance.shading;
-    object->textureFlags = instance.textureFlags;
-    copyAxisFrame(*object, instance);
+    copyLook(*object, instance);
     object->update(true, false, -1);
     return object;
 }
@@ -129,13 +126,7 @@ ShapeInstance* instanceOf(Shape& object)
         instance = static_cast<ShapeInstance*>(copyObject(object));
     } else if (hasOwnMesh(object)) {
         instance = take<ShapeInstance>(&object);
-        if (!instance)
-            return nullptr;
-        instance->name = object.name;
-        instance->displayFlags = object.displayFlags;
-        instance->shading = object.shading;
-        instance->textureFlags = object.textureFlags;
-        copyAxisFrame(*instance, object);
+        copyLook(*instance, object);
     }
     return instance;
 }
