@@ -39,10 +39,10 @@ enum CommandFlag : uint8_t {
 };
 
 struct CommandRow {
-    int id;
-    std::string_view name;  // "" for the internal actions, which cannot be bound
-    std::string_view help;  // one sentence; "" where there is none
-    std::string_view label; // the menu's label where it differs from the name
+    int id = 0;
+    std::string_view name = {};  // "" for the internal actions, which cannot be bound
+    std::string_view help = {};  // one sentence; "" where there is none
+    std::string_view label = {}; // the menu's label where it differs from the name
     Route route = Route::None;
     Release release = Release::None;    // mode 3
     Release tapRelease = Release::None; // mode 4
