@@ -5,6 +5,7 @@
 // binding files and per-group presets.
 #include "Settings/SettingsRegistry.h"
 
+#include "Settings/CommandIds.h"
 #include <filesystem>
 #include <functional>
 #include <span>
@@ -44,4 +45,4 @@ void loadPreferences(const std::filesystem::path& path, SettingsRegistry& regist
 void loadPreferences(const std::filesystem::path& path, OptionGroup& group);
 
 // The group whose options the file rebuilds instead of updating.
-constexpr int KeyboardSettingsGroupId = 116;
+constexpr int KeyboardSettingsGroupId = CommandId::KeyboardSettings;

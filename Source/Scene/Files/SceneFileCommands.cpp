@@ -2,6 +2,7 @@
 // recent files of the File menu.
 #include <iterator>
 
+#include "Settings/CommandIds.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/TavoApplicationWindow.h"
 
@@ -21,28 +22,28 @@ const char* const renderExternalMessage =
     "Render External needs the exchange formats, which this version of Tavo cannot write yet.";
 
 constexpr FileCommandRow fileCommands[] = {
-    {9, 9, [](SceneApplicationManager& a, int, const std::string&) {
+    {CommandId::Exit, CommandId::Exit, [](SceneApplicationManager& a, int, const std::string&) {
          if (a.window)
              a.window->requestClose();
      }},
-    {95, 95, [](SceneApplicationManager& a, int, const std::string&) { a.newScene(); }},
-    {96, 96, [](SceneApplicationManager& a, int, const std::string& path) { a.openScene(path); }},
-    {97, 97, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSceneFromCommand(path); }},
-    {98, 98, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSceneAs("Save Scene", false, false, path); }},
-    {99, 99, [](SceneApplicationManager& a, int, const std::string& path) { a.loadIntoScene(path); }},
-    {101, 101, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSelectedObjects(path); }},
-    {122, 122, [](SceneApplicationManager& a, int, const std::string&) { a.revertToAutosaved(); }},
-    {128, 128, [](SceneApplicationManager& a, int, const std::string& path) { a.saveScreenshot(path); }},
-    {190, 190, [](SceneApplicationManager& a, int, const std::string&) {
+    {CommandId::NewScene, CommandId::NewScene, [](SceneApplicationManager& a, int, const std::string&) { a.newScene(); }},
+    {CommandId::OpenScene, CommandId::OpenScene, [](SceneApplicationManager& a, int, const std::string& path) { a.openScene(path); }},
+    {CommandId::SaveScene, CommandId::SaveScene, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSceneFromCommand(path); }},
+    {CommandId::SaveSceneAs, CommandId::SaveSceneAs, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSceneAs("Save Scene", false, false, path); }},
+    {CommandId::LoadIntoScene, CommandId::LoadIntoScene, [](SceneApplicationManager& a, int, const std::string& path) { a.loadIntoScene(path); }},
+    {CommandId::SaveSelectedObjects, CommandId::SaveSelectedObjects, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSelectedObjects(path); }},
+    {CommandId::RevertToAutosaved, CommandId::RevertToAutosaved, [](SceneApplicationManager& a, int, const std::string&) { a.revertToAutosaved(); }},
+    {CommandId::SaveScreenshot, CommandId::SaveScreenshot, [](SceneApplicationManager& a, int, const std::string& path) { a.saveScreenshot(path); }},
+    {CommandId::RenderExternal, CommandId::RenderExternal, [](SceneApplicationManager& a, int, const std::string&) {
          a.report(renderExternalMessage, SceneApplicationManager::StatusReport);
      }},
-    {237, 238, [](SceneApplicationManager& a, int id, const std::string& path) { a.settingsFileCommand(id, path); }},
-    {272, 272, [](SceneApplicationManager& a, int, const std::string&) { a.saveIncremental(); }},
-    {303, 303, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSceneAs("Export Scene", true, false, path); }},
+    {CommandId::SaveAllSettings, CommandId::LoadAllSettings, [](SceneApplicationManager& a, int id, const std::string& path) { a.settingsFileCommand(id, path); }},
+    {CommandId::SaveIncremental, CommandId::SaveIncremental, [](SceneApplicationManager& a, int, const std::string&) { a.saveIncremental(); }},
+    {CommandId::ExportScene, CommandId::ExportScene, [](SceneApplicationManager& a, int, const std::string& path) { a.saveSceneAs("Export Scene", true, false, path); }},
     {firstRecentFile, firstRecentFile + 4, [](SceneApplicationManager& a, int id, const std::string&) {
          a.openRecentFile(id - firstRecentFile);
      }},
-    {100116, 100116, [](SceneApplicationManager& a, int, const std::string&) {
+    {CommandId::ClearFileHistory, CommandId::ClearFileHistory, [](SceneApplicationManager& a, int, const std::string&) {
          a.recentFiles.clear();
          a.recentFilesChanged();
      }},
