@@ -148,8 +148,7 @@ const Row rows[] = {
          s.scene->keyPress(keyE, 0);
          s.a.results["commandKey"] = true;
          s.scene->keyHold(keyE, 0);
-         s.a.results.clear();
-         s.log.clear();
+         s.a.results.clear(), s.log.clear();
          s.scene->keyReleaseAfterHold(keyE);
      },
      {"commandKey", "dispatch"},
