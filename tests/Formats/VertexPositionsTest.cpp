@@ -2,8 +2,6 @@
 // position or -1, never another vertex's, whatever order the list is in.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <vector>
 
 #include "Formats/VertexPositions.h"
@@ -41,29 +39,4 @@ TEST(VertexPositions, ListsInAddressRunsAreNumberedExactly)
     EXPECT_EQ(positions.find(&a[1], hint), -1) << "between two listed vertices of a run";
     EXPECT_EQ(positions.find(&a[a.size() - 1], hint), -1) << "just past a run";
     EXPECT_EQ(positions.find(nullptr, hint), -1);
-}
-
-TEST(VertexPositions, ScatteredOrTwiceListedVerticesAreLeftToTheirIndex)
-{
-    std::vector<Vertex> a(400);
-    List<Vertex*> list;
-    for (int i = 0; i < a.size(); ++i)
-        list.append(&a[i]);
-    std::shuffle(list.begin(), list.end(), std::mt19937(7));
-    EXPECT_FALSE(VertexPositions(list).usable()) << "runs of one vertex do not pay";
-    List<Vertex*> twice;
-    for (int i = 0; i < 100; ++i)
-        twice.append(&a[i]);
-    twice.append(&a[50]);
-    EXPECT_FALSE(VertexPositions(twice).usable()) << "two positions for one vertex";
-    // A few short runs in random order still give exact answers.
-    List<Vertex*> pieces;
-    std::vector<int> starts = {0, 40, 80, 120, 160, 200, 240, 280, 320, 360};
-    std::shuffle(starts.begin(), starts.end(), std::mt19937(3));
-    for (int s : starts)
-        for (int i = s; i < s + 40; ++i)
-            pieces.append(&a[i]);
-    const VertexPositions positions(pieces);
-    ASSERT_TRUE(positions.usable());
-    expectExact(pieces, positions);
 }

@@ -33,7 +33,7 @@ struct CallLog {
         return entry.substr(dot + 1, paren - dot - 1);
     }
     // The entries whose operation is one of `operations`, in order.
-    std::vector<std::string> only(std::initializer_list<std::string> operations) const
+    std::vector<std::string> only(const std::vector<std::string>& operations) const
     {
         std::vector<std::string> out;
         for (const std::string& e : entries)
@@ -117,8 +117,7 @@ public:
     void toolsHook() override { note("toolsHook"); Base::toolsHook(); }
     void commandExecuted(int commandId, int mode) override
     {
-        note("commandExecuted", joined(commandId, mode));
-        Base::commandExecuted(commandId, mode);
+        note("commandExecuted", joined(commandId, mode)), Base::commandExecuted(commandId, mode);
     }
     void sceneChangedNotify() override { note("sceneChangedNotify"); Base::sceneChangedNotify(); }
 };
@@ -154,11 +153,9 @@ public:
     int dispatch(int commandId, const std::string& argument, int mode, int x, int y) override
     {
         note("dispatch", joined(commandId, mode, x, y));
-        executed.emplace_back(commandId, mode);
         arguments.push_back(argument);
         return dispatchResult;
     }
-    std::vector<std::pair<int, int>> executed; // (command id, mode) of every dispatch
     std::vector<std::string> arguments;
     int dispatchResult = 0;
 };
@@ -189,11 +186,7 @@ public:
         for (int i = 0; i < MouseBindings::Count; ++i)
             mouseUnboundWhenRead = mouseUnboundWhenRead && mouseBindings.command(i) == -1;
     }
-    bool writePreferences() override
-    {
-        note("writePreferences");
-        return true;
-    }
+    bool writePreferences() override { note("writePreferences"); return true; }
     bool saveScene() override { note("saveScene"); return saveSucceeds; }
     void autosaveCheck() override { note("autosaveCheck"); }
 
@@ -212,19 +205,16 @@ public:
 
     bool mousePress(int x, int y, int button, int modifiers, int action, Camera*) override
     {
-        return answer("mousePress", joined(x, y, button, modifiers, action), [] { return false; });
+        return answer("mousePress", joined(x, y, button, modifiers, action), never);
     }
-    bool mouseDrag(int x, int y, Camera*) override { return answer("mouseDrag", joined(x, y), [] { return false; }); }
-    bool mouseHover(int x, int y, Camera*) override { return answer("mouseHover", joined(x, y), [] { return false; }); }
-    bool mouseRelease(int x, int y, Camera*) override
-    {
-        return answer("mouseRelease", joined(x, y), [] { return false; });
-    }
+    bool mouseDrag(int x, int y, Camera*) override { return answer("mouseDrag", joined(x, y), never); }
+    bool mouseHover(int x, int y, Camera*) override { return answer("mouseHover", joined(x, y), never); }
+    bool mouseRelease(int x, int y, Camera*) override { return answer("mouseRelease", joined(x, y), never); }
     bool commandKey(int key, int modifiers, int phase, int commandId) override
     {
-        return answer("commandKey", joined(key, modifiers, phase, commandId), [] { return false; });
+        return answer("commandKey", joined(key, modifiers, phase, commandId), never);
     }
-    bool deleteKey() override { return answer("deleteKey", "", [] { return false; }); }
+    bool deleteKey() override { return answer("deleteKey", "", never); }
     bool enterKey() override { return answer("enterKey", "", [this] { return Tool::enterKey(); }); }
     void commandExecuted(int commandId, int phase) override { note("commandExecuted", joined(commandId, phase)); }
     bool takesPressFirst() override { return first; }
@@ -236,6 +226,7 @@ public:
     void deactivate() override { note("deactivate"); }
 
 private:
+    static bool never() { return false; }
     bool transform;
     bool first;
 };

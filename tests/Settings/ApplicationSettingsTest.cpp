@@ -93,13 +93,3 @@ TEST(ApplicationSettings, WindowGeometrySurvivesARestartAndStaysOnScreen)
     EXPECT_EQ(window.applied, "size 1024x768;at 0,0;maximized;");
 }
 
-TEST(ApplicationSettings, AFailedPreferencesSaveIsReported)
-{
-    PreferencesTempFolder folder;
-    RecordingWindow window;
-    Scene scene(&window, "");
-    scene.applicationManager->preferencesWritePath = folder.file("missing folder/tavodata.tvp");
-    EXPECT_FALSE(scene.applicationManager->writePreferences());
-    ASSERT_EQ(window.questions.size(), 1u);
-    EXPECT_NE(window.questions[0].find("Could not save the preferences file"), std::string::npos);
-}

@@ -38,11 +38,3 @@ TEST(BoundOptions, TabledDefaultsOverwriteButProgramValuesStand)
     EXPECT_EQ(later, 0.3f);
 }
 
-TEST(BoundOptions, TheProgramRegistryBindsTheProgramsVariables)
-{
-    const SettingsVariables saved = settingsVariables();
-    SettingsRegistry registry;
-    buildRegistry(registry);
-    EXPECT_EQ(registry.findOption(218, "Default Amount")->floatValue(), &settingsVariables().extrudeAmount);
-    settingsVariables() = saved;
-}

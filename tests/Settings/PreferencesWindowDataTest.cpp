@@ -16,19 +16,7 @@ TEST(PreferencesWindowDataTest, TheBlockComesBackByteForByte)
     std::vector<char> read = {'o', 'l', 'd'};
     ASSERT_TRUE(loadWindowData(temp.file("windowdata.dat"), read));
     EXPECT_EQ(read, block);
-    ASSERT_TRUE(saveWindowData(temp.file("empty.dat"), {}));
-    ASSERT_TRUE(loadWindowData(temp.file("empty.dat"), read));
-    EXPECT_TRUE(read.empty());
 }
 
-TEST(PreferencesWindowDataTest, MissingFilesLeaveTheBlockAlone)
-{
-    PreferencesTempFolder temp;
-    std::vector<char> read = {'k', 'e', 'p', 't'};
-    EXPECT_FALSE(loadWindowData(temp.file("absent.dat"), read));
-    EXPECT_FALSE(loadWindowData(temp.path(), read));
-    EXPECT_EQ(read, (std::vector<char>{'k', 'e', 'p', 't'}));
-    EXPECT_FALSE(saveWindowData(temp.file("no/such/folder.dat"), read));
-}
 
 } // namespace

@@ -19,11 +19,9 @@ TEST(UserFoldersTest, DefaultsFollowTheHomeFolderAndAbsoluteXdgFolders)
 {
     UserFolders folders = userFolders(environment());
     EXPECT_EQ(preferencesFile(folders), fs::path("/home/ann/.config/tavo/tavodata.tvp"));
-    EXPECT_EQ(windowDataFile(folders), fs::path("/home/ann/.config/tavo/windowdata.dat"));
     EXPECT_EQ(userPresetsFolder(folders), fs::path("/home/ann/.config/tavo/Presets"));
     EXPECT_EQ(autosaveFolder(folders), fs::path("/home/ann/.local/share/tavo/Autosaves"));
     EXPECT_EQ(defaultPreferencesFile(folders), fs::path("/usr/share/tavo/Resources/Preferences/tavodata.tvp"));
-    EXPECT_EQ(shippedPresetsFolder(folders), fs::path("/usr/share/tavo/Resources/Presets"));
     FolderEnvironment e = environment();
     e.configHome = "/cfg";
     e.dataHome = "/data";
@@ -55,16 +53,6 @@ TEST(UserFoldersTest, AFirstStartReadsTheShippedPreferences)
     EXPECT_EQ(preferencesFileToLoad(folders), preferencesFile(folders));
 }
 
-TEST(UserFoldersTest, EnsureFolderCreatesParentsAndRejectsFiles)
-{
-    PreferencesTempFolder temp;
-    EXPECT_TRUE(ensureFolder(temp.file("a/b/c")));
-    EXPECT_TRUE(fs::is_directory(temp.file("a/b/c")));
-    EXPECT_TRUE(ensureFolder(temp.file("a/b/c")));
-    temp.write("plain", "x");
-    EXPECT_FALSE(ensureFolder(temp.file("plain")));
-    EXPECT_FALSE(ensureFolder(temp.file("plain/below")));
-}
 
 TEST(UserFoldersTest, PresetFilesAreTheTvpFilesSortedByName)
 {

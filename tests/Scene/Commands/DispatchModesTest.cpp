@@ -20,22 +20,9 @@ constexpr int keyE = 69;
 struct KeyedScene : DispatchScene {
     explicit KeyedScene(int commandId) { application->addKeyBinding(keyE, 0, commandId); }
     ~KeyedScene() { tool->activeTools.clear(); }
-    void press()
-    {
-        scene->keyPress(keyE, 0);
-        tool->activeTools.append(&started);
-    }
-    void holdAndRelease()
-    {
-        press();
-        scene->keyHold(keyE, 0);
-        scene->keyReleaseAfterHold(keyE);
-    }
-    void tap()
-    {
-        press();
-        scene->keyReleaseAfterTap(keyE);
-    }
+    void press() { scene->keyPress(keyE, 0), tool->activeTools.append(&started); }
+    void holdAndRelease() { press(), scene->keyHold(keyE, 0), scene->keyReleaseAfterHold(keyE); }
+    void tap() { press(), scene->keyReleaseAfterTap(keyE); }
     RecordingTool started{log, "started"};
 };
 
@@ -78,10 +65,8 @@ TEST(DispatchModesTest, AHeldKeyUndoesItsTemporaryActionOnRelease)
         KeyedScene s(r.command);
         s.holdAndRelease();
         EXPECT_THAT(s.routed(r.operations), ElementsAreArray(r.expected)) << r.command;
-        if (r.command == 47) {
-            // The way back is not a command of its own: "Repeat" still subdivides.
+        if (r.command == 47) // the way back is not a command of its own: "Repeat" still subdivides
             EXPECT_EQ(s.command->lastCommand, 47);
-        }
     }
 }
 
@@ -89,16 +74,14 @@ TEST(DispatchModesTest, HeldTogglesFlipBackOnRelease)
 {
     KeyedScene images(149);
     const bool before = *images.application->registry.findOption(100131, "Show Viewport Images")->boolValue();
-    images.scene->keyPress(keyE, 0);
-    images.scene->keyHold(keyE, 0);
+    images.scene->keyPress(keyE, 0), images.scene->keyHold(keyE, 0);
     EXPECT_NE(*images.application->registry.findOption(100131, "Show Viewport Images")->boolValue(), before);
     images.scene->keyReleaseAfterHold(keyE);
     EXPECT_EQ(*images.application->registry.findOption(100131, "Show Viewport Images")->boolValue(), before);
     KeyedScene snapping(247);
     snapping.scene->keyPress(keyE, 0);
     EXPECT_EQ(snapping.application->snappingMode, SceneApplicationManager::GridSnapping);
-    snapping.scene->keyHold(keyE, 0);
-    snapping.scene->keyReleaseAfterHold(keyE);
+    snapping.scene->keyHold(keyE, 0), snapping.scene->keyReleaseAfterHold(keyE);
     EXPECT_EQ(snapping.application->snappingMode, SceneApplicationManager::NoSnapping);
 }
 

@@ -9,9 +9,44 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-TEST(DispatchRefusalTest, InUVSpaceRefusedCommandsAndDeleteOnlyReportEvenOnRelease)
+TEST(DispatchRefusalTest, CreationCommandsCheckTheirSelection)
 {
     DispatchScene s;
+    s.addCube(true);
+    s.addCube(false);
+    s.run(2);
+    EXPECT_THAT(s.window.statusMessages, Contains("You must select exactly two objects to create an array"));
+    EXPECT_THAT(s.routed({"createObjects"}), IsEmpty());
+    s.object->objects[1]->set(Geometry::Selected);
+    s.run(2);
+    s.run(108); // primitives need no selection
+    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(2)", "object.createObjects(108)"));
+    s.log.clear(), s.window.statusMessages.clear();
+    s.selection->mode = SceneSelectionManager::FaceMode;
+    s.run(3);
+    s.run(85);
+    EXPECT_THAT(s.window.statusMessages,
+                ElementsAre("Instance", "You must select at least one object in object selection mode to create an instance",
+                            "De-Instantiate Instance", "You must select at least one instance object to de-instantiate"));
+    s.selection->mode = SceneSelectionManager::ObjectMode;
+    s.run(3);
+    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(3)"));
+}
+
+TEST(DispatchRefusalTest, StatusReportsAndRefusalsInUVSpace)
+{
+    DispatchScene s;
+    s.application->report("Nothing is selected", SceneApplicationManager::StatusReport);
+    EXPECT_THAT(s.window.statusMessages, ElementsAre("Nothing is selected"));
+    EXPECT_THAT(s.window.questions, IsEmpty());
+    EXPECT_FALSE(s.application->redrawRequested);
+    s.window.answers = {TavoApplicationWindow::No};
+    s.application->report("Done", SceneApplicationManager::NoticeReport);
+    EXPECT_THAT(s.window.questions, ElementsAre("Done"));
+    EXPECT_EQ(s.window.answers.size(), 1u) << "an OK box takes no scripted answer";
+    EXPECT_TRUE(s.application->redrawRequested);
+    EXPECT_EQ(s.window.statusMessages.size(), 1u);
+    s.window.statusMessages.clear();
     s.object->uvSpace = true;
     RecordingTool started(s.log, "started");
     s.tool->activeTools.append(&started);
@@ -33,48 +68,4 @@ TEST(DispatchRefusalTest, InUVSpaceRefusedCommandsAndDeleteOnlyReportEvenOnRelea
     s.object->uvSpace = false;
     s.run(10);
     EXPECT_THAT(s.routed({"deleteGeometry"}), ElementsAre("command.deleteGeometry()"));
-}
-
-TEST(DispatchRefusalTest, ArrayNeedsExactlyTwoSelectedObjects)
-{
-    DispatchScene s;
-    s.addCube(true);
-    s.addCube(false);
-    s.run(2);
-    EXPECT_THAT(s.window.statusMessages, Contains("You must select exactly two objects to create an array"));
-    EXPECT_THAT(s.routed({"createObjects"}), IsEmpty());
-    s.object->objects[1]->set(Geometry::Selected);
-    s.run(2);
-    s.run(108); // primitives need no selection
-    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(2)", "object.createObjects(108)"));
-}
-
-TEST(DispatchRefusalTest, InstanceNeedsObjectModeAndDeInstantiateAnInstance)
-{
-    DispatchScene s;
-    s.addCube(true);
-    s.selection->mode = SceneSelectionManager::FaceMode;
-    s.run(3);
-    s.run(85);
-    EXPECT_THAT(s.window.statusMessages,
-                ElementsAre("Instance", "You must select at least one object in object selection mode to create an instance",
-                            "De-Instantiate Instance", "You must select at least one instance object to de-instantiate"));
-    s.selection->mode = SceneSelectionManager::ObjectMode;
-    s.run(3);
-    EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(3)"));
-}
-
-TEST(DispatchRefusalTest, StatusReportsGoToTheStatusBarNoticesToAOneButtonBox)
-{
-    DispatchScene s;
-    s.application->report("Nothing is selected", SceneApplicationManager::StatusReport);
-    EXPECT_THAT(s.window.statusMessages, ElementsAre("Nothing is selected"));
-    EXPECT_THAT(s.window.questions, IsEmpty());
-    EXPECT_FALSE(s.application->redrawRequested);
-    s.window.answers = {TavoApplicationWindow::No};
-    s.application->report("Done", SceneApplicationManager::NoticeReport);
-    EXPECT_THAT(s.window.questions, ElementsAre("Done"));
-    EXPECT_EQ(s.window.answers.size(), 1u) << "an OK box takes no scripted answer";
-    EXPECT_TRUE(s.application->redrawRequested);
-    EXPECT_EQ(s.window.statusMessages.size(), 1u);
 }

@@ -8,7 +8,7 @@
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedAndRemembered)
+TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedRememberedAndRepeated)
 {
     DispatchScene s;
     // "Repeat" before any repeatable command runs "No Function" the full way, which does nothing.
@@ -26,11 +26,6 @@ TEST(DispatchRepeatTest, RepeatableCommandsAreShownAnnouncedAndRemembered)
     EXPECT_EQ(s.command->lastCommand, 47);
     EXPECT_EQ(s.window.statusMessages.size(), 1u);
     EXPECT_EQ(s.window.startedCommands.size(), 1u);
-}
-
-TEST(DispatchRepeatTest, RepeatRunsTheLastCommandAgainInDirectModeEvenAfterAnUndo)
-{
-    DispatchScene s;
     s.run(46, SceneManager::ModePress, "", 30, 40);
     s.run(68);
     s.log.clear();
@@ -42,11 +37,7 @@ TEST(DispatchRepeatTest, RepeatRunsTheLastCommandAgainInDirectModeEvenAfterAnUnd
     EXPECT_THAT(s.routed({"editTopology"}), ElementsAre("command.editTopology(46)", "command.editTopology(46)"));
     EXPECT_THAT(s.window.calls, ::testing::Contains("execute:46/0"));
     EXPECT_EQ(s.command->lastCommand, 46);
-}
-
-TEST(DispatchRepeatTest, ATakenCommandIsRememberedButNotDispatched)
-{
-    DispatchScene s;
+    s.log.clear();
     CommandTakingTool tool(s.log, "extrudeTool");
     tool.takes = 46;
     s.tool->activeTools.append(&tool);
@@ -60,3 +51,4 @@ TEST(DispatchRepeatTest, ATakenCommandIsRememberedButNotDispatched)
                 ElementsAre("extrudeTool.commandHook(46,0)", "extrudeTool.commandHook(37,4)"));
     s.tool->activeTools.clear();
 }
+

@@ -7,20 +7,8 @@
 
 using ::testing::ElementsAre;
 
-// A few rows of each table, for the values the handlers pass on.
-TEST(DispatchRoutesTest, HandlersPassTheirPerCommandValues)
-{
-    DispatchScene s;
-    for (int id : {31, 261, 91, 255, 159, 52, 304, 209, 212})
-        s.run(id);
-    EXPECT_THAT(s.routed({"setView", "setLayout", "setButtonPage", "chooseManipulator", "setConstraint"}),
-                ElementsAre("display.setView(6)", "display.setView(9)", "display.setLayout(1)", "display.setLayout(4)",
-                            "display.setButtonPage(8)", "tool.chooseManipulator(3)", "tool.chooseManipulator(4)",
-                            "tool.setConstraint(4)", "tool.setConstraint(3)"));
-}
-
 // Click selections and commands that change the selection record it first; the others do not.
-TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
+TEST(DispatchRoutesTest, HandlersPassTheirValuesAndOnlySelectionChangesAreRecorded)
 {
     DispatchScene s;
     s.run(9010, SceneManager::ModePress, "", 5, 6);
@@ -39,11 +27,15 @@ TEST(DispatchRoutesTest, OnlySelectionChangesAreRecorded)
                 ElementsAre("selection.selectAll()", "selection.hideSelection()", "selection.convertTo(2)",
                             "selection.setStyle(1)"));
     EXPECT_EQ(s.command->selectionUndo.doneCount(), 4);
-}
-
-TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroupAndValueToolsSwitchAVisibleOne)
-{
-    DispatchScene s;
+    // A few rows of each table, for the values the handlers pass on.
+    s.log.clear();
+    for (int id : {31, 261, 91, 255, 159, 52, 304, 209, 212})
+        s.run(id);
+    EXPECT_THAT(s.routed({"setView", "setLayout", "setButtonPage", "chooseManipulator", "setConstraint"}),
+                ElementsAre("display.setView(6)", "display.setView(9)", "display.setLayout(1)", "display.setLayout(4)",
+                            "display.setButtonPage(8)", "tool.chooseManipulator(3)", "tool.chooseManipulator(4)",
+                            "tool.setConstraint(4)", "tool.setConstraint(3)"));
+    s.log.clear();
     s.run(37);
     EXPECT_EQ(s.application->toolOptionsGroup, -1) << "a hidden window stays hidden";
     s.run(140);
@@ -54,7 +46,7 @@ TEST(DispatchRoutesTest, OptionsCommandsShowTheirGroupAndValueToolsSwitchAVisibl
     EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)", "tool.activateTool(242)"));
 }
 
-TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgumentAndCustomPrimitivesTheWindowsFile)
+TEST(DispatchRoutesTest, FileShadingAndDisplayCommands)
 {
     DispatchScene s;
     s.run(96, SceneManager::ModeDirect, "/tmp/scene.tvb");
@@ -76,22 +68,19 @@ TEST(DispatchRoutesTest, FileCommandsReceiveTheirArgumentAndCustomPrimitivesTheW
     EXPECT_THAT(s.routed({"loadIntoScene"}), ElementsAre("application.loadIntoScene()"));
     EXPECT_EQ(s.application->lastArgument, "prim200005.tvb");
     s.application->window = &s.window;
-}
-
-TEST(DispatchRoutesTest, ShadingAndDisplayCommandsChangeOnlySelectedObjects)
-{
-    DispatchScene s;
     Shape* chosen = s.addCube(true);
     Shape* other = s.addCube(false);
     s.run(80);
     s.run(83);
     s.run(89);
     s.run(137);
-    EXPECT_EQ(chosen->shadingMode(), InnerShape::Wireframe);
-    EXPECT_EQ(other->shadingMode(), InnerShape::FlatShade);
-    EXPECT_FALSE(chosen->displayFlags & InnerShape::WireOnShaded);
-    EXPECT_TRUE(chosen->displayFlags & InnerShape::ShowNormals);
-    EXPECT_FALSE(chosen->textureFlags & InnerShape::ShowTexture);
-    EXPECT_TRUE(other->displayFlags & InnerShape::WireOnShaded);
-    EXPECT_TRUE(other->textureFlags & InnerShape::ShowTexture);
+    // (shading, wire on shaded, normals shown, texture shown)
+    auto state = [](const Shape* s) {
+        const int d = s->displayFlags;
+        return std::tuple(s->shadingMode(), bool(d & InnerShape::WireOnShaded), bool(d & InnerShape::ShowNormals),
+                          bool(s->textureFlags & InnerShape::ShowTexture));
+    };
+    EXPECT_EQ(state(chosen), std::tuple(InnerShape::Wireframe, false, true, false));
+    EXPECT_EQ(state(other), std::tuple(InnerShape::FlatShade, true, false, true));
 }
+

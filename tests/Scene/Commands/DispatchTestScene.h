@@ -14,16 +14,12 @@
 class DispatchObjectManager : public RecordingObjectManager {
 public:
     using RecordingObjectManager::RecordingObjectManager;
-    // Adds `creates` cubes, as a creation command would.
     int createObjects(int commandId) override
     {
         note("createObjects", joined(commandId));
-        for (int i = 0; i < creates; ++i)
-            addObject(take<Shape>(*fixtures::cube()));
-        return creates;
+        return 0;
     }
     void recreateUVs(int commandId) override { note("recreateUVs", joined(commandId)); }
-    int creates = 0;
 };
 
 class DispatchSelectionManager : public RecordingSelectionManager {
@@ -109,14 +105,9 @@ public:
 // An undo record that counts what the stack does with it.
 class CountingRecord : public UndoCommand {
 public:
-    explicit CountingRecord(int* outReverts = nullptr) : reverts(outReverts) {}
+    explicit CountingRecord(int* outReverts) : reverts(outReverts) {}
     bool apply() override { return true; }
-    bool revert() override
-    {
-        if (reverts)
-            ++*reverts;
-        return true;
-    }
+    bool revert() override { return ++*reverts, true; }
     bool reapply() override { return true; }
     int* reverts;
 };
@@ -139,8 +130,5 @@ struct DispatchScene : RecordedSceneOf<DispatchObjectManager, DispatchSelectionM
         return s;
     }
     // The entries of the operations the dispatch routes to, in order.
-    std::vector<std::string> routed(std::initializer_list<std::string> operations) const
-    {
-        return log.only(operations);
-    }
+    std::vector<std::string> routed(std::initializer_list<std::string> ops) const { return log.only(ops); }
 };

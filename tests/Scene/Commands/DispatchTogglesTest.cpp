@@ -14,7 +14,7 @@ bool setting(DispatchScene& s, int group, const char* name) { return *s.applicat
 
 } // namespace
 
-TEST(DispatchTogglesTest, SnappingTogglesReplaceTheModeAndTheSameToggleTurnsItOff)
+TEST(DispatchTogglesTest, SnappingSettingAndToolTogglesFlip)
 {
     DispatchScene s;
     const std::pair<int, int> steps[] = {
@@ -35,11 +35,6 @@ TEST(DispatchTogglesTest, SnappingTogglesReplaceTheModeAndTheSameToggleTurnsItOf
     s.run(38);
     EXPECT_THAT(s.routed({"sceneChangedNotify"}), ::testing::IsEmpty());
     EXPECT_EQ(s.window.redrawCount, redraws + 1);
-}
-
-TEST(DispatchTogglesTest, SettingTogglesFlipTheirOptionAndRedraw)
-{
-    DispatchScene s;
     struct Row {
         int id;
         int group;
@@ -55,11 +50,6 @@ TEST(DispatchTogglesTest, SettingTogglesFlipTheirOptionAndRedraw)
         s.run(r.id);
         EXPECT_EQ(setting(s, r.group, r.option), before) << r.id;
     }
-}
-
-TEST(DispatchTogglesTest, ShowManipulatorLiveUnwrappingAndSoftSelectionToggles)
-{
-    DispatchScene s;
     ASSERT_TRUE(s.tool->showManipulators);
     s.log.clear();
     s.run(123);
@@ -69,7 +59,7 @@ TEST(DispatchTogglesTest, ShowManipulatorLiveUnwrappingAndSoftSelectionToggles)
     s.run(123);
     EXPECT_TRUE(s.tool->showManipulators);
     // Live unwrapping flips without a redraw.
-    int redraws = s.window.redrawCount;
+    redraws = s.window.redrawCount;
     s.run(262);
     EXPECT_TRUE(s.application->liveUVUnwrapping);
     EXPECT_EQ(s.window.redrawCount, redraws);

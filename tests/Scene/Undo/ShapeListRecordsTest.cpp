@@ -61,8 +61,7 @@ TEST_F(ShapeListRecords, CreationIsTakenOutAndPutBackAndOwnedWhileOut)
     EXPECT_EQ(scene(), shapesAt({0, 1, 2, 3}));
     record->revert();
     record.reset();
-    EXPECT_EQ(shape(2)->releases, 1);
-    EXPECT_EQ(shape(3)->releases, 1);
+    EXPECT_EQ(std::pair(shape(2)->releases, shape(3)->releases), std::pair(1, 1));
     EXPECT_EQ(releases(), 2);
 }
 

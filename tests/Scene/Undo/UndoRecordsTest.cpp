@@ -4,10 +4,7 @@
 // changed nothing it records. Then the rules particular to single records.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cmath>
 #include <functional>
-#include <iostream>
 #include <string>
 
 #include "Mesh/Pool.h"
@@ -30,11 +27,6 @@ namespace {
 
 using fixtures::deleteFace;
 
-void sculpt(Shape& s, int level, int vertex, float offset)
-{
-    s.levelStack.levelMesh(level)->vertices[vertex]->ensureDisplacement()[2] = offset;
-    s.update(true, true, -1);
-}
 
 // Everything the records restore: control mesh, object state, and the shape
 // and sculpt of every level (their flags are derived by the level builder).
@@ -76,11 +68,6 @@ std::vector<Case> cases()
         {"move one vertex", cube, geometry, [](Shape& m) { m.vertices[3]->setPosition(7, 8, 9); }},
         {"delete a face inside a grid", [] { return fixtures::openGrid(3, 3); }, geometry,
             [](Shape& m) { deleteFace(m, 4); }},
-        {"drop a corner and rebuild every edge", [] { return fixtures::mixedPolygons(); }, geometry,
-            [](Shape& m) {
-                m.faces[0]->corners.truncate(m.faces[0]->corners.count() - 1);
-                m.buildEdges();
-            }},
         {"change texture coordinates and both flag words", cube, geometry,
             [](Shape& m) {
                 m.faces[2]->corners[1].u = 0.25f;
@@ -90,12 +77,6 @@ std::vector<Case> cases()
                 m.vertices[0]->set(Geometry::Hidden);
                 m.vertices[1]->set2(Geometry::OnPlane);
                 m.faces[3]->flags2 |= 1 << 2; // kept out of selection
-            }},
-        {"reorder the lists", [] { return fixtures::mixedPolygons(); }, geometry,
-            [](Shape& m) {
-                m.faces.reverse();
-                m.vertices.reverse();
-                std::swap(m.edges[0], m.edges[m.edges.count() - 1]);
             }},
         {"remove a hole", [] { return fixtures::quadWithHole(); }, geometry,
             [](Shape& m) {
@@ -113,9 +94,6 @@ std::vector<Case> cases()
                 m.vertices[4]->ensureDisplacement()[1] = 0.5f;
                 m.vertices[5]->paintWeight = 0.25f;
             }},
-        {"non-manifold edge loses a face", [] { return fixtures::nonManifold(); }, geometry,
-            [](Shape& m) { deleteFace(m, 1); }},
-
         {"hide, mirror and move the axis", grid, wholeShape,
             [](Shape& s) {
                 s.set(Geometry::Hidden);
@@ -127,9 +105,6 @@ std::vector<Case> cases()
         {"flip two of three faces", grid,
             [](Shape& s) { return new URchangeFaceNormals(s, fixtures::facesAt(s, {0, 1, 3})); },
             [](Shape& s) { s.flipFaces(fixtures::facesAt(s, {0, 3})); }, false},
-        {"flip a face with a hole", [] { return fixtures::quadWithHole(); },
-            [](Shape& s) { return new URchangeFaceNormals(s, fixtures::facesAt(s, {0})); },
-            [](Shape& s) { s.flipFaces(fixtures::facesAt(s, {0})); }, false},
         {"texture coordinates, hole corners too", [] { return fixtures::quadWithHole(); },
             [](Shape& s) { return new URchangeTextures(s); },
             [](Shape& s) {
@@ -147,7 +122,8 @@ std::vector<Case> cases()
             },
             [](Shape& s) {
                 s.vertices[2]->z = 1.0f;
-                sculpt(s, 1, 3, 0.5f);
+                s.levelStack.levelMesh(1)->vertices[3]->ensureDisplacement()[2] = 0.5f;
+                s.update(true, true, -1);
             },
             false, [](Shape& s) { s.subdivide(); }},
     };
@@ -188,14 +164,7 @@ TEST_P(RecordRoundTrip, UndoAndRedoReproduceBothStatesAndNoChangeLeavesNoStep)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, RecordRoundTrip, ::testing::ValuesIn(cases()), [](const ::testing::TestParamInfo<Case>& info) {
-        std::string name;
-        for (const char* c = info.param.name; *c; ++c)
-            if (std::isalnum(static_cast<unsigned char>(*c)))
-                name += *c;
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Edits, RecordRoundTrip, ::testing::ValuesIn(cases()));
 
 TEST(UndoRecords, RefuseAnObjectChangedBehindTheirBackAndChangeNothing)
 {
@@ -228,7 +197,6 @@ TEST(UndoRecords, ChangeGeometryHoldsBytesProportionalToTheEditOfAMillionFaceGri
     for (const Corner& c : mesh->faces[500500]->corners)
         c.vertex->z += 1.0f;
     moved.apply();
-    std::cout << "[ bytes    ] held after moving one face: " << moved.heldBytes() << '\n';
     EXPECT_EQ(moved.differenceCount(), 4);
     EXPECT_LT(moved.heldBytes(), 2048u);
     URChangeGeometry deleted(*mesh);
@@ -236,21 +204,6 @@ TEST(UndoRecords, ChangeGeometryHoldsBytesProportionalToTheEditOfAMillionFaceGri
     deleted.apply();
     EXPECT_EQ(deleted.differenceCount(), 5);
     EXPECT_LT(deleted.heldBytes(), 2048u);
-    ASSERT_TRUE(deleted.revert());
-    EXPECT_EQ(mesh->faces.count(), 1000000);
-    EXPECT_EQ(mesh->faces[500500]->corners[0].vertex->z, 1.0f);
-}
-
-TEST(UndoRecords, MergeShapesGivesItsCopyBackWhenDestroyed)
-{
-    MeshPtr a = fixtures::cube();
-    const long free = Pool<Vertex>::freeCount();
-    {
-        URmergeShapes record({a.get()});
-        EXPECT_EQ(Pool<Vertex>::freeCount(), free - 8);
-        record.revert();
-    }
-    EXPECT_EQ(Pool<Vertex>::freeCount(), free);
 }
 
 TEST(UndoRecords, MovePointsSwapsFreePointsAndSkipsPointsThatAreGone)
@@ -258,11 +211,7 @@ TEST(UndoRecords, MovePointsSwapsFreePointsAndSkipsPointsThatAreGone)
     Point3D pivot(1, 2, 3);
     MeshPtr mesh = fixtures::openGrid(1, 1);
     URmovePoints record;
-    int refreshes = 0;
-    record.refreshProxies = [&] { ++refreshes; };
     record.addPoint(pivot);
-    record.addPoint(*mesh, 7);
-    EXPECT_EQ(record.pointCount(), 1);
     record.addPoint(*mesh, 3);
     pivot.setPosition(4, 5, 6);
     Vertex* gone = mesh->vertices[3];
@@ -271,6 +220,5 @@ TEST(UndoRecords, MovePointsSwapsFreePointsAndSkipsPointsThatAreGone)
     EXPECT_TRUE(record.revert());
     EXPECT_EQ(pivot.x, 1.0f);
     EXPECT_EQ(gone->x, 9.0f);
-    EXPECT_EQ(refreshes, 1);
     mesh->vertices.append(gone);
 }
