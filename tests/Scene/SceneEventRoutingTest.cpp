@@ -47,7 +47,7 @@ struct Row {
 
 void pressLeft(Bench& s) { s.scene->mousePress(1, 2, 0, 0); }
 void bindLeft(Bench& s) { s.bindMouse(0, 37); }
-void tapE(Bench& s) { s.scene->keyPress(keyE, 0), s.scene->keyReleaseAfterTap(keyE); }
+void tapE(Bench& s) { s.scene->keyPress(keyE, 0); s.scene->keyReleaseAfterTap(keyE); }
 
 const std::vector<std::string> pressOps = {"mousePress", "priorityPress", "dispatch"};
 const std::vector<std::string> peersInOrder = {"application", "command", "display", "object", "selection", "tool"};
@@ -76,20 +76,20 @@ const Row rows[] = {
          EXPECT_THAT(s.window.calls, ElementsAre("execute:37/1"));
      }},
     {"a press a tool takes starts a drag",
-     [](Bench& s) { bindLeft(s), s.a.results["mousePress"] = true, s.activate({&s.a}); }, pressLeft, pressOps,
+     [](Bench& s) { bindLeft(s); s.a.results["mousePress"] = true; s.activate({&s.a}); }, pressLeft, pressOps,
      {at("display.mousePress", 37, 0, 0), at("tool.priorityPress", 37, 0, 0), at("tool.mousePress", 37, 0, 1),
       toolAt("a", 37, 1), at("selection.mousePress", 37, 1, 0), at("command.mousePress", 37, 1, 0)},
      [](Bench& s) {
          EXPECT_EQ(std::pair(s.scene->pendingMouseClick, s.tool->isDragInProgress()), std::pair(false, true));
      }},
     {"view commands reach the command manager before the tools, and only priority tools get the press before them",
-     [](Bench& s) { s.bindMouse(0, 9013), s.activate({&s.a, &s.brush}); }, pressLeft, pressOps,
+     [](Bench& s) { s.bindMouse(0, 9013); s.activate({&s.a, &s.brush}); }, pressLeft, pressOps,
      {at("display.mousePress", 9013, 0, 0), at("tool.priorityPress", 9013, 0, 0), toolAt("brush", 9013, 0),
       at("command.mousePress", 9013, 0, 1), "command.dispatch(9013,1,1,2)", at("tool.mousePress", 9013, 1, 0),
       at("selection.mousePress", 9013, 1, 0), at("command.mousePress", 9013, 1, 0)},
      [](Bench& s) { EXPECT_FALSE(s.scene->pendingMouseClick); }},
     {"a priority tool taking the press keeps it from view commands",
-     [](Bench& s) { s.bindMouse(0, 9013), s.brush.results["mousePress"] = true, s.activate({&s.a, &s.brush}); },
+     [](Bench& s) { s.bindMouse(0, 9013); s.brush.results["mousePress"] = true; s.activate({&s.a, &s.brush}); },
      pressLeft, {"mousePress", "dispatch"},
      {at("display.mousePress", 9013, 0, 0), toolAt("brush", 9013, 1), at("command.mousePress", 9013, 1, 0),
       at("tool.mousePress", 9013, 1, 0), at("selection.mousePress", 9013, 1, 0), at("command.mousePress", 9013, 1, 0)}},
@@ -106,7 +106,7 @@ const Row rows[] = {
 
     // --- drags, hovers, releases, the wheel ---
     {"the binding runs on press and, after a drag only, on release, before the chain",
-     [](Bench& s) { bindLeft(s), s.display->results["mouseRelease"] = true; },
+     [](Bench& s) { bindLeft(s); s.display->results["mouseRelease"] = true; },
      [](Bench& s) {
          pressLeft(s);
          s.scene->mouseHover(5, 6); // a hover is no drag
@@ -132,8 +132,8 @@ const Row rows[] = {
      {"display.mouseDrag(5,6) -> 0", "tool.mouseDrag(5,6) -> 1", "display.mouseHover(5,6) -> 0",
       "tool.mouseHover(5,6) -> 0", "selection.mouseHover(5,6) -> 0", "display.mouseRelease(7,8) -> 1"}},
     {"the wheel runs its binding through the command manager only",
-     [](Bench& s) { s.bindMouse(28, 228), s.bindMouse(38, 229); }, // wheel up; wheel down with Ctrl
-     [](Bench& s) { s.scene->wheel(4, 5, 5, 0), s.scene->wheel(4, 5, 6, 1); }, {"mousePress", "dispatch"},
+     [](Bench& s) { s.bindMouse(28, 228); s.bindMouse(38, 229); }, // wheel up; wheel down with Ctrl
+     [](Bench& s) { s.scene->wheel(4, 5, 5, 0); s.scene->wheel(4, 5, 6, 1); }, {"mousePress", "dispatch"},
      {"command.mousePress(4,5,5,0,228,0) -> 1", "command.dispatch(228,1,4,5)", "command.mousePress(4,5,6,1,229,0) -> 1",
       "command.dispatch(229,1,4,5)"}},
 
@@ -148,7 +148,7 @@ const Row rows[] = {
          s.scene->keyPress(keyE, 0);
          s.a.results["commandKey"] = true;
          s.scene->keyHold(keyE, 0);
-         s.a.results.clear(), s.log.clear();
+         s.a.results.clear(); s.log.clear();
          s.scene->keyReleaseAfterHold(keyE);
      },
      {"commandKey", "dispatch"},
@@ -159,7 +159,7 @@ const Row rows[] = {
      {}},
     {"an unbound key is offered to the tools and does not repeat the last held command", [](Bench&) {},
      [](Bench& s) {
-         s.scene->keyPress(keyE, 0), s.scene->keyHold(keyE, 0), s.scene->keyReleaseAfterHold(keyE);
+         s.scene->keyPress(keyE, 0); s.scene->keyHold(keyE, 0); s.scene->keyReleaseAfterHold(keyE);
          s.log.clear();
          s.scene->keyPress(keyW, 0);
          s.scene->keyReleaseAfterTap(keyW);
@@ -167,11 +167,11 @@ const Row rows[] = {
      {"commandKey", "dispatch"},
      {"tool.commandKey(87,0,1,-1) -> 0", "tool.commandKey(87,0,4,150) -> 0", "command.dispatch(150,4,0,0)"}},
     {"modifiers select the key binding; commands run where the mouse last was",
-     [](Bench& s) { s.application->addKeyBinding(keyE, tab, 47), s.application->addKeyBinding(keyE, 4, 39); },
+     [](Bench& s) { s.application->addKeyBinding(keyE, tab, 47); s.application->addKeyBinding(keyE, 4, 39); },
      [](Bench& s) {
          s.scene->mouseHover(40, 50);
          for (int modifiers : {tab, 4})
-             s.scene->keyPress(keyE, modifiers), s.scene->keyReleaseAfterTap(keyE);
+             s.scene->keyPress(keyE, modifiers); s.scene->keyReleaseAfterTap(keyE);
      },
      {"commandKey", "dispatch"},
      {"tool.commandKey(69,8,1,47) -> 0", "command.dispatch(47,1,40,50)", "tool.commandKey(69,8,4,47) -> 0",
@@ -186,7 +186,7 @@ const Row rows[] = {
      [](Bench& s) { s.scene->confirm(); }, {"confirmKey", "enterKey"},
      {"tool.confirmKey() -> 1", "a.enterKey() -> 0", "b.enterKey() -> 1"}},
     {"Return in a tool without its own ends it and brings the manipulator back",
-     [](Bench& s) { s.activate({&s.a}), s.tool->rememberedManipulator = &s.manip; },
+     [](Bench& s) { s.activate({&s.a}); s.tool->rememberedManipulator = &s.manip; },
      [](Bench& s) { s.scene->confirm(); }, {"enterKey", "deactivate"}, {"a.enterKey() -> 0", "a.deactivate()"},
      [](Bench& s) { EXPECT_TRUE(s.onlyActive(&s.manip)); }},
     {"Escape ends every tool but the transform manipulator", [](Bench& s) { s.activate({&s.manip, &s.a}); },
@@ -206,7 +206,7 @@ const Row rows[] = {
       "application.commandExecuted(37,0)", "application.autosaveCheck()", "tool.toolsHook()"},
      [](Bench& s) { EXPECT_THAT(s.command->arguments, ElementsAre("arg")); }},
     {"only a direct command ends a tool drag, before the tool hears of the command",
-     [](Bench& s) { s.a.results["mousePress"] = true, s.activate({&s.a}); },
+     [](Bench& s) { s.a.results["mousePress"] = true; s.activate({&s.a}); },
      [](Bench& s) {
          s.scene->mousePress(1, 1, 0, 0);
          s.scene->executeCommand(37, "", SceneManager::ModePress, 0, 0);
@@ -225,7 +225,7 @@ const Row rows[] = {
          s.display->redrawRequested = s.selection->redrawRequested = s.application->redrawRequested = true;
          s.a.redrawNeeded = true;
      },
-     [](Bench& s) { s.scene->mouseHover(1, 1), s.scene->mouseHover(1, 1); }, {"sceneChangedNotify"}, {},
+     [](Bench& s) { s.scene->mouseHover(1, 1); s.scene->mouseHover(1, 1); }, {"sceneChangedNotify"}, {},
      [](Bench& s) {
          EXPECT_EQ(s.window.redrawCount, 1);
          for (SceneManager* m : s.scene->managerList)
@@ -233,7 +233,7 @@ const Row rows[] = {
          EXPECT_FALSE(s.a.redrawNeeded);
      }},
     {"during a tool drag the display is not notified, but its flag is cleared",
-     [](Bench& s) { s.a.results["mousePress"] = true, s.activate({&s.a}); },
+     [](Bench& s) { s.a.results["mousePress"] = true; s.activate({&s.a}); },
      [](Bench& s) {
          s.scene->mousePress(1, 1, 0, 0);
          s.display->sceneChanged = true;
@@ -245,7 +245,7 @@ const Row rows[] = {
      {"application.sceneChangedNotify()", "command.sceneChangedNotify()", "object.sceneChangedNotify()",
       "selection.sceneChangedNotify()", "tool.sceneChangedNotify()"}},
     {"a tool's update request is a scene change: every peer hears of it in peer order, clearing its flag",
-     [](Bench& s) { s.activate({&s.a}), s.a.updateNeeded = true; }, [](Bench& s) { s.scene->mouseHover(1, 1); },
+     [](Bench& s) { s.activate({&s.a}); s.a.updateNeeded = true; }, [](Bench& s) { s.scene->mouseHover(1, 1); },
      {"sceneChangedNotify", "clearSceneChanged", "notify", "frameStep"},
      [] {
          std::vector<std::string> out = {"a.frameStep()"}; // every pass steps the tools
@@ -263,7 +263,7 @@ const Row rows[] = {
     // --- start ---
     {"start reads the preferences with the mouse unbound, then initializes in list order and sizes the views",
      [](Bench& s) {
-         s.bindMouse(0, 37), s.bindMouse(57, 5);
+         s.bindMouse(0, 37); s.bindMouse(57, 5);
          s.window.viewportWidth = 320, s.window.viewportHeight = 200;
      },
      [](Bench& s) { s.scene->start(); }, {"readPreferences", "initialize", "resize", "setSoftSelection"},
