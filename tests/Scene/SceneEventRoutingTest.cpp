@@ -170,8 +170,10 @@ const Row rows[] = {
      [](Bench& s) { s.application->addKeyBinding(keyE, tab, 47); s.application->addKeyBinding(keyE, 4, 39); },
      [](Bench& s) {
          s.scene->mouseHover(40, 50);
-         for (int modifiers : {tab, 4})
-             s.scene->keyPress(keyE, modifiers); s.scene->keyReleaseAfterTap(keyE);
+         for (int modifiers : {tab, 4}) {
+             s.scene->keyPress(keyE, modifiers);
+             s.scene->keyReleaseAfterTap(keyE);
+         }
      },
      {"commandKey", "dispatch"},
      {"tool.commandKey(69,8,1,47) -> 0", "command.dispatch(47,1,40,50)", "tool.commandKey(69,8,4,47) -> 0",
