@@ -35,12 +35,18 @@ int mirrorGeometry(InnerShape& mesh, const MirrorPlane& plane, float tolerance, 
     auto side = [&](const Vertex* v) { return (*v - origin).dot(n); };
     mesh.touch();
 
+    // A face with no corner in front of the plane belongs to the other half,
+    // also when some of its corners lie on the plane: kept, its mirror would
+    // lie on the mirror of the front half. Faces lying in the plane stay.
     List<Face*> behind;
     for (Face* f : mesh.faces) {
-        bool allBehind = true;
-        for (const Corner& c : f->corners)
-            allBehind = allBehind && side(c.vertex) < -tol;
-        if (allBehind)
+        bool anyInFront = false, anyBehind = false;
+        for (const Corner& c : f->corners) {
+            const float d = side(c.vertex);
+            anyInFront = anyInFront || d > tol;
+            anyBehind = anyBehind || d < -tol;
+        }
+        if (anyBehind && !anyInFront)
             behind.append(f);
     }
     deleteFaces(mesh, behind);

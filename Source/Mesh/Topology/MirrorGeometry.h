@@ -7,8 +7,8 @@ class MirrorPlane;
 class Shape;
 
 // Mirrors `mesh` across `plane` (its normal points to the side that is
-// kept). Faces lying wholly behind the plane (every corner further than
-// `tolerance` behind it) are deleted first. Vertices within `tolerance` of
+// kept). Faces of the other half (some corner further than `tolerance`
+// behind the plane and none as far in front) are deleted first. Vertices within `tolerance` of
 // the plane (never less than the symmetry tolerance) are moved onto it and
 // shared by both halves; every other vertex gets a mirrored copy. Every
 // face not lying in the plane gets a mirrored copy with its corners in
