@@ -27,7 +27,11 @@ std::string replacedFile(const std::string& target)
 std::string createTemporaryBeside(const std::string& target)
 {
     const fs::path path = target;
-    std::string name = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    // Built by appending: GCC's release build warns (wrongly) on "." + string.
+    std::string leaf = ".";
+    leaf += path.filename().string();
+    leaf += ".XXXXXX";
+    std::string name = (path.parent_path() / leaf).string();
     const int fd = ::mkstemp(name.data());
     if (fd < 0)
         return {};
