@@ -238,19 +238,23 @@ int LevelStack::childFaceCount(int controlFace) const
 
 void LevelStack::rebuildLevels()
 {
-    const int wanted = maxBuiltLevel();
-    const int shown = currentLevel;
-    if (wanted > 0) {
+    if (maxBuiltLevel() > 0) {
         DisplacementSnapshot saved;
         saveDisplacement(1, saved);
-        clearLevels();
-        while (maxBuiltLevel() < wanted && stepUp()) {
-        }
-        restoreDisplacement(saved, true);
-        for (int i = 1; i <= maxBuiltLevel(); ++i)
-            levels[i]->mesh->update(true, true, -1);
-        currentLevel = std::min(shown, maxBuiltLevel());
+        rebuildLevels(maxBuiltLevel(), currentLevel, saved);
     }
+    dirty = false;
+}
+
+void LevelStack::rebuildLevels(int builtLevels, int shownLevel, const DisplacementSnapshot& saved)
+{
+    clearLevels();
+    while (maxBuiltLevel() < builtLevels && stepUp()) {
+    }
+    restoreDisplacement(saved, true);
+    for (int i = 1; i <= maxBuiltLevel(); ++i)
+        levels[i]->mesh->update(true, true, -1);
+    currentLevel = std::min(shownLevel, maxBuiltLevel());
     dirty = false;
 }
 

@@ -132,6 +132,11 @@ public:
     // keeping their displacement where elements still correspond and the
     // current level where it still exists.
     void rebuildLevels();
+    // Clears the levels and builds `builtLevels` of them on the control mesh
+    // as it is now, with the offsets of `saved` (by vertex where the counts
+    // match) and `shownLevel` current where it exists. Records that hold a
+    // level state of their own put it back with this.
+    void rebuildLevels(int builtLevels, int shownLevel, const DisplacementSnapshot& saved);
 
     bool anyLevelHasDisplacement() const;
     // Records the displacement of levels fromLevel … top into `out`.

@@ -61,15 +61,7 @@ bool sameObject(const State& a, const State& b)
 // gives them back their displacement and the current level.
 void restoreLevels(Shape& object, const State& s)
 {
-    LevelStack& stack = object.levelStack;
-    stack.clearLevels();
-    while (stack.maxBuiltLevel() < s.builtLevels && stack.stepUp()) {
-    }
-    stack.restoreDisplacement(s.displacement, true);
-    for (int i = 1; i <= stack.maxBuiltLevel(); ++i)
-        stack.levelMesh(i)->update(true, true, -1);
-    stack.currentLevel = std::min(s.currentLevel, stack.maxBuiltLevel());
-    stack.dirty = false;
+    object.levelStack.rebuildLevels(s.builtLevels, s.currentLevel, s.displacement);
 }
 
 void restoreObject(Shape& object, const State& s)

@@ -1,7 +1,10 @@
 #include "Scene/Undo/URmergeShapes.h"
 
+#include <utility>
+
 #include "Mesh/InnerShape.h"
 #include "Mesh/Pool.h"
+#include "Mesh/Shape.h"
 
 namespace {
 
@@ -37,15 +40,27 @@ void exchange(InnerShape& object, InnerShape& copy)
     copy.touch();
 }
 
+Shape* withLevels(InnerShape& object)
+{
+    return object.isPlainMesh() ? nullptr : dynamic_cast<Shape*>(&object);
+}
+
 } // namespace
 
-URmergeShapes::URmergeShapes(const std::vector<InnerShape*>& objects) : objects_(objects)
+URmergeShapes::URmergeShapes(const std::vector<InnerShape*>& objects)
+    : objects_(objects), levels_(objects.size())
 {
-    for (InnerShape* object : objects_) {
-        InnerShape* copy = object ? take<InnerShape>(*object) : nullptr;
+    for (size_t i = 0; i < objects_.size(); ++i) {
+        InnerShape* copy = objects_[i] ? take<InnerShape>(*objects_[i]) : nullptr;
         if (!copy)
             break;
         copies_.push_back(copy);
+        if (Shape* shape = withLevels(*objects_[i])) {
+            shape->currentLevelMesh(); // stale levels are rebuilt before they are read
+            levels_[i].built = shape->levelStack.maxBuiltLevel();
+            levels_[i].current = shape->currentLevel();
+            shape->levelStack.saveDisplacement(1, levels_[i].displacement);
+        }
     }
 }
 
@@ -61,7 +76,20 @@ bool URmergeShapes::revert()
         return false;
     for (size_t i = 0; i < objects_.size(); ++i) {
         InnerShape& object = *objects_[i];
+        Shape* shape = withLevels(object);
+        Levels shown;
+        if (shape) {
+            shape->currentLevelMesh();
+            shown.built = shape->levelStack.maxBuiltLevel();
+            shown.current = shape->currentLevel();
+            shape->levelStack.saveDisplacement(1, shown.displacement);
+        }
         exchange(object, *copies_[i]);
+        if (shape) {
+            const Levels& held = levels_[i];
+            shape->levelStack.rebuildLevels(held.built, held.current, held.displacement);
+            levels_[i] = std::move(shown);
+        }
         object.topologyChanged();
         object.update(true, !object.isPlainMesh(), -1);
     }
