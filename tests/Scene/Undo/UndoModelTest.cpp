@@ -11,16 +11,15 @@
 #include <type_traits>
 
 #include "Mesh/ShapeInstance.h"
-#include "Mesh/SubdivisionSettings.h"
 #include "Mesh/Validate.h"
 #include "Settings/CommandIds.h"
+#include "Settings/OptionKeys.h"
 #include "support/SceneText.h"
 
 namespace {
 
 using namespace CommandId;
 
-constexpr int generalSettings = 113;
 constexpr int maxLevel = 2;
 using Selection = SceneSelectionManager;
 
@@ -84,7 +83,7 @@ constexpr Action allActions[] = {
 class UndoModelTest : public SelectionTestScene, public ::testing::WithParamInterface<int> {
 protected:
     // The scene's registry does not reach the mesh's level limit here, so it is set directly.
-    ~UndoModelTest() override { subdivisionSettings().maxLevel = 10; }
+    ~UndoModelTest() override { registry().set(Options::MaxSubdivisionLevel, 10); }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     List<Shape*>& objects() { return scene.objectManager->objects; }
@@ -237,8 +236,8 @@ protected:
     void runSequence(int undoLevel, int steps, std::span<const Action> actionTable = actions)
     {
         table = actionTable;
-        registry().setInt(generalSettings, "Undo Level", undoLevel);
-        subdivisionSettings().maxLevel = maxLevel;
+        registry().set(Options::UndoLevel, undoLevel);
+        registry().set(Options::MaxSubdivisionLevel, maxLevel);
         buildScene();
         history = {state()};
         at = 0;
