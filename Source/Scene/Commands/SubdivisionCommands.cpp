@@ -21,22 +21,24 @@ bool anySelected(const auto& list)
 }
 
 // The object whose levels a command changes: a shape itself, or for the
-// commands that step levels, the source an instance shows. Lights and UV
-// proxies have no levels of their own.
-Shape* levelOwner(Shape& s, bool throughInstances)
+// commands that step levels, the source an instance shows while that source
+// is in the scene (a source that left it, by a deletion or a combine, may be
+// gone for good). Lights and UV proxies have no levels of their own.
+Shape* levelOwner(Shape& s, bool throughInstances, const List<Shape*>& scene)
 {
     if (s.shapeKind() == InnerShape::KindShape)
         return &s;
-    if (throughInstances && s.shapeKind() == InnerShape::KindShapeInstance)
-        return static_cast<ShapeInstance&>(s).instancedShape;
-    return nullptr;
+    if (!throughInstances || s.shapeKind() != InnerShape::KindShapeInstance)
+        return nullptr;
+    Shape* source = static_cast<ShapeInstance&>(s).instancedShape;
+    return scene.contains(source) ? source : nullptr;
 }
 
 std::vector<Shape*> targets(SceneObjectManager& objects, bool throughInstances)
 {
     std::vector<Shape*> all, chosen;
     for (Shape* s : objects.objects) {
-        Shape* owner = levelOwner(*s, throughInstances);
+        Shape* owner = levelOwner(*s, throughInstances, objects.objects);
         if (!owner || s->isHidden())
             continue;
         all.push_back(owner);
