@@ -52,6 +52,15 @@ protected:
         for (int i : positions)
             list[i]->set(Geometry::Selected);
     }
+    // The elements of one kind over every object of the scene, e.g. count(&Shape::faces).
+    template <class L>
+    int count(L InnerShape::*list)
+    {
+        int n = 0;
+        for (Shape* s : scene.objectManager->objects)
+            n += (s->*list).count();
+        return n;
+    }
 
     RecordingWindow window;
     Scene scene;

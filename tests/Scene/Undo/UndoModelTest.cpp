@@ -134,14 +134,6 @@ protected:
         return "now: " + a.substr(i, 60) + " | expected: " + b.substr(i, 60);
     }
 
-    int faceCount()
-    {
-        int n = 0;
-        for (Shape* s : objects())
-            n += s->faces.count();
-        return n;
-    }
-
     void expectValid()
     {
         for (Shape* s : objects())
@@ -156,7 +148,7 @@ protected:
         const int done = stack().doneCount();
         const int32_t changes = stack().changeCount();
         const int roll = pick(10);
-        if (roll < 2 || faceCount() > 1500) { // refining level 2 again and again would grow without bound
+        if (roll < 2 || count(&InnerShape::faces) > 1500) { // refining level 2 again and again would grow without bound
             run(Undo);
             if (at > 0)
                 --at;
