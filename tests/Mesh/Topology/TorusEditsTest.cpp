@@ -13,7 +13,6 @@
 #include "Mesh/Topology/Bridge.h"
 #include "Mesh/Topology/DeleteElements.h"
 #include "Mesh/Topology/ExtractFaces.h"
-#include "Mesh/Topology/Flatten.h"
 #include "Mesh/Topology/MergeVertices.h"
 #include "Mesh/Topology/MirrorGeometry.h"
 #include "Mesh/Topology/Smooth.h"
@@ -99,13 +98,6 @@ const Row rows[] = {
     // Positions only; every vertex is interior, so all 48 move.
     {"smooth", {48, 96, 48, 0}, [](Shape& s) {
          EXPECT_EQ(smoothVertices(s, allVertices(s), 2, 0.5f), 48);
-     }},
-    {"flatten", {48, 96, 48, 0}, [](Shape& s) {
-         List<Vertex*> ring;
-         for (const Corner& c : s.faces[0]->corners)
-             ring.append(c.vertex);
-         EXPECT_EQ(flattenVertices(ring, Point3D(0, 1, 0)), 4);
-         EXPECT_FLOAT_EQ(ring[0]->y, ring[2]->y);
      }},
     // One face turned against its neighbours is turned back.
     {"unify normals", {48, 96, 48, 0}, [](Shape& s) {
