@@ -53,7 +53,6 @@ TEST_F(BatchPreferencesTest, WrittenPreferencesAreReadBackAtStart)
     EXPECT_EQ(*other.applicationManager->registry.findOption(113, "Undo Level")->intValue(), 7);
     EXPECT_EQ(other.applicationManager->keyBinding(keyZ, ctrl), 68);
     EXPECT_EQ(other.applicationManager->mouseBinding(MouseButtonCode::Right, 0), 9013);
-    other.applicationManager->registry.setInt(113, "Undo Level", 10);
 }
 
 TEST_F(BatchPreferencesTest, WithoutAPathNothingIsReadOrWritten)

@@ -34,16 +34,12 @@ struct BatchRunnerTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(BatchRunnerTest, CommandsPrintTheirStatusLines)
+TEST_F(BatchRunnerTest, CommandsPrintTheirStatusLinesAndSetWritesTheRegistry)
 {
     EXPECT_EQ(run("# snapping\nGrid Snapping\n\nrun 68\nSoft Selection Toggle\n"), 0);
     EXPECT_EQ(out.str(), "status: Grid Snapping\nstatus: Soft Selection Toggle\n");
     EXPECT_EQ(scene.applicationManager->snappingMode, SceneApplicationManager::GridSnapping);
     EXPECT_TRUE(errors.str().empty());
-}
-
-TEST_F(BatchRunnerTest, SetWritesTheRegistry)
-{
     SettingsRegistry& r = scene.applicationManager->registry;
     EXPECT_EQ(run("set 113 \"Undo Level\" 4\n"
                   "set 161 \"Enabled\" 1\n"
@@ -57,8 +53,6 @@ TEST_F(BatchRunnerTest, SetWritesTheRegistry)
     const float* c = r.findOption(114, "Viewport Background")->tripleValue();
     ASSERT_NE(c, nullptr);
     EXPECT_FLOAT_EQ(c[2], 0.3f);
-    r.setInt(113, "Undo Level", 10);
-    r.setBool(161, "Enabled", false);
 }
 
 TEST_F(BatchRunnerTest, SetRefusesUnknownOptionsAndUnsuitableValues)

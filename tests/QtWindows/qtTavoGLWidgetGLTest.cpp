@@ -15,7 +15,6 @@
 #include <QWheelEvent>
 
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 

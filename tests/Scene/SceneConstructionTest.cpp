@@ -3,17 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Scene/SceneRecordingManagers.h"
+#include "support/Fixtures.h"
 
 using ::testing::ElementsAre;
-
-namespace {
-
-std::vector<SceneManager*> asVector(const List<SceneManager*>& list)
-{
-    return {list.begin(), list.end()};
-}
-
-} // namespace
 
 TEST(SceneConstructionTest, ManagersAttachInListOrderAndListDirectoryAndPeersHoldThemInTheirOrders)
 {
@@ -21,13 +13,13 @@ TEST(SceneConstructionTest, ManagersAttachInListOrderAndListDirectoryAndPeersHol
     EXPECT_THAT(s.log.entries, ElementsAre("display.attach()", "command.attach()", "object.attach()",
                                            "selection.attach()", "tool.attach()", "application.attach()",
                                            "application.buildSettingsRegistry()"));
-    EXPECT_THAT(asVector(s.scene->managerList),
+    EXPECT_THAT(fixtures::listed(s.scene->managerList),
                 ElementsAre(s.display, s.command, s.object, s.selection, s.tool, s.application));
     SceneManagers* d = s.scene->managers;
     EXPECT_EQ(d->objectManager, s.object);
     for (SceneManager* m : s.scene->managerList) {
         EXPECT_EQ(m->managers, d);
-        EXPECT_THAT(asVector(m->peers),
+        EXPECT_THAT(fixtures::listed(m->peers),
                     ElementsAre(s.application, s.command, s.display, s.object, s.selection, s.tool));
     }
 }

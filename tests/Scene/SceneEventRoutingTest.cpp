@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "Scene/SceneRecordingManagers.h"
+#include "support/Fixtures.h"
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -330,8 +331,7 @@ TEST(SceneEventRouting, DrawHandsTheViewportsTheSelectionToolAndApplication)
 {
     RecordedScene s;
     s.scene->draw();
-    EXPECT_THAT(std::vector<SceneManager*>(s.display->lastDrawers.begin(), s.display->lastDrawers.end()),
-                ElementsAre(s.selection, s.tool, s.application));
+    EXPECT_THAT(fixtures::listed(s.display->lastDrawers), ElementsAre(s.selection, s.tool, s.application));
     s.scene->resize(300, 200);
     EXPECT_EQ(s.display->viewportWidth, 300);
     EXPECT_TRUE(s.display->redrawRequested);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <string>
 #include <tuple>
 

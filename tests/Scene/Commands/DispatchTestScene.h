@@ -2,7 +2,6 @@
 // A scene with the real command and application managers (the dispatch,
 // the undo stacks, the settings registry) and recording managers around
 // them, which log the operations the dispatch routes to.
-#include <memory>
 #include <string>
 
 #include "Mesh/Pool.h"

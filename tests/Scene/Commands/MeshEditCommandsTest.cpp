@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "Mesh/ObjectCopies.h"
 #include "Mesh/Validate.h"
 #include "Scene/Commands/DispatchMessages.h"
 #include "Settings/CommandIds.h"
@@ -36,12 +37,7 @@ protected:
     void twoCubes()
     {
         add(fixtures::cube(), true);
-        Shape* b = add(fixtures::cube(), true);
-        for (Vertex* v : b->vertices) {
-            v->x += 1.0f;
-            v->y += 0.5f;
-            v->z += 0.25f;
-        }
+        moveObject(*add(fixtures::cube(), true), {1.0f, 0.5f, 0.25f});
     }
 };
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <random>
-#include <span>
 #include <type_traits>
 
 #include "Mesh/ShapeInstance.h"
@@ -160,7 +159,7 @@ protected:
             select(pick(4) == 0 ? Selection::VertexMode : Selection::FaceMode);
             run(pick(2) ? SelectAll : InvertSelection);
         } else {
-            const Action& a = table[pick(static_cast<int>(table.size()))];
+            const Action& a = actions[pick(static_cast<int>(std::size(actions)))];
             if (a.mode >= 0)
                 select(a.mode);
             if (a.selectFirst >= 0)
@@ -188,9 +187,8 @@ protected:
         EXPECT_EQ(stack().undoneCount(), static_cast<int>(history.size() - 1 - at));
     }
 
-    void runSequence(int undoLevel, int steps, std::span<const Action> actionTable = actions)
+    void runSequence(int undoLevel, int steps)
     {
-        table = actionTable;
         registry().set(Options::UndoLevel, undoLevel);
         registry().set(Options::MaxSubdivisionLevel, maxLevel);
         buildScene();
@@ -202,7 +200,6 @@ protected:
         }
     }
 
-    std::span<const Action> table;
     std::mt19937 random{static_cast<unsigned>(GetParam())};
     std::vector<std::string> history; // scene texts, oldest first
     size_t at = 0;                    // the entry shown now
