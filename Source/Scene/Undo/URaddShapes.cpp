@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "Mesh/Shape.h"
+#include "Mesh/ShapeInstance.h"
 #include "Scene/SceneObjectManager.h"
 
 HeldShapes::~HeldShapes()
@@ -13,8 +14,20 @@ HeldShapes::~HeldShapes()
     if (!out_)
         return;
     for (size_t i = 0; i < objects_.size(); ++i)
-        if (positions_[i] >= 0)
+        if (positions_[i] >= 0 && !shownByAnInstance(objects_[i]))
             objects_[i]->release();
+}
+
+// An instance in the scene still shows `object` (deleted or absorbed): it
+// stays allocated, out of the scene, rather than leave the instance a
+// pointer to storage the pool hands out again.
+bool HeldShapes::shownByAnInstance(const Shape* object) const
+{
+    for (const Shape* s : manager_.objects)
+        if (s->shapeKind() == InnerShape::KindShapeInstance &&
+            static_cast<const ShapeInstance*>(s)->instancedShape == object)
+            return true;
+    return false;
 }
 
 void HeldShapes::setObjects(const std::vector<Shape*>& objects)

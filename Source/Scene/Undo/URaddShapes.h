@@ -30,6 +30,7 @@ public:
     const std::vector<Shape*>& objects() const { return objects_; }
 
 private:
+    bool shownByAnInstance(const Shape* object) const;
     SceneObjectManager& manager_;
     std::vector<Shape*> objects_; // distinct
     std::vector<int> positions_;  // per object its position before takeOut, -1 when it was not in the scene
