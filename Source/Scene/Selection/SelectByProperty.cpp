@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::string_view sameMaterialRefusal = Refusal::SelectAllWithSameMaterial;
-
 // The criteria of "Select Special Options", in choice order: four
 // comparisons for each of faces (corners), vertices (edges) and edges (faces).
 using Comparison = bool (*)(int count, int number);
@@ -138,7 +136,7 @@ void SceneSelectionManager::selectSameMaterial()
 {
     rebuildSelection();
     if (!kindsOf(mode).faces || selectedFaces.empty()) {
-        report(std::string(sameMaterialRefusal));
+        report(std::string(Refusal::SelectAllWithSameMaterial));
         return;
     }
     std::vector<const Material*> materials;

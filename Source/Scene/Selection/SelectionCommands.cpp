@@ -13,11 +13,6 @@
 
 namespace {
 
-constexpr std::string_view nothingSelected = Refusal::NothingSelected;
-constexpr std::string_view loopRefusal = Refusal::SelectLoop;
-constexpr std::string_view ringRefusal = Refusal::SelectRing;
-constexpr std::string_view pathRefusal = Refusal::SelectPath;
-
 // Per element kind of a path: the refusal when the selection does not suit.
 struct PathKind {
     ElementKind kind;
@@ -129,7 +124,7 @@ void SceneSelectionManager::invert()
 {
     rebuildSelection();
     if (!anythingSelected()) {
-        report(std::string(nothingSelected));
+        report(std::string(Refusal::NothingSelected));
         return;
     }
     if (mode == ObjectMode) {
@@ -202,7 +197,7 @@ void SceneSelectionManager::shrink()
 {
     rebuildSelection();
     if (!walkSelection(*this, shrinkSelection)) {
-        report(std::string(nothingSelected));
+        report(std::string(Refusal::NothingSelected));
         return;
     }
     selectionChanged();
@@ -213,7 +208,7 @@ void SceneSelectionManager::expand()
     rebuildSelection();
     const bool anyObject = mode == ObjectMode && !activeObjects.empty();
     if (!anyObject && !walkSelection(*this, expandSelection)) {
-        report(std::string(nothingSelected));
+        report(std::string(Refusal::NothingSelected));
         return;
     }
     selectionChanged();
@@ -247,7 +242,7 @@ void SceneSelectionManager::selectLoop()
         edgesAdded(added);
         return;
     } else {
-        report(std::string(loopRefusal));
+        report(std::string(Refusal::SelectLoop));
         return;
     }
     selectionChanged();
@@ -263,7 +258,7 @@ void SceneSelectionManager::selectRing()
         return;
     }
     if (selectedEdges.empty()) {
-        report(std::string(ringRefusal));
+        report(std::string(Refusal::SelectRing));
         return;
     }
     std::vector<std::vector<Edge*>> added(activeObjects.count());
@@ -284,7 +279,7 @@ void SceneSelectionManager::selectPath()
                      : kind == FaceMode ? !selectedFaces.empty()
                                         : false;
     if (!any) {
-        report(std::string(pathRefusal));
+        report(std::string(Refusal::SelectPath));
         return;
     }
     const PathKind& path = pathKinds[kind];

@@ -11,11 +11,6 @@
 
 namespace {
 
-constexpr std::string_view groupRefusal = Refusal::GroupSelection;
-constexpr std::string_view affectedNothingSelected = Refusal::SelectAffectedGroups;
-constexpr std::string_view affectedNoGroups = Refusal::NoGroupsToAffect;
-constexpr std::string_view nextNoGroups = Refusal::NoGroupsForNext;
-
 // Group kinds and selection modes, side by side.
 struct KindMode {
     int kind;
@@ -127,7 +122,7 @@ void SceneSelectionManager::groupSelection()
         }
     }
     if (group.members.empty()) {
-        report(std::string(groupRefusal));
+        report(std::string(Refusal::GroupSelection));
         return;
     }
     std::vector<Group>& groups = managers->objectManager->groups;
@@ -139,12 +134,12 @@ void SceneSelectionManager::selectAffectedGroups()
 {
     rebuildSelection();
     if (!anythingSelected()) {
-        report(std::string(affectedNothingSelected));
+        report(std::string(Refusal::SelectAffectedGroups));
         return;
     }
     const std::vector<Group>& groups = managers->objectManager->groups;
     if (groups.empty()) {
-        report(std::string(affectedNoGroups));
+        report(std::string(Refusal::NoGroupsToAffect));
         return;
     }
     // Decide first, then select, so that a group selected here does not make
@@ -174,7 +169,7 @@ void SceneSelectionManager::selectNextGroup()
 {
     const std::vector<Group>& groups = managers->objectManager->groups;
     if (groups.empty()) {
-        report(std::string(nextNoGroups));
+        report(std::string(Refusal::NoGroupsForNext));
         return;
     }
     // Creation order, starting over after the last.

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr std::string_view hideRefusal = Refusal::HideSelection;
-constexpr std::string_view hideUnselectedFacesRefusal = Refusal::HideUnselectedFaces;
-constexpr std::string_view hideUnselectedRefusal = Refusal::HideUnselected;
-
 // Marks on a vertex's tag while its faces are looked at.
 enum : int { UnderHiddenFace = 1, UnderVisibleFace = 2 };
 
@@ -86,7 +82,7 @@ void SceneSelectionManager::hideSelection()
         for (Shape* o : activeObjects)
             hide(*o);
     } else {
-        report(std::string(hideRefusal));
+        report(std::string(Refusal::HideSelection));
         return;
     }
     visibilityChanged();
@@ -97,7 +93,7 @@ void SceneSelectionManager::hideUnselected()
     rebuildSelection();
     if (mode == FaceMode || (mode == MultiMode && !selectedFaces.empty())) {
         if (selectedFaces.empty()) {
-            report(std::string(hideUnselectedFacesRefusal));
+            report(std::string(Refusal::HideUnselectedFaces));
             return;
         }
         for (Shape* o : activeObjects) {
@@ -111,7 +107,7 @@ void SceneSelectionManager::hideUnselected()
             if (!o->isSelected())
                 hide(*o);
     } else {
-        report(std::string(hideUnselectedRefusal));
+        report(std::string(Refusal::HideUnselected));
         return;
     }
     visibilityChanged();

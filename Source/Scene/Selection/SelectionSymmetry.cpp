@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr std::string_view calculateRefusal = Refusal::CalculateSymmetry;
-constexpr std::string_view toggleRefusal = Refusal::NoShapesForSymmetry;
-
 float tolerance(const SettingsRegistry& registry)
 {
     return registry.get(Options::SymmetryTolerance);
@@ -82,7 +79,7 @@ void SceneSelectionManager::calculateSymmetry()
         }
     }
     if (!any) {
-        report(std::string(calculateRefusal));
+        report(std::string(Refusal::CalculateSymmetry));
         return;
     }
     report("Symmetry: " + std::to_string(total.pairedVertices) + " paired vertices, " +
@@ -96,7 +93,7 @@ void SceneSelectionManager::toggleSymmetry()
 {
     const List<Shape*>& objects = managers->objectManager->objects;
     if (objects.empty()) {
-        report(std::string(toggleRefusal));
+        report(std::string(Refusal::NoShapesForSymmetry));
         return;
     }
     rebuildSelection();
