@@ -413,11 +413,5 @@ bool SceneSelectionManager::selectElements(int kind, int object, const std::vect
 
 float SceneSelectionManager::twentyPixelLength() const
 {
-    // Until cameras exist, the active viewport is the display manager's one
-    // orbiting view: the screen's height shows 2 d tan(fov) world units at
-    // the orbit distance d. Without a known height the usual 480 pixels stand in.
-    const SceneDisplayManager& display = *managers->displayManager;
-    const float height = display.viewportHeight > 0 ? static_cast<float>(display.viewportHeight) : 480.0f;
-    const float visible = 2.0f * display.orbitDistance * std::tan(display.fieldOfView * 3.14159265f / 180.0f);
-    return 20.0f * visible / height;
+    return managers->displayManager->worldLength(20);
 }

@@ -8,8 +8,7 @@
 
 #include "Mesh/List.h"
 #include "Scene/SceneManager.h"
-
-class Camera;
+#include "Scene/View/Camera.h"
 
 // The image a view shows behind the scene, on a plane of four corners.
 struct ReferenceImage {
@@ -29,6 +28,15 @@ public:
     virtual void resize(int width, int height);
     // The camera of the viewport under (x, y); null until camera objects exist.
     virtual Camera* cameraAt(int /*x*/, int /*y*/) { return nullptr; }
+    // The camera and rectangle of the active viewport (the one last clicked).
+    virtual ViewProjection activeView() const;
+    // The view of the viewport under (x, y); false when none is there.
+    virtual bool viewAt(int x, int y, ViewProjection& out) const;
+    // True while the scene shows UV space (a UV camera is active).
+    virtual bool inUVSpace() const { return false; }
+    // World length that `pixels` pixels have in the active viewport, at the
+    // depth of the camera's target.
+    virtual float worldLength(float pixels) const;
     // Draws one frame (needs a current GL context). `drawers` are asked, in
     // list order, for `drawActiveViewport` after the scene, for
     // `drawActiveViewportUnlit` once the lights are off, and for
@@ -96,7 +104,4 @@ public:
     float rotationY = -35;    // turn about the world Y axis, degrees
     float fieldOfView = 20;   // half the vertical view angle, degrees
     std::vector<ReferenceImage> referenceImages; // in view order, at most one per view
-
-private:
-    void drawObjects();
 };

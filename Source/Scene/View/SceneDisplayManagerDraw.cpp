@@ -2,16 +2,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "Mesh/Shape.h"
 #include "Scene/View/SceneDisplayManager.h"
-#include "Scene/SceneObjectManager.h"
+#include "Scene/View/ObjectDrawing.h"
 
 namespace {
 
 const float backgroundColour[3] = {0.55f, 0.57f, 0.6f};
-const float objectColour[4] = {0.72f, 0.72f, 0.72f, 1.0f};
-const float selectedObjectColour[4] = {0.9f, 0.62f, 0.3f, 1.0f};
-const float edgeColour[3] = {0.1f, 0.1f, 0.1f};
 // The default light sits above and behind the eye, so it moves with the camera.
 const float defaultLightPosition[4] = {0.3f, 0.6f, 1.0f, 0.0f};
 // Near and far planes as multiples of the eye distance: enough depth range
@@ -49,7 +45,7 @@ void SceneDisplayManager::drawViewports(const List<SceneManager*>& drawers)
     // Flat colours are given as the current colour; let the light shade them.
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-    drawObjects();
+    drawSceneObjects(*managers, activeView(), inUVSpace());
 
     for (SceneManager* m : drawers)
         m->drawActiveViewport();
@@ -62,26 +58,4 @@ void SceneDisplayManager::drawViewports(const List<SceneManager*>& drawers)
 
     for (SceneManager* m : drawers)
         m->drawOverlay();
-}
-
-void SceneDisplayManager::drawObjects()
-{
-    if (!managers || !managers->objectManager)
-        return;
-    for (Shape* s : managers->objectManager->objects) {
-        if (s->isHidden())
-            continue;
-        const float* c = s->isSelected() ? selectedObjectColour : objectColour;
-        // Faces are pushed back a little so that their edges win the depth test.
-        glEnable(GL_LIGHTING);
-        glEnable(GL_POLYGON_OFFSET_FILL);
-        glPolygonOffset(1.0f, 1.0f);
-        s->drawFacesFlat(c[0], c[1], c[2], c[3]);
-        glDisable(GL_POLYGON_OFFSET_FILL);
-
-        glDisable(GL_LIGHTING);
-        glColor3fv(edgeColour);
-        s->drawEdges();
-    }
-    glEnable(GL_LIGHTING);
 }
