@@ -4,6 +4,7 @@
 #include <span>
 #include <sstream>
 
+#include "Batch/BatchKeys.h"
 #include "Mesh/Shape.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
@@ -12,6 +13,7 @@
 #include "Scene/SceneManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
+#include "Scene/View/SceneDisplayManager.h"
 
 namespace {
 
@@ -161,6 +163,82 @@ bool parseSelect(std::string_view rest, BatchLine& outLine, std::string& outErro
     return true;
 }
 
+constexpr int defaultViewportWidth = 800;
+constexpr int defaultViewportHeight = 600;
+
+// Lines of whole numbers: the word, what it makes, and how many numbers.
+struct NumberLine {
+    std::string_view word;
+    BatchLine::Kind kind;
+    int mouseEvent;
+    size_t fewest, most;
+    std::string_view usage;
+};
+constexpr NumberLine numberLines[] = {
+    {"viewport", BatchLine::Viewport, 0, 2, 2, "viewport needs a width and a height"},
+    {"press", BatchLine::Mouse, BatchLine::Press, 2, 4, "press needs PX PY [BUTTON [MODS]]"},
+    {"drag", BatchLine::Mouse, BatchLine::Drag, 2, 2, "drag needs PX PY"},
+    {"release", BatchLine::Mouse, BatchLine::Release, 2, 2, "release needs PX PY"},
+    {"hover", BatchLine::Mouse, BatchLine::Hover, 2, 2, "hover needs PX PY"},
+    {"wheel", BatchLine::Wheel, 0, 1, 1, "wheel needs a number of steps"},
+};
+
+bool parseNumbers(const NumberLine& form, std::string_view rest, BatchLine& outLine, std::string& outError)
+{
+    std::vector<std::string> words;
+    std::vector<bool> quoted;
+    bool ok = splitWords(rest, words, quoted) && words.size() >= form.fewest && words.size() <= form.most;
+    for (size_t i = 0; ok && i < words.size(); ++i) {
+        int n = 0;
+        ok = parseInt(words[i], n);
+        outLine.numbers.push_back(n);
+    }
+    if (form.kind == BatchLine::Viewport)
+        ok = ok && outLine.numbers[0] > 0 && outLine.numbers[1] > 0;
+    if (!ok) {
+        outError = std::string(form.usage);
+        return false;
+    }
+    outLine.kind = form.kind;
+    outLine.mouseEvent = form.mouseEvent;
+    return true;
+}
+
+bool parseProject(std::string_view rest, BatchLine& outLine, std::string& outError)
+{
+    std::vector<std::string> words;
+    std::vector<bool> quoted;
+    bool ok = splitWords(rest, words, quoted) && words.size() == 3;
+    for (size_t i = 0; ok && i < 3; ++i)
+        ok = parseFloat(words[i], outLine.point[i]);
+    if (!ok) {
+        outError = "project needs X Y Z";
+        return false;
+    }
+    outLine.kind = BatchLine::Project;
+    return true;
+}
+
+bool parseKey(std::string_view rest, BatchLine& outLine, std::string& outError)
+{
+    std::vector<std::string> words;
+    std::vector<bool> quoted;
+    int modifiers = 0;
+    if (!splitWords(rest, words, quoted) || words.empty() || words.size() > 2 ||
+        (words.size() == 2 && !parseInt(words[1], modifiers))) {
+        outError = "key needs a key name and perhaps a modifier code";
+        return false;
+    }
+    const int code = batchKeyCode(words[0]);
+    if (code < 0) {
+        outError = "unknown key \"" + words[0] + "\"";
+        return false;
+    }
+    outLine.kind = BatchLine::Key;
+    outLine.numbers = {code, modifiers};
+    return true;
+}
+
 } // namespace
 
 bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outError)
@@ -177,6 +255,17 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
         outLine.kind = BatchLine::Selection;
         return true;
     }
+    if (s == "view") {
+        outLine.kind = BatchLine::View;
+        return true;
+    }
+    for (const NumberLine& form : numberLines)
+        if (startsWithWord(s, form.word))
+            return parseNumbers(form, s.substr(form.word.size()), outLine, outError);
+    if (startsWithWord(s, "project"))
+        return parseProject(s.substr(7), outLine, outError);
+    if (startsWithWord(s, "key"))
+        return parseKey(s.substr(3), outLine, outError);
     if (startsWithWord(s, "run"))
         return parseRun(s.substr(3), outLine, outError);
     if (startsWithWord(s, "set"))
@@ -198,6 +287,10 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
 BatchRunner::BatchRunner(Scene& scene, std::ostream& out, std::ostream& errors)
     : scene_(scene), out_(out), errors_(errors)
 {
+    // A scene that was never shown gets the usual drawing area.
+    if (scene_.displayManager->viewportHeight <= 0)
+        scene_.resize(defaultViewportWidth, defaultViewportHeight);
+    height_ = scene_.displayManager->viewportHeight;
 }
 
 int BatchRunner::run(std::istream& script)
@@ -231,6 +324,25 @@ bool BatchRunner::runLine(const BatchLine& line, std::string& outError)
         return true;
     case BatchLine::Select:
         return select(line, outError);
+    case BatchLine::Viewport:
+        scene_.resize(line.numbers[0], line.numbers[1]);
+        height_ = line.numbers[1];
+        return true;
+    case BatchLine::Project:
+        project(line.point);
+        return true;
+    case BatchLine::Mouse:
+        mouse(line);
+        return true;
+    case BatchLine::Wheel:
+        wheel(line.numbers[0]);
+        return true;
+    case BatchLine::Key:
+        key(line.numbers[0], line.numbers[1]);
+        return true;
+    case BatchLine::View:
+        printView();
+        return true;
     case BatchLine::Skip:
         return true;
     }
@@ -318,7 +430,8 @@ void BatchRunner::printObjects()
              << " level=" << o->currentLevel() << " levels=" << o->levelStack.levelCount()
              << " lv=" << level->vertices.count() << " le=" << level->edges.count()
              << " lf=" << level->faces.count() << " selected=" << (o->isSelected() ? 1 : 0)
-             << " hidden=" << (o->isHidden() ? 1 : 0) << '\n';
+             << " hidden=" << (o->isHidden() ? 1 : 0) << " shading=" << o->shadingMode()
+             << " wire=" << ((o->displayFlags & InnerShape::WireOnShaded) ? 1 : 0) << '\n';
     }
 }
 

@@ -12,6 +12,16 @@
 //                              list of that kind; "select object N..." takes
 //                              object positions. OPERATION new (default), add,
 //                              subtract or toggle
+//   viewport W H               the drawing area's size in pixels (800 600 at start)
+//   project X Y Z              prints "pixel PX PY": where the world point
+//                              shows in the active viewport
+//   press PX PY [BUTTON [MODS]]   a mouse press (button and modifier codes, 0 0 by default)
+//   drag PX PY / release PX PY / hover PX PY   mouse moves and the release
+//   wheel STEPS                wheel steps at the last mouse position, up when positive
+//   key NAME [MODS]            a key tapped, by its toolkit name (A, 7, F5,
+//                              Delete, Return, Escape, Space, Left, Plus, ...)
+//   view                       one line on the layout and the active camera
+// Pixel positions are the toolkit's: origin top-left, y downward.
 // Lines are trimmed; blank lines and lines starting with "#" are skipped.
 #include <istream>
 #include <ostream>
@@ -24,7 +34,9 @@
 class Scene;
 
 struct BatchLine {
-    enum Kind { Skip, Command, Set, Info, Selection, Select };
+    enum Kind { Skip, Command, Set, Info, Selection, Select, Viewport, Project, Mouse, Wheel, Key, View };
+    // Which mouse event a Mouse line is.
+    enum MouseEvent { Press, Drag, Release, Hover };
 
     Kind kind = Skip;
     int commandId = CommandId::None; // Command
@@ -36,6 +48,11 @@ struct BatchLine {
     int operation = 1;               // Select: click operation, 1 new, 2 add, 3 subtract, 4 toggle
     int object = 0;                  // Select: object position (component kinds)
     std::vector<int> positions;      // Select: element positions, or object positions for "object"
+    int mouseEvent = Press;          // Mouse: a MouseEvent
+    // Viewport: width, height; Mouse: x, y, button, modifiers; Wheel: steps;
+    // Key: key code, modifiers.
+    std::vector<int> numbers;
+    float point[3] = {};             // Project
 };
 
 // Parses one script line (untrimmed). False, with a message in outError,
@@ -59,8 +76,16 @@ private:
     bool select(const BatchLine& line, std::string& outError);
     void printObjects();
     void printSelection();
+    void printView();
+    void project(const float point[3]);
+    void mouse(const BatchLine& line);
+    void wheel(int steps);
+    void key(int code, int modifiers);
 
     Scene& scene_;
     std::ostream& out_;
     std::ostream& errors_;
+    int height_;            // of the drawing area: turns the toolkit's y into the scene's
+    int lastX_ = 0;         // scene position of the last mouse line
+    int lastY_ = 0;
 };

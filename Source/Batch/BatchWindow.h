@@ -23,8 +23,8 @@ public:
 
     Scene* scene = nullptr; // where commands go; none run while null
 
-    static constexpr int ViewportWidth = 640;
-    static constexpr int ViewportHeight = 480;
+    static constexpr int ViewportWidth = 800;
+    static constexpr int ViewportHeight = 600;
 
 private:
     std::ostream& out_;

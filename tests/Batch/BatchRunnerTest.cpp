@@ -77,9 +77,10 @@ TEST_F(BatchRunnerTest, InfoAndSelectionPrintTheObjectsAndTheFlags)
     scene.objectManager->addObject(cube);
     scene.objectManager->addObject(take<Shape>(*fixtures::twoQuads()));
     EXPECT_EQ(run("info\nselection\n"), 0);
-    EXPECT_EQ(out.str(), "object 0 \"box\" kind=1 v=8 e=12 f=6 level=0 levels=1 lv=8 le=12 lf=6 selected=1 hidden=0\n"
+    EXPECT_EQ(out.str(), "object 0 \"box\" kind=1 v=8 e=12 f=6 level=0 levels=1 lv=8 le=12 lf=6 selected=1 hidden=0 "
+                         "shading=0 wire=1\n"
                          "object 1 \"Generic\" kind=1 v=6 e=7 f=2 level=0 levels=1 lv=6 le=7 lf=2 selected=0 "
-                         "hidden=0\n"
+                         "hidden=0 shading=0 wire=1\n"
                          "selection mode=4 objects=1 vertices=0 edges=2 faces=1\n");
 }
 

@@ -1,5 +1,7 @@
 #include "Scene/Commands/SceneCommandManager.h"
 
+#include <algorithm>
+
 #include "Mesh/InnerShape.h"
 #include "Mesh/Shape.h"
 #include "Scene/Commands/CommandRoutes.h"
@@ -186,8 +188,11 @@ void SceneCommandManager::clearUndo()
 
 void SceneCommandManager::setShadingMode(int mode)
 {
-    for (Shape* o : managers->objectManager->objects)
-        if (o->isSelected())
+    // With nothing selected, every object takes the mode.
+    const List<Shape*>& objects = managers->objectManager->objects;
+    const bool any = std::any_of(objects.begin(), objects.end(), [](const Shape* o) { return o->isSelected(); });
+    for (Shape* o : objects)
+        if (o->isSelected() || !any)
             o->setShadingMode(mode);
     redrawRequested = true;
 }

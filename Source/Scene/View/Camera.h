@@ -5,6 +5,14 @@
 
 #include "Mesh/Point3D.h"
 
+// A camera's work grid: square, centred on the origin, in the plane whose
+// normal is the world axis `normalAxis` (0 x, 1 y, 2 z).
+struct WorkGrid {
+    int normalAxis = 1;
+    float size = 5.0f;    // half the side: the grid reaches from -size to size
+    float spacing = 0.5f; // between neighbouring lines
+};
+
 class Camera {
 public:
     enum Kind { Model = 0, UVSpace = 1 }; // kind 1 marks the two UV cameras
@@ -32,6 +40,7 @@ public:
     Point3D eye{0, 0, 10};
     Point3D target{0, 0, 0};
     Point3D up{0, 1, 0};
+    WorkGrid grid;
 };
 
 // A rectangle of the drawing area in pixels, origin bottom-left, y upward.

@@ -1,6 +1,18 @@
+// Cameras, layouts and the views they give.
 #include "Scene/View/SceneDisplayManager.h"
 
-#include <cmath>
+#include "Scene/SceneManagers.h"
+#include "Scene/SceneObjectManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
+#include "Scene/View/CameraNavigation.h"
+#include "Scene/View/CameraSet.h"
+#include "Settings/SettingsVariables.h"
+
+SceneDisplayManager::SceneDisplayManager() : cameras(defaultCameras())
+{
+    for (int id = 0; id < ViewLayout::Count; ++id)
+        layouts.emplace_back(id);
+}
 
 void SceneDisplayManager::initialize()
 {
@@ -16,45 +28,132 @@ void SceneDisplayManager::resize(int width, int height)
 {
     viewportWidth = width;
     viewportHeight = height;
+    layouts[layoutId].fit(width, height);
     redrawRequested = true;
 }
 
-namespace {
-
-// The one orbiting view until cameras and layouts exist.
-Camera orbitCamera(const SceneDisplayManager& d)
+ViewProjection SceneDisplayManager::viewOf(int camera, const ViewRect& rect) const
 {
-    const float fieldOfView = d.fieldOfView, rotationX = d.rotationX, rotationY = d.rotationY,
-                orbitDistance = d.orbitDistance;
-    Camera camera;
-    camera.angle = fieldOfView;
-    const float pitch = rotationX * 3.14159265f / 180, yaw = rotationY * 3.14159265f / 180;
-    camera.eye = Point3D(-std::sin(yaw) * std::cos(pitch), std::sin(pitch), std::cos(yaw) * std::cos(pitch)) *
-                 orbitDistance;
-    camera.nearDistance = orbitDistance * 0.01f;
-    camera.farDistance = orbitDistance * 100.0f;
-    return camera;
+    Camera c = cameras[camera];
+    const SettingsVariables& v = settingsVariables();
+    applyLensSettings(c, v.cameraFieldOfView, v.nearClipRatio);
+    return ViewProjection(c, rect);
 }
 
-} // namespace
+Camera* SceneDisplayManager::cameraAt(int x, int y)
+{
+    const int at = layout().viewportAt(x, y);
+    if (at < 0)
+        return nullptr;
+    Camera& c = cameras[layout().viewports[at].camera];
+    const SettingsVariables& v = settingsVariables();
+    applyLensSettings(c, v.cameraFieldOfView, v.nearClipRatio);
+    return &c;
+}
 
 ViewProjection SceneDisplayManager::activeView() const
 {
-    return ViewProjection(orbitCamera(*this), ViewRect{0, 0, viewportWidth, viewportHeight});
+    const Viewport& v = layout().viewports[layout().active];
+    return viewOf(v.camera, v.rect);
 }
 
 bool SceneDisplayManager::viewAt(int x, int y, ViewProjection& out) const
 {
-    out = activeView();
-    return out.viewport.contains(x, y);
+    const int at = layout().viewportAt(x, y);
+    if (at < 0)
+        return false;
+    const Viewport& v = layout().viewports[at];
+    out = viewOf(v.camera, v.rect);
+    return true;
+}
+
+bool SceneDisplayManager::inUVSpace() const
+{
+    return activeCamera().kind == Camera::UVSpace;
 }
 
 float SceneDisplayManager::worldLength(float pixels) const
 {
-    ViewProjection view = activeView();
-    if (view.viewport.height <= 0) // a usual window until one is shown
-        view = ViewProjection(orbitCamera(*this), ViewRect{0, 0, 640, 480});
-    else if (view.viewport.width <= 0)
-        view = ViewProjection(orbitCamera(*this), ViewRect{0, 0, view.viewport.height, view.viewport.height});
+    ViewRect rect = layout().viewports[layout().active].rect;
+    // Before the window shows the viewports, measure as in a usual one.
+    if (rect.width <= 0 || rect.height <= 0)
+        rect = ViewRect{0, 0, 640, 480};
+    const ViewProjection view = viewOf(activeCameraIndex(), rect);
     return view.worldLength(pixels, view.target);
+}
+
+void SceneDisplayManager::matchSpaceToCamera()
+{
+    if (!managers || !managers->objectManager)
+        return;
+    const bool uv = inUVSpace();
+    if (managers->objectManager->uvSpace == uv)
+        return;
+    managers->objectManager->uvSpace = uv;
+    if (managers->selectionManager)
+        managers->selectionManager->refreshDisplay();
+    sceneChanged = true;
+}
+
+void SceneDisplayManager::layoutChanged()
+{
+    layouts[layoutId].fit(viewportWidth, viewportHeight);
+    sceneChanged = true;
+    matchSpaceToCamera();
+    redrawRequested = true;
+}
+
+void SceneDisplayManager::setView(int view)
+{
+    setViewCamera(cameraForView(view));
+}
+
+void SceneDisplayManager::setViewCamera(int camera)
+{
+    if (camera < 0 || camera >= static_cast<int>(cameras.size()))
+        return;
+    ViewLayout& l = layouts[layoutId];
+    l.viewports[l.active].camera = camera;
+    sceneChanged = true;
+    matchSpaceToCamera();
+    redrawRequested = true;
+}
+
+void SceneDisplayManager::setLayout(int id)
+{
+    if (id < 0 || id >= ViewLayout::Count)
+        return;
+    ViewLayout& single = layouts[ViewLayout::Single];
+    if (id != ViewLayout::Single) {
+        layoutId = id;
+    } else if (layoutId != ViewLayout::Single) {
+        previousLayout = layoutId;
+        single.viewports[0].camera = activeCameraIndex();
+        single.active = 0;
+        layoutId = ViewLayout::Single;
+    } else if (previousLayout >= 0) {
+        // The maximized view goes back where it came from, camera and all.
+        ViewLayout& back = layouts[previousLayout];
+        back.viewports[back.active].camera = single.viewports[0].camera;
+        layoutId = previousLayout;
+        previousLayout = -1;
+    }
+    layoutChanged();
+}
+
+void SceneDisplayManager::showUVViews()
+{
+    for (const Viewport& v : layout().viewports)
+        if (cameras[v.camera].kind == Camera::UVSpace) {
+            layoutChanged();
+            return;
+        }
+    layoutId = ViewLayout::ThreeRight;
+    ViewLayout& l = layouts[layoutId];
+    if (l.viewports.size() == 3) {
+        l.viewports[1].camera = UV3DCamera;
+        l.viewports[2].camera = UV2DCamera;
+    }
+    l.active = 0;
+    layoutChanged();
 }

@@ -1,61 +1,330 @@
-// The GL side of the display manager: one frame of the single viewport.
+// The GL side of the display manager: one frame of every viewport of the
+// layout, each through its own camera.
 #include <GL/gl.h>
-#include <GL/glu.h>
 
-#include "Scene/View/SceneDisplayManager.h"
+#include <algorithm>
+
+#include "Mesh/Light.h"
+#include "Mesh/Shape.h"
+#include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneManagers.h"
+#include "Scene/SceneObjectManager.h"
+#include "Scene/View/CameraSet.h"
 #include "Scene/View/ObjectDrawing.h"
+#include "Scene/View/SceneDisplayManager.h"
+#include "Scene/View/ViewportText.h"
+#include "Settings/CommandIds.h"
+#include "Settings/SettingsVariables.h"
 
 namespace {
 
-const float backgroundColour[3] = {0.55f, 0.57f, 0.6f};
-// The default light sits above and behind the eye, so it moves with the camera.
-const float defaultLightPosition[4] = {0.3f, 0.6f, 1.0f, 0.0f};
-// Near and far planes as multiples of the eye distance: enough depth range
-// for a scene framed at that distance without losing depth precision.
-constexpr double nearRatio = 0.01;
-constexpr double farRatio = 100.0;
 constexpr int sceneLightCount = 8;
+constexpr int textMargin = 6;      // pixels between a viewport's corner and its name
+constexpr int textHeight = 13;     // of the window's bitmap font
+constexpr float activeBorderWidth = 2.0f;
+
+struct Colour {
+    float r, g, b;
+};
+
+// A colour of "Color Settings", or `fallback` before the registry has it.
+Colour settingColour(const SceneManagers* managers, const char* name, Colour fallback)
+{
+    if (!managers || !managers->applicationManager)
+        return fallback;
+    const OptionItem* item = managers->applicationManager->registry.findOption(CommandId::ColorSettings, name);
+    const float* c = item ? item->tripleValue() : nullptr;
+    return c ? Colour{c[0], c[1], c[2]} : fallback;
+}
+
+// Pixel coordinates of the current GL viewport, origin bottom-left.
+void loadPixelMatrices(int width, int height)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, 0, height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void drawBackground(const SceneManagers* managers, const ViewRect& r)
+{
+    const Colour top = settingColour(managers, "Viewport Background", {0.1f, 0.1f, 0.1f});
+    const Colour bottom = settingsVariables().drawViewportGradient
+                              ? settingColour(managers, "Viewport Background Secondary", top)
+                              : top;
+    glClearColor(top.r, top.g, top.b, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    loadPixelMatrices(r.width, r.height);
+    glDisable(GL_DEPTH_TEST);
+    glBegin(GL_QUADS);
+    glColor3f(bottom.r, bottom.g, bottom.b);
+    glVertex2i(0, 0);
+    glVertex2i(r.width, 0);
+    glColor3f(top.r, top.g, top.b);
+    glVertex2i(r.width, r.height);
+    glVertex2i(0, r.height);
+    glEnd();
+}
+
+// A point of the grid plane: (a, b) along the two axes beside `normal`.
+void gridVertex(int normal, float a, float b)
+{
+    float p[3] = {0, 0, 0};
+    p[(normal + 1) % 3] = a;
+    p[(normal + 2) % 3] = b;
+    glVertex3fv(p);
+}
+
+void drawWorkGrid(const Camera& camera, Colour colour)
+{
+    const WorkGrid& g = camera.grid;
+    const int lines = static_cast<int>(g.size / g.spacing + 0.5f);
+    glLineWidth(1.0f);
+    glBegin(GL_LINES);
+    for (int i = -lines; i <= lines; ++i) {
+        // The lines through the origin stand out.
+        const float shade = i == 0 ? 1.8f : 1.0f;
+        glColor3f(colour.r * shade, colour.g * shade, colour.b * shade);
+        const float at = i * g.spacing;
+        gridVertex(g.normalAxis, at, -g.size);
+        gridVertex(g.normalAxis, at, g.size);
+        gridVertex(g.normalAxis, -g.size, at);
+        gridVertex(g.normalAxis, g.size, at);
+    }
+    glEnd();
+    if (camera.kind == Camera::UVSpace) {
+        glColor3f(colour.r * 3, colour.g * 3, colour.b * 3);
+        glBegin(GL_LINE_LOOP);
+        glVertex3f(0, 0, 0);
+        glVertex3f(1, 0, 0);
+        glVertex3f(1, 1, 0);
+        glVertex3f(0, 1, 0);
+        glEnd();
+    }
+}
+
+// The image's plane as a frame with crossed corners; the picture itself
+// needs the window's image reader.
+void drawReferenceImage(const ReferenceImage& image, bool selected)
+{
+    glLineWidth(selected ? 2.0f : 1.0f);
+    glColor3f(selected ? 0.9f : 0.5f, selected ? 0.6f : 0.5f, 0.3f);
+    glBegin(GL_LINE_LOOP);
+    for (const float* c : image.corners)
+        glVertex3fv(c);
+    glEnd();
+    glBegin(GL_LINES);
+    for (int k : {0, 2, 1, 3})
+        glVertex3fv(image.corners[k]);
+    glEnd();
+    glLineWidth(1.0f);
+}
+
+void setLight(int index, const float ambient[3], const float diffuse[3], const float specular[3],
+              const Point3D& position, const Point3D& target, int type, const float attenuation[3],
+              float spotCutoff, float spotExponent)
+{
+    const GLenum light = GL_LIGHT0 + index;
+    const float a[4] = {ambient[0], ambient[1], ambient[2], 1};
+    const float d[4] = {diffuse[0], diffuse[1], diffuse[2], 1};
+    const float s[4] = {specular[0], specular[1], specular[2], 1};
+    glLightfv(light, GL_AMBIENT, a);
+    glLightfv(light, GL_DIFFUSE, d);
+    glLightfv(light, GL_SPECULAR, s);
+    const Point3D toTarget = target - position;
+    if (type == Light::DirectionalLight) {
+        // Shines from its position towards its target, from infinitely far.
+        const float direction[4] = {-toTarget.x, -toTarget.y, -toTarget.z, 0};
+        glLightfv(light, GL_POSITION, direction);
+    } else {
+        const float at[4] = {position.x, position.y, position.z, 1};
+        glLightfv(light, GL_POSITION, at);
+    }
+    const float spotDirection[3] = {toTarget.x, toTarget.y, toTarget.z};
+    glLightfv(light, GL_SPOT_DIRECTION, spotDirection);
+    glLightf(light, GL_SPOT_CUTOFF, type == Light::SpotLight ? std::clamp(spotCutoff, 0.0f, 90.0f) : 180.0f);
+    glLightf(light, GL_SPOT_EXPONENT, std::clamp(spotExponent, 0.0f, 128.0f));
+    glLightf(light, GL_CONSTANT_ATTENUATION, attenuation[0]);
+    glLightf(light, GL_LINEAR_ATTENUATION, attenuation[1]);
+    glLightf(light, GL_QUADRATIC_ATTENUATION, attenuation[2]);
+    glEnable(light);
+}
+
+// Light objects as a point with a line to their target.
+void drawLightIcons(const List<Shape*>& objects)
+{
+    glPointSize(7.0f);
+    for (Shape* o : objects) {
+        if (o->shapeKind() != InnerShape::KindLight || o->isHidden())
+            continue;
+        Light& l = static_cast<Light&>(*o);
+        const Point3D& p = l.position();
+        glColor3f(o->isSelected() ? 1.0f : 0.95f, o->isSelected() ? 0.4f : 0.85f, 0.2f);
+        glBegin(GL_POINTS);
+        glVertex3f(p.x, p.y, p.z);
+        glEnd();
+        if (l.lightType != Light::PointLight) {
+            glBegin(GL_LINES);
+            glVertex3f(p.x, p.y, p.z);
+            glVertex3f(l.target.x, l.target.y, l.target.z);
+            glEnd();
+        }
+    }
+    glPointSize(1.0f);
+}
+
+void drawBorder(const ViewRect& r, Colour colour, float width)
+{
+    loadPixelMatrices(r.width, r.height);
+    glDisable(GL_DEPTH_TEST);
+    glLineWidth(width);
+    glColor3f(colour.r, colour.g, colour.b);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(1, 1);
+    glVertex2f(r.width - 1.0f, 1);
+    glVertex2f(r.width - 1.0f, r.height - 1.0f);
+    glVertex2f(1, r.height - 1.0f);
+    glEnd();
+    glLineWidth(1.0f);
+}
+
+void drawName(const std::string& name, const ViewRect& r, Colour colour)
+{
+    ViewportTextFunction text = viewportTextFunction();
+    if (!text)
+        return;
+    loadPixelMatrices(r.width, r.height);
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(colour.r, colour.g, colour.b);
+    glRasterPos2i(textMargin, r.height - textMargin - textHeight);
+    text(name.c_str());
+}
 
 } // namespace
+
+void SceneDisplayManager::enableLights(const ViewProjection& view)
+{
+    const SettingsVariables& v = settingsVariables();
+    std::vector<Light*> sceneLights;
+    if (managers && managers->objectManager && v.useCustomLights)
+        for (Shape* o : managers->objectManager->objects)
+            if (o->shapeKind() == InnerShape::KindLight && !o->isHidden() &&
+                static_cast<int>(sceneLights.size()) < sceneLightCount)
+                sceneLights.push_back(static_cast<Light*>(o));
+
+    glMatrixMode(GL_MODELVIEW);
+    int used = 0;
+    if (!sceneLights.empty()) {
+        // Locked scene lights keep to the eye as they would be seen from the
+        // starting perspective view.
+        double reference[16];
+        defaultCameras()[PerspectiveCamera].viewMatrix(reference);
+        glLoadMatrixd(v.lockLightsToCamera ? reference : view.modelview);
+        for (Light* l : sceneLights) {
+            const float attenuation[3] = {l->constantAttenuation, l->linearAttenuation, l->quadraticAttenuation};
+            setLight(used++, l->ambient, l->diffuse, l->specular, l->position(), l->target, l->lightType,
+                     attenuation, l->spotCutoff, l->spotExponent);
+        }
+    } else {
+        if (lockDefaultLights)
+            glLoadIdentity();
+        else
+            glLoadMatrixd(view.modelview);
+        for (const DefaultLight& d : defaultLights) {
+            if (used == sceneLightCount)
+                break;
+            const float attenuation[3] = {d.constant, d.linear, d.quadratic};
+            setLight(used++, d.ambient, d.diffuse, d.specular, d.position, d.target, d.type, attenuation,
+                     d.spotCutoff, d.spotExponent);
+        }
+    }
+    for (int i = used; i < sceneLightCount; ++i)
+        glDisable(GL_LIGHT0 + i);
+    glLoadMatrixd(view.modelview);
+}
+
+void SceneDisplayManager::drawViewport(int index, const List<SceneManager*>& drawers)
+{
+    const Viewport& port = layout().viewports[index];
+    const ViewRect& r = port.rect;
+    if (r.width <= 0 || r.height <= 0)
+        return;
+    const Camera& camera = cameras[port.camera];
+    const bool active = index == layout().active;
+    const SettingsVariables& settings = settingsVariables();
+    glViewport(r.x, r.y, r.width, r.height);
+    glScissor(r.x, r.y, r.width, r.height);
+    glDisable(GL_LIGHTING);
+    drawBackground(managers, r);
+
+    const ViewProjection view = viewOf(port.camera, r);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixd(view.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixd(view.modelview);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+
+    if (settings.showViewportImages)
+        for (const ReferenceImage& image : referenceImages)
+            if (image.view == viewOfCamera(port.camera) && camera.orthographic && !camera.rotates)
+                drawReferenceImage(image, image.view == selectedImageView);
+    if (settings.showGrids)
+        drawWorkGrid(camera, settingColour(managers, "Grid", {0.2f, 0.2f, 0.2f}));
+
+    enableLights(view);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+    // Flat colours are given as the current colour; let the light shade them.
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    if (managers)
+        drawSceneObjects(*managers, view, camera.kind == Camera::UVSpace);
+    if (active)
+        for (SceneManager* m : drawers)
+            m->drawActiveViewport();
+
+    glDisable(GL_LIGHTING);
+    for (int i = 0; i < sceneLightCount; ++i)
+        glDisable(GL_LIGHT0 + i);
+    if (settings.showLights && camera.kind == Camera::Model && managers && managers->objectManager)
+        drawLightIcons(managers->objectManager->objects);
+    if (active)
+        for (SceneManager* m : drawers)
+            m->drawActiveViewportUnlit();
+
+    drawName(camera.name, r, settingColour(managers, "Viewport Text", {1, 1, 1}));
+    // Frames tell the viewports apart; the active one's stands out.
+    if (layout().viewports.size() > 1) {
+        if (active)
+            drawBorder(r, settingColour(managers, "Window Highlight", {0.7f, 0.7f, 0.7f}), activeBorderWidth);
+        else
+            drawBorder(r, settingColour(managers, "Viewport Selected", {0.2f, 0.2f, 0.2f}), 1.0f);
+    }
+}
 
 void SceneDisplayManager::drawViewports(const List<SceneManager*>& drawers)
 {
     if (viewportWidth <= 0 || viewportHeight <= 0)
         return;
-    glViewport(0, 0, viewportWidth, viewportHeight);
-    glClearColor(backgroundColour[0], backgroundColour[1], backgroundColour[2], 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    layouts[layoutId].fit(viewportWidth, viewportHeight);
+    glEnable(GL_LINE_SMOOTH);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_SCISSOR_TEST);
+    for (int i = 0; i < static_cast<int>(layout().viewports.size()); ++i)
+        drawViewport(i, drawers);
+    glDisable(GL_SCISSOR_TEST);
 
+    // The overlay is drawn over everything, with the active view loaded.
+    const ViewProjection view = activeView();
+    glViewport(view.viewport.x, view.viewport.y, view.viewport.width, view.viewport.height);
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(2.0 * fieldOfView, double(viewportWidth) / viewportHeight, orbitDistance * nearRatio,
-                   orbitDistance * farRatio);
+    glLoadMatrixd(view.projection);
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glLightfv(GL_LIGHT0, GL_POSITION, defaultLightPosition);
-    glTranslatef(0.0f, 0.0f, -orbitDistance);
-    glRotatef(rotationX, 1.0f, 0.0f, 0.0f);
-    glRotatef(rotationY, 0.0f, 1.0f, 0.0f);
-
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_NORMALIZE);
-    // Flat colours are given as the current colour; let the light shade them.
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glEnable(GL_COLOR_MATERIAL);
-    drawSceneObjects(*managers, activeView(), inUVSpace());
-
-    for (SceneManager* m : drawers)
-        m->drawActiveViewport();
-
-    glDisable(GL_LIGHTING);
-    for (int i = 0; i < sceneLightCount; ++i)
-        glDisable(GL_LIGHT0 + i);
-    for (SceneManager* m : drawers)
-        m->drawActiveViewportUnlit();
-
+    glLoadMatrixd(view.modelview);
     for (SceneManager* m : drawers)
         m->drawOverlay();
 }

@@ -29,6 +29,9 @@ constexpr int quietEverywhere[] = {
 // Commands that have nothing to act on in some of these scenes and no
 // sentence to say so.
 constexpr int quietWhenIdle[] = {
+    23,  // the shading cycles, with no object to cycle
+    57,
+    146, // "Delete Viewport Image": no view has an image
     163, // "Restore Symmetry": no object has mirror partners yet
     224, // the soft-selection falloff and radius steps, while soft selection is off
     225,

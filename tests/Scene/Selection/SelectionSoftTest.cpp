@@ -57,9 +57,9 @@ TEST_F(SelectionSoftTest, RadiusStepsByTwentyPixelsNeverBelowZeroAndFalloffByAFi
 {
     run(toggle);
     SceneDisplayManager& display = *scene.displayManager;
-    display.viewportHeight = 400;
-    display.orbitDistance = 10;
-    display.fieldOfView = 45; // the screen shows 20 units: 20 pixels are one
+    display.resize(400, 400);
+    display.setView(2);                // the front view, orthographic
+    display.activeCamera().halfHeight = 10; // the screen shows 20 units: 20 pixels are one
     run(radiusUp);
     EXPECT_NEAR(value("Radius"), 2.05f, 1e-5f);
     setValue("Radius", 0.02f);
