@@ -98,3 +98,20 @@ TEST_F(BatchRunnerTest, SelectPicksLikeAClickAndIsUndoneAsOne)
                          "selection mode=4 objects=2 vertices=0 edges=0 faces=0\n");
     EXPECT_EQ(errors.str(), "line 9: no such object or element to select\n");
 }
+
+TEST_F(BatchRunnerTest, ViewportLinesProjectPressAndZoomThroughTheScene)
+{
+    // The top view of 400 × 300 pixels shows 5 units above and below its
+    // centre; screen up is world -z, and the toolkit's y grows downward.
+    EXPECT_EQ(run("viewport 400 300\nTop Orthographic View\nproject 1 0 2\nview\n"), 0) << errors.str();
+    EXPECT_EQ(out.str(), "status: Top Orthographic View\npixel 230 210\n"
+                         "view layout=0 viewports=1 active=0 camera=\"Top\" space=model ortho=1 eye=0,200,0 "
+                         "target=0,0,0 up=0,0,-1 halfheight=5 fov=20\n");
+    // A press in the bottom right quarter makes the "Right" view active;
+    // the wheel there zooms it in through the mouse binding.
+    out.str("");
+    EXPECT_EQ(run("4 View Layout\nset 217 \"SU\" 228\npress 300 250\nrelease 300 250\nwheel 2\nview\n"), 0)
+        << errors.str();
+    EXPECT_THAT(out.str(), ::testing::HasSubstr("view layout=1 viewports=4 active=3 camera=\"Right\""));
+    EXPECT_THAT(out.str(), ::testing::HasSubstr("halfheight=4.0"));
+}

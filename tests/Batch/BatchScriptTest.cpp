@@ -23,6 +23,15 @@ std::string parsed(std::string_view text)
         return "command " + std::to_string(l.commandId) + (l.argument.empty() ? "" : " [" + l.argument + "]");
     case BatchLine::Set:
         return "set " + std::to_string(l.groupId) + " [" + l.optionName + "] " + values;
+    case BatchLine::Mouse:
+    case BatchLine::Viewport:
+    case BatchLine::Wheel:
+    case BatchLine::Key: {
+        std::string numbers;
+        for (int n : l.numbers)
+            numbers += " " + std::to_string(n);
+        return "event " + std::to_string(l.kind) + "/" + std::to_string(l.mouseEvent) + numbers;
+    }
     case BatchLine::Select:
         return "select " + std::to_string(l.selectMode) + " " + std::to_string(l.operation) + " " +
                std::to_string(l.object) + ":" + positions;
@@ -52,6 +61,16 @@ TEST(BatchScriptTest, EveryLineFormParses)
         {"select toggle vertex 3 7", "select 0 4 3: 7"},
         {"select add object 0 2", "select 4 2 0: 0 2"},
         {"extrude", "!unknown command \"extrude\""},
+        // Viewport lines: kind / mouse event, then their numbers.
+        {"viewport 400 300", "event 6/0 400 300"},
+        {"press 10 20", "event 8/0 10 20"},
+        {"press 10 20 2 4", "event 8/0 10 20 2 4"},
+        {"release 5 6", "event 8/2 5 6"},
+        {"wheel -3", "event 9/0 -3"},
+        {"key F5", "event 10/0 16777268 0"},
+        {"key Delete 1", "event 10/0 16777223 1"},
+        {"key Q", "event 10/0 81 0"},
+        {"key F13", "!unknown key"},
     };
     for (const auto& [text, expected] : cases) {
         const std::string got = parsed(text);
@@ -66,7 +85,8 @@ TEST(BatchScriptTest, MalformedLinesAreRefused)
 {
     for (std::string_view text : {"Remake Subdivided Line", "run Extrude", "run 12x", "run", "info 2",
                                   "set 161 Enabled 1", "set x \"Enabled\" 1", "set 161 \"Enabled\"",
-                                  "set 161 \"Enabled 1", "set \"161\" \"Enabled\" 1", "set 161 \"Enabled\"1"})
+                                  "set 161 \"Enabled 1", "set \"161\" \"Enabled\" 1", "set 161 \"Enabled\"1",
+                                  "viewport 0 300", "press 1", "drag 1 2 3", "wheel", "project 1 2", "key"})
         EXPECT_TRUE(parsed(text).starts_with("!")) << text;
     for (std::string_view text : {"select face 0", "select object", "select cube 0 1", "select face 0 x",
                                   "select edge -1 2", "select new", "select add subtract face 0 1"})
