@@ -12,7 +12,9 @@
 #include "Mesh/Shape.h"
 #include "Scene/Scene.h"
 #include "Scene/View/SceneDisplayManager.h"
+#include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneObjectManager.h"
+#include "Scene/View/ViewportText.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "support/Fixtures.h"
 #include "support/GLTestSupport.h"
@@ -48,6 +50,8 @@ protected:
         ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
         scene_ = std::make_unique<Scene>(&window_, "");
         scene_->resize(Size, Size);
+        // The work grid crosses the centre; these checks look past it.
+        scene_->applicationManager->registry.setBool(CommandId::Display, "Show Grids", false);
     }
 
     void TearDown() override
@@ -111,4 +115,30 @@ TEST_F(SceneFrame, DrawersGetTheLitThenUnlitPassesThenTheOverlay)
     scene_->resize(0, Size);
     scene_->displayManager->drawViewports(drawers);
     EXPECT_THAT(log, IsEmpty());
+}
+
+namespace {
+
+std::vector<std::string> namesDrawn;
+void recordName(const char* text) { namesDrawn.emplace_back(text); }
+
+} // namespace
+
+TEST_F(SceneFrame, EveryViewportShowsItsCameraAndItsNameButOnlyTheActiveOneGetsTheDrawers)
+{
+    std::vector<std::string> log;
+    PassRecorder recorder(log, "tool");
+    List<SceneManager*> drawers;
+    drawers.append(&recorder);
+    scene_->executeCommand(CommandId::FourViewLayout, "", 0, 0, 0);
+    namesDrawn.clear();
+    setViewportTextFunction(recordName);
+    scene_->displayManager->drawViewports(drawers);
+    setViewportTextFunction(nullptr);
+    EXPECT_THAT(namesDrawn, ElementsAre("Top", "Perspective", "Front", "Right"));
+    EXPECT_THAT(log, ElementsAre("tool.lit lights on", "tool.unlit lights off", "tool.overlay lights off"));
+    // Without a font nothing is written, and the frame is still drawn.
+    namesDrawn.clear();
+    scene_->displayManager->drawViewports(drawers);
+    EXPECT_THAT(namesDrawn, IsEmpty());
 }
