@@ -95,7 +95,7 @@ Camera& SceneDisplayManager::dragCamera()
 {
     const ViewLayout& l = layout();
     const int at = dragViewport < static_cast<int>(l.viewports.size()) ? dragViewport : l.active;
-    return cameras[l.viewports[at].camera];
+    return lensed(l.viewports[at].camera);
 }
 
 bool SceneDisplayManager::mouseDrag(int x, int y)

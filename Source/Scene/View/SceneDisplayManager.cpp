@@ -40,15 +40,18 @@ ViewProjection SceneDisplayManager::viewOf(int camera, const ViewRect& rect) con
     return ViewProjection(c, rect);
 }
 
+Camera& SceneDisplayManager::lensed(int index)
+{
+    Camera& c = cameras[index];
+    const SettingsVariables& v = settingsVariables();
+    applyLensSettings(c, v.cameraFieldOfView, v.nearClipRatio);
+    return c;
+}
+
 Camera* SceneDisplayManager::cameraAt(int x, int y)
 {
     const int at = layout().viewportAt(x, y);
-    if (at < 0)
-        return nullptr;
-    Camera& c = cameras[layout().viewports[at].camera];
-    const SettingsVariables& v = settingsVariables();
-    applyLensSettings(c, v.cameraFieldOfView, v.nearClipRatio);
-    return &c;
+    return at < 0 ? nullptr : &lensed(layout().viewports[at].camera);
 }
 
 ViewProjection SceneDisplayManager::activeView() const

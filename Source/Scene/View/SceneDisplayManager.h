@@ -119,7 +119,8 @@ public:
     const ViewLayout& layout() const { return layouts[layoutId]; }
     // The camera list position of the active viewport's camera.
     int activeCameraIndex() const { return layout().viewports[layout().active].camera; }
-    Camera& activeCamera() { return cameras[activeCameraIndex()]; }
+    // The active camera, its lens brought up to the camera settings.
+    Camera& activeCamera() { return lensed(activeCameraIndex()); }
     const Camera& activeCamera() const { return cameras[activeCameraIndex()]; }
     // Camera `camera` with the lens of the camera settings, seen through
     // `rect`.
@@ -145,6 +146,9 @@ public:
 
 private:
     void startDrag(int mode, int x, int y);
+    // Camera `index` with the lens of the camera settings, which may have
+    // changed since it last moved.
+    Camera& lensed(int index);
     // Model or UV space as the active camera needs; the selection follows.
     void matchSpaceToCamera();
     // After a change of layout or cameras: refit, tell the peers, redraw.
