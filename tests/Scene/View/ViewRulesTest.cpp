@@ -201,3 +201,27 @@ TEST(ViewRulesTest, CamerasLayoutsAndDefaultLightsSurviveASettingsFile)
     EXPECT_FALSE(s.display().lockDefaultLights);
     EXPECT_NEAR(s.display().defaultLights[0].position.distance(Point3D(1, 2, 3)), 0.0f, 1e-5f);
 }
+
+TEST(ViewRulesTest, ViewportImagesBelongToFixedOrthographicViewsOnly)
+{
+    ViewScene s;
+    s.run(CommandId::SetViewportImage);
+    EXPECT_EQ(s.window.statusMessages.back(), "You can only set viewport images for non-UV, fixed ortho cameras");
+    EXPECT_TRUE(s.window.dialogs.empty());
+    s.run(CommandId::FrontOrthographicView);
+    s.window.chosenFiles = {"/images/front.png"};
+    s.run(CommandId::SetViewportImage);
+    EXPECT_EQ(s.window.dialogs.back(), "open:Choose Reference Image");
+    ASSERT_EQ(s.display().referenceImageList().size(), 1u);
+    const ReferenceImage& image = s.display().referenceImageList()[0];
+    EXPECT_EQ(image.view, 2);
+    EXPECT_EQ(image.imagePath, "/images/front.png");
+    // The square faces the front camera: its corners share one depth.
+    for (const float* c : image.corners)
+        EXPECT_FLOAT_EQ(c[2], image.corners[0][2]);
+    s.run(CommandId::SelectViewportImage);
+    EXPECT_EQ(s.display().selectedImageView, 2);
+    s.run(CommandId::DeleteViewportImage);
+    EXPECT_TRUE(s.display().referenceImageList().empty());
+    EXPECT_EQ(s.display().selectedImageView, -1);
+}
