@@ -1595,8 +1595,7 @@ constexpr CommandRow rows[] = {
      .help = "Emulate the way Ostra and several other similar programs handle camera position. While in this "
              "mode, clicking and dragging the LMB will rotate the view, clicking and dragging the MMB will "
              "zoom the camera, and clicking and dragging the RMB will pan the camera.",
-     .route = Route::RunDisplayOperation,
-     .flags = NotYetAvailable},
+     .route = Route::RunDisplayOperation},
     {.id = 100000, .name = "Obj Options"},
     {.id = 100001, .name = "3ds Options"},
     {.id = 100002, .name = "Dxf Options"},

@@ -54,7 +54,7 @@ void includeSelection(const ObjectSelection& s, Point3D& outMin, Point3D& outMax
 
 } // namespace
 
-bool SceneDisplayManager::mousePress(int x, int y, int button, int, int, bool)
+bool SceneDisplayManager::mousePress(int x, int y, int button, int modifiers, int, bool)
 {
     if (dragMode != NoDrag)
         return true;
@@ -73,7 +73,21 @@ bool SceneDisplayManager::mousePress(int x, int y, int button, int, int, bool)
         redrawRequested = true;
         matchSpaceToCamera();
     }
+    if (buttonNavigation && modifiers == 0 && button >= 0 && button < 3) {
+        static constexpr int byButton[3] = {RotateDrag, ZoomDrag, PanDrag};
+        startDrag(byButton[button], x, y);
+        return true;
+    }
     return false;
+}
+
+void SceneDisplayManager::toggleAlternativeViewManipulation()
+{
+    buttonNavigation = !buttonNavigation;
+    if (managers && managers->applicationManager)
+        managers->applicationManager->report(buttonNavigation ? "Ostra-style view manipulation on"
+                                                              : "Ostra-style view manipulation off",
+                                             SceneApplicationManager::StatusReport);
 }
 
 void SceneDisplayManager::startDrag(int mode, int x, int y)

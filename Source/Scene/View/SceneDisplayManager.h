@@ -102,7 +102,9 @@ public:
     virtual void startPan(int x, int y) { startDrag(PanDrag, x, y); }
     virtual void startZoom(int x, int y) { startDrag(ZoomDrag, x, y); }
     virtual void startRotate(int x, int y) { startDrag(RotateDrag, x, y); }
-    virtual void toggleAlternativeViewManipulation() {}
+    // Switches the mode in which plain left, middle and right drags rotate,
+    // zoom and pan the view.
+    virtual void toggleAlternativeViewManipulation();
     // Before UVs are recreated: puts the "UV 3D" and "UV 2D" cameras on
     // screen, or refits the layout when one already shows them.
     virtual void showUVViews();
@@ -139,6 +141,7 @@ public:
     int lastX = 0;                    // mouse position of the last drag step
     int lastY = 0;
     bool walkthrough = false;         // rotate turns about the eye, zoom walks
+    bool buttonNavigation = false;    // plain presses of the three buttons navigate
     std::vector<DefaultLight> defaultLights = cameraLight();
     bool lockDefaultLights = true;    // default light positions are in eye coordinates
     std::vector<ReferenceImage> referenceImages; // in view order, at most one per view

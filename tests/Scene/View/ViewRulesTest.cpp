@@ -167,6 +167,14 @@ TEST(ViewRulesTest, RotateDragsOrbitFreeCamerasOnlyAndDividersFollowTheMouse)
     s.drag(400, 300, 460, 330, 0, alt);
     EXPECT_EQ(s.display().activeCamera().eye.distance(topEye), 0.0f);
 
+    // In Ostra-style mode a plain middle drag upward zooms in.
+    s.run(CommandId::FreePerspectiveView);
+    s.run(CommandId::OstraStyleViewManipulation);
+    const float distance = s.display().activeCamera().targetDistance();
+    s.drag(400, 300, 400, 320, 1);
+    EXPECT_LT(s.display().activeCamera().targetDistance(), distance);
+    s.run(CommandId::OstraStyleViewManipulation);
+
     s.run(CommandId::FourViewLayout);
     s.drag(400, 100, 500, 100);
     EXPECT_FLOAT_EQ(s.display().layout().splitX, 62.5f);
