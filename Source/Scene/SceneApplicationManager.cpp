@@ -246,6 +246,8 @@ void SceneApplicationManager::showOptionGroup(int groupId)
     toolOptionsGroup = groupId;
     toolOptionsVisible = true;
     redrawRequested = true;
+    if (window)
+        window->showOptions(groupId);
 }
 
 void SceneApplicationManager::showCreationProperties(int groupId)
@@ -255,6 +257,30 @@ void SceneApplicationManager::showCreationProperties(int groupId)
     creationPropertiesGroup = groupId;
     creationPropertiesVisible = true;
     redrawRequested = true;
+    if (window)
+        window->showCreationProperties(groupId);
+}
+
+void SceneApplicationManager::showEditor(int commandId)
+{
+    if (window)
+        window->showEditor(commandId);
+}
+
+void SceneApplicationManager::showToolProperties()
+{
+    showOptionGroup(toolOptionsGroup);
+}
+
+void SceneApplicationManager::showCreateProperties()
+{
+    showCreationProperties(creationPropertiesGroup);
+}
+
+void SceneApplicationManager::showHelp(int commandId)
+{
+    if (window)
+        window->showHelp(commandId);
 }
 
 int SceneApplicationManager::executeCommand(int commandId, const std::string& argument, int mode, int x, int y)
