@@ -3,10 +3,18 @@
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneToolManager.h"
+#include "Settings/OptionGroup.h"
+#include "Settings/LengthUnits.h"
 #include "Settings/UserFolders.h"
 #include "Settings/WindowData.h"
 
 #include "qtTavoApplicationWindow.h"
+#include "qtCommandMenus.h"
+#include "qtContextHelp.h"
+#include "qtCreationProperties.h"
+#include "qtSceneInfo.h"
+#include "qxToolOptions.h"
 
 #include <algorithm>
 
@@ -38,13 +46,24 @@ constexpr int ProgramCursorCount = 4;
 constexpr int ProgressSteps = 1000;
 const char* const RecentFilesName = "recentfiles.txt";
 
-// The File menu's commands in menu order; None is a separator. Labels and
-// whether an entry is enabled come from the command table.
-constexpr int FileMenuCommands[] = {
-    CommandId::NewScene,        CommandId::OpenScene,           CommandId::SaveScene,      CommandId::SaveSceneAs,
-    CommandId::SaveIncremental, CommandId::SaveSelectedObjects, CommandId::None,           CommandId::LoadIntoScene,
-    CommandId::ExportScene,     CommandId::RevertToAutosaved,   CommandId::SaveScreenshot, CommandId::None,
-};
+// What image dialogs offer before the single types.
+const char* const ImagesFilter = "Images (*.png *.jpg *jpeg *.bmp *.tga *.gif *.tif *tiff)";
+const char* const ImageExtensions[] = {"png", "jpg", "jpeg", "bmp", "tga", "gif", "tif", "tiff"};
+
+bool allImages(const std::vector<FileType>& types)
+{
+    auto isImage = [](const FileType& t) {
+        return std::ranges::find(ImageExtensions, t.extension) != std::end(ImageExtensions);
+    };
+    return !types.empty() && std::ranges::all_of(types, isImage);
+}
+
+// Group actions that apply a changed option group at once.
+bool appliesSettings(int command)
+{
+    return command == CommandId::ApplySoftSelection ||
+           (command >= CommandId::FirstRefresh && command < CommandId::FirstRefresh + 5);
+}
 
 // The real scene behind the shell's link.
 class LinkedScene : public SceneLink {
@@ -80,6 +99,8 @@ public:
     void resize(int width, int height) override { scene_.resize(width, height); }
     void draw() override { scene_.draw(); }
     bool close() override { return scene_.close(); }
+    void setPenPressure(float pressure) override { scene_.toolManager->penPressure = pressure; }
+    Scene* scene() override { return &scene_; }
 
 private:
     Scene scene_;
@@ -108,6 +129,7 @@ qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgum
     glWidget_ = new qtTavoGLWidget(this);
     setCentralWidget(glWidget_);
     buildMenus();
+    buildDocks();
     statusBar()->showMessage(QString());
     progress_ = new QProgressBar(this);
     progress_->setRange(0, ProgressSteps);
@@ -120,9 +142,13 @@ qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgum
     glWidget_->setFocus();
     if (scene_)
         scene_->start();
+    menus_->updateShortcutTexts(); // the key bindings came with the preferences
     ownsRealScene_ = !makeScene;
-    if (ownsRealScene_)
+    if (ownsRealScene_) {
+        UserFolders folders = userFolders(folderEnvironmentOfProcess());
+        toolOptions_->setPresetFolders(userPresetsFolder(folders), shippedPresetsFolder(folders));
         restoreWindowLayout();
+    }
 }
 
 void qtTavoApplicationWindow::restoreWindowLayout()
@@ -153,35 +179,104 @@ qtTavoApplicationWindow::~qtTavoApplicationWindow()
 
 void qtTavoApplicationWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu("File");
-    for (int id : FileMenuCommands) {
-        if (id == CommandId::None)
-            file->addSeparator();
-        else
-            addCommandAction(file, commandMenuLabel(id), id);
-    }
-    recentMenu_ = file->addMenu("Recent Files");
+    menus_ = new qtCommandMenus(
+        menuBar(), [this](int id) { executeCommand(id, "", 0, 0, 0); },
+        [this]() -> const KeyBindings* {
+            Scene* s = scene();
+            return s ? &s->applicationManager->keyBindings : nullptr;
+        });
+    recentMenu_ = menus_->recentFilesMenu();
     showRecentFiles({});
-    file->addSeparator();
-    QAction* quit = file->addAction("Quit");
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
-void qtTavoApplicationWindow::addCommandAction(QMenu* menu, std::string_view label, int commandId)
+void qtTavoApplicationWindow::buildDocks()
 {
-    QAction* action = menu->addAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
-    action->setEnabled(isCommandAvailable(commandId));
-    connect(action, &QAction::triggered, this, [this, commandId] { executeCommand(commandId, "", 0, 0, 0); });
+    qxToolOptions::Links links{[this](int id) { executeCommand(id, "", 0, 0, 0); },
+                               [this](const std::string& question) { return ask(question, false) == Yes; }};
+    toolOptions_ = new qxToolOptions("Tool Options", links, this);
+    addDockWidget(Qt::RightDockWidgetArea, toolOptions_);
+    toolOptions_->hide();
+    connect(toolOptions_, &qxToolOptions::valueChanged, this, &qtTavoApplicationWindow::applyToolOptions);
+    creation_ = new qtCreationProperties(this, links, [this] { return scene(); });
+    help_ = new qtContextHelp(this);
+    addDockWidget(Qt::RightDockWidgetArea, help_);
+    help_->hide();
+}
+
+Scene* qtTavoApplicationWindow::scene() const
+{
+    return scene_ ? scene_->scene() : nullptr;
+}
+
+SettingsRegistry* qtTavoApplicationWindow::settings() const
+{
+    Scene* s = scene();
+    return s ? &s->applicationManager->registry : nullptr;
+}
+
+void qtTavoApplicationWindow::applyToolOptions()
+{
+    OptionGroup* group = toolOptions_->group();
+    if (group && appliesSettings(group->optionsCommand()))
+        executeCommand(group->optionsCommand(), "", 0, 0, 0);
+    redraw();
+}
+
+void qtTavoApplicationWindow::commandStarted(int commandId)
+{
+    creation_->commandStarted(commandId);
+}
+
+void qtTavoApplicationWindow::showOptions(int groupId)
+{
+    SettingsRegistry* registry = settings();
+    OptionGroup* group = registry ? registry->findGroup(groupId) : nullptr;
+    if (group)
+        toolOptions_->showGroup(*group, lengthUnitsOf(*registry));
+}
+
+void qtTavoApplicationWindow::showCreationProperties(int groupId)
+{
+    SettingsRegistry* registry = settings();
+    OptionGroup* group = registry ? registry->findGroup(groupId) : nullptr;
+    if (group)
+        creation_->showGroup(*group, lengthUnitsOf(*registry));
+}
+
+void qtTavoApplicationWindow::showEditor(int commandId)
+{
+    if (commandId == CommandId::SceneInfo) {
+        if (Scene* s = scene())
+            ask(sceneInfoText(*s).toStdString(), true);
+        return;
+    }
+    // The settings editors edit the option group of their command.
+    SettingsRegistry* registry = settings();
+    if (registry && registry->findGroup(commandId))
+        showOptions(commandId);
+    else
+        showStatus(notAvailableMessage(commandId));
+}
+
+void qtTavoApplicationWindow::showHelp(int commandId)
+{
+    if (commandId == CommandId::ContextHelp)
+        help_->showCommand(CommandId::ContextHelp);
+    else
+        showStatus(notAvailableMessage(commandId));
 }
 
 void qtTavoApplicationWindow::showRecentFiles(const std::vector<std::string>& paths)
 {
     recentMenu_->clear();
+    auto add = [this](const QString& label, int id) {
+        connect(recentMenu_->addAction(label), &QAction::triggered, this, [this, id] { executeCommand(id, "", 0, 0, 0); });
+    };
     for (size_t i = 0; i < paths.size(); ++i)
-        addCommandAction(recentMenu_, paths[i], CommandId::FirstRecentFile + static_cast<int>(i));
+        add(QString::fromStdString(paths[i]), CommandId::FirstRecentFile + static_cast<int>(i));
     recentMenu_->addSeparator();
-    addCommandAction(recentMenu_, commandMenuLabel(CommandId::ClearFileHistory), CommandId::ClearFileHistory);
+    std::string_view clear = commandMenuLabel(CommandId::ClearFileHistory);
+    add(QString::fromUtf8(clear.data(), static_cast<qsizetype>(clear.size())), CommandId::ClearFileHistory);
 }
 
 void qtTavoApplicationWindow::showProgress(double fraction)
@@ -344,6 +439,10 @@ std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& ti
                                                 const std::vector<FileType>& types)
 {
     QStringList filters;
+    // Image dialogs lead with one filter for every image type.
+    const bool images = allImages(types);
+    if (images)
+        filters << ImagesFilter;
     for (const FileType& t : types)
         filters << QString("%1 (*.%2)").arg(QString::fromStdString(t.description), QString::fromStdString(t.extension));
     QString chosenFilter = filters.isEmpty() ? QString() : filters.front();
@@ -352,8 +451,8 @@ std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& ti
     QString path = save ? QFileDialog::getSaveFileName(this, caption, QString(), filter, &chosenFilter)
                         : QFileDialog::getOpenFileName(this, caption, QString(), filter, &chosenFilter);
     if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        qsizetype chosen = filters.indexOf(chosenFilter);
-        if (chosen >= 0)
+        qsizetype chosen = std::max<qsizetype>(filters.indexOf(chosenFilter) - (images ? 1 : 0), 0);
+        if (chosen < static_cast<qsizetype>(types.size()))
             path += "." + QString::fromStdString(types[static_cast<size_t>(chosen)].extension);
     }
     return path.toStdString();
