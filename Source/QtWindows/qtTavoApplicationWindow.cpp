@@ -3,7 +3,6 @@
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
-#include "Scene/SceneToolManager.h"
 #include "Settings/OptionGroup.h"
 #include "Settings/LengthUnits.h"
 #include "Settings/UserFolders.h"
@@ -13,6 +12,7 @@
 #include "qtCommandMenus.h"
 #include "qtContextHelp.h"
 #include "qtCreationProperties.h"
+#include "qtLinkedScene.h"
 #include "qtSceneInfo.h"
 #include "qxToolOptions.h"
 
@@ -44,7 +44,6 @@ constexpr int InitialWidth = 1024;
 constexpr int InitialHeight = 768;
 constexpr int ProgramCursorCount = 4;
 constexpr int ProgressSteps = 1000;
-const char* const RecentFilesName = "recentfiles.txt";
 
 // What image dialogs offer before the single types.
 const char* const ImagesFilter = "Images (*.png *.jpg *jpeg *.bmp *.tga *.gif *.tif *tiff)";
@@ -63,52 +62,6 @@ bool appliesSettings(int command)
 {
     return command == CommandId::ApplySoftSelection ||
            (command >= CommandId::FirstRefresh && command < CommandId::FirstRefresh + 5);
-}
-
-// The real scene behind the shell's link.
-class LinkedScene : public SceneLink {
-public:
-    // The real program reads the user's preferences (or the shipped
-    // defaults on a first start) and writes the user's file at close.
-    LinkedScene(TavoApplicationWindow* window, const std::string& startupArgument) : scene_(window, startupArgument)
-    {
-        UserFolders folders = userFolders(folderEnvironmentOfProcess());
-        scene_.applicationManager->preferencesReadPath = preferencesFileToLoad(folders);
-        if (ensureFolder(preferencesFile(folders).parent_path())) {
-            scene_.applicationManager->preferencesWritePath = preferencesFile(folders);
-            scene_.applicationManager->recentFilesPath = folders.preferences / RecentFilesName;
-        }
-    }
-    void start() override { scene_.start(); }
-    void mousePress(int x, int y, int button, int modifiers) override { scene_.mousePress(x, y, button, modifiers); }
-    void mouseDrag(int x, int y) override { scene_.mouseDrag(x, y); }
-    void mouseHover(int x, int y) override { scene_.mouseHover(x, y); }
-    void mouseRelease(int x, int y) override { scene_.mouseRelease(x, y); }
-    void wheel(int x, int y, int button, int modifiers) override { scene_.wheel(x, y, button, modifiers); }
-    void keyPress(int key, int modifiers) override { scene_.keyPress(key, modifiers); }
-    void keyHold(int key, int modifiers) override { scene_.keyHold(key, modifiers); }
-    void keyReleaseAfterHold(int key) override { scene_.keyReleaseAfterHold(key); }
-    void keyReleaseAfterTap(int key) override { scene_.keyReleaseAfterTap(key); }
-    void confirm() override { scene_.confirm(); }
-    void cancel() override { scene_.cancel(); }
-    void deleteSelection() override { scene_.deleteSelection(); }
-    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override
-    {
-        return scene_.executeCommand(commandId, argument, mode, x, y);
-    }
-    void resize(int width, int height) override { scene_.resize(width, height); }
-    void draw() override { scene_.draw(); }
-    bool close() override { return scene_.close(); }
-    void setPenPressure(float pressure) override { scene_.toolManager->penPressure = pressure; }
-    Scene* scene() override { return &scene_; }
-
-private:
-    Scene scene_;
-};
-
-std::unique_ptr<SceneLink> makeLinkedScene(TavoApplicationWindow* window, const std::string& startupArgument)
-{
-    return std::make_unique<LinkedScene>(window, startupArgument);
 }
 
 // The program's own cursors come from the resource folder as
@@ -169,6 +122,9 @@ void qtTavoApplicationWindow::saveWindowLayout()
 
 qtTavoApplicationWindow::~qtTavoApplicationWindow()
 {
+    // The docks outlive the scene while the window's base is torn down.
+    QObject::disconnect(toolOptions_, nullptr, this, nullptr);
+    QObject::disconnect(creation_->dock(), nullptr, this, nullptr);
     // The scene may give back GL objects, and the viewport must not reach a
     // scene that is gone.
     glWidget_->setScene(nullptr);
@@ -197,7 +153,16 @@ void qtTavoApplicationWindow::buildDocks()
     addDockWidget(Qt::RightDockWidgetArea, toolOptions_);
     toolOptions_->hide();
     connect(toolOptions_, &qxToolOptions::valueChanged, this, &qtTavoApplicationWindow::applyToolOptions);
+    // A value tool switches the window's group only while the user keeps it open.
+    connect(toolOptions_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (Scene* s = scene())
+            s->applicationManager->toolOptionsVisible = visible;
+    });
     creation_ = new qtCreationProperties(this, links, [this] { return scene(); });
+    connect(creation_->dock(), &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (Scene* s = scene())
+            s->applicationManager->creationPropertiesVisible = visible;
+    });
     help_ = new qtContextHelp(this);
     addDockWidget(Qt::RightDockWidgetArea, help_);
     help_->hide();
