@@ -75,8 +75,8 @@ void qtCommandMenus::fill(QMenu* menu, int titleId)
             menu->addSeparator();
         } else if (id == RecentFilesEntry) {
             recentFiles_ = menu->addMenu("Recent Files");
-        } else if (findSubmenu(id)) {
-            fill(menu->addMenu(fromView(commandMenuLabel(id))), id);
+        } else if (const MenuLayout* submenu = findSubmenu(id)) {
+            fill(menu->addMenu(submenu->title ? submenu->title : fromView(commandMenuLabel(id))), id);
         } else {
             QAction* action = menu->addAction(entryText(id, {}));
             QString help = fromView(commandHelp(id));
@@ -84,6 +84,7 @@ void qtCommandMenus::fill(QMenu* menu, int titleId)
             action->setStatusTip(help);
             action->setEnabled(isCommandAvailable(id));
             connect(action, &QAction::triggered, this, [this, id] { run_(id); });
+            connect(action, &QAction::hovered, this, [this, id] { emit hovered(id); });
             actions_[id] = action;
         }
     }

@@ -39,6 +39,10 @@ public:
     // Renews every entry's shortcut text from the current key bindings.
     void updateShortcutTexts();
 
+signals:
+    // The user points at the entry of `commandId`.
+    void hovered(int commandId);
+
 private:
     void fill(QMenu* menu, int titleId);
 

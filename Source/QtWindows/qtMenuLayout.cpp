@@ -46,8 +46,9 @@ constexpr int editorsMenu[] = {
     ManipulatorTool, OrientManipulator, AutoOrientManipulator, Snapping, ManipulatorEditModeToggle,
     EnableManipRepositioningToggle, sep, NumericalEditor, SceneEditor, ObjectProperties, ToolProperties,
     CreateProperties, sep, GeneralSettings, DisplaySettings, ColorSettings, SubdivisionSettings, KeyboardSettings,
-    MouseSettings, ButtonSettings, FileFormatSettings, sep,
-    // The option groups of tools and commands.
+    MouseSettings, ButtonSettings, FileFormatSettings, sep, OptionsSubmenu,
+};
+constexpr int optionsMenu[] = {
     SoftSelectionOptions, ManipulatorOptions, ExtrudeOptions, BevelOptions, ShellOptions, InsetOptions,
     LocalMoveOptions, LocalScaleOptions, SlideOptions, CutOptions, MergeOptions, FlattenOptions, SmoothOptions,
     BooleanOptions, MirrorGeometryOptions, InstanceMirrorOptions, SymmetryOptions, AreaSelectionOptions,
@@ -114,6 +115,7 @@ constexpr MenuLayout submenus[] = {
     {OrientManipulator, orientMenu},
     {AutoOrientManipulator, autoOrientMenu},
     {Snapping, snappingMenu},
+    {OptionsSubmenu, optionsMenu, "Options"},
 };
 } // namespace
 

@@ -10,12 +10,16 @@
 inline constexpr int MenuSeparator = CommandId::None;
 // Where the File menu shows the recent files.
 inline constexpr int RecentFilesEntry = CommandId::FirstRecentFile;
+// The submenu of the option groups' windows, which has no command of its own.
+inline constexpr int OptionsSubmenu = -2;
 
-// One menu: its title is the command table's name of `titleId`. An entry
-// that is itself the title of a menu in `submenuLayouts` opens that submenu.
+// One menu: its title is `title` when given, otherwise the command table's
+// menu label of `titleId`. An entry that is itself the title id of a menu in
+// `submenuLayouts` opens that submenu.
 struct MenuLayout {
     int titleId;
     std::span<const int> entries;
+    const char* title = nullptr;
 };
 
 // The menu bar's menus, "File" to "Help", in order.

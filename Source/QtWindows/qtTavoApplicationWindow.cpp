@@ -143,6 +143,11 @@ void qtTavoApplicationWindow::buildMenus()
         });
     recentMenu_ = menus_->recentFilesMenu();
     showRecentFiles({});
+    // The context help describes each command as the user points at it.
+    connect(menus_, &qtCommandMenus::hovered, this, [this](int id) {
+        if (help_ && help_->isVisible())
+            help_->showCommand(id);
+    });
 }
 
 void qtTavoApplicationWindow::buildDocks()
@@ -198,6 +203,8 @@ void qtTavoApplicationWindow::showOptions(int groupId)
     OptionGroup* group = registry ? registry->findGroup(groupId) : nullptr;
     if (group)
         toolOptions_->showGroup(*group, lengthUnitsOf(*registry));
+    else
+        toolOptions_->show();
 }
 
 void qtTavoApplicationWindow::showCreationProperties(int groupId)
@@ -206,6 +213,8 @@ void qtTavoApplicationWindow::showCreationProperties(int groupId)
     OptionGroup* group = registry ? registry->findGroup(groupId) : nullptr;
     if (group)
         creation_->showGroup(*group, lengthUnitsOf(*registry));
+    else
+        creation_->dock()->show();
 }
 
 void qtTavoApplicationWindow::showEditor(int commandId)

@@ -269,12 +269,18 @@ void SceneApplicationManager::showEditor(int commandId)
 
 void SceneApplicationManager::showToolProperties()
 {
-    showOptionGroup(toolOptionsGroup);
+    if (registry.findGroup(toolOptionsGroup))
+        showOptionGroup(toolOptionsGroup);
+    else if (window)
+        window->showOptions(CommandId::None); // the window, empty until a tool fills it
 }
 
 void SceneApplicationManager::showCreateProperties()
 {
-    showCreationProperties(creationPropertiesGroup);
+    if (registry.findGroup(creationPropertiesGroup))
+        showCreationProperties(creationPropertiesGroup);
+    else if (window)
+        window->showCreationProperties(CommandId::None);
 }
 
 void SceneApplicationManager::showHelp(int commandId)

@@ -56,7 +56,8 @@ public:
     virtual bool saveScreenshot(const std::string& /*path*/) { return false; }
     // "Exit": asks the window to close, which goes through Scene::close.
     virtual void requestClose() {}
-    // Puts option group `groupId` into the tool-options window and shows it.
+    // Puts option group `groupId` into the tool-options window and shows it;
+    // -1 shows the window as it is.
     virtual void showOptions(int /*groupId*/) {}
     // The same for the creation-properties window, whose changes re-create
     // the primitive just created.
