@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,6 +29,7 @@ qxToolOptions::qxToolOptions(const QString& title, Links links, QWidget* parent)
     auto* layout = new QVBoxLayout(body);
     scroll_ = new QScrollArea(body);
     scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(scroll_, 1);
 
     presetRow_ = new QWidget(body);
@@ -62,6 +64,9 @@ void qxToolOptions::showGroup(OptionGroup& group, const LengthUnits& units)
     panel_ = new qxOptionsPanel(group, units, links_.run);
     connect(panel_, &qxOptionsPanel::valueChanged, this, &qxToolOptions::valueChanged);
     scroll_->setWidget(panel_); // deletes the panel shown before
+    // Wide enough for every field, so that only the height ever scrolls.
+    scroll_->setMinimumWidth(panel_->sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width() +
+                             2 * scroll_->frameWidth());
     fillPresetList();
     show();
     raise();
