@@ -11,11 +11,15 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 
 #include "Mesh/Shape.h"
 #include "Mesh/Validate.h"
 #include "QtWindows/qtCommandMenus.h"
+#include "QtWindows/qtCreationProperties.h"
+#include "QtWindows/qxNumberField.h"
+#include "QtWindows/qxOptionsPanel.h"
 #include "QtWindows/qtTavoApplicationWindow.h"
 #include "QtWindows/qtTavoGLWidget.h"
 #include "Scene/Scene.h"
@@ -124,6 +128,29 @@ TEST_F(EndToEndGLTest, CubeFromTheMenuSubdividedByKeySeenOnScreenAndUndone)
     EXPECT_EQ(cube()->currentLevel(), 0) << "Ctrl+Z undid the subdivision";
     window_->menus()->action(CommandId::Undo)->trigger();
     EXPECT_EQ(objectCount(), 0) << "the menu's Undo took the cube away";
+}
+
+// A held creation key opens the primitive's options; each change there
+// replaces the cube just made by one built from the new values.
+TEST_F(EndToEndGLTest, CreationPropertiesRebuildTheCubeJustMade)
+{
+    window_->menus()->action(CommandId::Cube)->trigger();
+    window_->executeCommand(CommandId::CubeOptions, "", 0, 0, 0); // what holding the key runs next
+    ASSERT_NE(window_->creationProperties()->liveObject(), nullptr);
+    qxToolOptions* dock = window_->creationProperties()->dock();
+    ASSERT_TRUE(dock->isVisible());
+    QList<qxNumberField*> fields = dock->panel()->findChildren<qxNumberField*>();
+    ASSERT_FALSE(fields.isEmpty());
+    ASSERT_TRUE(fields[0]->enter("3")); // "Height"
+    ASSERT_EQ(objectCount(), 1) << "replaced, not added";
+    float low = 1e9f, high = -1e9f;
+    for (Vertex* v : cube()->vertices) {
+        low = std::min(low, v->y);
+        high = std::max(high, v->y);
+    }
+    EXPECT_FLOAT_EQ(high - low, 3.0f);
+    EXPECT_EQ(validateTopology(*cube()), "");
+    EXPECT_EQ(window_->creationProperties()->liveObject(), cube());
 }
 
 // Needs picking at the current subdivision level, which is being built at
