@@ -8,6 +8,7 @@
 #include "Mesh/OutOfMemory.h"
 #include "qtTavoApplicationWindow.h"
 #include "qtTavoGLWidget.h"
+#include "qtTavoLook.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     qtTavoGLWidget::setDefaultSurfaceFormat();
     QApplication app(argc, argv);
+    applyTavoLook(app);
     qtTavoGLWidget::initializeGlut(argc, argv);
 
     // The first argument left after the toolkit took its own is the start-up

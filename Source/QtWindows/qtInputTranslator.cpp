@@ -198,18 +198,21 @@ void qtInputTranslator::wheel(const QWheelEvent& event)
     // still the vertical wheel here.
     if (delta == 0 && (event.modifiers() & Qt::AltModifier))
         delta = event.angleDelta().x();
-    // Sideways scrolling and the empty events of scroll phases turn no wheel.
-    if (delta == 0 || !sink_)
+    // A delta of zero counts as up, like any delta that is not negative.
+    if (!sink_)
         return;
     int button = delta < 0 ? MouseButtonCode::WheelDown : MouseButtonCode::WheelUp;
     sink_->wheel(lastX, lastY, button, wheelModifierCode(heldModifierKeys(event.modifiers()), tabHeld));
 }
 
-bool qtInputTranslator::isPressedKey(const QKeyEvent& event) const
+int qtInputTranslator::pressedIndex(const QKeyEvent& event) const
 {
-    if (pressedKey_ == 0)
-        return false;
-    return event.key() == pressedKey_ || (pressedScanCode_ != 0 && event.nativeScanCode() == pressedScanCode_);
+    for (size_t i = down_.size(); i-- > 0;) {
+        const PressedKey& p = down_[i];
+        if (event.key() == p.key || (p.scanCode != 0 && event.nativeScanCode() == p.scanCode))
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void qtInputTranslator::keyPress(QKeyEvent& event)
@@ -233,18 +236,20 @@ void qtInputTranslator::keyPress(QKeyEvent& event)
     int modifiers = pressModifierCode(heldModifierKeys(event.modifiers()), tabHeld);
     if (!event.isAutoRepeat()) {
         keyHeld = false;
-        pressedKey_ = key;
-        pressedScanCode_ = event.nativeScanCode();
+        int again = pressedIndex(event);
+        if (again >= 0)
+            down_.erase(down_.begin() + again);
+        down_.push_back({key, event.nativeScanCode()});
         if (sink_)
             sink_->keyPress(key, modifiers);
         return;
     }
-    // Only the first repeat tells the scene that the key is being held.
-    if (keyHeld || !isPressedKey(event))
+    // Only the first repeat of the latest key tells the scene that it is held.
+    if (keyHeld || down_.empty() || pressedIndex(event) != static_cast<int>(down_.size()) - 1)
         return;
     keyHeld = true;
     if (sink_)
-        sink_->keyHold(pressedKey_, modifiers);
+        sink_->keyHold(down_.back().key, modifiers);
 }
 
 void qtInputTranslator::keyRelease(QKeyEvent& event)
@@ -258,13 +263,15 @@ void qtInputTranslator::keyRelease(QKeyEvent& event)
     }
     // Releases of keys whose press the scene never saw (modifiers, Return,
     // keys pressed before the viewport had the focus) end nothing.
-    if (!isPressedKey(event))
+    int index = pressedIndex(event);
+    if (index < 0)
         return;
-    int key = pressedKey_;
-    bool held = keyHeld;
-    pressedKey_ = 0;
-    pressedScanCode_ = 0;
-    keyHeld = false;
+    int key = down_[static_cast<size_t>(index)].key;
+    bool latest = index == static_cast<int>(down_.size()) - 1;
+    bool held = latest && keyHeld;
+    down_.erase(down_.begin() + index);
+    if (latest)
+        keyHeld = false;
     if (!sink_)
         return;
     if (held)

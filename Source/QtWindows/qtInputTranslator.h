@@ -7,6 +7,7 @@
 #include <Qt>
 
 #include <string>
+#include <vector>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -66,15 +67,19 @@ private:
     void track(const QPointF& position);
     // True for the chords, which run their view command instead of a press.
     bool runChord(Qt::MouseButtons held, int modifiers);
-    // Whether a key event belongs to the press that reached the scene.
-    bool isPressedKey(const QKeyEvent& event) const;
+    // The key press that reached the scene and is not yet released.
+    struct PressedKey {
+        int key;          // the code the scene was given
+        quint32 scanCode; // the physical key; 0 when the platform gives none
+    };
+    // Which of the keys down the event belongs to; -1 for none. The physical
+    // key still matches when a modifier released mid-press changes the code.
+    int pressedIndex(const QKeyEvent& event) const;
 
     Sink* sink_;
     int height_ = 0;
     double pixelRatio_ = 1.0;
-    // The key press last passed to the scene and not yet released: its key
-    // code (0 for none) and the physical key (0 when the platform gives none),
-    // which still matches when a modifier released mid-press changes the code.
-    int pressedKey_ = 0;
-    quint32 pressedScanCode_ = 0;
+    // Keys whose press reached the scene, oldest first; the last one is the
+    // one that may be held. Each release ends its own key's command.
+    std::vector<PressedKey> down_;
 };

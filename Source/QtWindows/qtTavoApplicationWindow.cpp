@@ -3,10 +3,18 @@
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
+#include "Settings/OptionGroup.h"
+#include "Settings/LengthUnits.h"
 #include "Settings/UserFolders.h"
 #include "Settings/WindowData.h"
 
 #include "qtTavoApplicationWindow.h"
+#include "qtCommandMenus.h"
+#include "qtContextHelp.h"
+#include "qtCreationProperties.h"
+#include "qtLinkedScene.h"
+#include "qtSceneInfo.h"
+#include "qxToolOptions.h"
 
 #include <algorithm>
 
@@ -36,58 +44,24 @@ constexpr int InitialWidth = 1024;
 constexpr int InitialHeight = 768;
 constexpr int ProgramCursorCount = 4;
 constexpr int ProgressSteps = 1000;
-const char* const RecentFilesName = "recentfiles.txt";
 
-// The File menu's commands in menu order; None is a separator. Labels and
-// whether an entry is enabled come from the command table.
-constexpr int FileMenuCommands[] = {
-    CommandId::NewScene,        CommandId::OpenScene,           CommandId::SaveScene,      CommandId::SaveSceneAs,
-    CommandId::SaveIncremental, CommandId::SaveSelectedObjects, CommandId::None,           CommandId::LoadIntoScene,
-    CommandId::ExportScene,     CommandId::RevertToAutosaved,   CommandId::SaveScreenshot, CommandId::None,
-};
+// What image dialogs offer before the single types.
+const char* const ImagesFilter = "Images (*.png *.jpg *jpeg *.bmp *.tga *.gif *.tif *tiff)";
+const char* const ImageExtensions[] = {"png", "jpg", "jpeg", "bmp", "tga", "gif", "tif", "tiff"};
 
-// The real scene behind the shell's link.
-class LinkedScene : public SceneLink {
-public:
-    // The real program reads the user's preferences (or the shipped
-    // defaults on a first start) and writes the user's file at close.
-    LinkedScene(TavoApplicationWindow* window, const std::string& startupArgument) : scene_(window, startupArgument)
-    {
-        UserFolders folders = userFolders(folderEnvironmentOfProcess());
-        scene_.applicationManager->preferencesReadPath = preferencesFileToLoad(folders);
-        if (ensureFolder(preferencesFile(folders).parent_path())) {
-            scene_.applicationManager->preferencesWritePath = preferencesFile(folders);
-            scene_.applicationManager->recentFilesPath = folders.preferences / RecentFilesName;
-        }
-    }
-    void start() override { scene_.start(); }
-    void mousePress(int x, int y, int button, int modifiers) override { scene_.mousePress(x, y, button, modifiers); }
-    void mouseDrag(int x, int y) override { scene_.mouseDrag(x, y); }
-    void mouseHover(int x, int y) override { scene_.mouseHover(x, y); }
-    void mouseRelease(int x, int y) override { scene_.mouseRelease(x, y); }
-    void wheel(int x, int y, int button, int modifiers) override { scene_.wheel(x, y, button, modifiers); }
-    void keyPress(int key, int modifiers) override { scene_.keyPress(key, modifiers); }
-    void keyHold(int key, int modifiers) override { scene_.keyHold(key, modifiers); }
-    void keyReleaseAfterHold(int key) override { scene_.keyReleaseAfterHold(key); }
-    void keyReleaseAfterTap(int key) override { scene_.keyReleaseAfterTap(key); }
-    void confirm() override { scene_.confirm(); }
-    void cancel() override { scene_.cancel(); }
-    void deleteSelection() override { scene_.deleteSelection(); }
-    int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override
-    {
-        return scene_.executeCommand(commandId, argument, mode, x, y);
-    }
-    void resize(int width, int height) override { scene_.resize(width, height); }
-    void draw() override { scene_.draw(); }
-    bool close() override { return scene_.close(); }
-
-private:
-    Scene scene_;
-};
-
-std::unique_ptr<SceneLink> makeLinkedScene(TavoApplicationWindow* window, const std::string& startupArgument)
+bool allImages(const std::vector<FileType>& types)
 {
-    return std::make_unique<LinkedScene>(window, startupArgument);
+    auto isImage = [](const FileType& t) {
+        return std::ranges::find(ImageExtensions, t.extension) != std::end(ImageExtensions);
+    };
+    return !types.empty() && std::ranges::all_of(types, isImage);
+}
+
+// Group actions that apply a changed option group at once.
+bool appliesSettings(int command)
+{
+    return command == CommandId::ApplySoftSelection ||
+           (command >= CommandId::FirstRefresh && command < CommandId::FirstRefresh + 5);
 }
 
 // The program's own cursors come from the resource folder as
@@ -108,6 +82,7 @@ qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgum
     glWidget_ = new qtTavoGLWidget(this);
     setCentralWidget(glWidget_);
     buildMenus();
+    buildDocks();
     statusBar()->showMessage(QString());
     progress_ = new QProgressBar(this);
     progress_->setRange(0, ProgressSteps);
@@ -120,9 +95,13 @@ qtTavoApplicationWindow::qtTavoApplicationWindow(const std::string& startupArgum
     glWidget_->setFocus();
     if (scene_)
         scene_->start();
+    menus_->updateShortcutTexts(); // the key bindings came with the preferences
     ownsRealScene_ = !makeScene;
-    if (ownsRealScene_)
+    if (ownsRealScene_) {
+        UserFolders folders = userFolders(folderEnvironmentOfProcess());
+        toolOptions_->setPresetFolders(userPresetsFolder(folders), shippedPresetsFolder(folders));
         restoreWindowLayout();
+    }
 }
 
 void qtTavoApplicationWindow::restoreWindowLayout()
@@ -143,6 +122,9 @@ void qtTavoApplicationWindow::saveWindowLayout()
 
 qtTavoApplicationWindow::~qtTavoApplicationWindow()
 {
+    // The docks outlive the scene while the window's base is torn down.
+    QObject::disconnect(toolOptions_, nullptr, this, nullptr);
+    QObject::disconnect(creation_->dock(), nullptr, this, nullptr);
     // The scene may give back GL objects, and the viewport must not reach a
     // scene that is gone.
     glWidget_->setScene(nullptr);
@@ -153,35 +135,122 @@ qtTavoApplicationWindow::~qtTavoApplicationWindow()
 
 void qtTavoApplicationWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu("File");
-    for (int id : FileMenuCommands) {
-        if (id == CommandId::None)
-            file->addSeparator();
-        else
-            addCommandAction(file, commandMenuLabel(id), id);
-    }
-    recentMenu_ = file->addMenu("Recent Files");
+    menus_ = new qtCommandMenus(
+        menuBar(), [this](int id) { executeCommand(id, "", 0, 0, 0); },
+        [this]() -> const KeyBindings* {
+            Scene* s = scene();
+            return s ? &s->applicationManager->keyBindings : nullptr;
+        });
+    recentMenu_ = menus_->recentFilesMenu();
     showRecentFiles({});
-    file->addSeparator();
-    QAction* quit = file->addAction("Quit");
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    // The context help describes each command as the user points at it.
+    connect(menus_, &qtCommandMenus::hovered, this, [this](int id) {
+        if (help_ && help_->isVisible())
+            help_->showCommand(id);
+    });
 }
 
-void qtTavoApplicationWindow::addCommandAction(QMenu* menu, std::string_view label, int commandId)
+void qtTavoApplicationWindow::buildDocks()
 {
-    QAction* action = menu->addAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
-    action->setEnabled(isCommandAvailable(commandId));
-    connect(action, &QAction::triggered, this, [this, commandId] { executeCommand(commandId, "", 0, 0, 0); });
+    qxToolOptions::Links links{[this](int id) { executeCommand(id, "", 0, 0, 0); },
+                               [this](const std::string& question) { return ask(question, false) == Yes; }};
+    toolOptions_ = new qxToolOptions("Tool Options", links, this);
+    addDockWidget(Qt::RightDockWidgetArea, toolOptions_);
+    toolOptions_->hide();
+    connect(toolOptions_, &qxToolOptions::valueChanged, this, &qtTavoApplicationWindow::applyToolOptions);
+    // A value tool switches the window's group only while the user keeps it open.
+    connect(toolOptions_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (Scene* s = scene())
+            s->applicationManager->toolOptionsVisible = visible;
+    });
+    creation_ = new qtCreationProperties(this, links, [this] { return scene(); });
+    connect(creation_->dock(), &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (Scene* s = scene())
+            s->applicationManager->creationPropertiesVisible = visible;
+    });
+    help_ = new qtContextHelp(this);
+    addDockWidget(Qt::RightDockWidgetArea, help_);
+    help_->hide();
+}
+
+Scene* qtTavoApplicationWindow::scene() const
+{
+    return scene_ ? scene_->scene() : nullptr;
+}
+
+SettingsRegistry* qtTavoApplicationWindow::settings() const
+{
+    Scene* s = scene();
+    return s ? &s->applicationManager->registry : nullptr;
+}
+
+void qtTavoApplicationWindow::applyToolOptions()
+{
+    OptionGroup* group = toolOptions_->group();
+    if (group && appliesSettings(group->optionsCommand()))
+        executeCommand(group->optionsCommand(), "", 0, 0, 0);
+    redraw();
+}
+
+void qtTavoApplicationWindow::commandStarted(int commandId)
+{
+    creation_->commandStarted(commandId);
+}
+
+void qtTavoApplicationWindow::showOptions(int groupId)
+{
+    SettingsRegistry* registry = settings();
+    OptionGroup* group = registry ? registry->findGroup(groupId) : nullptr;
+    if (group)
+        toolOptions_->showGroup(*group, lengthUnitsOf(*registry));
+    else
+        toolOptions_->show();
+}
+
+void qtTavoApplicationWindow::showCreationProperties(int groupId)
+{
+    SettingsRegistry* registry = settings();
+    OptionGroup* group = registry ? registry->findGroup(groupId) : nullptr;
+    if (group)
+        creation_->showGroup(*group, lengthUnitsOf(*registry));
+    else
+        creation_->dock()->show();
+}
+
+void qtTavoApplicationWindow::showEditor(int commandId)
+{
+    if (commandId == CommandId::SceneInfo) {
+        if (Scene* s = scene())
+            ask(sceneInfoText(*s).toStdString(), true);
+        return;
+    }
+    // The settings editors edit the option group of their command.
+    SettingsRegistry* registry = settings();
+    if (registry && registry->findGroup(commandId))
+        showOptions(commandId);
+    else
+        showStatus(notAvailableMessage(commandId));
+}
+
+void qtTavoApplicationWindow::showHelp(int commandId)
+{
+    if (commandId == CommandId::ContextHelp)
+        help_->showCommand(CommandId::ContextHelp);
+    else
+        showStatus(notAvailableMessage(commandId));
 }
 
 void qtTavoApplicationWindow::showRecentFiles(const std::vector<std::string>& paths)
 {
     recentMenu_->clear();
+    auto add = [this](const QString& label, int id) {
+        connect(recentMenu_->addAction(label), &QAction::triggered, this, [this, id] { executeCommand(id, "", 0, 0, 0); });
+    };
     for (size_t i = 0; i < paths.size(); ++i)
-        addCommandAction(recentMenu_, paths[i], CommandId::FirstRecentFile + static_cast<int>(i));
+        add(QString::fromStdString(paths[i]), CommandId::FirstRecentFile + static_cast<int>(i));
     recentMenu_->addSeparator();
-    addCommandAction(recentMenu_, commandMenuLabel(CommandId::ClearFileHistory), CommandId::ClearFileHistory);
+    std::string_view clear = commandMenuLabel(CommandId::ClearFileHistory);
+    add(QString::fromUtf8(clear.data(), static_cast<qsizetype>(clear.size())), CommandId::ClearFileHistory);
 }
 
 void qtTavoApplicationWindow::showProgress(double fraction)
@@ -344,6 +413,10 @@ std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& ti
                                                 const std::vector<FileType>& types)
 {
     QStringList filters;
+    // Image dialogs lead with one filter for every image type.
+    const bool images = allImages(types);
+    if (images)
+        filters << ImagesFilter;
     for (const FileType& t : types)
         filters << QString("%1 (*.%2)").arg(QString::fromStdString(t.description), QString::fromStdString(t.extension));
     QString chosenFilter = filters.isEmpty() ? QString() : filters.front();
@@ -352,8 +425,8 @@ std::string qtTavoApplicationWindow::chooseFile(bool save, const std::string& ti
     QString path = save ? QFileDialog::getSaveFileName(this, caption, QString(), filter, &chosenFilter)
                         : QFileDialog::getOpenFileName(this, caption, QString(), filter, &chosenFilter);
     if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        qsizetype chosen = filters.indexOf(chosenFilter);
-        if (chosen >= 0)
+        qsizetype chosen = std::max<qsizetype>(filters.indexOf(chosenFilter) - (images ? 1 : 0), 0);
+        if (chosen < static_cast<qsizetype>(types.size()))
             path += "." + QString::fromStdString(types[static_cast<size_t>(chosen)].extension);
     }
     return path.toStdString();

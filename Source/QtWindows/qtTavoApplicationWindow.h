@@ -12,8 +12,14 @@
 
 class QMenu;
 class QProgressBar;
+class Scene;
 class SceneLink;
+class SettingsRegistry;
+class qtCommandMenus;
+class qtContextHelp;
+class qtCreationProperties;
 class qtTavoGLWidget;
+class qxToolOptions;
 
 class qtTavoApplicationWindow : public QMainWindow, public TavoApplicationWindow {
     Q_OBJECT
@@ -29,6 +35,12 @@ public:
     ~qtTavoApplicationWindow() override;
 
     qtTavoGLWidget* glWidget() const { return glWidget_; }
+    // The real scene; null with a stand-in.
+    Scene* scene() const;
+    qtCommandMenus* menus() const { return menus_; }
+    qxToolOptions* toolOptions() const { return toolOptions_; }
+    qtCreationProperties* creationProperties() const { return creation_; }
+    qtContextHelp* contextHelp() const { return help_; }
 
     // --- TavoApplicationWindow ---
     int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override;
@@ -54,6 +66,11 @@ public:
     void restoreDockState(const std::vector<unsigned char>& state) override;
     void setCursorShape(int shape) override;
     void setBusyCursor(bool busy) override;
+    void commandStarted(int commandId) override;
+    void showOptions(int groupId) override;
+    void showCreationProperties(int groupId) override;
+    void showEditor(int commandId) override;
+    void showHelp(int commandId) override;
 
 protected:
     // Asks the scene, which may refuse (unsaved changes, Cancel).
@@ -61,8 +78,12 @@ protected:
 
 private:
     void buildMenus();
-    // A File menu entry that runs command `commandId` through the scene.
-    void addCommandAction(QMenu* menu, std::string_view label, int commandId);
+    void buildDocks();
+    // The real scene's settings; null with a stand-in scene.
+    SettingsRegistry* settings() const;
+    // After the tool-options window changed its group: the group's apply
+    // action where it has one, then a redraw.
+    void applyToolOptions();
     // The dock and toolbar layout lives in "windowdata.dat" beside the preferences.
     void restoreWindowLayout();
     void saveWindowLayout();
@@ -70,6 +91,10 @@ private:
     qtTavoGLWidget* glWidget_ = nullptr;
     QProgressBar* progress_ = nullptr; // in the status bar; hidden unless a file is being read or written
     QMenu* recentMenu_ = nullptr;      // "Recent Files", rebuilt by showRecentFiles
+    qtCommandMenus* menus_ = nullptr;
+    qxToolOptions* toolOptions_ = nullptr;
+    qtCreationProperties* creation_ = nullptr;
+    qtContextHelp* help_ = nullptr;
     std::unique_ptr<SceneLink> scene_;
     bool busy_ = false;
     bool ownsRealScene_ = false; // tests pass their own scene and must not touch the user's files

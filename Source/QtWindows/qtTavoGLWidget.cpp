@@ -171,7 +171,8 @@ void qtTavoGLWidget::keyReleaseEvent(QKeyEvent* event)
 
 void qtTavoGLWidget::tabletEvent(QTabletEvent* event)
 {
-    penPressure = static_cast<float>(event->pressure());
+    if (scene_)
+        scene_->setPenPressure(static_cast<float>(event->pressure()));
     // Left unaccepted, so that the toolkit sends the mouse event that does the work.
     event->ignore();
 }

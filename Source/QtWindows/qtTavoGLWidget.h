@@ -5,6 +5,8 @@
 
 #include "QtWindows/qtInputTranslator.h"
 
+class Scene;
+
 // What the shell needs of the scene: the translated input events, plus
 // start-up, sizing, painting and closing. The main window links the real
 // scene through it; tests link a recording stand-in.
@@ -16,6 +18,11 @@ public:
     virtual void draw() = 0;
     // False refuses the close.
     virtual bool close() = 0;
+    // Pen pressure of a tablet event, 0 to 1, for the displacement brush.
+    virtual void setPenPressure(float /*pressure*/) {}
+    // The scene behind the link, for the windows that show or edit its
+    // settings and contents; null for stand-ins.
+    virtual Scene* scene() { return nullptr; }
 };
 
 class qtTavoGLWidget : public QOpenGLWidget {
@@ -48,10 +55,6 @@ public:
     // Initialises GLUT (for its solids and bitmap text) once, and only on a
     // real display: GLUT cannot open an offscreen one.
     static void initializeGlut(int& argc, char** argv);
-
-    // Pen pressure of the last tablet event, 0 to 1, for the displacement
-    // brush; 1 until a pen is used, so that a mouse presses fully.
-    float penPressure = 1.0f;
 
 signals:
     // After the scene has seen a mouse release.

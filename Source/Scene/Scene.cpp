@@ -162,11 +162,15 @@ void Scene::keyPress(int key, int modifiers)
 {
     keyModifiers = modifiers;
     int commandId = applicationManager->keyBinding(key, modifiers);
-    // An unbound key leaves nothing pending, so its release runs nothing.
-    pressedKeyCommand = CommandId::NoFunction;
-    if (!offerKey(key, modifiers, SceneManager::ModePress, commandId) && commandId != CommandId::None) {
+    // An unbound key leaves the pending command alone: a stray key pressed
+    // while another is down must not rob that key of its release.
+    if (offerKey(key, modifiers, SceneManager::ModePress, commandId)) {
+        pressedKeyCommand = CommandId::NoFunction;
+        pressedKey = key;
+    } else if (commandId != CommandId::None) {
         executeAtMouse(commandId, SceneManager::ModePress);
         pressedKeyCommand = commandId;
+        pressedKey = key;
     }
     heldKeyCommand = CommandId::NoFunction;
     updatePass();
@@ -185,24 +189,40 @@ void Scene::keyHold(int key, int modifiers)
     updatePass();
 }
 
+int Scene::commandOfReleasedKey(int key) const
+{
+    return key == pressedKey ? pressedKeyCommand : CommandId::NoFunction;
+}
+
+void Scene::endPressedKey(int key)
+{
+    if (key != pressedKey)
+        return;
+    pressedKeyCommand = CommandId::NoFunction;
+    pressedKey = 0;
+}
+
 void Scene::keyReleaseAfterHold(int key)
 {
+    int command = commandOfReleasedKey(key);
     if (heldKeyCommand == CommandId::NoFunction) {
         // The hold started nothing, so the key acts as a tap.
-        if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterTap, pressedKeyCommand))
-            executeAtMouse(pressedKeyCommand, SceneManager::ModeReleaseAfterTap);
-        pressedKeyCommand = CommandId::NoFunction;
+        if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterTap, command))
+            executeAtMouse(command, SceneManager::ModeReleaseAfterTap);
+        endPressedKey(key);
+        command = commandOfReleasedKey(key);
     }
-    if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterHold, pressedKeyCommand))
-        executeAtMouse(heldKeyCommand, SceneManager::ModeReleaseAfterHold);
+    if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterHold, command))
+        executeAtMouse(key == pressedKey ? heldKeyCommand : CommandId::NoFunction, SceneManager::ModeReleaseAfterHold);
+    endPressedKey(key);
     updatePass();
 }
 
 void Scene::keyReleaseAfterTap(int key)
 {
-    if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterTap, pressedKeyCommand))
-        executeAtMouse(pressedKeyCommand, SceneManager::ModeReleaseAfterTap);
-    pressedKeyCommand = CommandId::NoFunction;
+    if (!offerKey(key, keyModifiers, SceneManager::ModeReleaseAfterTap, commandOfReleasedKey(key)))
+        executeAtMouse(commandOfReleasedKey(key), SceneManager::ModeReleaseAfterTap);
+    endPressedKey(key);
     updatePass();
 }
 

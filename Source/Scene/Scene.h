@@ -74,6 +74,7 @@ public:
     SceneCommandManager* commandManager;          // owned
     List<SceneManager*> managerList;              // display, command, object, selection, tool, application
     int32_t pressedKeyCommand = CommandId::NoFunction; // command of the last key press; "No Function" when none is pending
+    int32_t pressedKey = 0;                            // the key whose press set pressedKeyCommand; 0 none
     int32_t heldKeyCommand = CommandId::NoFunction;    // command started by holding a key; "No Function" when none
     int32_t pendingMouseCommand = CommandId::None; // bound command of a press no manager consumed
     bool pendingMouseClick = false;                // such a press is outstanding
@@ -84,6 +85,11 @@ private:
     void updatePass();
     // Offers a key to the tools; true when one consumed it.
     bool offerKey(int key, int modifiers, int mode, int commandId);
+    // What releasing `key` ends: the pending command when `key` pressed it,
+    // otherwise nothing ("No Function").
+    int commandOfReleasedKey(int key) const;
+    // Forgets the pending command once the key that pressed it is up.
+    void endPressedKey(int key);
     int executeAtMouse(int commandId, int mode);
 
     // Where the last mouse event happened: key commands run there.

@@ -246,6 +246,8 @@ void SceneApplicationManager::showOptionGroup(int groupId)
     toolOptionsGroup = groupId;
     toolOptionsVisible = true;
     redrawRequested = true;
+    if (window)
+        window->showOptions(groupId);
 }
 
 void SceneApplicationManager::showCreationProperties(int groupId)
@@ -255,6 +257,36 @@ void SceneApplicationManager::showCreationProperties(int groupId)
     creationPropertiesGroup = groupId;
     creationPropertiesVisible = true;
     redrawRequested = true;
+    if (window)
+        window->showCreationProperties(groupId);
+}
+
+void SceneApplicationManager::showEditor(int commandId)
+{
+    if (window)
+        window->showEditor(commandId);
+}
+
+void SceneApplicationManager::showToolProperties()
+{
+    if (registry.findGroup(toolOptionsGroup))
+        showOptionGroup(toolOptionsGroup);
+    else if (window)
+        window->showOptions(CommandId::None); // the window, empty until a tool fills it
+}
+
+void SceneApplicationManager::showCreateProperties()
+{
+    if (registry.findGroup(creationPropertiesGroup))
+        showCreationProperties(creationPropertiesGroup);
+    else if (window)
+        window->showCreationProperties(CommandId::None);
+}
+
+void SceneApplicationManager::showHelp(int commandId)
+{
+    if (window)
+        window->showHelp(commandId);
 }
 
 int SceneApplicationManager::executeCommand(int commandId, const std::string& argument, int mode, int x, int y)

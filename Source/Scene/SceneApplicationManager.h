@@ -94,11 +94,11 @@ public:
     void showCreationProperties(int groupId);
 
     // --- operations the command dispatch calls ---
-    // Each does nothing until the windows, files and help they need exist.
     // The editor window of a command (numerical, material, settings editors, ...).
-    virtual void showEditor(int /*commandId*/) {}
-    virtual void showToolProperties() {}
-    virtual void showCreateProperties() {}
+    virtual void showEditor(int commandId);
+    // The tool-options or creation-properties window with the group it showed last.
+    virtual void showToolProperties();
+    virtual void showCreateProperties();
     // The file commands (scene files, settings files, recent files, "Exit");
     // argument: the file to use, empty to ask for one.
     virtual void fileCommand(int commandId, const std::string& argument);
@@ -108,7 +108,7 @@ public:
     // The registry from `path`, then every manager's settings from it.
     void loadAllSettings(const std::filesystem::path& path);
     // "Online Manual", "Context Help", "Tutorials".
-    virtual void showHelp(int /*commandId*/) {}
+    virtual void showHelp(int commandId);
     virtual void showContextMenu(int /*x*/, int /*y*/) {}
 
     // --- scene files (each true when the scene may go on as the user wanted) ---

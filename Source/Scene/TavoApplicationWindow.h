@@ -56,6 +56,16 @@ public:
     virtual bool saveScreenshot(const std::string& /*path*/) { return false; }
     // "Exit": asks the window to close, which goes through Scene::close.
     virtual void requestClose() {}
+    // Puts option group `groupId` into the tool-options window and shows it;
+    // -1 shows the window as it is.
+    virtual void showOptions(int /*groupId*/) {}
+    // The same for the creation-properties window, whose changes re-create
+    // the primitive just created.
+    virtual void showCreationProperties(int /*groupId*/) {}
+    // The editor window of a command: "Scene Info", the settings editors, ...
+    virtual void showEditor(int /*commandId*/) {}
+    // "Context Help", "Online Manual", "Tutorials".
+    virtual void showHelp(int /*commandId*/) {}
 
     // Window geometry.
     virtual bool isMaximized() { return false; }

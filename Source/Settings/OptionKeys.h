@@ -14,6 +14,8 @@ inline constexpr int WindowOptionsGroup = 100107;
 #define TAVO_OPTION_KEYS(X)                                                                  \
     X(IntOption, MinutesToAutosave, CommandId::GeneralSettings, "Minutes To Autosave")        \
     X(IntOption, UndoLevel, CommandId::GeneralSettings, "Undo Level")                         \
+    X(ChoiceOption, Units, CommandId::GeneralSettings, "Units")                              \
+    X(FloatOption, UnitScale, CommandId::GeneralSettings, "Unit Scale")                      \
     X(IntOption, IncrementalPadding, CommandId::SaveIncrementalOptions, "Number Padding")     \
     X(IntOption, IncrementalMaxIndex, CommandId::SaveIncrementalOptions, "Max Index (0 to disable)") \
     X(ChoiceOption, SelectSpecialType, CommandId::SelectSpecialOptions, "Type")               \

@@ -142,8 +142,8 @@ TEST_F(qtInputTranslatorTest, MovesDragWithAMainButtonHoverWithNoneAndFlipY)
     EXPECT_THAT(take(), ElementsAre("drag 20 140"));
 }
 
-// Meta on the wheel is no modifier, unlike on a press; sideways scrolling
-// turns the wheel only with Alt.
+// Meta on the wheel is no modifier, unlike on a press; a zero delta is up;
+// sideways scrolling turns the wheel down only with Alt.
 TEST_F(qtInputTranslatorTest, WheelTurnsUpAndDown)
 {
     turn(QPoint(0, 120));
@@ -155,11 +155,11 @@ TEST_F(qtInputTranslatorTest, WheelTurnsUpAndDown)
     turn(QPoint(0, 0));
     turn(QPoint(-120, 0), Qt::AltModifier);
     EXPECT_THAT(take(), ElementsAre("wheel 5 5 5 0", "wheel 5 5 6 0", "wheel 5 5 5 1", "wheel 5 5 6 6", "wheel 5 5 5 0",
-                                    "wheel 5 5 6 2"));
+                                    "wheel 5 5 5 0", "wheel 5 5 5 0", "wheel 5 5 6 2"));
 }
 
 // Meta counts as Ctrl on keys; Ctrl, Alt and Shift together as nothing.
-TEST_F(qtInputTranslatorTest, KeysAreTappedOrHeldOnceUntilTheirReleaseOrANewPress)
+TEST_F(qtInputTranslatorTest, KeysAreTappedOrHeldOnceAndEachReleaseEndsItsOwnKey)
 {
     tap(Qt::Key_E, Qt::MetaModifier);
     tap(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
@@ -174,7 +174,9 @@ TEST_F(qtInputTranslatorTest, KeysAreTappedOrHeldOnceUntilTheirReleaseOrANewPres
     key(Down, Qt::Key_W);
     key(Up, Qt::Key_E);
     key(Up, Qt::Key_W);
-    EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyPress 87 0", "keyReleaseAfterTap 87"));
+    EXPECT_THAT(take(), ElementsAre("keyPress 69 0", "keyHold 69 0", "keyPress 87 0", "keyReleaseAfterTap 69",
+                                    "keyReleaseAfterTap 87"))
+        << "each release ends its own key";
 }
 
 TEST_F(qtInputTranslatorTest, ReleaseMatchesThePhysicalKeyPressedHere)

@@ -167,6 +167,13 @@ const Row rows[] = {
      },
      {"commandKey", "dispatch"},
      {"tool.commandKey(87,0,1,-1) -> 0", "tool.commandKey(87,0,4,150) -> 0", "command.dispatch(150,4,0,0)"}},
+    {"an unbound key pressed meanwhile leaves the pending command to its own key's release", [](Bench&) {},
+     [](Bench& s) {
+         s.scene->keyPress(keyE, 0); s.scene->keyPress(keyW, 0);
+         s.scene->keyReleaseAfterTap(keyW); s.scene->keyReleaseAfterTap(keyE);
+     },
+     {"dispatch"}, {"command.dispatch(37,1,0,0)", "command.dispatch(150,4,0,0)", "command.dispatch(37,4,0,0)"},
+     [](Bench& s) { EXPECT_EQ(s.scene->pressedKeyCommand, 150); }},
     {"modifiers select the key binding; commands run where the mouse last was",
      [](Bench& s) { s.application->addKeyBinding(keyE, tab, 47); s.application->addKeyBinding(keyE, 4, 39); },
      [](Bench& s) {

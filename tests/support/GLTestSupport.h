@@ -198,7 +198,9 @@ public:
         log("close");
         return allowClose;
     }
+    void setPenPressure(float pressure) override { penPressure = pressure; }
 
     int draws = 0;
+    float penPressure = -1; // the last one set; -1 before any
     bool allowClose = true;
 };

@@ -29,6 +29,13 @@ public:
     void showProgress(double fraction) override { progress.push_back(fraction); }
     void showRecentFiles(const std::vector<std::string>& paths) override { recentFiles = paths; }
     void requestClose() override { calls.push_back("requestClose"); }
+    void showOptions(int groupId) override { calls.push_back("showOptions:" + std::to_string(groupId)); }
+    void showCreationProperties(int groupId) override
+    {
+        calls.push_back("showCreationProperties:" + std::to_string(groupId));
+    }
+    void showEditor(int commandId) override { calls.push_back("showEditor:" + std::to_string(commandId)); }
+    void showHelp(int commandId) override { calls.push_back("showHelp:" + std::to_string(commandId)); }
 
     Scene* scene = nullptr;              // where commands go; none are run while null
     std::deque<int> answers;             // scripted answers of `ask`, first first

@@ -36,6 +36,7 @@ TEST(DispatchModesTest, HeldCreationKeysCreateThenOpenTheirOptionsAndOtherHoldsD
     EXPECT_THAT(s.routed({"createObjects"}), ElementsAre("object.createObjects(108)"));
     EXPECT_THAT(s.window.calls, Contains("execute:164/0"));
     EXPECT_TRUE(s.application->creationPropertiesVisible);
+    EXPECT_THAT(s.window.calls, Contains("showCreationProperties:164"));
     s.run(105, SceneManager::ModeHold);
     EXPECT_EQ(s.application->creationPropertiesGroup, 166);
     s.window.calls.clear();

@@ -5,6 +5,7 @@
 
 #include "Scene/Commands/DispatchTestScene.h"
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 
 // Click selections and commands that change the selection record it first; the others do not.
@@ -41,6 +42,7 @@ TEST(DispatchRoutesTest, HandlersPassTheirValuesAndOnlySelectionChangesAreRecord
     s.run(140);
     EXPECT_EQ(s.application->toolOptionsGroup, 140);
     EXPECT_TRUE(s.application->toolOptionsVisible);
+    EXPECT_THAT(s.window.calls, Contains("showOptions:140")) << "the window is told";
     s.run(242);
     EXPECT_EQ(s.application->toolOptionsGroup, 139);
     EXPECT_THAT(s.routed({"activateTool"}), ElementsAre("tool.activateTool(37)", "tool.activateTool(242)"));
