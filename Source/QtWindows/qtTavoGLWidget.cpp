@@ -2,6 +2,8 @@
 
 #include <GL/glut.h>
 
+#include "Scene/View/ViewportText.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,7 +17,14 @@
 namespace {
 constexpr QSize preferredSize(600, 350);
 constexpr QSize smallestSize(50, 50);
+
+// Camera names and other viewport text, in GLUT's bitmap font at the raster position.
+void drawBitmapText(const char* text)
+{
+    for (const char* c = text; *c; ++c)
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, *c);
 }
+} // namespace
 
 qtTavoGLWidget::qtTavoGLWidget(QWidget* parent) : QOpenGLWidget(parent)
 {
@@ -97,6 +106,7 @@ void qtTavoGLWidget::initializeGlut(int& argc, char** argv)
         return;
     glutInit(&argc, argv);
     initialized = true;
+    setViewportTextFunction(drawBitmapText);
 }
 
 void qtTavoGLWidget::resizeEvent(QResizeEvent* event)
