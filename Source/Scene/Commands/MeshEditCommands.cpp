@@ -7,16 +7,17 @@
 #include "Mesh/MirrorPlane.h"
 #include "Mesh/Topology/Boolean.h"
 #include "Mesh/Topology/BreakEdges.h"
-#include "Mesh/Topology/Bridge.h"
 #include "Mesh/Topology/DeleteElements.h"
 #include "Mesh/Topology/Flatten.h"
 #include "Mesh/Topology/MergeVertices.h"
 #include "Mesh/Topology/MirrorGeometry.h"
+#include "Mesh/Topology/ObjectProtocol.h"
 #include "Mesh/Topology/Smooth.h"
 #include "Mesh/Topology/SpinEdge.h"
 #include "Mesh/Topology/UnifyNormals.h"
 #include "Scene/Commands/MeshEditSupport.h"
 #include "Scene/Commands/TopologyCommands.h"
+#include "Scene/Commands/UVCommands.h"
 #include "Scene/Undo/URdeleteShapes.h"
 #include "Settings/OptionKeys.h"
 
@@ -72,11 +73,7 @@ void deleteObjects(const SceneManagers& managers)
 void merge(const SceneManagers& managers)
 {
     if (managers.objectManager->uvSpace) {
-        // Merging UV coordinates belongs to the UV editing commands.
-        if (editableSelection(managers, Mode::VertexMode).vertexCount() < 2)
-            refuse(managers, CommandId::Merge);
-        else
-            say(managers, notAvailableMessage(CommandId::Merge));
+        runUVCommand(managers, CommandId::Merge);
         return;
     }
     SelectedElements selection = editableSelection(managers);
@@ -92,50 +89,27 @@ void merge(const SceneManagers& managers)
         say(managers, Refusal::CombineObjects);
         return;
     }
-    recordEachObject(managers, selection, [](ObjectSelection& s) {
+    const float tolerance = settings(managers).get(Options::MergeVertexTolerance);
+    recordEachObject(managers, selection, [tolerance](ObjectSelection& s) {
         // Each connected run of selected faces collapses to its centre
         // through its edges, as touching edges do.
         List<Edge*> edges = s.edges;
         for (Face* f : s.faces)
             for (const Corner& c : f->corners)
                 edges.append(c.edge);
-        if (!edges.empty())
+        if (!edges.empty()) {
             collapseEdges(*s.object, edges);
-        else if (s.vertices.count() >= 2)
-            mergeVertices(*s.object, s.vertices);
-    });
-}
-
-void bridge(const SceneManagers& managers)
-{
-    constexpr int id = CommandId::Bridge;
-    const int mode = managers.selectionManager->mode;
-    if (mode == Mode::ObjectMode) {
-        SelectedElements selection = editableSelection(managers);
-        if (selection.objectCount() < 2)
-            refuse(managers, id, 3);
-        else if (std::ranges::any_of(selection.perObject(),
-                                     [](const ObjectSelection& s) { return s.object->faces.empty(); }))
-            refuse(managers, id, 4);
-        else
-            say(managers, notAvailableMessage(id));
-        return;
-    }
-    SelectedElements selection = editableSelection(managers);
-    const bool byFaces = selection.faceCount() > 0 && selection.edgeCount() == 0;
-    if (selection.faceCount() + selection.edgeCount() == 0)
-        refuse(managers, id, 0);
-    else if (!byFaces && selection.edgeCount() < 2)
-        refuse(managers, id, 1);
-    else if (byFaces && (selection.faceCount() != 2 || selection.perObject().size() != 1))
-        refuse(managers, id, 2);
-    else
-        recordEachObject(managers, selection, [byFaces](ObjectSelection& s) {
-            if (byFaces)
-                bridgeFaces(*s.object, s.faces[0], s.faces[1]);
-            else if (s.edges.count() >= 2)
-                bridgeBorders(*s.object, s.edges);
+            return;
+        }
+        if (s.vertices.count() < 2)
+            return;
+        // Vertices within the tolerance weld in clusters; when none are
+        // that near, the user means these vertices to become one.
+        editTopology(*s.object, [&](InnerShape& mesh) {
+            if (mergeNearbyVertices(mesh, s.vertices, tolerance) == 0)
+                mergeVertices(mesh, s.vertices);
         });
+    });
 }
 
 void flatten(const SceneManagers& managers)
@@ -300,7 +274,7 @@ void booleanIntersect(const SceneManagers& m)
 
 constexpr TopologyCommand meshEditTable[] = {
     {CommandId::Merge, merge},
-    {CommandId::Bridge, bridge},
+    {CommandId::Bridge, bridgeSelection},
     {CommandId::Flatten, flatten},
     {CommandId::Smooth, smooth},
     {CommandId::UnifyNormals, unifyFaceNormals},

@@ -41,6 +41,13 @@ std::span<const TopologyCommand> topologyCommands();
 // Geometry" (67) and the booleans (59, 60, 61), each with the rules of the
 // handlers above.
 std::span<const TopologyCommand> meshEditCommands();
+// "Bridge": two faces or two border loops joined by a tube of quads, the
+// two faces removed. Ends on two different objects (one face or one border
+// loop each), or whole objects in object mode (each joined to the next by
+// their open borders when each has one loop of the same length, else by the
+// nearest faces that face each other), are first combined into the first
+// object; combining and bridging are one undo step.
+void bridgeSelection(const SceneManagers& managers);
 // "Delete": the selected objects leave the scene (object mode), or the
 // selected faces, edges and vertices leave their meshes; one undo step.
 void deleteSelected(const SceneManagers& managers);

@@ -77,7 +77,7 @@ void changePins(const List<Vertex*>& vertices, PinChange change)
 }
 
 // What a UV editing command needs selected, and what it does.
-enum class Needs { Anything, Vertices, Faces, SewableEdges };
+enum class Needs { Anything, Vertices, TwoVertices, Faces, SewableEdges };
 
 struct UVEdit {
     int id;
@@ -126,6 +126,8 @@ constexpr UVEdit uvEdits[] = {
      [](const SceneManagers& m, ProxySelection& s) { rotateUVs(s.touchedVertices(), nudgeDegrees(m)); }},
     {CommandId::NudgeUVsRotation, Needs::Vertices,
      [](const SceneManagers& m, ProxySelection& s) { rotateUVs(s.touchedVertices(), -nudgeDegrees(m)); }},
+    {CommandId::Merge, Needs::TwoVertices,
+     [](const SceneManagers&, ProxySelection& s) { mergeUVs(s.touchedVertices()); }},
     {CommandId::FlipUVs, Needs::Vertices,
      [](const SceneManagers&, ProxySelection& s) { mirrorUVs(s.touchedVertices(), MirrorAxis::V); }},
 };
@@ -135,6 +137,8 @@ bool fits(const ProxySelection& s, Needs needs)
     switch (needs) {
     case Needs::Vertices:
         return !s.touchedVertices().empty();
+    case Needs::TwoVertices:
+        return s.touchedVertices().count() >= 2;
     case Needs::Faces:
         return s.whole || !s.faces.empty();
     case Needs::SewableEdges:

@@ -3,6 +3,7 @@
 // valid meshes, and one "Undo" gives the scene back byte for byte.
 #include "Scene/Selection/SelectionTestScene.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "Mesh/ObjectCopies.h"
@@ -164,4 +165,43 @@ TEST_F(MeshEditCommandsTest, BooleansReplaceTheFirstShapeAndSayWhyTheyFail)
     add(fixtures::cube(), true);
     run(BooleanSubtract);
     EXPECT_EQ(lastStatus(), Refusal::BooleanNotClosed);
+}
+
+TEST_F(MeshEditCommandsTest, BridgingTwoObjectsMakesThemOneInOneStep)
+{
+    using S = Selection;
+    // Objects 3 apart in z; in edge mode every edge is selected.
+    const struct {
+        const char* name;
+        MeshPtr (*make)();
+        int mode;
+        int faces, vertices, borders;
+    } cases[] = {
+        {"border loops of two grids", [] { return fixtures::openGrid(1, 1); }, S::EdgeMode, 6, 8, 0},
+        {"two grids whole", [] { return fixtures::openGrid(1, 1); }, S::ObjectMode, 6, 8, 0},
+        {"facing faces of two cubes", [] { return fixtures::cube(); }, S::ObjectMode, 14, 16, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        add(c.make(), true);
+        moveObject(*add(c.make(), true), {0, 0, 3});
+        if (c.mode != S::ObjectMode) {
+            enter(c.mode);
+            for (Shape* o : scene.objectManager->objects)
+                for (Edge* e : o->edges)
+                    e->set(Geometry::Selected);
+        }
+        const std::string before = sceneAsText(scene);
+        run(Bridge);
+        ASSERT_EQ(scene.objectManager->objects.count(), 1);
+        Shape& s = *scene.objectManager->objects[0];
+        EXPECT_EQ(validateTopology(s), "");
+        EXPECT_EQ(s.faces.count(), c.faces);
+        EXPECT_EQ(s.vertices.count(), c.vertices);
+        EXPECT_EQ(std::ranges::count_if(s.edges, [](const Edge* e) { return e->faces.count() == 1; }), c.borders);
+        EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), 1);
+        run(Undo);
+        EXPECT_EQ(sceneAsText(scene), before);
+    }
 }
