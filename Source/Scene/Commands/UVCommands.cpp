@@ -11,6 +11,7 @@
 #include "Scene/Commands/UVSelection.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "Scene/Undo/URchangeTextures.h"
+#include "Scene/SceneObjectManager.h"
 #include "Scene/Undo/UndoStep.h"
 #include "Settings/OptionKeys.h"
 #include "UV/MoveAndSew.h"
@@ -174,6 +175,11 @@ void changeSeams(const SceneManagers& managers, int commandId, SeamChange change
             for (Edge* e : s.edges)
                 e->set2(Geometry::UVSeam,
                         change == SeamChange::Toggle ? !e->has2(Geometry::UVSeam) : change == SeamChange::Mark);
+            // The proxy shows the owner's seams on its own edges.
+            if (TextureProxy* proxy = findProxy(managers.objectManager->objects, s.object)) {
+                step.watch(*proxy);
+                copySeamsFromOwner(*proxy);
+            }
         }
     }
     finishEdit(managers);
