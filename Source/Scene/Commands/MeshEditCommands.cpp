@@ -7,6 +7,7 @@
 #include "Mesh/MirrorPlane.h"
 #include "Mesh/Topology/Boolean.h"
 #include "Mesh/Topology/BreakEdges.h"
+#include "Mesh/Topology/CutFaces.h"
 #include "Mesh/Topology/DeleteElements.h"
 #include "Mesh/Topology/Flatten.h"
 #include "Mesh/Topology/MergeVertices.h"
@@ -109,6 +110,22 @@ void merge(const SceneManagers& managers)
             if (mergeNearbyVertices(mesh, s.vertices, tolerance) == 0)
                 mergeVertices(mesh, s.vertices);
         });
+    });
+}
+
+// Faces are cut between two selected edges, or two selected vertices; the
+// selected edges are divided even where no face is cut.
+void cut(const SceneManagers& managers)
+{
+    SelectedElements selection = editableSelection(managers);
+    if (selection.edgeCount() == 0 && selection.vertexCount() < 2) {
+        refuse(managers, CommandId::Cut);
+        return;
+    }
+    const int sections = settings(managers).get(Options::CutSections);
+    recordEachObject(managers, selection, [sections](ObjectSelection& s) {
+        if (!s.edges.empty() || s.vertices.count() >= 2)
+            cutFaces(*s.object, s.edges, s.vertices, sections);
     });
 }
 
@@ -275,6 +292,7 @@ void booleanIntersect(const SceneManagers& m)
 constexpr TopologyCommand meshEditTable[] = {
     {CommandId::Merge, merge},
     {CommandId::Bridge, bridgeSelection},
+    {CommandId::Cut, cut},
     {CommandId::Flatten, flatten},
     {CommandId::Smooth, smooth},
     {CommandId::UnifyNormals, unifyFaceNormals},

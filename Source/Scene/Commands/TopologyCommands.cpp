@@ -155,7 +155,7 @@ std::span<const TopologyCommand> topologyCommands()
 
 bool runTopologyCommand(const SceneManagers& managers, int commandId)
 {
-    for (std::span<const TopologyCommand> table : {topologyCommands(), meshEditCommands()})
+    for (std::span<const TopologyCommand> table : {topologyCommands(), meshEditCommands(), moveSelectionCommands()})
         for (const TopologyCommand& c : table)
             if (c.id == commandId) {
                 c.handler(managers);

@@ -73,7 +73,7 @@ TEST_F(MeshEditCommandsTest, EachRefusesWithNothingFittingSelected)
         {Bridge, refusalMessage(Bridge)},             {Flatten, refusalMessage(Flatten)},
         {Smooth, refusalMessage(Smooth)},             {UnifyNormals, refusalMessage(UnifyNormals)},
         {SpinEdge, refusalMessage(SpinEdge)},         {Break, refusalMessage(Break)},
-        {BooleanSubtract, refusalMessage(BooleanSubtract)},
+        {BooleanSubtract, refusalMessage(BooleanSubtract)}, {Cut, refusalMessage(Cut)},
     };
     cubeIn(Selection::EdgeMode);
     const std::string before = sceneAsText(scene);
@@ -112,6 +112,13 @@ TEST_F(MeshEditCommandsTest, EachEditsAsOneStepThatUndoRestores)
              oppositeOfFirst(s)->set(Geometry::Selected);
          },
          1, 8, 8},
+        {"cut", Cut, S::EdgeMode,
+         [](MeshEditCommandsTest&, Shape& s) {
+             // Opposite sides of face 0.
+             s.findEdge(s.vertices[0], s.vertices[3])->set(Geometry::Selected);
+             s.findEdge(s.vertices[2], s.vertices[1])->set(Geometry::Selected);
+         },
+         1, 7, 10},
         {"flatten", Flatten, S::VertexMode, vertices({0, 1, 2}), 1, 6, 8},
         {"smooth", Smooth, S::ObjectMode, nullptr, 1, 6, 8},
         {"unify normals", UnifyNormals, S::ObjectMode,
@@ -203,5 +210,46 @@ TEST_F(MeshEditCommandsTest, BridgingTwoObjectsMakesThemOneInOneStep)
         EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), 1);
         run(Undo);
         EXPECT_EQ(sceneAsText(scene), before);
+    }
+}
+
+TEST_F(MeshEditCommandsTest, MoveSelectionStepsAlongTheScreenAxesAsOneStep)
+{
+    const struct {
+        int command, mode;
+        float right, up; // the direction of the step
+    } cases[] = {
+        {MoveSelectionUp, Selection::VertexMode, 0, 1},
+        {MoveSelectionDown, Selection::FaceMode, 0, -1},
+        {MoveSelectionLeft, Selection::ObjectMode, -1, 0},
+        {MoveSelectionRight, Selection::EdgeMode, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        restart();
+        Shape* s = cubeIn(c.mode);
+        if (c.mode != Selection::ObjectMode)
+            (c.mode == Selection::VertexMode ? static_cast<Geometry*>(s->vertices[0])
+             : c.mode == Selection::FaceMode ? static_cast<Geometry*>(s->faces[0])
+                                             : static_cast<Geometry*>(s->edges[0]))
+                ->set(Geometry::Selected);
+        std::vector<Point3D> before;
+        for (Vertex* v : s->vertices)
+            before.push_back(*v);
+        const std::string text = sceneAsText(scene);
+        run(c.command);
+        EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), 1);
+        int moved = 0;
+        for (int i = 0; i < s->vertices.count(); ++i) {
+            const Point3D d = *s->vertices[i] - before[static_cast<size_t>(i)];
+            if (d.length() == 0)
+                continue;
+            ++moved;
+            EXPECT_GT(d.x * c.right + d.y * c.up, 0);
+            EXPECT_FLOAT_EQ(d.z, 0);
+        }
+        EXPECT_EQ(moved, c.mode == Selection::ObjectMode ? 8 : c.mode == Selection::VertexMode ? 1 : c.mode == Selection::EdgeMode ? 2 : 4);
+        run(Undo);
+        EXPECT_EQ(sceneAsText(scene), text);
     }
 }
