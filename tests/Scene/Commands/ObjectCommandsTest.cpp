@@ -210,4 +210,18 @@ TEST_F(ObjectCommandsTest, SetAxisGoesToTheSelectionAndRecenterToTheBoxCentre)
     EXPECT_EQ(cube->yAxis().y, 1.0f) << "the world axes";
     EXPECT_EQ(lowX(*cube), -1.0f) << "the geometry stays";
     EXPECT_EQ(doneCount(), 2);
+
+    // An instance moved off the origin is centred where rounding alone
+    // could move its pivot: neither command stores a step.
+    enter(Selection::ObjectMode);
+    cube->set(Geometry::Selected, false);
+    ShapeInstance* instance = instanceOf(*cube);
+    scene.objectManager->addObject(instance);
+    cube->setPivot({0, 0, 0});
+    instance->setPivot({0, 0, 0});
+    moveObject(*instance, {2.3f, 0.1f, 0.7f});
+    instance->set(Geometry::Selected);
+    for (int command : {RecenterObjectAxis, SetObjectAxis})
+        run(command);
+    EXPECT_EQ(doneCount(), 2);
 }
