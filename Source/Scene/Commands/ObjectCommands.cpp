@@ -290,7 +290,9 @@ int createFromObjects(SceneObjectManager& objects, int commandId)
             const bool asInstance = pair[1]->shapeKind() == InnerShape::KindShapeInstance;
             Shape* next = asInstance ? instanceOf(*pair[1]) : copyObject(*pair[1]);
             if (next) {
-                moveObject(*next, pair[1]->pivot() - pair[0]->pivot());
+                double step[16];
+                relativePlacement(*pair[0], *pair[1], step);
+                transformObject(*next, step);
                 made.push_back(next);
                 stillSelected = pair[1];
             }
