@@ -2,13 +2,56 @@
 // the selection across the screen. In UV space they are the UV nudges.
 #include <unordered_set>
 
+#include <algorithm>
+
 #include "Mesh/ObjectCopies.h"
+#include "Mesh/ShapeInstance.h"
 #include "Scene/Commands/MeshEditSupport.h"
 #include "Scene/Commands/TopologyCommands.h"
 #include "Scene/Commands/UVCommands.h"
+#include "Scene/Undo/UndoCommand.h"
 #include "Scene/View/SceneDisplayManager.h"
 
 namespace {
+
+// Undo of a moved instance: its transform and axis frame, which the
+// snapshot of an object's own mesh does not hold. Made before the move,
+// pushed after it.
+class URplaceInstance : public UndoCommand {
+public:
+    explicit URplaceInstance(ShapeInstance& instance) : instance_(instance) { capture(other_); }
+    bool apply() override
+    {
+        Placement now;
+        capture(now);
+        return !std::equal(now.transform, now.transform + 16, other_.transform);
+    }
+    bool revert() override
+    {
+        Placement shown;
+        capture(shown);
+        std::copy(other_.transform, other_.transform + 16, instance_.transform);
+        for (int i = 0; i < 4; ++i)
+            instance_.axisFrame[i].setPosition(other_.axis[i].x, other_.axis[i].y, other_.axis[i].z);
+        other_ = shown;
+        return true;
+    }
+    bool reapply() override { return revert(); }
+
+private:
+    struct Placement {
+        float transform[16];
+        Point3D axis[4];
+    };
+    void capture(Placement& out) const
+    {
+        std::copy(instance_.transform, instance_.transform + 16, out.transform);
+        for (int i = 0; i < 4; ++i)
+            out.axis[i] = instance_.axisFrame[i];
+    }
+    ShapeInstance& instance_;
+    Placement other_; // the placement not shown
+};
 
 // How far one step goes, in pixels of the active view.
 constexpr float stepPixels = 10.0f;
@@ -82,12 +125,23 @@ void moveSelection(const SceneManagers& managers, const ScreenStep& step)
         return;
     }
     const Point3D offset = worldStep(managers, step);
-    recordEachObject(managers, selection, [&](ObjectSelection& s) {
-        if (s.whole)
-            moveObject(*s.object, offset);
-        else
-            moveVertices(*s.object, touched(s), offset);
-    });
+    {
+        UndoStep undo(*managers.commandManager);
+        for (ObjectSelection& s : selection.perObject()) {
+            if (s.object->shapeKind() == InnerShape::KindShapeInstance) {
+                auto* record = new URplaceInstance(static_cast<ShapeInstance&>(*s.object));
+                moveObject(*s.object, offset);
+                undo.push(record);
+                continue;
+            }
+            undo.watch(*s.object);
+            if (s.whole)
+                moveObject(*s.object, offset);
+            else
+                moveVertices(*s.object, touched(s), offset);
+        }
+    }
+    finishEdit(managers);
 }
 
 void moveUp(const SceneManagers& managers) { moveSelection(managers, screenSteps[0]); }
