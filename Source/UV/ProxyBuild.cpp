@@ -136,11 +136,15 @@ void copySeamsFromOwner(TextureProxy& proxy)
 
 void writeBackTextureCoordinates(const TextureProxy& proxy)
 {
+    if (!proxy.owner)
+        return;
+    // A source face the owner no longer has may be storage another face uses now.
+    const std::unordered_set<const Face*> current(proxy.owner->faces.begin(), proxy.owner->faces.end());
     const int n = std::min(proxy.faces.count(), proxy.sourceFaces.count());
     for (int i = 0; i < n; ++i) {
         const Face& f = *proxy.faces[i];
         Face* source = proxy.sourceFaces[i];
-        if (!source || source->cornerCount() != f.cornerCount())
+        if (!source || !current.count(source) || source->cornerCount() != f.cornerCount())
             continue;
         for (int k = 0; k < f.cornerCount(); ++k) {
             source->corners[k].u = f.corners[k].vertex->x;

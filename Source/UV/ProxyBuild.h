@@ -36,7 +36,8 @@ TextureProxy* buildProxy(Shape& owner, const List<Face*>& faces, const CornerJoi
 void copySeamsFromOwner(TextureProxy& proxy);
 
 // Copies each proxy face's vertex positions into the texture coordinates
-// (u, v) of the owner face it stands for.
+// (u, v) of the owner face it stands for, when the owner still has that
+// face with as many corners. Nothing without an owner.
 void writeBackTextureCoordinates(const TextureProxy& proxy);
 
 // The scene object list's proxy of `owner`, or null.

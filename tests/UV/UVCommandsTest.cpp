@@ -2,6 +2,7 @@
 // the refusals, unwrapping a selection, pins and seams, each one undo step.
 #include "Scene/Selection/SelectionTestScene.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <numeric>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "Mesh/Edge.h"
 #include "Mesh/Face.h"
+#include "Mesh/ObjectCopies.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Validate.h"
 #include "Scene/Commands/DispatchMessages.h"
@@ -251,6 +253,47 @@ TEST_F(UVCommandsTest, ADeletedOwnerLeavesItsProxyWithoutOneUntilUndo)
     EXPECT_EQ(proxy->owner, nullptr);
     run(undoCommand);
     EXPECT_EQ(proxy->owner, cube);
+}
+
+TEST_F(UVCommandsTest, ProxiesFollowTheTopologyEditsOfTheirOwners)
+{
+    auto countProxies = [&] {
+        return std::count_if(scene.objectManager->objects.begin(), scene.objectManager->objects.end(),
+                             [](const Shape* o) { return o->shapeKind() == InnerShape::KindTextureProxy; });
+    };
+    auto expectMatches = [&](Shape* owner, int faces) {
+        TextureProxy* proxy = proxyOf(owner);
+        ASSERT_NE(proxy, nullptr);
+        EXPECT_EQ(validateTopology(*proxy), "");
+        ASSERT_EQ(proxy->faces.count(), faces);
+        for (const Face* f : proxy->sourceFaces)
+            EXPECT_TRUE(owner->faces.contains(const_cast<Face*>(f)));
+    };
+    Shape* cube = addCube();
+    run(perFace);
+    proxyOf(cube)->faces[1]->cornerVertex(0)->set(PinnedVertex);
+    enter(Selection::FaceMode);
+    cube->faces[0]->set(Geometry::Selected);
+    runUndoably(deleteCommand);
+    expectMatches(cube, 5);
+    EXPECT_EQ(std::count_if(proxyOf(cube)->vertices.begin(), proxyOf(cube)->vertices.end(),
+                            [](const Vertex* v) { return v->has(PinnedVertex); }),
+              1);
+    // Two objects bridged: one object, one proxy of all its faces.
+    scene.objectManager->clearObjects();
+    enter(Selection::ObjectMode);
+    Shape* other = addCube();
+    run(perFace);
+    cube = addCube();
+    cube->set(Geometry::Selected, false);
+    moveObject(*other, {0, 0, 3});
+    other->set(Geometry::Selected, false);
+    cube->set(Geometry::Selected);
+    run(perFace);
+    other->set(Geometry::Selected);
+    runUndoably(231);
+    EXPECT_EQ(countProxies(), 1);
+    expectMatches(other, 14);
 }
 
 TEST_F(UVCommandsTest, MoveAndSewJoinsTheTwinIslandOntoTheSelectedBorderEdge)

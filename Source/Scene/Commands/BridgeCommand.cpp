@@ -10,6 +10,7 @@
 #include "Mesh/Topology/AbsorbShapes.h"
 #include "Mesh/Topology/Bridge.h"
 #include "Scene/Commands/MeshEditSupport.h"
+#include "Scene/Commands/ProxyFollower.h"
 #include "Scene/Commands/TopologyCommands.h"
 #include "Scene/Undo/URdeleteShapes.h"
 #include "Scene/Undo/URmergeShapes.h"
@@ -52,13 +53,16 @@ void combineAndBridge(const SceneManagers& managers, const std::vector<Shape*>& 
         others.append(o);
     {
         UndoStep step(*managers.commandManager);
+        ProxyFollower follower(managers, objects);
         auto* whole = new URmergeShapes(changed);
         absorbShapes(target, others);
         for (const BridgeEnds& t : tubes)
             join(target, t);
+        follower.beforeOwnerRecord(step);
         step.push(whole);
+        follower.afterOwnerRecord(step);
         // Undone first: the objects are back in the scene before their meshes return.
-        step.push(new URdeleteShapes(*managers.objectManager, absorbed));
+        step.push(new URdeleteShapes(*managers.objectManager, withProxies(managers, absorbed)));
     }
     finishEdit(managers);
 }

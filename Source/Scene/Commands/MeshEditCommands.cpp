@@ -19,6 +19,7 @@
 #include "Scene/Commands/MeshEditSupport.h"
 #include "Scene/Commands/TopologyCommands.h"
 #include "Scene/Commands/UVCommands.h"
+#include "Scene/Undo/URchangeShape.h"
 #include "Scene/Undo/URdeleteShapes.h"
 #include "Settings/OptionKeys.h"
 
@@ -272,8 +273,12 @@ void runBoolean(const SceneManagers& managers, int commandId, BooleanOperation o
     BooleanOutcome outcome;
     {
         UndoStep step(*managers.commandManager);
-        step.watch(a);
+        ProxyFollower follower(managers, {&a});
+        auto* record = new URchangeShape(a);
         outcome = booleanShapes(a, b, operation, a);
+        follower.beforeOwnerRecord(step);
+        step.push(record);
+        follower.afterOwnerRecord(step);
         if (outcome == BooleanOutcome::Done && settings(managers).get(Options::BooleanDeleteOriginals))
             step.push(new URdeleteShapes(*managers.objectManager, {&b}));
     }
@@ -322,9 +327,14 @@ void deleteSelected(const SceneManagers& managers)
     const bool multi = mode == Mode::MultiMode;
     {
         UndoStep step(*managers.commandManager);
-        SelectedElements touched = editableSelection(managers);
-        for (const ObjectSelection& s : touched.perObject())
-            step.watch(*s.object);
+        const SelectedElements selected = editableSelection(managers);
+        std::vector<Shape*> touched;
+        for (const ObjectSelection& s : selected.perObject())
+            touched.push_back(s.object);
+        ProxyFollower follower(managers, touched);
+        std::vector<UndoCommand*> records;
+        for (Shape* o : touched)
+            records.push_back(new URchangeShape(*o));
         if (multi || mode == Mode::FaceMode) {
             SelectedElements faces = editableSelection(managers, Mode::FaceMode);
             for (const ObjectSelection& s : faces.perObject())
@@ -340,6 +350,10 @@ void deleteSelected(const SceneManagers& managers)
             for (const ObjectSelection& s : vertices.perObject())
                 deleteVertices(*s.object, s.vertices);
         }
+        follower.beforeOwnerRecord(step);
+        for (UndoCommand* record : records)
+            step.push(record);
+        follower.afterOwnerRecord(step);
     }
     finishEdit(managers);
 }

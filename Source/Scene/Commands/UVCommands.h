@@ -10,11 +10,16 @@
 // export changes nothing and records nothing).
 #include "Mesh/List.h"
 
+class Face;
 class TextureProxy;
 class Vertex;
 struct SceneManagers;
 
 void recreateSelectedUVs(const SceneManagers& managers, int commandId);
+// Pins of `old` stay on `fresh` (a proxy of the same owner built again)
+// for the faces not in `recreated`: on the UV vertex of the same source
+// vertex at the same place.
+void keepProxyPins(const TextureProxy& old, TextureProxy& fresh, const List<Face*>& recreated);
 // False when `commandId` has no UV handler here.
 bool runUVCommand(const SceneManagers& managers, int commandId);
 
