@@ -104,6 +104,12 @@ TEST_F(MeshEditCommandsTest, EachEditsAsOneStepThatUndoRestores)
         {"delete vertex", Delete, S::VertexMode, vertices({0}), 1, 3, 7},
         {"delete edge", Delete, S::EdgeMode, edges({0}), 1, 5, 8},
         {"duplicate face", Duplicate, S::FaceMode, faces({0}), 2, 7, 12},
+        {"duplicate the sides of a face", Duplicate, S::EdgeMode,
+         [](MeshEditCommandsTest&, Shape& s) {
+             for (const Corner& c : s.faces[0]->corners)
+                 c.edge->set(Geometry::Selected);
+         },
+         2, 7, 12},
         {"merge vertices", Merge, S::VertexMode, vertices({0, 1}), 1, -1, 7},
         {"merge face", Merge, S::FaceMode, faces({0}), 1, -1, 5},
         {"bridge faces", Bridge, S::FaceMode,
