@@ -54,7 +54,8 @@ inline void finishEdit(const SceneManagers& managers)
 }
 
 // Runs `edit(selection)` on each object of the selection as one undo step;
-// the UV proxies of the edited objects are built again to match.
+// a UV proxy the edit left standing for faces its object no longer has is
+// built again in the same step (ProxyFollower).
 template <class Edit>
 void recordEachObject(const SceneManagers& managers, SelectedElements& selection, Edit edit)
 {

@@ -38,9 +38,12 @@ std::span<const TopologyCommand> topologyCommands();
 // The everyday mesh edits: "Delete" (10), "Duplicate" on faces through its
 // hook, "Merge" (73), "Bridge" (231), "Flatten" (187), "Smooth" (243),
 // "Unify Normals" (75), "Spin Edge" (143), "Break" (223), "Mirror
-// Geometry" (67), "Cut" (178: faces cut between two selected edges, divided
-// into "Cut Sections" + 1 pieces, or two selected vertices) and the booleans
-// (59, 60, 61), each with the rules of the handlers above.
+// Geometry" (67), "Cut" (178) and the booleans (59, 60, 61), each with the
+// rules of the handlers above. "Merge" with only vertices selected welds
+// those nearer each other than "Vertex Tolerance" ("Merge Options") in
+// clusters, and when no two are that near makes all of them one at their
+// centre. "Cut" cuts faces between two selected edges (divided into "Cut
+// Sections" + 1 pieces) or two selected vertices.
 std::span<const TopologyCommand> meshEditCommands();
 // "Bridge": two faces or two border loops joined by a tube of quads, the
 // two faces removed. Ends on two different objects (one face or one border
