@@ -47,6 +47,16 @@ ShapeInstance* instanceOf(Shape& object);
 // instance's transform, and the axis frame's pivot.
 void moveObject(Shape& object, const Point3D& offset);
 
+// The affine map (column-major 4 × 4, translation in entries 12-14) that
+// takes `from`'s axis frame (pivot and X, Y, Z directions) onto `to`'s:
+// turned, scaled and moved; only moved when either frame's directions are
+// degenerate or the map would mirror.
+void relativePlacement(const InnerShape& from, const InnerShape& to, double out[16]);
+// Moves the object through the affine map `m` (as above): its vertices, or
+// an instance's transform (m applied after it), and its axis frame (the
+// directions kept of unit length).
+void transformObject(Shape& object, const double m[16]);
+
 // Sets the object's axis frame: pivot `pivot`, directions `x`, `y`, `z`
 // (unit vectors). The geometry does not move.
 void setObjectAxis(InnerShape& object, const Point3D& pivot, const Point3D& x, const Point3D& y,

@@ -111,6 +111,7 @@ inline constexpr int WindowOptionsGroup = 100107;
     X(FloatOption, MirrorGeometryTolerance, CommandId::MirrorGeometryOptions, "Tolerance")    \
     X(BoolOption, MirrorGeometrySymmetry, CommandId::MirrorGeometryOptions, "Enable Symmetry") \
     X(FloatOption, MergeVertexTolerance, CommandId::MergeOptions, "Vertex Tolerance")         \
+    X(IntOption, CutSections, CommandId::CutOptions, "Cut Sections")                          \
     X(BoolOption, BooleanDeleteOriginals, CommandId::BooleanOptions, "Delete Originals")
 
 namespace Options {

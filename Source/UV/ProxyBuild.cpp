@@ -1,6 +1,7 @@
 #include "ProxyBuild.h"
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "Mesh/Edge.h"
@@ -110,18 +111,40 @@ TextureProxy* buildProxy(Shape& owner, const List<Face*>& faces, const CornerJoi
         proxy->addProxyFace(face, source);
     }
     proxy->buildEdges();
+    copySeamsFromOwner(*proxy);
     proxy->update(true, false, -1);
     proxy->renumber();
     return proxy;
 }
 
+void copySeamsFromOwner(TextureProxy& proxy)
+{
+    if (!proxy.owner)
+        return;
+    const std::unordered_set<const Face*> current(proxy.owner->faces.begin(), proxy.owner->faces.end());
+    const int n = std::min(proxy.faces.count(), proxy.sourceFaces.count());
+    for (int i = 0; i < n; ++i) {
+        const Face& f = *proxy.faces[i];
+        const Face* source = proxy.sourceFaces[i];
+        if (!source || !current.count(source) || source->cornerCount() != f.cornerCount())
+            continue;
+        for (int k = 0; k < f.cornerCount(); ++k)
+            if (f.corners[k].edge && source->corners[k].edge)
+                f.corners[k].edge->set2(Geometry::UVSeam, source->corners[k].edge->has2(Geometry::UVSeam));
+    }
+}
+
 void writeBackTextureCoordinates(const TextureProxy& proxy)
 {
+    if (!proxy.owner)
+        return;
+    // A source face the owner no longer has may be storage another face uses now.
+    const std::unordered_set<const Face*> current(proxy.owner->faces.begin(), proxy.owner->faces.end());
     const int n = std::min(proxy.faces.count(), proxy.sourceFaces.count());
     for (int i = 0; i < n; ++i) {
         const Face& f = *proxy.faces[i];
         Face* source = proxy.sourceFaces[i];
-        if (!source || source->cornerCount() != f.cornerCount())
+        if (!source || !current.count(source) || source->cornerCount() != f.cornerCount())
             continue;
         for (int k = 0; k < f.cornerCount(); ++k) {
             source->corners[k].u = f.corners[k].vertex->x;

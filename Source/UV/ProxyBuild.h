@@ -28,8 +28,16 @@ bool notAcrossSeam(const Edge& edge, const Face& a, int cornerA, const Face& b, 
 // group. Null when the pools are exhausted.
 TextureProxy* buildProxy(Shape& owner, const List<Face*>& faces, const CornerJoin& join);
 
+// Gives each proxy edge the UV seam mark of the owner edge it stands for
+// (through the proxy faces' source faces, corner by corner), so that seams
+// can be found and shown on the proxy itself. Faces whose source face is no
+// longer the owner's, or has another corner count, are skipped. buildProxy
+// does this for every proxy it makes.
+void copySeamsFromOwner(TextureProxy& proxy);
+
 // Copies each proxy face's vertex positions into the texture coordinates
-// (u, v) of the owner face it stands for.
+// (u, v) of the owner face it stands for, when the owner still has that
+// face with as many corners. Nothing without an owner.
 void writeBackTextureCoordinates(const TextureProxy& proxy);
 
 // The scene object list's proxy of `owner`, or null.

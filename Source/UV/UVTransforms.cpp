@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <unordered_set>
 #include <utility>
 
 #include "Mesh/Vertex.h"
@@ -72,4 +73,19 @@ void mirrorUVs(const List<Vertex*>& vertices, MirrorAxis axis)
         transform(vertices, [&](float u, float v) { return std::pair{2 * b.centreU() - u, v}; });
     else
         transform(vertices, [&](float u, float v) { return std::pair{u, 2 * b.centreV() - v}; });
+}
+
+void mergeUVs(const List<Vertex*>& vertices)
+{
+    std::unordered_set<const Vertex*> seen;
+    double sumU = 0, sumV = 0;
+    for (const Vertex* v : vertices)
+        if (seen.insert(v).second) {
+            sumU += v->x;
+            sumV += v->y;
+        }
+    if (seen.empty())
+        return;
+    const auto n = static_cast<double>(seen.size());
+    transform(vertices, [&](float, float) { return std::pair{float(sumU / n), float(sumV / n)}; });
 }

@@ -16,3 +16,7 @@ void scaleUVsToUnitSquare(const List<Vertex*>& vertices, bool proportional);
 enum class MirrorAxis { U, V };
 // Reverses the U (or V) coordinates about the centre of the bounding box.
 void mirrorUVs(const List<Vertex*>& vertices, MirrorAxis axis);
+
+// Moves every vertex to the mean of their positions (each vertex counted
+// once): their UVs become one.
+void mergeUVs(const List<Vertex*>& vertices);

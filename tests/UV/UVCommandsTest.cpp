@@ -2,6 +2,7 @@
 // the refusals, unwrapping a selection, pins and seams, each one undo step.
 #include "Scene/Selection/SelectionTestScene.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <numeric>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "Mesh/Edge.h"
 #include "Mesh/Face.h"
+#include "Mesh/ObjectCopies.h"
 #include "Mesh/TextureProxy.h"
 #include "Mesh/Validate.h"
 #include "Scene/Commands/DispatchMessages.h"
@@ -20,6 +22,7 @@ namespace {
 
 constexpr int undoCommand = 68, redoCommand = 69;
 constexpr int xyz = 248, perFace = 276, planar = 277, lscm = 278, unwrap = 249;
+constexpr int selectSeams = 299, merge = 73, deleteCommand = 10;
 constexpr int pin = 257, pinToggle = 266, unpin = 267, markSeams = 268, unmarkSeams = 269, nudgeUPlus = 287;
 
 // Twice the signed area of a proxy face in UV space: positive when its
@@ -207,8 +210,90 @@ TEST_F(UVCommandsTest, PinsAndSeamsFollowTheSelectionInBothSpaces)
     ASSERT_NE(source, nullptr);
     for (const Edge* e : cube->edges)
         EXPECT_EQ(e->has2(Geometry::UVSeam), e == source);
+    // The proxy carries the seam on both UV edges of that cube edge, so
+    // "Select All UV Seams" finds them in UV space.
+    uvEdge->set(Geometry::Selected, false);
+    run(selectSeams);
+    int seamEdges = 0;
+    for (const Edge* e : proxy->edges) {
+        EXPECT_EQ(e->isSelected(), e->has2(Geometry::UVSeam));
+        seamEdges += e->isSelected();
+    }
+    EXPECT_EQ(seamEdges, 2);
     runUndoably(unmarkSeams);
     runUndoably(nudgeUPlus);
+}
+
+TEST_F(UVCommandsTest, MergeInUVSpaceBringsTheSelectedUVVerticesToTheirCentre)
+{
+    Shape* cube = addCube();
+    run(perFace);
+    TextureProxy* proxy = proxyOf(cube);
+    scene.objectManager->uvSpace = true;
+    cube->set(Geometry::Selected, false);
+    enter(Selection::VertexMode);
+    Vertex* a = proxy->vertices[0];
+    Vertex* b = proxy->vertices[5];
+    a->set(Geometry::Selected);
+    run(merge);
+    EXPECT_EQ(lastStatus(), refusalMessage(merge));
+    b->set(Geometry::Selected);
+    const float u = (a->x + b->x) / 2, v = (a->y + b->y) / 2;
+    runUndoably(merge);
+    EXPECT_EQ(a->x, u);
+    EXPECT_EQ(b->y, v);
+}
+
+TEST_F(UVCommandsTest, ADeletedOwnerLeavesItsProxyWithoutOneUntilUndo)
+{
+    Shape* cube = addCube();
+    run(perFace);
+    TextureProxy* proxy = proxyOf(cube);
+    runUndoably(deleteCommand);
+    EXPECT_EQ(proxy->owner, nullptr);
+    run(undoCommand);
+    EXPECT_EQ(proxy->owner, cube);
+}
+
+TEST_F(UVCommandsTest, ProxiesFollowTheTopologyEditsOfTheirOwners)
+{
+    auto countProxies = [&] {
+        return std::count_if(scene.objectManager->objects.begin(), scene.objectManager->objects.end(),
+                             [](const Shape* o) { return o->shapeKind() == InnerShape::KindTextureProxy; });
+    };
+    auto expectMatches = [&](Shape* owner, int faces) {
+        TextureProxy* proxy = proxyOf(owner);
+        ASSERT_NE(proxy, nullptr);
+        EXPECT_EQ(validateTopology(*proxy), "");
+        ASSERT_EQ(proxy->faces.count(), faces);
+        for (const Face* f : proxy->sourceFaces)
+            EXPECT_TRUE(owner->faces.contains(const_cast<Face*>(f)));
+    };
+    Shape* cube = addCube();
+    run(perFace);
+    proxyOf(cube)->faces[1]->cornerVertex(0)->set(PinnedVertex);
+    enter(Selection::FaceMode);
+    cube->faces[0]->set(Geometry::Selected);
+    runUndoably(deleteCommand);
+    expectMatches(cube, 5);
+    EXPECT_EQ(std::count_if(proxyOf(cube)->vertices.begin(), proxyOf(cube)->vertices.end(),
+                            [](const Vertex* v) { return v->has(PinnedVertex); }),
+              1);
+    // Two objects bridged: one object, one proxy of all its faces.
+    scene.objectManager->clearObjects();
+    enter(Selection::ObjectMode);
+    Shape* other = addCube();
+    run(perFace);
+    cube = addCube();
+    cube->set(Geometry::Selected, false);
+    moveObject(*other, {0, 0, 3});
+    other->set(Geometry::Selected, false);
+    cube->set(Geometry::Selected);
+    run(perFace);
+    other->set(Geometry::Selected);
+    runUndoably(231);
+    EXPECT_EQ(countProxies(), 1);
+    expectMatches(other, 14);
 }
 
 TEST_F(UVCommandsTest, MoveAndSewJoinsTheTwinIslandOntoTheSelectedBorderEdge)

@@ -17,6 +17,32 @@ namespace {
 // sides: that surface runs loop[k] → loop[k + 1].
 using Loop = std::vector<Vertex*>;
 
+// Per loop vertex, the face along the side that starts there: the tube's
+// corners take their texture coordinates from it.
+using SideFaces = std::unordered_map<const Vertex*, const Face*>;
+
+// `f`'s corner at `v` (outer contour or a hole), or a corner at (0, 0).
+Corner cornerAt(const Face* f, Vertex* v)
+{
+    if (f) {
+        for (const Corner& c : f->corners)
+            if (c.vertex == v)
+                return c;
+        for (const Face* h : f->holes)
+            for (const Corner& c : h->corners)
+                if (c.vertex == v)
+                    return c;
+    }
+    return Corner{v};
+}
+
+void appendCornerFrom(Face& q, const Face* side, Vertex* v)
+{
+    Corner c = cornerAt(side, v);
+    c.edge = nullptr;
+    q.corners.append(c);
+}
+
 // Loop b's vertex paired with a's vertex k is b[(offset + step · k) mod n].
 struct Pairing {
     int offset = 0;
@@ -52,20 +78,30 @@ bool sharesVertex(const Loop& a, const Loop& b)
 }
 
 // Appends the tube's quads; quad k runs a's side k → k + 1 backwards, as
-// the face it replaces along that side did.
-void buildTube(InnerShape& mesh, const Loop& a, const Loop& b, Material* material)
+// the face it replaces along that side did. Each corner keeps the texture
+// coordinates the face along its loop side has at that vertex, so the tube
+// continues the mapping of both ends.
+void buildTube(InnerShape& mesh, const Loop& a, const Loop& b, const SideFaces& sides, Material* material)
 {
     const int n = static_cast<int>(a.size());
     const Pairing p = closestPairing(a, b);
     auto paired = [&](int k) { return b[((p.offset + p.step * k) % n + 2 * n) % n]; };
+    auto sideOf = [&](const Vertex* v) {
+        auto it = sides.find(v);
+        return it == sides.end() ? nullptr : it->second;
+    };
     for (int k = 0; k < n; ++k) {
         Face* q = take<Face>(material ? material : Material::defaultMaterial());
         if (!q)
             continue;
-        q->appendCorner(a[(k + 1) % n]);
-        q->appendCorner(a[k]);
-        q->appendCorner(paired(k));
-        q->appendCorner(paired(k + 1));
+        // b's side between the paired vertices starts at whichever of them
+        // comes first in b's own direction.
+        const Face* sideA = sideOf(a[k]);
+        const Face* sideB = sideOf(p.step < 0 ? paired(k + 1) : paired(k));
+        appendCornerFrom(*q, sideA, a[(k + 1) % n]);
+        appendCornerFrom(*q, sideA, a[k]);
+        appendCornerFrom(*q, sideB, paired(k));
+        appendCornerFrom(*q, sideB, paired(k + 1));
         mesh.addFace(q);
     }
 }
@@ -83,7 +119,7 @@ Loop neighbourLoop(const Face& f)
 // Orders border edges into closed loops, each in the direction its faces
 // run the edges. False when some edge has not exactly one face, a vertex
 // starts two edges, or an edge chain does not close.
-bool borderLoops(const List<Edge*>& edges, std::vector<Loop>& outLoops)
+bool borderLoops(const List<Edge*>& edges, std::vector<Loop>& outLoops, SideFaces& outSides)
 {
     std::unordered_map<Vertex*, Vertex*> next;
     std::vector<Vertex*> starts;
@@ -102,6 +138,7 @@ bool borderLoops(const List<Edge*>& edges, std::vector<Loop>& outLoops)
             return false;
         if (!next.emplace(from, e->otherVertex(from)).second)
             return false;
+        outSides[from] = f;
         starts.push_back(from);
     }
     std::unordered_set<Vertex*> used;
@@ -136,8 +173,13 @@ bool bridgeFaces(InnerShape& mesh, Face* a, Face* b)
     const Loop la = neighbourLoop(*a), lb = neighbourLoop(*b);
     if (sharesVertex(la, lb))
         return false;
+    SideFaces sides;
+    for (Vertex* v : la)
+        sides[v] = a;
+    for (Vertex* v : lb)
+        sides[v] = b;
     mesh.touch();
-    buildTube(mesh, la, lb, a->material);
+    buildTube(mesh, la, lb, sides, a->material);
     removeFaces(mesh, {a, b});
     relinkAndDropUnused(mesh, {}, {});
     return true;
@@ -146,14 +188,54 @@ bool bridgeFaces(InnerShape& mesh, Face* a, Face* b)
 bool bridgeBorders(InnerShape& mesh, const List<Edge*>& edges)
 {
     std::vector<Loop> loops;
-    if (!borderLoops(edges, loops) || loops.size() != 2 || loops[0].size() != loops[1].size() || loops[0].size() < 3 ||
+    SideFaces sides;
+    if (!borderLoops(edges, loops, sides) || loops.size() != 2 || loops[0].size() != loops[1].size() || loops[0].size() < 3 ||
         sharesVertex(loops[0], loops[1]))
         return false;
-    Edge* first = mesh.findEdge(loops[0][0], loops[0][1]);
     mesh.touch();
-    buildTube(mesh, loops[0], loops[1], first ? first->faces[0]->material : nullptr);
+    buildTube(mesh, loops[0], loops[1], sides, sides.at(loops[0][0])->material);
     relinkAndDropUnused(mesh, {}, {});
     return true;
+}
+
+int borderLoopLength(const List<Edge*>& edges)
+{
+    std::vector<Loop> loops;
+    SideFaces sides;
+    if (!borderLoops(edges, loops, sides) || loops.size() != 1)
+        return 0;
+    return static_cast<int>(loops[0].size());
+}
+
+List<Edge*> borderEdges(const InnerShape& mesh)
+{
+    List<Edge*> out;
+    for (Edge* e : mesh.edges)
+        if (e->faces.count() == 1)
+            out.append(e);
+    return out;
+}
+
+bool facingFaces(const InnerShape& a, const InnerShape& b, const List<Face*>& skip, Face*& outA, Face*& outB)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (Face* fa : a.faces) {
+        if (!fa->holes.empty() || skip.contains(fa))
+            continue;
+        const Point3D ca = fa->centre();
+        for (Face* fb : b.faces) {
+            if (fb->cornerCount() != fa->cornerCount() || !fb->holes.empty() || skip.contains(fb))
+                continue;
+            const Point3D cb = fb->centre();
+            const double d = ca.distance(cb);
+            if (d < best && fa->normal.dot(cb - ca) > 0 && fb->normal.dot(ca - cb) > 0) {
+                best = d;
+                outA = fa;
+                outB = fb;
+            }
+        }
+    }
+    return best < std::numeric_limits<double>::infinity();
 }
 
 bool bridgeFaces(Shape& object, Face* a, Face* b)

@@ -1,5 +1,6 @@
 #include "Mesh/Topology/MergeVertices.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -122,6 +123,46 @@ std::vector<Vertex*> listedVertices(const InnerShape& mesh, const List<Vertex*>&
     return out;
 }
 
+// Union-find over vertices; each group lists its members in the order they
+// were first joined in, so a group collapses into its first-listed vertex.
+class VertexGroups {
+public:
+    void add(Vertex* v)
+    {
+        if (parent_.emplace(v, v).second)
+            order_.push_back(v);
+    }
+    void join(Vertex* a, Vertex* b)
+    {
+        a = find(a);
+        b = find(b);
+        if (a != b)
+            parent_[b] = a;
+    }
+    Groups groups()
+    {
+        std::unordered_map<Vertex*, size_t> groupOf;
+        Groups out;
+        for (Vertex* v : order_) {
+            auto [it, fresh] = groupOf.emplace(find(v), out.size());
+            if (fresh)
+                out.emplace_back();
+            out[it->second].push_back(v);
+        }
+        return out;
+    }
+
+private:
+    Vertex* find(Vertex* v)
+    {
+        while (parent_[v] != v)
+            v = parent_[v] = parent_[parent_[v]];
+        return v;
+    }
+    std::unordered_map<Vertex*, Vertex*> parent_;
+    std::vector<Vertex*> order_;
+};
+
 } // namespace
 
 int mergeVertices(InnerShape& mesh, const List<Vertex*>& vertices)
@@ -129,43 +170,45 @@ int mergeVertices(InnerShape& mesh, const List<Vertex*>& vertices)
     return collapse(mesh, {listedVertices(mesh, vertices)});
 }
 
+int mergeNearbyVertices(InnerShape& mesh, const List<Vertex*>& vertices, float tolerance)
+{
+    const std::vector<Vertex*> listed = listedVertices(mesh, vertices);
+    VertexGroups groups;
+    for (Vertex* v : listed)
+        groups.add(v);
+    // Sweep along x: only vertices within the tolerance in x can be near.
+    std::vector<Vertex*> byX = listed;
+    std::sort(byX.begin(), byX.end(), [](const Vertex* a, const Vertex* b) { return a->x < b->x; });
+    for (size_t i = 0; i < byX.size(); ++i)
+        for (size_t j = i + 1; j < byX.size() && byX[j]->x - byX[i]->x < tolerance; ++j)
+            if (byX[i]->distance(*byX[j]) < tolerance)
+                groups.join(byX[i], byX[j]);
+    return collapse(mesh, groups.groups());
+}
+
 int collapseEdges(InnerShape& mesh, const List<Edge*>& edges)
 {
     std::unordered_set<Edge*> mine(mesh.edges.begin(), mesh.edges.end());
-    // Union-find over the edges' ends: touching edges form one group.
-    std::unordered_map<Vertex*, Vertex*> parent;
-    auto find = [&](Vertex* v) {
-        while (parent[v] != v)
-            v = parent[v] = parent[parent[v]];
-        return v;
-    };
-    std::vector<Vertex*> order;
+    // Touching edges form one group.
+    VertexGroups groups;
     for (Edge* e : edges) {
         if (!e || !mine.count(e))
             continue;
-        for (Vertex* v : {e->startVertex, e->endVertex})
-            if (parent.emplace(v, v).second)
-                order.push_back(v);
-        Vertex* a = find(e->startVertex);
-        Vertex* b = find(e->endVertex);
-        if (a != b)
-            parent[b] = a;
+        groups.add(e->startVertex);
+        groups.add(e->endVertex);
+        groups.join(e->startVertex, e->endVertex);
     }
-    std::unordered_map<Vertex*, size_t> groupOf;
-    Groups groups;
-    for (Vertex* v : order) {
-        Vertex* root = find(v);
-        auto [it, fresh] = groupOf.emplace(root, groups.size());
-        if (fresh)
-            groups.emplace_back();
-        groups[it->second].push_back(v);
-    }
-    return collapse(mesh, groups);
+    return collapse(mesh, groups.groups());
 }
 
 int mergeVertices(Shape& object, const List<Vertex*>& vertices)
 {
     return editTopology(object, [&](InnerShape& mesh) { return mergeVertices(mesh, vertices); });
+}
+
+int mergeNearbyVertices(Shape& object, const List<Vertex*>& vertices, float tolerance)
+{
+    return editTopology(object, [&](InnerShape& mesh) { return mergeNearbyVertices(mesh, vertices, tolerance); });
 }
 
 int collapseEdges(Shape& object, const List<Edge*>& edges)

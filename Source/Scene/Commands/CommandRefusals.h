@@ -59,6 +59,8 @@ inline constexpr std::string_view PathExtrusionGeometry =
 inline constexpr std::string_view SelectAffectedGroups =
     "You must select vertices, edges, faces, or objects to select affected groups";
 inline constexpr std::string_view NoGroupsToAffect = "There are no groups in the scene to select affected groups";
+// "Cut" with nothing to cut between.
+inline constexpr std::string_view Cut = "You must select edges or vertices of a face to cut it";
 inline constexpr std::string_view SpinEdge = "You must select at least one edge to perform a spin edge command";
 inline constexpr std::string_view SpinEdgeOnePerFace =
     "Cannot Spin Edge because more than one edge per face is selected.";

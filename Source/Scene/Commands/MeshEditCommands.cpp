@@ -7,16 +7,19 @@
 #include "Mesh/MirrorPlane.h"
 #include "Mesh/Topology/Boolean.h"
 #include "Mesh/Topology/BreakEdges.h"
-#include "Mesh/Topology/Bridge.h"
+#include "Mesh/Topology/CutFaces.h"
 #include "Mesh/Topology/DeleteElements.h"
 #include "Mesh/Topology/Flatten.h"
 #include "Mesh/Topology/MergeVertices.h"
 #include "Mesh/Topology/MirrorGeometry.h"
+#include "Mesh/Topology/ObjectProtocol.h"
 #include "Mesh/Topology/Smooth.h"
 #include "Mesh/Topology/SpinEdge.h"
 #include "Mesh/Topology/UnifyNormals.h"
 #include "Scene/Commands/MeshEditSupport.h"
 #include "Scene/Commands/TopologyCommands.h"
+#include "Scene/Commands/UVCommands.h"
+#include "Scene/Undo/URchangeShape.h"
 #include "Scene/Undo/URdeleteShapes.h"
 #include "Settings/OptionKeys.h"
 
@@ -72,11 +75,7 @@ void deleteObjects(const SceneManagers& managers)
 void merge(const SceneManagers& managers)
 {
     if (managers.objectManager->uvSpace) {
-        // Merging UV coordinates belongs to the UV editing commands.
-        if (editableSelection(managers, Mode::VertexMode).vertexCount() < 2)
-            refuse(managers, CommandId::Merge);
-        else
-            say(managers, notAvailableMessage(CommandId::Merge));
+        runUVCommand(managers, CommandId::Merge);
         return;
     }
     SelectedElements selection = editableSelection(managers);
@@ -92,50 +91,43 @@ void merge(const SceneManagers& managers)
         say(managers, Refusal::CombineObjects);
         return;
     }
-    recordEachObject(managers, selection, [](ObjectSelection& s) {
+    const float tolerance = settings(managers).get(Options::MergeVertexTolerance);
+    recordEachObject(managers, selection, [tolerance](ObjectSelection& s) {
         // Each connected run of selected faces collapses to its centre
         // through its edges, as touching edges do.
         List<Edge*> edges = s.edges;
         for (Face* f : s.faces)
             for (const Corner& c : f->corners)
                 edges.append(c.edge);
-        if (!edges.empty())
+        if (!edges.empty()) {
             collapseEdges(*s.object, edges);
-        else if (s.vertices.count() >= 2)
-            mergeVertices(*s.object, s.vertices);
+            return;
+        }
+        if (s.vertices.count() < 2)
+            return;
+        // Vertices within the tolerance weld in clusters; when none are
+        // that near, the user means these vertices to become one.
+        editTopology(*s.object, [&](InnerShape& mesh) {
+            if (mergeNearbyVertices(mesh, s.vertices, tolerance) == 0)
+                mergeVertices(mesh, s.vertices);
+        });
     });
 }
 
-void bridge(const SceneManagers& managers)
+// Faces are cut between two selected edges, or two selected vertices; the
+// selected edges are divided even where no face is cut.
+void cut(const SceneManagers& managers)
 {
-    constexpr int id = CommandId::Bridge;
-    const int mode = managers.selectionManager->mode;
-    if (mode == Mode::ObjectMode) {
-        SelectedElements selection = editableSelection(managers);
-        if (selection.objectCount() < 2)
-            refuse(managers, id, 3);
-        else if (std::ranges::any_of(selection.perObject(),
-                                     [](const ObjectSelection& s) { return s.object->faces.empty(); }))
-            refuse(managers, id, 4);
-        else
-            say(managers, notAvailableMessage(id));
+    SelectedElements selection = editableSelection(managers);
+    if (selection.edgeCount() == 0 && selection.vertexCount() < 2) {
+        refuse(managers, CommandId::Cut);
         return;
     }
-    SelectedElements selection = editableSelection(managers);
-    const bool byFaces = selection.faceCount() > 0 && selection.edgeCount() == 0;
-    if (selection.faceCount() + selection.edgeCount() == 0)
-        refuse(managers, id, 0);
-    else if (!byFaces && selection.edgeCount() < 2)
-        refuse(managers, id, 1);
-    else if (byFaces && (selection.faceCount() != 2 || selection.perObject().size() != 1))
-        refuse(managers, id, 2);
-    else
-        recordEachObject(managers, selection, [byFaces](ObjectSelection& s) {
-            if (byFaces)
-                bridgeFaces(*s.object, s.faces[0], s.faces[1]);
-            else if (s.edges.count() >= 2)
-                bridgeBorders(*s.object, s.edges);
-        });
+    const int sections = settings(managers).get(Options::CutSections);
+    recordEachObject(managers, selection, [sections](ObjectSelection& s) {
+        if (!s.edges.empty() || s.vertices.count() >= 2)
+            cutFaces(*s.object, s.edges, s.vertices, sections);
+    });
 }
 
 void flatten(const SceneManagers& managers)
@@ -281,8 +273,12 @@ void runBoolean(const SceneManagers& managers, int commandId, BooleanOperation o
     BooleanOutcome outcome;
     {
         UndoStep step(*managers.commandManager);
-        step.watch(a);
+        ProxyFollower follower(managers, {&a});
+        auto* record = new URchangeShape(a);
         outcome = booleanShapes(a, b, operation, a);
+        follower.beforeOwnerRecord(step);
+        step.push(record);
+        follower.afterOwnerRecord(step);
         if (outcome == BooleanOutcome::Done && settings(managers).get(Options::BooleanDeleteOriginals))
             step.push(new URdeleteShapes(*managers.objectManager, {&b}));
     }
@@ -300,7 +296,8 @@ void booleanIntersect(const SceneManagers& m)
 
 constexpr TopologyCommand meshEditTable[] = {
     {CommandId::Merge, merge},
-    {CommandId::Bridge, bridge},
+    {CommandId::Bridge, bridgeSelection},
+    {CommandId::Cut, cut},
     {CommandId::Flatten, flatten},
     {CommandId::Smooth, smooth},
     {CommandId::UnifyNormals, unifyFaceNormals},
@@ -330,9 +327,14 @@ void deleteSelected(const SceneManagers& managers)
     const bool multi = mode == Mode::MultiMode;
     {
         UndoStep step(*managers.commandManager);
-        SelectedElements touched = editableSelection(managers);
-        for (const ObjectSelection& s : touched.perObject())
-            step.watch(*s.object);
+        const SelectedElements selected = editableSelection(managers);
+        std::vector<Shape*> touched;
+        for (const ObjectSelection& s : selected.perObject())
+            touched.push_back(s.object);
+        ProxyFollower follower(managers, touched);
+        std::vector<UndoCommand*> records;
+        for (Shape* o : touched)
+            records.push_back(new URchangeShape(*o));
         if (multi || mode == Mode::FaceMode) {
             SelectedElements faces = editableSelection(managers, Mode::FaceMode);
             for (const ObjectSelection& s : faces.perObject())
@@ -348,6 +350,10 @@ void deleteSelected(const SceneManagers& managers)
             for (const ObjectSelection& s : vertices.perObject())
                 deleteVertices(*s.object, s.vertices);
         }
+        follower.beforeOwnerRecord(step);
+        for (UndoCommand* record : records)
+            step.push(record);
+        follower.afterOwnerRecord(step);
     }
     finishEdit(managers);
 }

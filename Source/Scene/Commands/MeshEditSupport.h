@@ -7,11 +7,13 @@
 #include "Mesh/Shape.h"
 #include "Scene/Commands/DispatchMessages.h"
 #include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/Commands/ProxyFollower.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Selection/SelectedElements.h"
+#include "Scene/Undo/URchangeShape.h"
 #include "Scene/Undo/UndoStep.h"
 
 inline bool hasOwnMesh(const Shape& object)
@@ -51,15 +53,21 @@ inline void finishEdit(const SceneManagers& managers)
     managers.commandManager->sceneChanged = true;
 }
 
-// Runs `edit(selection)` on each object of the selection as one undo step.
+// Runs `edit(selection)` on each object of the selection as one undo step;
+// a UV proxy the edit left standing for faces its object no longer has is
+// built again in the same step (ProxyFollower).
 template <class Edit>
 void recordEachObject(const SceneManagers& managers, SelectedElements& selection, Edit edit)
 {
     {
         UndoStep step(*managers.commandManager);
         for (ObjectSelection& s : selection.perObject()) {
-            step.watch(*s.object);
+            ProxyFollower follower(managers, {s.object});
+            auto* record = new URchangeShape(*s.object);
             edit(s);
+            follower.beforeOwnerRecord(step);
+            step.push(record);
+            follower.afterOwnerRecord(step);
         }
     }
     finishEdit(managers);

@@ -1,5 +1,6 @@
 // "Set Object Axis" (65) and "Recenter Object Axis" (232): the tool
 // manager's operations on the axis frames of the selected objects.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,21 @@ Point3D manipulatorCentre(const SceneManagers& managers, const std::vector<Shape
     return box.empty ? objects.front()->pivot() : box.centre();
 }
 
+// An axis that moved less than rounding noise of the object's own size
+// did not move: it keeps its exact old values, so that the step records
+// nothing for it (placing an axis where it already is changes nothing).
+void keepUnlessMoved(Shape& s, const Point3D (&before)[4])
+{
+    const ObjectBounds bounds = objectBounds(s);
+    const Point3D size = bounds.empty ? Point3D(0, 0, 0) : bounds.size();
+    const float noise = 1e-5f * std::max({1.0f, size.x, size.y, size.z, before[0].length()});
+    for (int i = 0; i < 4; ++i)
+        if ((s.axisFrame[i] - before[i]).length() > (i == 0 ? noise : 1e-6f))
+            return;
+    for (int i = 0; i < 4; ++i)
+        s.axisFrame[i].setPosition(before[i].x, before[i].y, before[i].z);
+}
+
 // Runs `edit` on every object as one undo step, then tells the user.
 template <class Edit>
 void editAxes(const SceneManagers& managers, int commandId, const char* done, Edit edit)
@@ -81,7 +97,11 @@ void editAxes(const SceneManagers& managers, int commandId, const char* done, Ed
         UndoStep step(*managers.commandManager);
         for (Shape* s : objects) {
             step.watch(*s);
+            Point3D before[4];
+            for (int i = 0; i < 4; ++i)
+                before[i] = s->axisFrame[i];
             edit(*s);
+            keepUnlessMoved(*s, before);
         }
     }
     managers.commandManager->redrawRequested = true;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "Mesh/Face.h"
 #include "Mesh/ObjectCopies.h"
 #include "Mesh/Topology/ExtractFaces.h"
 #include "Mesh/ShapeInstance.h"
@@ -103,6 +104,21 @@ std::vector<Shape*> copiesBeside(const std::vector<Shape*>& sources, bool asInst
         made.push_back(c);
     }
     return made;
+}
+
+// With vertices or edges selected and no faces: the faces whose every
+// corner (every side) is selected.
+List<Face*> facesWithin(const ObjectSelection& s)
+{
+    List<Face*> out;
+    for (Face* f : s.object->faces) {
+        const bool inside = std::all_of(f->corners.begin(), f->corners.end(), [&](const Corner& c) {
+            return s.vertices.contains(c.vertex) || s.edges.contains(c.edge);
+        });
+        if (inside)
+            out.append(f);
+    }
+    return out;
 }
 
 // --- the mirrored instance ---
@@ -208,12 +224,16 @@ void duplicateSelection(const SceneManagers& managers)
         return;
     }
     std::vector<Shape*> made;
-    for (ObjectSelection& s : selection.perObject())
-        if (!s.faces.empty() && s.object->shapeKind() == InnerShape::KindShape)
-            if (Shape* part = duplicateFaces(*s.object, s.faces))
+    for (ObjectSelection& s : selection.perObject()) {
+        if (s.object->shapeKind() != InnerShape::KindShape)
+            continue;
+        const List<Face*> faces = s.faces.empty() ? facesWithin(s) : s.faces;
+        if (!faces.empty())
+            if (Shape* part = duplicateFaces(*s.object, faces))
                 made.push_back(part);
+    }
     if (made.empty()) {
-        say(managers, notAvailableMessage(CommandId::Duplicate));
+        refuse(managers, CommandId::Duplicate);
         return;
     }
     addAsOneStep(managers, made);
@@ -290,7 +310,9 @@ int createFromObjects(SceneObjectManager& objects, int commandId)
             const bool asInstance = pair[1]->shapeKind() == InnerShape::KindShapeInstance;
             Shape* next = asInstance ? instanceOf(*pair[1]) : copyObject(*pair[1]);
             if (next) {
-                moveObject(*next, pair[1]->pivot() - pair[0]->pivot());
+                double step[16];
+                relativePlacement(*pair[0], *pair[1], step);
+                transformObject(*next, step);
                 made.push_back(next);
                 stillSelected = pair[1];
             }

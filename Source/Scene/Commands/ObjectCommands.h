@@ -27,7 +27,9 @@ void pasteObjects(const SceneManagers& managers, ObjectClipboard& clipboard);
 bool runObjectCommand(const SceneManagers& managers, int commandId);
 // "Duplicate" in object mode: copies of the selected objects (instances stay
 // instances of the same source) beside them, selected. With components
-// selected the faces go to `duplicateFaces`.
+// selected the faces go to `duplicateFaces`: the selected faces, or without
+// any, the faces whose every corner is a selected vertex or whose every side
+// is a selected edge.
 void duplicateSelection(const SceneManagers& managers);
 // "Instance Mirror Toggle": each selected object without a mirrored instance
 // gets one, reflected across the plane through its pivot normal to the local
@@ -36,8 +38,8 @@ void duplicateSelection(const SceneManagers& managers);
 void toggleInstanceMirror(const SceneManagers& managers);
 
 // The hook for "Duplicate" on selected faces: a new object made of copies of
-// `faces` of `object` (owned by the caller), or null when the operation is
-// not available; the handler then says so and changes nothing.
+// `faces` of `object` (owned by the caller), or null when none can be made;
+// the handler then refuses and changes nothing.
 Shape* duplicateFaces(Shape& object, const List<Face*>& faces);
 
 // The object manager's part of "Array", "Instance" and "De-Instantiate

@@ -68,9 +68,9 @@ std::vector<RecreationTarget> recreationTargets(const SceneManagers& managers)
     return targets;
 }
 
-// Pins of the old proxy stay on the new one for the faces that were not
-// recreated: on the UV vertex of the same source vertex at the same place.
-void keepPins(const TextureProxy& old, TextureProxy& fresh, const List<Face*>& recreated)
+} // namespace
+
+void keepProxyPins(const TextureProxy& old, TextureProxy& fresh, const List<Face*>& recreated)
 {
     std::vector<const ProxyVertex*> pinned;
     for (const Vertex* v : old.vertices)
@@ -93,8 +93,6 @@ void keepPins(const TextureProxy& old, TextureProxy& fresh, const List<Face*>& r
                              }));
     }
 }
-
-} // namespace
 
 void recreateSelectedUVs(const SceneManagers& managers, int commandId)
 {
@@ -127,7 +125,7 @@ void recreateSelectedUVs(const SceneManagers& managers, int commandId)
             if (!fresh)
                 continue;
             if (TextureProxy* old = findProxy(objects.objects, t.owner)) {
-                keepPins(*old, *fresh, t.faces);
+                keepProxyPins(*old, *fresh, t.faces);
                 step.push(new URdeleteShapes(objects, {old}));
             }
             auto* added = new URaddShapes(objects);

@@ -10,6 +10,7 @@
 #include "Mesh/Topology/Triangulate.h"
 #include "Settings/CommandIds.h"
 #include "Scene/Commands/MeshEditSupport.h"
+#include "Scene/Commands/ProxyFollower.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManagers.h"
@@ -139,11 +140,19 @@ void combineObjects(const SceneManagers& managers)
     }
     {
         UndoStep step(*managers.commandManager);
+        std::vector<Shape*> owners{target};
+        for (Shape* o : absorbed)
+            owners.push_back(o);
+        ProxyFollower follower(managers, owners);
         auto* whole = new URmergeShapes(changed);
         absorbShapes(*target, others);
+        follower.beforeOwnerRecord(step);
         step.push(whole);
-        // Undone first: the objects are back in the scene before their meshes return.
-        step.push(new URdeleteShapes(*managers.objectManager, absorbed));
+        follower.afterOwnerRecord(step);
+        // The absorbed objects' proxies go with them: the target's new proxy
+        // holds their coordinates. Undone first: the objects are back in the
+        // scene before their meshes return.
+        step.push(new URdeleteShapes(*managers.objectManager, withProxies(managers, absorbed)));
     }
     finishEdit(managers);
 }
@@ -155,7 +164,7 @@ std::span<const TopologyCommand> topologyCommands()
 
 bool runTopologyCommand(const SceneManagers& managers, int commandId)
 {
-    for (std::span<const TopologyCommand> table : {topologyCommands(), meshEditCommands()})
+    for (std::span<const TopologyCommand> table : {topologyCommands(), meshEditCommands(), moveSelectionCommands()})
         for (const TopologyCommand& c : table)
             if (c.id == commandId) {
                 c.handler(managers);

@@ -11,6 +11,7 @@
 #include "Scene/Commands/UVSelection.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "Scene/Undo/URchangeTextures.h"
+#include "Scene/SceneObjectManager.h"
 #include "Scene/Undo/UndoStep.h"
 #include "Settings/OptionKeys.h"
 #include "UV/MoveAndSew.h"
@@ -77,7 +78,7 @@ void changePins(const List<Vertex*>& vertices, PinChange change)
 }
 
 // What a UV editing command needs selected, and what it does.
-enum class Needs { Anything, Vertices, Faces, SewableEdges };
+enum class Needs { Anything, Vertices, TwoVertices, Faces, SewableEdges };
 
 struct UVEdit {
     int id;
@@ -126,6 +127,8 @@ constexpr UVEdit uvEdits[] = {
      [](const SceneManagers& m, ProxySelection& s) { rotateUVs(s.touchedVertices(), nudgeDegrees(m)); }},
     {CommandId::NudgeUVsRotation, Needs::Vertices,
      [](const SceneManagers& m, ProxySelection& s) { rotateUVs(s.touchedVertices(), -nudgeDegrees(m)); }},
+    {CommandId::Merge, Needs::TwoVertices,
+     [](const SceneManagers&, ProxySelection& s) { mergeUVs(s.touchedVertices()); }},
     {CommandId::FlipUVs, Needs::Vertices,
      [](const SceneManagers&, ProxySelection& s) { mirrorUVs(s.touchedVertices(), MirrorAxis::V); }},
 };
@@ -135,6 +138,8 @@ bool fits(const ProxySelection& s, Needs needs)
     switch (needs) {
     case Needs::Vertices:
         return !s.touchedVertices().empty();
+    case Needs::TwoVertices:
+        return s.touchedVertices().count() >= 2;
     case Needs::Faces:
         return s.whole || !s.faces.empty();
     case Needs::SewableEdges:
@@ -170,6 +175,11 @@ void changeSeams(const SceneManagers& managers, int commandId, SeamChange change
             for (Edge* e : s.edges)
                 e->set2(Geometry::UVSeam,
                         change == SeamChange::Toggle ? !e->has2(Geometry::UVSeam) : change == SeamChange::Mark);
+            // The proxy shows the owner's seams on its own edges.
+            if (TextureProxy* proxy = findProxy(managers.objectManager->objects, s.object)) {
+                step.watch(*proxy);
+                copySeamsFromOwner(*proxy);
+            }
         }
     }
     finishEdit(managers);

@@ -7,6 +7,7 @@
 
 #include "Mesh/Shape.h"
 #include "Mesh/ShapeInstance.h"
+#include "Mesh/TextureProxy.h"
 #include "Scene/SceneObjectManager.h"
 
 HeldShapes::~HeldShapes()
@@ -58,6 +59,18 @@ void HeldShapes::takeOut()
             kept.append(scene[p]);
     }
     manager_.objects = kept;
+    // A proxy left in the scene must not point at an owner this record may
+    // release; putBack gives the owner back.
+    orphaned_.clear();
+    for (Shape* s : kept)
+        if (s->shapeKind() == InnerShape::KindTextureProxy) {
+            auto* proxy = static_cast<TextureProxy*>(s);
+            auto it = which.find(proxy->owner);
+            if (proxy->owner && it != which.end() && positions_[it->second] >= 0) {
+                orphaned_.emplace_back(proxy, proxy->owner);
+                proxy->owner = nullptr;
+            }
+        }
     out_ = true;
 }
 
@@ -82,6 +95,9 @@ void HeldShapes::putBack()
     while (next < rest.count())
         merged.append(rest[next++]);
     manager_.objects = merged;
+    for (auto [proxy, owner] : orphaned_)
+        proxy->owner = owner;
+    orphaned_.clear();
     out_ = false;
 }
 

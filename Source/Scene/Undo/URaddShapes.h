@@ -2,12 +2,14 @@
 // Undo record of a creation command: remembers which objects the scene had
 // before, finds the new ones when pushed, and takes them out of the scene on
 // undo (holding them) and puts them back on redo.
+#include <utility>
 #include <vector>
 
 #include "Scene/Undo/UndoCommand.h"
 
 class SceneObjectManager;
 class Shape;
+class TextureProxy;
 
 // Objects a record can take out of the scene and put back at the places they
 // had. While they are out the holder owns them: destroying it then releases
@@ -35,6 +37,9 @@ private:
     std::vector<Shape*> objects_; // distinct
     std::vector<int> positions_;  // per object its position before takeOut, -1 when it was not in the scene
     bool out_ = false;            // the objects with a position are out of the scene and owned
+    // Proxies in the scene whose owner is held out, with that owner; their
+    // owner pointer is null until putBack.
+    std::vector<std::pair<TextureProxy*, Shape*>> orphaned_;
 };
 
 class URaddShapes : public UndoCommand {

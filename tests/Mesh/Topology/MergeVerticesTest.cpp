@@ -28,6 +28,35 @@ TEST(MergeVertices, VerticesCollapseToTheirCentreAndDegenerateFacesGo)
     EXPECT_EQ(mergeVertices(*m, verticesAt(*m, {0})), 0);
 }
 
+TEST(MergeVertices, NearbyVerticesWeldInClustersByTolerance)
+{
+    // Two quads whose facing sides lie 0.004 apart, a third vertex 0.008
+    // along: a chain within 0.005 welds as one cluster at its centre.
+    auto twoApart = [] {
+        return meshFrom({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {1.004f, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1.004f, 1, 0}},
+                        {{0, 1, 2, 3}, {4, 5, 6, 7}});
+    };
+    struct Case {
+        float tolerance;
+        int released;
+        EditCounts expected;
+    } cases[] = {
+        {0.005f, 2, {6, 7, 2, 6}}, // the two sides weld into one shared edge
+        {0.003f, 0, {8, 8, 2, 8}},
+        {1.5f, 7, {0, 0, 0, 0}},   // everything one point: both faces degenerate
+    };
+    for (const Case& c : cases) {
+        MeshPtr m = twoApart();
+        EXPECT_EQ(mergeNearbyVertices(*m, allVertices(*m), c.tolerance), c.released) << c.tolerance;
+        EXPECT_EQ(countsOf(*m), c.expected) << c.tolerance;
+        EXPECT_TRUE(windingConsistent(*m));
+        EXPECT_EQ(validateTopology(*m), "");
+    }
+    MeshPtr m = twoApart();
+    mergeNearbyVertices(*m, verticesAt(*m, {1, 4}), 0.005f);
+    EXPECT_FLOAT_EQ(m->vertices[1]->x, 1.002f);
+}
+
 TEST(MergeVertices, EdgesCollapseToMidpointsTouchingOnesTogether)
 {
     MeshPtr c = cube();

@@ -3,6 +3,7 @@
 // valid meshes, and one "Undo" gives the scene back byte for byte.
 #include "Scene/Selection/SelectionTestScene.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "Mesh/ObjectCopies.h"
@@ -72,7 +73,7 @@ TEST_F(MeshEditCommandsTest, EachRefusesWithNothingFittingSelected)
         {Bridge, refusalMessage(Bridge)},             {Flatten, refusalMessage(Flatten)},
         {Smooth, refusalMessage(Smooth)},             {UnifyNormals, refusalMessage(UnifyNormals)},
         {SpinEdge, refusalMessage(SpinEdge)},         {Break, refusalMessage(Break)},
-        {BooleanSubtract, refusalMessage(BooleanSubtract)},
+        {BooleanSubtract, refusalMessage(BooleanSubtract)}, {Cut, refusalMessage(Cut)},
     };
     cubeIn(Selection::EdgeMode);
     const std::string before = sceneAsText(scene);
@@ -103,6 +104,12 @@ TEST_F(MeshEditCommandsTest, EachEditsAsOneStepThatUndoRestores)
         {"delete vertex", Delete, S::VertexMode, vertices({0}), 1, 3, 7},
         {"delete edge", Delete, S::EdgeMode, edges({0}), 1, 5, 8},
         {"duplicate face", Duplicate, S::FaceMode, faces({0}), 2, 7, 12},
+        {"duplicate the sides of a face", Duplicate, S::EdgeMode,
+         [](MeshEditCommandsTest&, Shape& s) {
+             for (const Corner& c : s.faces[0]->corners)
+                 c.edge->set(Geometry::Selected);
+         },
+         2, 7, 12},
         {"merge vertices", Merge, S::VertexMode, vertices({0, 1}), 1, -1, 7},
         {"merge face", Merge, S::FaceMode, faces({0}), 1, -1, 5},
         {"bridge faces", Bridge, S::FaceMode,
@@ -111,6 +118,13 @@ TEST_F(MeshEditCommandsTest, EachEditsAsOneStepThatUndoRestores)
              oppositeOfFirst(s)->set(Geometry::Selected);
          },
          1, 8, 8},
+        {"cut", Cut, S::EdgeMode,
+         [](MeshEditCommandsTest&, Shape& s) {
+             // Opposite sides of face 0.
+             s.findEdge(s.vertices[0], s.vertices[3])->set(Geometry::Selected);
+             s.findEdge(s.vertices[2], s.vertices[1])->set(Geometry::Selected);
+         },
+         1, 7, 10},
         {"flatten", Flatten, S::VertexMode, vertices({0, 1, 2}), 1, 6, 8},
         {"smooth", Smooth, S::ObjectMode, nullptr, 1, 6, 8},
         {"unify normals", UnifyNormals, S::ObjectMode,
@@ -164,4 +178,84 @@ TEST_F(MeshEditCommandsTest, BooleansReplaceTheFirstShapeAndSayWhyTheyFail)
     add(fixtures::cube(), true);
     run(BooleanSubtract);
     EXPECT_EQ(lastStatus(), Refusal::BooleanNotClosed);
+}
+
+TEST_F(MeshEditCommandsTest, BridgingTwoObjectsMakesThemOneInOneStep)
+{
+    using S = Selection;
+    // Objects 3 apart in z; in edge mode every edge is selected.
+    const struct {
+        const char* name;
+        MeshPtr (*make)();
+        int mode;
+        int faces, vertices, borders;
+    } cases[] = {
+        {"border loops of two grids", [] { return fixtures::openGrid(1, 1); }, S::EdgeMode, 6, 8, 0},
+        {"two grids whole", [] { return fixtures::openGrid(1, 1); }, S::ObjectMode, 6, 8, 0},
+        {"facing faces of two cubes", [] { return fixtures::cube(); }, S::ObjectMode, 14, 16, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        add(c.make(), true);
+        moveObject(*add(c.make(), true), {0, 0, 3});
+        if (c.mode != S::ObjectMode) {
+            enter(c.mode);
+            for (Shape* o : scene.objectManager->objects)
+                for (Edge* e : o->edges)
+                    e->set(Geometry::Selected);
+        }
+        const std::string before = sceneAsText(scene);
+        run(Bridge);
+        ASSERT_EQ(scene.objectManager->objects.count(), 1);
+        Shape& s = *scene.objectManager->objects[0];
+        EXPECT_EQ(validateTopology(s), "");
+        EXPECT_EQ(s.faces.count(), c.faces);
+        EXPECT_EQ(s.vertices.count(), c.vertices);
+        EXPECT_EQ(std::ranges::count_if(s.edges, [](const Edge* e) { return e->faces.count() == 1; }), c.borders);
+        EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), 1);
+        run(Undo);
+        EXPECT_EQ(sceneAsText(scene), before);
+    }
+}
+
+TEST_F(MeshEditCommandsTest, MoveSelectionStepsAlongTheScreenAxesAsOneStep)
+{
+    const struct {
+        int command, mode;
+        float right, up; // the direction of the step
+    } cases[] = {
+        {MoveSelectionUp, Selection::VertexMode, 0, 1},
+        {MoveSelectionDown, Selection::FaceMode, 0, -1},
+        {MoveSelectionLeft, Selection::ObjectMode, -1, 0},
+        {MoveSelectionRight, Selection::EdgeMode, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        restart();
+        Shape* s = cubeIn(c.mode);
+        if (c.mode != Selection::ObjectMode)
+            (c.mode == Selection::VertexMode ? static_cast<Geometry*>(s->vertices[0])
+             : c.mode == Selection::FaceMode ? static_cast<Geometry*>(s->faces[0])
+                                             : static_cast<Geometry*>(s->edges[0]))
+                ->set(Geometry::Selected);
+        std::vector<Point3D> before;
+        for (Vertex* v : s->vertices)
+            before.push_back(*v);
+        const std::string text = sceneAsText(scene);
+        run(c.command);
+        EXPECT_EQ(scene.commandManager->geometryUndo.doneCount(), 1);
+        int moved = 0;
+        for (int i = 0; i < s->vertices.count(); ++i) {
+            const Point3D d = *s->vertices[i] - before[static_cast<size_t>(i)];
+            if (d.length() == 0)
+                continue;
+            ++moved;
+            EXPECT_GT(d.x * c.right + d.y * c.up, 0);
+            EXPECT_FLOAT_EQ(d.z, 0);
+        }
+        EXPECT_EQ(moved, c.mode == Selection::ObjectMode ? 8 : c.mode == Selection::VertexMode ? 1 : c.mode == Selection::EdgeMode ? 2 : 4);
+        run(Undo);
+        EXPECT_EQ(sceneAsText(scene), text);
+    }
 }

@@ -156,6 +156,27 @@ TEST_F(ObjectCommandsTest, ArrayRepeatsTheOffsetAndRunsOnFromTheLastTwo)
         }
         EXPECT_EQ(selected(), (std::vector<Shape*>{objects()[2], objects()[3]}));
         expectValid();
+
+        // A second object turned a quarter about z, 3 along x: the row
+        // turns on round a square.
+        scene.objectManager->clearObjects();
+        cube = add(fixtures::cube(), true);
+        second = instances ? take<ShapeInstance>(cube) : copyObject(*cube);
+        scene.objectManager->addObject(second);
+        second->set(Geometry::Selected);
+        const double quarter[16] = {0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1, 0, 3, 0, 0, 1};
+        transformObject(*second, quarter);
+        run(Array);
+        run(Array);
+        ASSERT_EQ(objects().count(), 4);
+        const Point3D pivots[] = {{3, 3, 0}, {0, 3, 0}};
+        const Point3D xAxes[] = {{-1, 0, 0}, {0, -1, 0}};
+        for (int i = 2; i < 4; ++i) {
+            EXPECT_NEAR((objects()[i]->pivot() - pivots[i - 2]).length(), 0, 1e-5);
+            EXPECT_NEAR((objects()[i]->xAxis() - xAxes[i - 2]).length(), 0, 1e-5);
+            EXPECT_NEAR(objectBounds(*objects()[i]).centre().distance(pivots[i - 2]), 0, 1e-5);
+        }
+        expectValid();
     }
 }
 
@@ -209,5 +230,19 @@ TEST_F(ObjectCommandsTest, SetAxisGoesToTheSelectionAndRecenterToTheBoxCentre)
     EXPECT_EQ(cube->pivot().z, faceBox.centre().z);
     EXPECT_EQ(cube->yAxis().y, 1.0f) << "the world axes";
     EXPECT_EQ(lowX(*cube), -1.0f) << "the geometry stays";
+    EXPECT_EQ(doneCount(), 2);
+
+    // An instance moved off the origin is centred where rounding alone
+    // could move its pivot: neither command stores a step.
+    enter(Selection::ObjectMode);
+    cube->set(Geometry::Selected, false);
+    ShapeInstance* instance = instanceOf(*cube);
+    scene.objectManager->addObject(instance);
+    cube->setPivot({0, 0, 0});
+    instance->setPivot({0, 0, 0});
+    moveObject(*instance, {2.3f, 0.1f, 0.7f});
+    instance->set(Geometry::Selected);
+    for (int command : {RecenterObjectAxis, SetObjectAxis})
+        run(command);
     EXPECT_EQ(doneCount(), 2);
 }

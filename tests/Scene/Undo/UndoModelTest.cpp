@@ -40,7 +40,10 @@ constexpr Action actions[] = {
     {HideSelection, Selection::FaceMode}, {HideSelection, Selection::ObjectMode}, {ShowAll, Selection::ObjectMode},
     {Copy, Selection::ObjectMode}, {Paste, -1}, {Duplicate, Selection::ObjectMode}, {Instance, Selection::ObjectMode},
     {DeInstantiateInstance, Selection::ObjectMode}, {Array, Selection::ObjectMode},
-    {InstanceMirrorToggle, Selection::ObjectMode},
+    {InstanceMirrorToggle, Selection::ObjectMode}, {Merge, Selection::FaceMode}, {Bridge, Selection::EdgeMode},
+    {Bridge, Selection::ObjectMode}, {Cut, Selection::EdgeMode}, {MoveSelectionUp, Selection::FaceMode},
+    {MoveSelectionLeft, Selection::ObjectMode}, {SetObjectAxis, Selection::FaceMode},
+    {RecenterObjectAxis, Selection::ObjectMode},
 };
 
 class UndoModelTest : public SelectionTestScene, public ::testing::WithParamInterface<int> {
