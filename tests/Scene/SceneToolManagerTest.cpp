@@ -30,6 +30,7 @@ struct ToolScene {
     {
         scene = std::make_unique<Scene>(&window, "");
         tools = scene->toolManager;
+        tools->activeTools.clear();
         for (Tool* t : {static_cast<Tool*>(&a), static_cast<Tool*>(&b), static_cast<Tool*>(&manipulator)})
             tools->activeTools.append(t);
     }
