@@ -374,7 +374,18 @@ void SceneToolManager::rebuildFrame()
     for (Tool* t : activeTools)
         if (t->isTransformManipulator() && static_cast<Manipulator*>(t)->isDragging())
             return;
+    // A manipulator put somewhere by repositioning stays there while the
+    // same things stay selected.
+    const Point3D placed = frame.centre;
+    const int pointCount = frame.points.count(), objectCount = frame.objects.count();
+    const Vertex* firstPoint = pointCount ? frame.points[0] : nullptr;
     buildFrameFromSelection(frame, *managers, autoOrientation);
+    const bool same = frame.points.count() == pointCount && frame.objects.count() == objectCount &&
+                      (pointCount ? frame.points[0] : nullptr) == firstPoint;
+    if (repositioned && same)
+        frame.centre = placed;
+    else
+        repositioned = false;
 }
 
 bool SceneToolManager::beginTweak()
@@ -431,6 +442,7 @@ void SceneToolManager::toggleManipulatorEditMode()
 void SceneToolManager::toggleRepositioning()
 {
     repositioning = !repositioning;
+    repositioned = false;
     redrawRequested = true;
 }
 

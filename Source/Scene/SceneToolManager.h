@@ -128,6 +128,7 @@ public:
     ManipulatorKind previousKind = ManipulatorKind::Move;      // the one before it, for a held manipulator key
     Orientation autoOrientation = Orientation::World;          // applied after every selection change
     bool repositioning = false;                // "Enable Manip Repositioning": a click elsewhere moves the manipulator
+    bool repositioned = false;                 // the frame centre was put by such a click
     bool showManipulators = true;              // "Show Manipulators"; the registry option is bound to it
     Geometry* preHighlight = nullptr;          // last pre-highlighted element, forgotten on release
     Shape* preHighlightObject = nullptr;       // the object that element belongs to

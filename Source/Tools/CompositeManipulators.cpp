@@ -75,6 +75,7 @@ Point3D CompositeManipulator::snapConstraintAxis()
 namespace {
 
 constexpr std::array<Handle, 11> universalTable = {{
+    {10, HandleShape::Cube, 3, false, 0, 0.06f},
     {0, HandleShape::Cone, 0, true, -0.05f, 0.06f},
     {1, HandleShape::Cone, 1, true, -0.05f, 0.06f},
     {2, HandleShape::Cone, 2, true, -0.05f, 0.06f},
@@ -84,7 +85,6 @@ constexpr std::array<Handle, 11> universalTable = {{
     {7, HandleShape::Cube, 0, true, -0.35f, 0.04f},
     {8, HandleShape::Cube, 1, true, -0.35f, 0.04f},
     {9, HandleShape::Cube, 2, true, -0.35f, 0.04f},
-    {10, HandleShape::Cube, 3, false, 0, 0.06f},
     {11, HandleShape::Ring, 3, false, 0, 0.35f, true},
 }};
 

@@ -118,10 +118,12 @@ int Manipulator::pickHandle(int x, int y, Camera*)
     const double reach = settingsVariables().manipulatorSensitivity * 1.2 / 2;
     int best = -1;
     double bestDistance = reach;
+    // Inside a handle counts as distance 0, so that where handles overlap
+    // (an axis pointing at the viewer) the first in the table wins.
     for (const Handle& h : handles()) {
         if (!shown(h))
             continue;
-        const double d = pickDistance(h, view, x, y);
+        const double d = std::max(0.0, pickDistance(h, view, x, y));
         if (d <= bestDistance && (best == -1 || d < bestDistance)) {
             best = h.number;
             bestDistance = d;

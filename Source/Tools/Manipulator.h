@@ -63,7 +63,8 @@ public:
     // handles are hidden.
     virtual int pickHandle(int x, int y, Camera* camera);
 
-    // The handles of the table, in picking order.
+    // The handles of the table, in picking order: the centre handle first,
+    // so that it keeps the middle when an axis points at the viewer.
     virtual std::span<const Handle> handles() const = 0;
     // Where the axis lines end, in manipulator units; 0 draws none.
     virtual float axisLineLength() const;

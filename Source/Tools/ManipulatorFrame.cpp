@@ -105,9 +105,7 @@ void ManipulatorFrame::translate(const Point3D& t)
 {
     centre = startCentre + t;
     for (const Moved& m : moved_) {
-        if (editMode && !m.pivot)
-            continue;
-        const Point3D p = m.start + t * m.weight;
+        const Point3D p = m.start + t * (editMode && !m.pivot ? 0.0f : m.weight);
         m.point->setPosition(p.x, p.y, p.z);
     }
 }

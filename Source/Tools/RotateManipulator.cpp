@@ -10,10 +10,10 @@ namespace {
 constexpr double degreesPerRadian = 57.29577951308232;
 
 constexpr std::array<Handle, 5> table = {{
+    {3, HandleShape::Sphere, 3, false, 0, 0.065f},
     {0, HandleShape::Bar, 0, true, 0, 0.175f},
     {1, HandleShape::Bar, 1, true, 0, 0.175f},
     {2, HandleShape::Bar, 2, true, 0, 0.175f},
-    {3, HandleShape::Sphere, 3, false, 0, 0.065f},
     {7, HandleShape::Ring, 3, false, 0, 0.2f, true},
 }};
 

@@ -8,10 +8,10 @@ namespace {
 constexpr float planeInset = 0.2f;
 
 constexpr std::array<Handle, 7> table = {{
+    {3, HandleShape::Cube, 3, false, 0, 0.06f},
     {0, HandleShape::Cube, 0, true, 0, 0.04f},
     {1, HandleShape::Cube, 1, true, 0, 0.04f},
     {2, HandleShape::Cube, 2, true, 0, 0.04f},
-    {3, HandleShape::Cube, 3, false, 0, 0.06f},
     {4, HandleShape::Plate, 0, true, -planeInset, 0.065f, true},
     {5, HandleShape::Plate, 1, true, -planeInset, 0.065f, true},
     {6, HandleShape::Plate, 2, true, -planeInset, 0.065f, true},

@@ -23,8 +23,10 @@ bool TransformManipulator::mousePress(int x, int y, int button, int, int action,
                 return false;
             const ViewProjection view = viewAt(x, y);
             Point3D at;
-            if (screenDragPlane(view, centre()).hit(view, x, y, at))
+            if (screenDragPlane(view, centre()).hit(view, x, y, at)) {
                 frame->centre = at;
+                tools->repositioned = true;
+            }
             useCustomPosition = false;
             redrawNeeded = true;
             return true;

@@ -9,10 +9,10 @@ namespace {
 constexpr float planeInset = 0.2f;
 
 constexpr std::array<Handle, 7> table = {{
+    {3, HandleShape::Cube, 3, false, 0, 0.04f},
     {0, HandleShape::Cone, 0, true, -0.05f, 0.06f},
     {1, HandleShape::Cone, 1, true, -0.05f, 0.06f},
     {2, HandleShape::Cone, 2, true, -0.05f, 0.06f},
-    {3, HandleShape::Cube, 3, false, 0, 0.04f},
     {4, HandleShape::Plate, 0, true, -planeInset, 0.065f, true},
     {5, HandleShape::Plate, 1, true, -planeInset, 0.065f, true},
     {6, HandleShape::Plate, 2, true, -planeInset, 0.065f, true},
