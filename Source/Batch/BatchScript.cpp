@@ -11,6 +11,7 @@
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManager.h"
 #include "Scene/SceneObjectManager.h"
+#include "Scene/SceneToolManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 
 namespace {
@@ -177,6 +178,10 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
         outLine.kind = BatchLine::Selection;
         return true;
     }
+    if (s == "tool") {
+        outLine.kind = BatchLine::Tools;
+        return true;
+    }
     if (startsWithWord(s, "run"))
         return parseRun(s.substr(3), outLine, outError);
     if (startsWithWord(s, "set"))
@@ -228,6 +233,9 @@ bool BatchRunner::runLine(const BatchLine& line, std::string& outError)
         return true;
     case BatchLine::Selection:
         printSelection();
+        return true;
+    case BatchLine::Tools:
+        out_ << "tool " << scene_.toolManager->activeToolNames() << '\n';
         return true;
     case BatchLine::Select:
         return select(line, outError);

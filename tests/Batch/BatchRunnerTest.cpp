@@ -97,3 +97,9 @@ TEST_F(BatchRunnerTest, SelectPicksLikeAClickAndIsUndoneAsOne)
                          "selection mode=4 objects=2 vertices=0 edges=0 faces=0\n");
     EXPECT_EQ(errors.str(), "line 9: no such object or element to select\n");
 }
+
+TEST_F(BatchRunnerTest, ToolPrintsTheActiveToolsInListOrder)
+{
+    EXPECT_EQ(run("tool\nUniversal Manipulator Tool\ntool\n"), 0) << errors.str();
+    EXPECT_EQ(out.str(), "tool Move\nstatus: Universal Manipulator Tool\ntool Universal\n");
+}
