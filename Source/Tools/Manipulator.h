@@ -12,7 +12,7 @@
 enum class HandleShape {
     Cone,   // along its axis from `along` for 0.2, base radius `size`
     Cube,   // half size `size`
-    Plate,  // a cube of half size `size` flattened to 0.15 across its plane
+    Plate,  // a cube of half size `size` flattened to 0.15 across the plane it drags in
     Sphere, // radius `size`
     Bar,    // a bar across the axis, half length `size`, turning about the next axis
     Ring,   // a circle of radius `size` facing the viewer, around the centre

@@ -2,10 +2,12 @@
 // and the solids the handles are built from (no GLUT in the core library).
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneManagers.h"
+#include "Scene/View/SceneDisplayManager.h"
 #include "Settings/CommandIds.h"
 #include "Settings/SettingsVariables.h"
 #include "Tools/Manipulator.h"
@@ -130,10 +132,13 @@ void Manipulator::drawHandles()
         case HandleShape::Cube:
             box(h.size, h.size, h.size);
             break;
-        case HandleShape::Plate:
-            // Flat across the plane the handle drags in.
-            box(h.axis == 1 ? 0.0375f : h.size, h.axis == 2 ? 0.0375f : h.size, h.axis == 0 ? 0.0375f : h.size);
+        case HandleShape::Plate: {
+            // Flattened to 0.15 across its plane: XY for the plate on X, YZ on Y, XZ on Z.
+            const int across = h.axis == 0 ? 2 : h.axis == 1 ? 0 : 1;
+            const float thin = h.size * 0.15f;
+            box(across == 0 ? thin : h.size, across == 1 ? thin : h.size, across == 2 ? thin : h.size);
             break;
+        }
         case HandleShape::Sphere:
             sphere(h.size);
             break;
@@ -155,7 +160,8 @@ void Manipulator::draw()
 {
     if (!handlesShown || !frame->hasTarget() || !scene)
         return;
-    const ViewProjection view = scene->displayManager ? viewAt(0, 0) : ViewProjection();
+    // The overlay is drawn in the active viewport, whose matrices are loaded.
+    const ViewProjection view = scene->displayManager ? scene->displayManager->activeView() : ViewProjection();
     measure(view);
     const Point3D c = centre();
 

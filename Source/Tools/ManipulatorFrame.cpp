@@ -77,13 +77,13 @@ void ManipulatorFrame::collectMoved()
     moved_.clear();
     objectAxes_.clear();
     for (int i = 0; i < points.count(); ++i)
-        moved_.push_back({points[i], weights[i], Point3D(points[i]), false});
+        moved_.push_back(moved(points[i], weights[i], false));
     for (Shape* o : objects) {
         for (Vertex* v : o->vertices)
-            moved_.push_back({v, 1.0f, Point3D(v), false});
-        moved_.push_back({&o->pivot(), 1.0f, Point3D(&o->pivot()), true});
+            moved_.push_back(moved(v, 1.0f, false));
+        moved_.push_back(moved(&o->pivot(), 1.0f, true));
         for (Vertex* axis : {&o->xAxis(), &o->yAxis(), &o->zAxis()})
-            objectAxes_.push_back({axis, 1.0f, Point3D(axis), false});
+            objectAxes_.push_back(moved(axis, 1.0f, false));
     }
     collected_ = true;
 }
@@ -96,17 +96,17 @@ void ManipulatorFrame::captureStart()
         return;
     }
     for (Moved& m : moved_)
-        m.start = Point3D(m.point);
+        m.capture();
     for (Moved& m : objectAxes_)
-        m.start = Point3D(m.point);
+        m.capture();
 }
 
 void ManipulatorFrame::translate(const Point3D& t)
 {
     centre = startCentre + t;
     for (const Moved& m : moved_) {
-        const Point3D p = m.start + t * (editMode && !m.pivot ? 0.0f : m.weight);
-        m.point->setPosition(p.x, p.y, p.z);
+        const float w = editMode && !m.pivot ? 0.0f : m.weight;
+        m.point->setPosition(m.start[0] + t.x * w, m.start[1] + t.y * w, m.start[2] + t.z * w);
     }
 }
 
@@ -115,11 +115,11 @@ void ManipulatorFrame::rotate(const Point3D& axis, const Point3D& pivot, float d
     const float radians = degrees * radiansPerDegree;
     centre = pivot + turned(startCentre - pivot, axis, radians);
     for (const Moved& m : moved_) {
-        const Point3D p = pivot + turned(m.start - pivot, axis, radians * m.weight);
+        const Point3D p = pivot + turned(m.from() - pivot, axis, radians * m.weight);
         m.point->setPosition(p.x, p.y, p.z);
     }
     for (const Moved& m : objectAxes_) {
-        const Point3D d = turned(m.start, axis, radians);
+        const Point3D d = turned(m.from(), axis, radians);
         m.point->setPosition(d.x, d.y, d.z);
     }
 }
@@ -134,7 +134,7 @@ void ManipulatorFrame::scale(const Point3D& pivot, const Point3D& axis, float fa
     };
     centre = scaled(startCentre, 1);
     for (const Moved& m : moved_) {
-        const Point3D p = scaled(m.start, m.weight);
+        const Point3D p = scaled(m.from(), m.weight);
         m.point->setPosition(p.x, p.y, p.z);
     }
 }
@@ -143,7 +143,7 @@ void ManipulatorFrame::scaleUniform(const Point3D& pivot, float factor)
 {
     centre = pivot + (startCentre - pivot) * factor;
     for (const Moved& m : moved_) {
-        const Point3D p = pivot + (m.start - pivot) * (1 + m.weight * (factor - 1));
+        const Point3D p = pivot + (m.from() - pivot) * (1 + m.weight * (factor - 1));
         m.point->setPosition(p.x, p.y, p.z);
     }
 }
@@ -152,12 +152,12 @@ void ManipulatorFrame::alignAxesToWorld()
 {
     auto aligned = [this](const Point3D& d) { return Point3D(d.dot(axes[0]), d.dot(axes[1]), d.dot(axes[2])); };
     for (const Moved& m : moved_) {
-        const Point3D full = startCentre + aligned(m.start - startCentre);
-        const Point3D p = m.start + (full - m.start) * m.weight;
+        const Point3D full = startCentre + aligned(m.from() - startCentre);
+        const Point3D p = m.from() + (full - m.from()) * m.weight;
         m.point->setPosition(p.x, p.y, p.z);
     }
     for (const Moved& m : objectAxes_) {
-        const Point3D d = aligned(m.start);
+        const Point3D d = aligned(m.from());
         m.point->setPosition(d.x, d.y, d.z);
     }
     setWorldAxes();
@@ -169,7 +169,7 @@ void ManipulatorFrame::setValue(float v)
     const std::vector<Point3D>& list = negativeEnabled && v < 0 ? negativeDirections : directions;
     for (int i = 0; i < points.count() && i < static_cast<int>(moved_.size()); ++i) {
         const Point3D d = i < static_cast<int>(list.size()) ? list[i] : Point3D(0, 0, 0);
-        const Point3D p = moved_[i].start + d * (moved_[i].weight * v);
+        const Point3D p = moved_[i].from() + d * (moved_[i].weight * v);
         points[i]->setPosition(p.x, p.y, p.z);
     }
 }

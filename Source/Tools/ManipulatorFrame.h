@@ -67,12 +67,21 @@ public:
     bool editMode = false;           // "Manipulator Edit Mode": only the centre and object axes move
 
 private:
+    // Kept small and plain (no Point3D, which carries a vtable): a drag of a
+    // million points walks this list on every mouse move.
     struct Moved {
         Point3D* point;
+        float start[3];
         float weight;
-        Point3D start;
         bool pivot; // an object's pivot: moves in edit mode too
+        Point3D from() const { return Point3D(start); }
+        void capture() { start[0] = point->x, start[1] = point->y, start[2] = point->z; }
     };
+    static Moved moved(Point3D* point, float weight, bool pivot)
+    {
+        Moved m{point, {point->x, point->y, point->z}, weight, pivot};
+        return m;
+    }
     // Everything a step moves: the points, then every vertex and pivot of
     // the whole objects; rebuilt by captureStart when the counts changed.
     void collectMoved();
