@@ -12,6 +12,7 @@
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/SceneManager.h"
 #include "Scene/SceneObjectManager.h"
+#include "Scene/SceneToolManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 
@@ -266,6 +267,10 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
         return parseProject(s.substr(7), outLine, outError);
     if (startsWithWord(s, "key"))
         return parseKey(s.substr(3), outLine, outError);
+    if (s == "tool") {
+        outLine.kind = BatchLine::Tools;
+        return true;
+    }
     if (startsWithWord(s, "run"))
         return parseRun(s.substr(3), outLine, outError);
     if (startsWithWord(s, "set"))
@@ -321,6 +326,9 @@ bool BatchRunner::runLine(const BatchLine& line, std::string& outError)
         return true;
     case BatchLine::Selection:
         printSelection();
+        return true;
+    case BatchLine::Tools:
+        out_ << "tool " << scene_.toolManager->activeToolNames() << '\n';
         return true;
     case BatchLine::Select:
         return select(line, outError);

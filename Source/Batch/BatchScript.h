@@ -6,6 +6,7 @@
 //   set GROUPID "Option Name" VALUE...   sets an option
 //   info                       one line per object
 //   selection                  one line on the selection
+//   tool                       the active tools in list order: "tool NAME..."
 //   select [OPERATION] KIND OBJECT INDEX...   selects as a click on those elements:
 //                              KIND vertex, edge or face, OBJECT the object's
 //                              position in the scene, INDEX positions in its
@@ -34,7 +35,7 @@
 class Scene;
 
 struct BatchLine {
-    enum Kind { Skip, Command, Set, Info, Selection, Select, Viewport, Project, Mouse, Wheel, Key, View };
+    enum Kind { Skip, Command, Set, Info, Selection, Select, Viewport, Project, Mouse, Wheel, Key, View, Tools };
     // Which mouse event a Mouse line is.
     enum MouseEvent { Press, Drag, Release, Hover };
 

@@ -1,9 +1,52 @@
 #include "Scene/SceneToolManager.h"
 
+#include <cmath>
+
+#include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/Input/ModifierCodes.h"
-#include "Scene/View/SceneDisplayManager.h"
+#include "Scene/SceneApplicationManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
+#include "Scene/Undo/URinitTool.h"
+#include "Scene/Undo/URmovePoints.h"
+#include "Scene/View/SceneDisplayManager.h"
+#include "Tools/ComponentSnap.h"
+#include "Tools/CompositeManipulators.h"
+#include "Tools/FrameFromSelection.h"
 #include "Tools/Tool.h"
+#include "Tools/TransformManipulator.h"
+
+// Every tool of the program, built once with the manager.
+struct ToolSet {
+    explicit ToolSet(ManipulatorFrame& frame)
+        : move(frame), hiddenMove(frame), scale(frame), rotate(frame), universal(frame), snapping(frame)
+    {
+        hiddenMove.handlesShown = false;
+    }
+    TranslateManipulator move;
+    TranslateManipulator hiddenMove; // "No Manipulator Tool": only Tweak moves
+    ScaleManipulator scale;
+    RotateManipulator rotate;
+    UniversalManipulator universal;
+    SnappingManipulator snapping;
+
+    struct Entry {
+        ManipulatorKind kind;
+        Manipulator* manipulator;
+        const char* name; // the menu label of the command that chooses it
+    };
+    const Entry manipulators[6] = {
+        {ManipulatorKind::Move, &move, "Move"},           {ManipulatorKind::Scale, &scale, "Scale"},
+        {ManipulatorKind::Rotate, &rotate, "Rotate"},     {ManipulatorKind::Universal, &universal, "Universal"},
+        {ManipulatorKind::Snapping, &snapping, "Snap"},   {ManipulatorKind::None, &hiddenMove, "None"},
+    };
+    Manipulator& of(ManipulatorKind kind) const
+    {
+        for (const Entry& e : manipulators)
+            if (e.kind == kind)
+                return *e.manipulator;
+        return *manipulators[0].manipulator;
+    }
+};
 
 // Events are offered to a copy of the list, and only to tools that are still
 // active when their turn comes: a tool may exit itself or others mid-way.
@@ -16,6 +59,12 @@ Camera* cameraAt(const SceneManagers* managers, int x, int y)
 }
 
 } // namespace
+
+SceneToolManager::SceneToolManager() : tools_(std::make_unique<ToolSet>(frame))
+{
+    activeTools.append(&tools_->move);
+    rememberedManipulator = &tools_->move;
+}
 
 SceneToolManager::~SceneToolManager()
 {
@@ -86,8 +135,10 @@ bool SceneToolManager::mouseDrag(int x, int y)
     Camera* camera = cameraAt(managers, x, y);
     List<Tool*> tools = activeTools;
     for (Tool* t : tools)
-        if (activeTools.contains(t) && t->mouseDrag(x, y, camera))
+        if (activeTools.contains(t) && t->mouseDrag(x, y, camera)) {
+            snapAfterEvent(*t, x, y);
             return true;
+        }
     return false;
 }
 
@@ -251,4 +302,218 @@ bool SceneToolManager::redoInTool()
         if (activeTools.contains(t) && t->redo())
             return true;
     return false;
+}
+
+// --- starting tools and choosing manipulators ---
+
+void SceneToolManager::activateTool(int)
+{
+    // The value, drawing and painting tools are not built yet; their
+    // commands are marked unavailable and never reach this point.
+}
+
+bool SceneToolManager::startTool(Tool& tool, bool initRecord)
+{
+    if (!tool.activate())
+        return false;
+    if (initRecord && managers && managers->commandManager)
+        managers->commandManager->pushUndo(new URinitTool(*this));
+    for (Tool* t : activeTools)
+        if (t->isTransformManipulator()) {
+            rememberedManipulator = t;
+            break;
+        }
+    List<Tool*> tools = activeTools;
+    for (Tool* t : tools)
+        t->deactivate();
+    activeTools.clear();
+    activeTools.append(&tool);
+    redrawRequested = true;
+    return true;
+}
+
+Manipulator& SceneToolManager::currentManipulator() const
+{
+    return tools_->of(manipulatorKind);
+}
+
+void SceneToolManager::chooseManipulator(ManipulatorKind kind)
+{
+    const bool onlyManipulator = activeTools.count() == 1 && activeTools[0]->isTransformManipulator();
+    if (activeTools.count() == 1)
+        exitTools();
+    List<Tool*> tools = activeTools;
+    for (Tool* t : tools)
+        if (t->isTransformManipulator()) {
+            t->deactivate();
+            activeTools.removeOne(t);
+        }
+    Manipulator& chosen = tools_->of(kind);
+    chosen.activeHandle = -1;
+    activeTools.append(&chosen);
+    rememberedManipulator = &chosen;
+    if (kind != manipulatorKind)
+        previousKind = manipulatorKind;
+    manipulatorKind = kind;
+    redrawRequested = true;
+    if (!onlyManipulator && managers && managers->selectionManager)
+        managers->selectionManager->refreshDisplay();
+}
+
+void SceneToolManager::restorePreviousManipulator()
+{
+    chooseManipulator(previousKind);
+}
+
+// --- the manipulation target ---
+
+void SceneToolManager::rebuildFrame()
+{
+    if (!managers || !managers->selectionManager)
+        return;
+    for (Tool* t : activeTools)
+        if (t->isTransformManipulator() && static_cast<Manipulator*>(t)->isDragging())
+            return;
+    // A manipulator put somewhere by repositioning stays there while the
+    // same things stay selected.
+    const Point3D placed = frame.centre;
+    const int pointCount = frame.points.count(), objectCount = frame.objects.count();
+    const Vertex* firstPoint = pointCount ? frame.points[0] : nullptr;
+    buildFrameFromSelection(frame, *managers, autoOrientation);
+    const bool same = frame.points.count() == pointCount && frame.objects.count() == objectCount &&
+                      (pointCount ? frame.points[0] : nullptr) == firstPoint;
+    if (repositioned && same)
+        frame.centre = placed;
+    else
+        repositioned = false;
+}
+
+bool SceneToolManager::beginTweak()
+{
+    Manipulator& m = currentManipulator();
+    if (!activeTools.contains(&m) || !frame.hasTarget())
+        return false;
+    m.beginTweak();
+    dragInProgress = true;
+    return true;
+}
+
+void SceneToolManager::setConstraint(Constraint constraint)
+{
+    Manipulator& m = currentManipulator();
+    if (!activeTools.contains(&m) || !frame.hasTarget())
+        return;
+    const int handle = static_cast<int>(constraint);
+    bool known = handle == 3;
+    for (const Handle& h : m.handles())
+        known = known || h.number == handle;
+    if (!known)
+        return;
+    m.setActiveHandle(handle);
+    dragInProgress = true;
+    redrawRequested = true;
+}
+
+void SceneToolManager::constrainToScreen()
+{
+    if (beginTweak())
+        redrawRequested = true;
+}
+
+void SceneToolManager::orientManipulator(Orientation orientation)
+{
+    orientFrame(frame, *managers, orientation);
+    redrawRequested = true;
+}
+
+void SceneToolManager::setAutoOrientation(Orientation orientation)
+{
+    autoOrientation = orientation;
+    rebuildFrame();
+    redrawRequested = true;
+}
+
+void SceneToolManager::toggleManipulatorEditMode()
+{
+    frame.editMode = !frame.editMode;
+    redrawRequested = true;
+}
+
+void SceneToolManager::toggleRepositioning()
+{
+    repositioning = !repositioning;
+    repositioned = false;
+    redrawRequested = true;
+}
+
+void SceneToolManager::orientSelectionToWorld()
+{
+    if (!frame.hasTarget())
+        return;
+    frame.captureStart();
+    managers->commandManager->pushUndo(frame.makeUndoRecord());
+    frame.alignAxesToWorld();
+    frame.finish();
+    redrawRequested = true;
+    sceneChanged = true;
+}
+
+std::string SceneToolManager::activeToolNames() const
+{
+    std::string names;
+    for (Tool* t : activeTools) {
+        const char* name = "Tool";
+        for (const ToolSet::Entry& e : tools_->manipulators)
+            if (t == e.manipulator)
+                name = e.name;
+        names += (names.empty() ? "" : " ") + std::string(name);
+    }
+    return names;
+}
+
+// --- snapping after a tool event ---
+
+namespace {
+
+// Grid snapping steps by this until the viewports' grid spacing can be
+// read here; then that spacing replaces it.
+float gridSnapSpacing()
+{
+    return 0.5f;
+}
+
+// The grid point nearest `p`, along `axis` only when it is not zero.
+Point3D nearestGridPoint(const Point3D& p, const Point3D& axis, float spacing)
+{
+    auto round = [spacing](float v) { return std::round(v / spacing) * spacing; };
+    if (axis.length() == 0)
+        return Point3D(round(p.x), round(p.y), round(p.z));
+    const float along = p.dot(axis);
+    return p + axis * (round(along) - along);
+}
+
+} // namespace
+
+void SceneToolManager::snapAfterEvent(Tool& tool, int x, int y)
+{
+    if (!managers || !managers->applicationManager || !tool.frame || !tool.usesPointSnapping())
+        return;
+    const int mode = managers->applicationManager->snappingMode;
+    const Point3D axis = tool.snapConstraintAxis();
+    Point3D target;
+    if (mode == SceneApplicationManager::GridSnapping) {
+        target = nearestGridPoint(frame.centre, axis, gridSnapSpacing());
+    } else if (mode == SceneApplicationManager::ComponentSnapping) {
+        ViewProjection view;
+        if (!managers->displayManager->viewAt(x, y, view) ||
+            !componentPointUnder(*managers, view, x, y, frame, 10, target))
+            return;
+        if (axis.length() > 0)
+            target = frame.centre + axis * (target - frame.centre).dot(axis);
+    } else {
+        // Surface snapping needs the element-ID buffer of the viewports.
+        return;
+    }
+    frame.translate(target - frame.startCentre);
+    frame.finish();
 }

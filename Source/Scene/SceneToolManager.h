@@ -3,15 +3,25 @@
 // each tool in list order until the first one consumes the event. Its flag
 // operations consult the tools too, so that a tool asking for a redraw or an
 // update is seen by the scene's update pass.
+#include <memory>
+#include <string>
+
 #include "Mesh/List.h"
 #include "Scene/SceneManager.h"
+#include "Tools/ManipulatorFrame.h"
+#include "Tools/ToolKinds.h"
 
 class Geometry;
+class Manipulator;
 class Shape;
 class Tool;
+struct ToolSet;
 
 class SceneToolManager : public SceneManager {
 public:
+    // Builds every tool once, before any scene is attached, and starts with
+    // the move manipulator active.
+    SceneToolManager();
     // Tools forget the scene with the manager that gave it to them.
     ~SceneToolManager() override;
     // Also hands the directory to every tool (Tool::scene).
@@ -64,43 +74,71 @@ public:
     // (forward) itself, and the undo stack is left alone.
     virtual bool undoInTool();
     virtual bool redoInTool();
-    // The remaining operations do nothing until the tools they drive exist.
-    // Starts the tool of a command (value, drawing and painting tools, "Orient").
-    virtual void activateTool(int /*commandId*/) {}
+    // Starts the tool of a command (value, drawing and painting tools,
+    // "Orient") by the activation protocol; nothing for a command whose
+    // tool is not built (the command table says so before it gets here).
+    virtual void activateTool(int commandId);
+    // The activation protocol for `tool`: false, changing nothing, when its
+    // `activate` refuses. `initRecord`: push a URinitTool first, so that
+    // undo leaves the tool.
+    bool startTool(Tool& tool, bool initRecord);
     // After a tap: the started tool stays on as a regular tool.
     virtual void keepToolActive() {}
     // After a held manipulator key: the manipulator chosen before comes back.
-    virtual void restorePreviousManipulator() {}
-    // kind: 0 move, 1 scale, 2 rotate, 3 universal, 4 snapping, 5 none.
-    virtual void chooseManipulator(int /*kind*/) {}
-    // constraint: 0 X, 1 Y, 2 Z, 3 free, 4 XY, 5 YZ, 6 XZ.
-    virtual void setConstraint(int /*constraint*/) {}
-    virtual void constrainToScreen() {}
-    // orientation: 1 world, 2 object, 3 normal; once, now.
-    virtual void orientManipulator(int /*orientation*/) {}
-    // orientation: 0 standard, 1 world, 2 object, 3 normal, 4 off; from now on.
-    virtual void setAutoOrientation(int /*orientation*/) {}
-    virtual void toggleManipulatorEditMode() {}
+    virtual void restorePreviousManipulator();
+    virtual void chooseManipulator(ManipulatorKind kind);
+    // Drags the current manipulator's handle of the constraint from the
+    // next mouse move on, until the key is released.
+    virtual void setConstraint(Constraint constraint);
+    virtual void constrainToScreen();
+    // World, Object or Normal, once, now.
+    virtual void orientManipulator(Orientation orientation);
+    // After every selection change from now on.
+    virtual void setAutoOrientation(Orientation orientation);
+    virtual void toggleManipulatorEditMode();
     // The axis of every selected object goes to the manipulator's place
     // and orientation; one undo step.
     virtual void setObjectAxis();
-    virtual void orientSelectionToWorld() {}
-    virtual void toggleRepositioning() {}
+    // Turns the selection about the manipulator centre so that the
+    // manipulator axes line up with the world axes; one undo step.
+    virtual void orientSelectionToWorld();
+    virtual void toggleRepositioning();
     // The pivot of every selected object goes to the centre of its bounding
     // box; the axis directions and the geometry stay. One undo step.
     virtual void recenterObjectAxis();
     // The brush windows' nudges, ids 100053 to 100059.
     virtual void nudgeBrush(int /*commandId*/) {}
 
+    // --- manipulators ---
+    // Rebuilds the frame from the selection (not while a drag runs).
+    void rebuildFrame();
+    // The Tweak gesture on a selection: the current transform manipulator
+    // drags in the plane of the screen from the next mouse move on. False
+    // when nothing is selected or another tool is active.
+    bool beginTweak();
+    // The current transform manipulator (the one of `manipulatorKind`).
+    Manipulator& currentManipulator() const;
+    // The names of the active tools, in list order.
+    std::string activeToolNames() const;
+
     List<Tool*> activeTools;                   // in event order; not owned
-    Tool* rememberedManipulator = nullptr;     // put back when every other tool exits; null until manipulators exist
+    Tool* rememberedManipulator = nullptr;     // put back when every other tool exits; always a transform manipulator
+    ManipulatorFrame frame;                    // the one manipulation target, shared by every manipulator
+    ManipulatorKind manipulatorKind = ManipulatorKind::Move;   // the current transform manipulator
+    ManipulatorKind previousKind = ManipulatorKind::Move;      // the one before it, for a held manipulator key
+    Orientation autoOrientation = Orientation::World;          // applied after every selection change
+    bool repositioning = false;                // "Enable Manip Repositioning": a click elsewhere moves the manipulator
+    bool repositioned = false;                 // the frame centre was put by such a click
     bool showManipulators = true;              // "Show Manipulators"; the registry option is bound to it
     Geometry* preHighlight = nullptr;          // last pre-highlighted element, forgotten on release
     Shape* preHighlightObject = nullptr;       // the object that element belongs to
     float penPressure = 1.0f;                  // of the last tablet event, 0 to 1; a mouse presses fully
 
 private:
+    // Grid or component snapping after a tool took a press or a drag.
+    void snapAfterEvent(Tool& tool, int x, int y);
     bool offerPress(bool firstPass, int x, int y, int button, int modifiers, int commandId, bool handledSoFar);
 
     bool dragInProgress = false;
+    std::unique_ptr<ToolSet> tools_; // every tool, built once
 };

@@ -5,11 +5,6 @@
 
 SceneManagers* Tool::scene = nullptr;
 
-Tool::Tool()
-{
-    scene = nullptr;
-}
-
 bool Tool::mousePress(int, int, int, int, int, Camera*)
 {
     return false;

@@ -13,9 +13,10 @@ struct SceneManagers;
 
 class Tool {
 public:
-    // Clears the shared scene pointer: the tool manager builds its tools
-    // first and sets the pointer when it is attached to the scene.
-    Tool();
+    // Leaves the shared scene pointer alone: the tool manager builds every
+    // tool before it is attached, and a tool built later must not detach
+    // the others.
+    Tool() = default;
     Tool(const Tool&) = delete;
     Tool& operator=(const Tool&) = delete;
     virtual ~Tool() = default;
@@ -69,6 +70,7 @@ public:
     bool redrawNeeded = false;         // the viewports must be redrawn
     bool updateNeeded = false;         // scene panels or the selection display must be refreshed too
 
-    // The managers of the one scene, shared by every tool; set by the tool manager.
+    // The managers of the one scene, shared by every tool; set when the tool
+    // manager is attached and cleared only when that manager goes.
     static SceneManagers* scene;
 };

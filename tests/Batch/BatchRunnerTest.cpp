@@ -115,3 +115,9 @@ TEST_F(BatchRunnerTest, ViewportLinesProjectPressAndZoomThroughTheScene)
     EXPECT_THAT(out.str(), ::testing::HasSubstr("view layout=1 viewports=4 active=3 camera=\"Right\""));
     EXPECT_THAT(out.str(), ::testing::HasSubstr("halfheight=4.0"));
 }
+
+TEST_F(BatchRunnerTest, ToolPrintsTheActiveToolsInListOrder)
+{
+    EXPECT_EQ(run("tool\nUniversal Manipulator Tool\ntool\n"), 0) << errors.str();
+    EXPECT_EQ(out.str(), "tool Move\nstatus: Universal Manipulator Tool\ntool Universal\n");
+}

@@ -21,7 +21,7 @@ struct Bench : RecordedScene {
     Bench()
     {
         application->addKeyBinding(keyE, 0, 37);
-        Tool::scene = tool->managers; // each new tool clears the shared pointer
+        tool->activeTools.clear(); // the rows choose the tools themselves
     }
     void activate(std::initializer_list<Tool*> tools)
     {

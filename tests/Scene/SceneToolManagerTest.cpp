@@ -30,6 +30,7 @@ struct ToolScene {
     {
         scene = std::make_unique<Scene>(&window, "");
         tools = scene->toolManager;
+        tools->activeTools.clear();
         for (Tool* t : {static_cast<Tool*>(&a), static_cast<Tool*>(&b), static_cast<Tool*>(&manipulator)})
             tools->activeTools.append(t);
     }
@@ -95,4 +96,40 @@ TEST(SceneToolManagerTest, ExitKeepsOnlyTheTransformManipulator)
     EXPECT_EQ(s.tools->activeTools[0], &s.manipulator);
     EXPECT_TRUE(s.tools->redrawRequested);
     EXPECT_TRUE(s.tools->sceneChanged);
+}
+
+namespace {
+
+// A tool whose start the test allows or refuses.
+class StartingTool : public RecordingTool {
+public:
+    using RecordingTool::RecordingTool;
+    bool activate() override { return accepts; }
+    bool accepts = false;
+};
+
+} // namespace
+
+TEST(SceneToolManagerTest, AStartedToolReplacesTheManipulatorUntilUndoOrReturnEndsIt)
+{
+    RecordingWindow window;
+    Scene scene(&window, "");
+    window.scene = &scene;
+    SceneToolManager& tools = *scene.toolManager;
+    CallLog log;
+    StartingTool bevel(log, "bevel");
+    EXPECT_FALSE(tools.startTool(bevel, true));
+    EXPECT_EQ(tools.activeToolNames(), "Move") << "a refused start changes nothing";
+
+    bevel.accepts = true;
+    scene.executeCommand(CommandId::RotateManipulatorTool, "", 0, 0, 0);
+    ASSERT_TRUE(tools.startTool(bevel, true));
+    EXPECT_EQ(tools.activeToolNames(), "Tool");
+    scene.executeCommand(CommandId::Undo, "", 0, 0, 0);
+    EXPECT_EQ(tools.activeToolNames(), "Rotate") << "undo of the start leaves the tool";
+
+    ASSERT_TRUE(tools.startTool(bevel, false));
+    scene.confirm();
+    EXPECT_THAT(log.only({"enterKey"}), ElementsAre("bevel.enterKey() -> 0"));
+    EXPECT_EQ(tools.activeToolNames(), "Rotate");
 }

@@ -18,45 +18,59 @@ void startValueTool(const CommandCall& call)
 
 void startTool(const CommandCall& call) { call.managers.toolManager->activateTool(call.id); }
 
+template <class Enum>
+constexpr CommandValue row(int id, Enum value)
+{
+    return {id, static_cast<int>(value)};
+}
+
 constexpr CommandValue manipulatorKinds[] = {
-    {CommandId::UniversalManipulatorTool, 3}, {CommandId::MoveManipulatorTool, 0},
-    {CommandId::RotateManipulatorTool, 2},    {CommandId::ScaleManipulatorTool, 1},
-    {CommandId::SnapManipulatorTool, 4},      {CommandId::NoManipulatorTool, 5},
+    row(CommandId::UniversalManipulatorTool, ManipulatorKind::Universal),
+    row(CommandId::MoveManipulatorTool, ManipulatorKind::Move),
+    row(CommandId::RotateManipulatorTool, ManipulatorKind::Rotate),
+    row(CommandId::ScaleManipulatorTool, ManipulatorKind::Scale),
+    row(CommandId::SnapManipulatorTool, ManipulatorKind::Snapping),
+    row(CommandId::NoManipulatorTool, ManipulatorKind::None),
 };
 
 void chooseManipulator(const CommandCall& call)
 {
-    call.managers.toolManager->chooseManipulator(findValue(manipulatorKinds, call.id));
+    call.managers.toolManager->chooseManipulator(static_cast<ManipulatorKind>(findValue(manipulatorKinds, call.id)));
 }
 
 constexpr CommandValue constraints[] = {
-    {CommandId::ConstrainToXAxis, 0},   {CommandId::ConstrainToYAxis, 1},   {CommandId::ConstrainToZAxis, 2},
-    {CommandId::ConstrainToXYPlane, 4}, {CommandId::ConstrainToYZPlane, 5}, {CommandId::ConstrainToXZPlane, 6},
-    {CommandId::ConstrainFree, 3},
+    row(CommandId::ConstrainToXAxis, Constraint::X),     row(CommandId::ConstrainToYAxis, Constraint::Y),
+    row(CommandId::ConstrainToZAxis, Constraint::Z),     row(CommandId::ConstrainToXYPlane, Constraint::XY),
+    row(CommandId::ConstrainToYZPlane, Constraint::YZ),  row(CommandId::ConstrainToXZPlane, Constraint::XZ),
+    row(CommandId::ConstrainFree, Constraint::Free),
 };
 
-void constrain(const CommandCall& call) { call.managers.toolManager->setConstraint(findValue(constraints, call.id)); }
+void constrain(const CommandCall& call)
+{
+    call.managers.toolManager->setConstraint(static_cast<Constraint>(findValue(constraints, call.id)));
+}
 
 void constrainToScreen(const CommandCall& call) { call.managers.toolManager->constrainToScreen(); }
 
-constexpr CommandValue orientations[] = {{CommandId::OrientManipulatorToWorld, 1},
-                                         {CommandId::OrientManipulatorToObject, 2},
-                                         {CommandId::OrientManipulatorToNormal, 3}};
+constexpr CommandValue orientations[] = {row(CommandId::OrientManipulatorToWorld, Orientation::World),
+                                         row(CommandId::OrientManipulatorToObject, Orientation::Object),
+                                         row(CommandId::OrientManipulatorToNormal, Orientation::Normal)};
 
 void orientOnce(const CommandCall& call)
 {
-    call.managers.toolManager->orientManipulator(findValue(orientations, call.id));
+    call.managers.toolManager->orientManipulator(static_cast<Orientation>(findValue(orientations, call.id)));
 }
 
-constexpr CommandValue autoOrientations[] = {{CommandId::AutoOrientManipToWorld, 1},
-                                             {CommandId::AutoOrientManipToObject, 2},
-                                             {CommandId::AutoOrientManipToNormal, 3},
-                                             {CommandId::AutoOrientManipOff, 4},
-                                             {CommandId::AutoOrientManipStandard, 0}};
+constexpr CommandValue autoOrientations[] = {row(CommandId::AutoOrientManipToWorld, Orientation::World),
+                                             row(CommandId::AutoOrientManipToObject, Orientation::Object),
+                                             row(CommandId::AutoOrientManipToNormal, Orientation::Normal),
+                                             row(CommandId::AutoOrientManipOff, Orientation::Off),
+                                             row(CommandId::AutoOrientManipStandard, Orientation::Standard)};
 
 void orientAutomatically(const CommandCall& call)
 {
-    call.managers.toolManager->setAutoOrientation(findValue(autoOrientations, call.id));
+    call.managers.toolManager->setAutoOrientation(
+        static_cast<Orientation>(findValue(autoOrientations, call.id)));
 }
 
 struct ToolOperation {

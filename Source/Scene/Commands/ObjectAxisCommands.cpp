@@ -44,8 +44,8 @@ std::string axisMessage(const char* done, int count)
 
 // Where the manipulator stands for the selection: the centre of the selected
 // components in the component modes, of the selected objects otherwise,
-// with the world axes. Until the manipulator frame exists this is the place
-// a new manipulator takes.
+// with the world axes: where a manipulator stands when the frame has
+// nothing to say.
 Point3D manipulatorCentre(const SceneManagers& managers, const std::vector<Shape*>& objects)
 {
     ObjectBounds box;
@@ -114,10 +114,12 @@ void editAxes(const SceneManagers& managers, int commandId, const char* done, Ed
 void SceneToolManager::setObjectAxis()
 {
     const std::vector<Shape*> objects = axisObjects(*managers);
-    const Point3D centre = objects.empty() ? Point3D() : manipulatorCentre(*managers, objects);
-    editAxes(*managers, CommandId::SetObjectAxis, "Axis set", [&](Shape& s) {
-        ::setObjectAxis(s, centre, {1, 0, 0}, {0, 1, 0}, {0, 0, 1});
-    });
+    rebuildFrame();
+    const bool placed = frame.hasTarget() || repositioned;
+    const Point3D centre = placed ? frame.centre : objects.empty() ? Point3D() : manipulatorCentre(*managers, objects);
+    const Point3D* axes = frame.axes;
+    editAxes(*managers, CommandId::SetObjectAxis, "Axis set",
+             [&](Shape& s) { ::setObjectAxis(s, centre, axes[0], axes[1], axes[2]); });
 }
 
 void SceneToolManager::recenterObjectAxis()

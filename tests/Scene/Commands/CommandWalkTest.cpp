@@ -38,6 +38,15 @@ constexpr int quietWhenIdle[] = {
     226,
     227,
     274, // "Assign Soft Selection Radius": off, or fewer than two vertices to measure
+    78,  // "Orient Selection To World" and the constraints: no component
+    206, // selected for the manipulator to turn or drag
+    207,
+    208,
+    209,
+    210,
+    211,
+    212,
+    213,
 };
 
 struct Walk {

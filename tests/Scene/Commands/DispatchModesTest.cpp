@@ -20,7 +20,8 @@ constexpr int keyE = 69;
 struct KeyedScene : DispatchScene {
     explicit KeyedScene(int commandId) { application->addKeyBinding(keyE, 0, commandId); }
     ~KeyedScene() { tool->activeTools.clear(); }
-    void press() { scene->keyPress(keyE, 0), tool->activeTools.append(&started); }
+    // As the activation protocol does, the started tool replaces the manipulator.
+    void press() { scene->keyPress(keyE, 0), tool->activeTools.clear(), tool->activeTools.append(&started); }
     void holdAndRelease() { press(), scene->keyHold(keyE, 0), scene->keyReleaseAfterHold(keyE); }
     void tap() { press(), scene->keyReleaseAfterTap(keyE); }
     RecordingTool started{log, "started"};

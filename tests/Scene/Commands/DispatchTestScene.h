@@ -64,8 +64,8 @@ public:
     void activateTool(int id) override { note("activateTool", joined(id)); }
     void keepToolActive() override { note("keepToolActive"); }
     void restorePreviousManipulator() override { note("restorePreviousManipulator"); }
-    void chooseManipulator(int kind) override { note("chooseManipulator", joined(kind)); }
-    void setConstraint(int c) override { note("setConstraint", joined(c)); }
+    void chooseManipulator(ManipulatorKind kind) override { note("chooseManipulator", joined(static_cast<int>(kind))); }
+    void setConstraint(Constraint c) override { note("setConstraint", joined(static_cast<int>(c))); }
 };
 
 class DispatchApplicationManager : public Recording<SceneApplicationManager> {
