@@ -20,7 +20,7 @@ TEST_F(ManipulatorCommandsTest, TheHandleIsAboutSixtyFourPixelsLongAtAnyZoom)
 {
     selectedGrid();
     for (float distance : {3.0f, 10.0f, 60.0f}) {
-        scene.displayManager->orbitDistance = distance;
+        lookDownZ(distance);
         Manipulator& m = tools().currentManipulator();
         EXPECT_EQ(m.pickHandle(460, 300, nullptr), 0) << distance;
         EXPECT_EQ(m.pickHandle(500, 300, nullptr), -1) << distance;

@@ -27,8 +27,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
         scene_ = std::make_unique<Scene>(&window_, "");
         scene_->resize(Size, Size);
-        scene_->displayManager->rotationX = 0;
-        scene_->displayManager->rotationY = 0;
+        Camera& c = scene_->displayManager->activeCamera(); // looking down -Z at the origin
+        c.eye = Point3D(0, 0, 10);
+        c.target = Point3D(0, 0, 0);
+        c.up = Point3D(0, 1, 0);
     }
     void TearDown() override
     {

@@ -26,9 +26,21 @@ protected:
     {
         window.scene = &scene;
         scene.resize(800, 600);
-        SceneDisplayManager& d = *scene.displayManager;
-        d.rotationX = 0;
-        d.rotationY = 0;
+        // The pixel sizes of the drag rows assume a 40-degree view.
+        settingsVariables().cameraFieldOfView = 40;
+        lookDownZ(10);
+    }
+    ~ManipulatorScene() override { settingsVariables().cameraFieldOfView = savedFieldOfView; }
+
+    const float savedFieldOfView = settingsVariables().cameraFieldOfView;
+
+    // The active camera looks down -Z at the origin from `distance` units.
+    void lookDownZ(float distance)
+    {
+        Camera& c = scene.displayManager->activeCamera();
+        c.eye = Point3D(0, 0, distance);
+        c.target = Point3D(0, 0, 0);
+        c.up = Point3D(0, 1, 0);
     }
 
     Shape* add(const MeshPtr& mesh)

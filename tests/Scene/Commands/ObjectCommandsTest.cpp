@@ -242,6 +242,7 @@ TEST_F(ObjectCommandsTest, SetAxisGoesToTheSelectionAndRecenterToTheBoxCentre)
     instance->setPivot({0, 0, 0});
     moveObject(*instance, {2.3f, 0.1f, 0.7f});
     instance->set(Geometry::Selected);
+    selection().refreshDisplay();
     for (int command : {RecenterObjectAxis, SetObjectAxis})
         run(command);
     EXPECT_EQ(doneCount(), 2);
