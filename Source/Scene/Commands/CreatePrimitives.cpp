@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "Mesh/Light.h"
+#include "Mesh/Pool.h"
 #include "Mesh/Primitives/ArcSpiral.h"
 #include "Mesh/Primitives/Box.h"
 #include "Mesh/Primitives/Circle.h"
@@ -166,6 +168,13 @@ int SceneObjectManager::createObjects(int commandId)
         return made;
     if (commandId >= CommandId::LatheObject && commandId <= CommandId::PathExtrusionObject)
         return createSweeps(commandId);
+    if (commandId == CommandId::AddLight) {
+        // Every work grid is centred on the origin.
+        addObject(take<Light>(Point3D(0, 0, 0), lightDefaults().type));
+        sceneChanged = true;
+        redrawRequested = true;
+        return 1;
+    }
     auto row = std::find_if(std::begin(primitives), std::end(primitives), [&](const PrimitiveRow& r) {
         return r.command == commandId || r.optionsAction == commandId;
     });
