@@ -5,36 +5,6 @@
 #include "Mesh/LevelStack.h"
 #include "Mesh/Shape.h"
 
-namespace {
-
-// One step up: `below` maps level L - 1 to control positions; the result
-// maps level L, through the `parent` and first-descendant words of `map`.
-template <class Entry, class First>
-std::vector<int32_t> stepUp(const std::vector<int32_t>& below, int levelCount, const List<Entry>& map,
-                            First&& descendants)
-{
-    std::vector<int32_t> up(static_cast<size_t>(levelCount), -1);
-    for (const Entry& entry : map) {
-        if (entry.parent < 0 || entry.parent >= static_cast<int>(below.size()))
-            continue;
-        const auto [first, count] = descendants(entry);
-        for (int k = 0; k < count; ++k)
-            if (first + k >= 0 && first + k < levelCount)
-                up[first + k] = below[entry.parent];
-    }
-    return up;
-}
-
-std::vector<int32_t> identity(int count)
-{
-    std::vector<int32_t> list(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        list[i] = i;
-    return list;
-}
-
-} // namespace
-
 void buildLevelMapping(Shape& object, LevelMapping& out)
 {
     InnerShape* mesh = object.currentLevelMesh();
@@ -47,27 +17,34 @@ void buildLevelMapping(Shape& object, LevelMapping& out)
     out.vertexPoint.clear();
     if (out.level == 0)
         return;
-    std::vector<int32_t> faces = identity(object.faces.count());
-    std::vector<int32_t> edges = identity(object.edges.count());
-    std::vector<int32_t> vertices = identity(object.vertices.count());
-    LevelStack& stack = object.levelStack;
-    for (int level = 1; level <= out.level; ++level) {
-        const LevelRecord* record = stack.levelRecord(level);
-        const InnerShape* m = record->mesh;
-        faces = stepUp(faces, m->faces.count(), record->faceMap,
-                       [](const FaceMapEntry& e) { return std::pair{e.firstChild, e.childCount}; });
-        edges = stepUp(edges, m->edges.count(), record->edgeMap,
-                       [](const EdgeMapEntry& e) { return std::pair{e.firstHalf, 2}; });
-        vertices = stepUp(vertices, m->vertices.count(), record->vertexMap,
-                          [](const VertexMapEntry& e) { return std::pair{e.vertexPoint, 1}; });
+    const LevelStack& stack = object.levelStack;
+    // The maps only number elements that continue a lower-level one (first
+    // children, first halves, vertex points), so faces and edges go by the
+    // build's layout: a control face's descendants are one contiguous block,
+    // and edge i of a level becomes edges 2i and 2i + 1 of the next.
+    out.faceControl.assign(static_cast<size_t>(mesh->faces.count()), -1);
+    for (int c = 0; c < object.faces.count(); ++c) {
+        const int start = stack.childFaceStart(c), count = stack.childFaceCount(c);
+        for (int f = std::max(start, 0); f < std::min(start + count, mesh->faces.count()); ++f)
+            out.faceControl[f] = c;
     }
-    out.faceControl = std::move(faces);
-    out.edgeControl = std::move(edges);
-    // Vertices are wanted the other way round: control vertex to vertex point.
-    out.vertexPoint.assign(static_cast<size_t>(object.vertices.count()), -1);
-    for (int i = 0; i < static_cast<int>(vertices.size()); ++i)
-        if (vertices[i] >= 0)
-            out.vertexPoint[vertices[i]] = i;
+    out.edgeControl.assign(static_cast<size_t>(mesh->edges.count()), -1);
+    const int halves = 1 << out.level;
+    for (int c = 0; c < object.edges.count(); ++c)
+        for (int e = c * halves; e < std::min((c + 1) * halves, mesh->edges.count()); ++e)
+            out.edgeControl[e] = c;
+    // A control vertex reaches its vertex point through every vertex map.
+    out.vertexPoint.resize(static_cast<size_t>(object.vertices.count()));
+    for (int v = 0; v < object.vertices.count(); ++v)
+        out.vertexPoint[v] = v;
+    for (int level = 1; level <= out.level; ++level) {
+        const LevelRecord* record = stack.levels[level];
+        const InnerShape& below = *stack.levelMesh(level - 1);
+        for (int32_t& at : out.vertexPoint) {
+            const int id = at >= 0 && at < below.vertices.count() ? below.vertices[at]->id : -1;
+            at = id >= 0 && id < record->vertexMap.count() ? record->vertexMap[id].vertexPoint : -1;
+        }
+    }
 }
 
 const LevelMapping& LevelMappings::of(Shape& object)

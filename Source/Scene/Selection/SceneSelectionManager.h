@@ -155,6 +155,14 @@ public:
     int32_t through = 0;            // the last click picked hidden-from-view elements too
     bool softSelectionOn = false;   // mirrors "Enabled" of "Soft Selection"
     int32_t lastGroup = -1;         // position in the scene's groups of the group "Select Next Group" chose last
+    // The element under the cursor, drawn highlighted; object null for none.
+    struct Hovered {
+        const Shape* object = nullptr;
+        int kind = -1;
+        int element = -1; // control element position; -1 for an object
+        bool operator==(const Hovered&) const = default;
+    };
+    Hovered hovered;
 
     // Rebuilds the lists and returns what a selection record keeps (the
     // selection of every object with anything selected of the mode's
@@ -264,14 +272,6 @@ protected:
         std::vector<PixelPoint> path; // the lasso so far
     };
     DragSelection drag;
-    // The element under the cursor, drawn highlighted; object null for none.
-    struct Hovered {
-        const Shape* object = nullptr;
-        int kind = -1;
-        int element = -1; // control element position; -1 for an object
-        bool operator==(const Hovered&) const = default;
-    };
-    Hovered hovered;
     PickView pickView;          // projections and depth buffer of the viewport last picked in
     LevelMappings levelMappings; // current level to control elements, per object
 
