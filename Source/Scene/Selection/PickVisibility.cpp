@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "Mesh/Edge.h"
 #include "Mesh/Face.h"
 #include "Mesh/InnerShape.h"
 #include "Mesh/Shape.h"
@@ -11,21 +12,36 @@
 
 namespace {
 
-// Tags every vertex with its list position and returns a hash of their
-// positions, which tells a moved vertex from an unchanged mesh.
-uint64_t tagAndHash(const InnerShape& mesh)
+// Hash of the positions of every `stride`-th vertex.
+uint64_t positionHash(const InnerShape& mesh, int stride)
 {
     uint64_t h = 1469598103934665603ull;
     Vertex* const* vertices = mesh.vertices.data();
-    for (int i = 0; i < mesh.vertices.count(); ++i) {
-        Vertex* v = vertices[i];
-        v->tag = i;
+    for (int i = 0; i < mesh.vertices.count(); i += stride) {
+        const Vertex* v = vertices[i];
         h = (h ^ std::bit_cast<uint32_t>(v->x)) * 1099511628211ull;
         h = (h ^ std::bit_cast<uint32_t>(v->y)) * 1099511628211ull;
         h = (h ^ std::bit_cast<uint32_t>(v->z)) * 1099511628211ull;
     }
     return h;
 }
+
+// Hash of which faces are hidden. Taken over every control face (few next
+// to the level's), since hiding a single one must be noticed.
+uint64_t hiddenHash(const InnerShape& mesh)
+{
+    uint64_t h = 1469598103934665603ull;
+    Face* const* faces = mesh.faces.data();
+    for (int i = 0; i < mesh.faces.count(); ++i)
+        h = (h ^ (faces[i]->isHidden() ? static_cast<uint64_t>(i) + 1 : 0)) * 1099511628211ull;
+    return h;
+}
+
+// Enough samples to notice a moved part, few enough for every hover.
+int sampleStride(int count) { return std::max(1, count / 2048); }
+
+// Hash of every `stride`-th level position: what a hover compares.
+uint64_t sampledHash(const InnerShape& level) { return positionHash(level, sampleStride(level.vertices.count())); }
 
 bool sameMatrix(const double a[16], const double b[16])
 {
@@ -45,25 +61,70 @@ bool PickView::sameView(const ViewProjection& view) const
            sameMatrix(view_.modelview, view.modelview) && sameMatrix(view_.projection, view.projection);
 }
 
-void PickView::prepare(const ViewProjection& view, std::span<const PickObject> objects)
+void PickView::prepare(const ViewProjection& view, std::span<const PickObject> objects, bool exact)
 {
     std::vector<Key> keys;
     keys.reserve(objects.size());
-    for (const PickObject& o : objects)
-        keys.push_back(Key{o.object, o.mesh, o.mesh->changeCount, o.mesh->vertices.count(), o.mesh->faces.count(),
-                           tagAndHash(*o.mesh)});
+    for (const PickObject& o : objects) {
+        const InnerShape& m = *o.mesh;
+        keys.push_back(Key{o.object, o.mesh, m.changeCount, m.vertices.count(), m.edges.count(), m.faces.count(),
+                           sampledHash(m), hiddenHash(*o.object), exact ? positionHash(*o.object, 1) : 0});
+    }
     bool same = valid_ && sameView(view) && keys.size() == keys_.size();
     for (size_t i = 0; same && i < keys.size(); ++i)
-        same = keys[i].object == keys_[i].object && keys[i].mesh == keys_[i].mesh &&
-               keys[i].changeCount == keys_[i].changeCount && keys[i].vertices == keys_[i].vertices &&
-               keys[i].faces == keys_[i].faces && keys[i].positions == keys_[i].positions;
+        same = keys[i].sameTopology(keys_[i]) && keys[i].sampled == keys_[i].sampled && keys[i].hidden == keys_[i].hidden &&
+               (!exact || keys[i].exact == keys_[i].exact);
     if (same)
         return;
+    // Topology arrays survive camera moves and edits that only move vertices.
+    std::vector<CachedMesh> meshes(objects.size());
+    for (size_t i = 0; i < objects.size(); ++i) {
+        meshes[i].key = keys[i];
+        // Hidden faces are part of the arrays, so a change of them copies again.
+        auto kept = std::ranges::find_if(meshes_, [&](const CachedMesh& c) {
+            return c.key.sameTopology(keys[i]) && c.key.hidden == keys[i].hidden;
+        });
+        if (kept != meshes_.end())
+            meshes[i].arrays = std::move(kept->arrays);
+        else
+            flatten(objects[i], meshes[i].arrays);
+        if (!exact)
+            keys[i].exact = positionHash(*objects[i].object, 1);
+    }
+    meshes_ = std::move(meshes);
     view_ = view;
     keys_ = std::move(keys);
     project(objects);
     rasterise(objects);
     valid_ = true;
+}
+
+void PickView::flatten(const PickObject& o, PickMesh& out) const
+{
+    // Level vertex positions through `tag`, scratch that is ours while we copy.
+    const InnerShape& m = *o.mesh;
+    Vertex* const* vertices = m.vertices.data();
+    for (int i = 0; i < m.vertices.count(); ++i)
+        vertices[i]->tag = i;
+    out.edgeEnds.resize(static_cast<size_t>(m.edges.count()) * 2);
+    Edge* const* edges = m.edges.data();
+    for (int e = 0; e < m.edges.count(); ++e) {
+        out.edgeEnds[2 * e] = edges[e]->startVertex ? edges[e]->startVertex->tag : -1;
+        out.edgeEnds[2 * e + 1] = edges[e]->endVertex ? edges[e]->endVertex->tag : -1;
+    }
+    out.faceStart.resize(static_cast<size_t>(m.faces.count()) + 1);
+    out.faceShown.resize(static_cast<size_t>(m.faces.count()));
+    out.faceCorners.clear();
+    out.faceCorners.reserve(static_cast<size_t>(m.faces.count()) * 4);
+    Face* const* faces = m.faces.data();
+    for (int f = 0; f < m.faces.count(); ++f) {
+        out.faceStart[f] = static_cast<int32_t>(out.faceCorners.size());
+        const int control = o.map->controlFace(f);
+        out.faceShown[f] = !faces[f]->isHidden() && control >= 0 && !o.object->faces[control]->isHidden();
+        for (const auto& c : faces[f]->corners)
+            out.faceCorners.push_back(c.vertex->tag);
+    }
+    out.faceStart[m.faces.count()] = static_cast<int32_t>(out.faceCorners.size());
 }
 
 void PickView::project(std::span<const PickObject> objects)
@@ -109,25 +170,18 @@ void PickView::rasterise(std::span<const PickObject> objects)
     uint32_t base = 0;
     for (size_t k = 0; k < objects.size(); ++k) {
         faceBase_[k] = base;
-        const PickObject& o = objects[k];
         const std::vector<ScreenPoint>& pts = points_[k];
-        const LevelMapping& map = *o.map;
-        Face* const* faces = o.mesh->faces.data();
-        for (int f = 0; f < o.mesh->faces.count(); ++f) {
-            const Face& face = *faces[f];
-            const int control = map.controlFace(f);
+        const PickMesh& m = meshes_[k].arrays;
+        const int faceCount = static_cast<int>(m.faceShown.size());
+        for (int f = 0; f < faceCount; ++f) {
             // Hidden faces are not drawn, so they hide nothing.
-            if (face.isHidden() || control < 0 || o.object->faces[control]->isHidden())
+            if (!m.faceShown[f])
                 continue;
-            const int n = face.corners.count();
-            if (n < 3)
-                continue;
-            const ScreenPoint& a = pts[face.corners[0].vertex->tag];
-            for (int c = 1; c + 1 < n; ++c)
-                fillTriangle(a, pts[face.corners[c].vertex->tag], pts[face.corners[c + 1].vertex->tag],
-                             base + static_cast<uint32_t>(f) + 1);
+            const std::span<const int32_t> corners = m.corners(f);
+            for (size_t c = 1; c + 1 < corners.size(); ++c)
+                fillTriangle(pts[corners[0]], pts[corners[c]], pts[corners[c + 1]], base + static_cast<uint32_t>(f) + 1);
         }
-        base += static_cast<uint32_t>(o.mesh->faces.count());
+        base += static_cast<uint32_t>(faceCount);
     }
 }
 

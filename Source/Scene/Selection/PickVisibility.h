@@ -8,7 +8,9 @@
 //
 // Built once per camera, object list and geometry, then reused by every pick
 // until one of them changes, so that a click on a 1,000,000-face level costs
-// a pass over the vertices, not a rasterisation.
+// at most a pass over the vertices, not a rasterisation. The topology is
+// copied into flat arrays once per topology change, so that picks run over
+// contiguous memory instead of chasing element pointers.
 #include <algorithm>
 #include <cstdint>
 #include <span>
@@ -35,20 +37,40 @@ struct ScreenPoint {
     bool valid = false;
 };
 
+// An object's level topology as flat arrays of level vertex positions.
+struct PickMesh {
+    std::vector<int32_t> edgeEnds;    // two per level edge; -1 for a missing end
+    std::vector<int32_t> faceStart;   // per level face, into faceCorners; one more at the end
+    std::vector<int32_t> faceCorners; // outer-contour corners, face by face
+    std::vector<uint8_t> faceShown;   // per level face: neither it nor its control face is hidden
+    std::span<const int32_t> corners(int f) const
+    {
+        return {faceCorners.data() + faceStart[f], static_cast<size_t>(faceStart[f + 1] - faceStart[f])};
+    }
+};
+
 class PickView {
 public:
-    // Makes the view current for `view` and `objects`: numbers every level
-    // vertex's `tag` with its list position (picks find corners through it)
-    // and rebuilds the projection and buffer only when the camera, the
-    // objects, their levels or their vertex positions changed since.
-    void prepare(const ViewProjection& view, std::span<const PickObject> objects);
-    // Forces the next prepare to rebuild (visibility or display changed).
-    void invalidate() { valid_ = false; }
+    // Makes the view current for `view` and `objects`, rebuilding the
+    // projection and buffer only when the camera, the objects, their levels
+    // their vertex positions or hidden faces changed since. Positions are
+    // compared by a sample of the level's vertices and, with `exact` (a
+    // click), every control vertex, which the level follows; a hover may show
+    // a stale highlight until the next click. Hidden control faces are always
+    // compared.
+    void prepare(const ViewProjection& view, std::span<const PickObject> objects, bool exact = true);
+    // Forces the next prepare to rebuild everything.
+    void invalidate()
+    {
+        valid_ = false;
+        meshes_.clear();
+    }
 
     const ViewProjection& view() const { return view_; }
     // Projected level vertices of objects[i], by list position.
     std::span<const ScreenPoint> points(int object) const { return points_[object]; }
     const ScreenPoint& point(int object, int vertex) const { return points_[object][vertex]; }
+    const PickMesh& mesh(int object) const { return meshes_[object].arrays; }
 
     // The face owning the pixel under window position (x, y): outObject
     // indexes the prepared objects, outFace the level face list. False over
@@ -78,10 +100,22 @@ private:
         const Shape* object;
         const InnerShape* mesh;
         int32_t changeCount;
-        int32_t vertices, faces;
-        uint64_t positions;
+        int32_t vertices, edges, faces;
+        uint64_t sampled; // hash of every few level positions
+        uint64_t hidden;  // hash of every control face's Hidden flag
+        uint64_t exact;   // hash of every control position; 0 until computed
+        bool sameTopology(const Key& o) const
+        {
+            return object == o.object && mesh == o.mesh && changeCount == o.changeCount && vertices == o.vertices &&
+                   edges == o.edges && faces == o.faces;
+        }
+    };
+    struct CachedMesh {
+        Key key;
+        PickMesh arrays;
     };
     bool sameView(const ViewProjection& view) const;
+    void flatten(const PickObject& object, PickMesh& out) const;
     void project(std::span<const PickObject> objects);
     void rasterise(std::span<const PickObject> objects);
     void fillTriangle(const ScreenPoint& a, const ScreenPoint& b, const ScreenPoint& c, uint32_t item);
@@ -93,6 +127,7 @@ private:
     bool valid_ = false;
     ViewProjection view_;
     std::vector<Key> keys_;
+    std::vector<CachedMesh> meshes_; // per prepared object
     std::vector<std::vector<ScreenPoint>> points_;
     std::vector<uint32_t> faceBase_; // first item number - 1 of each object's faces
     std::vector<float> depth_;       // per viewport pixel, row by row from the bottom

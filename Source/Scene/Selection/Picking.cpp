@@ -62,13 +62,14 @@ bool hiddenControl(const PickObject& o, int kind, int control)
     return o.object->faces[control]->isHidden();
 }
 
-// Projected outer corners of a level face; false when one is behind the eye.
-bool projectedCorners(const PickView& view, int object, const Face& f, std::vector<PixelPoint>& out, double* depth)
+// Projected outer corners of level face f of object k; false when one is
+// behind the eye or the face has fewer than three.
+bool projectedCorners(const PickView& view, int k, int f, std::vector<PixelPoint>& out, double* depth)
 {
     out.clear();
     double sum = 0;
-    for (const auto& c : f.corners) {
-        const ScreenPoint& p = view.point(object, c.vertex->tag);
+    for (int32_t c : view.mesh(k).corners(f)) {
+        const ScreenPoint& p = view.point(k, c);
         if (!p.valid)
             return false;
         out.push_back(pixel(p));
@@ -77,6 +78,21 @@ bool projectedCorners(const PickView& view, int object, const Face& f, std::vect
     if (depth)
         *depth = out.empty() ? 1 : sum / static_cast<double>(out.size());
     return out.size() >= 3;
+}
+
+// Whether (x, y) can lie inside level face f of object k: the cheap test
+// before the polygon one.
+bool boundsHold(const PickView& view, int k, int f, double x, double y)
+{
+    float x0 = 1e30f, x1 = -1e30f, y0 = 1e30f, y1 = -1e30f;
+    for (int32_t c : view.mesh(k).corners(f)) {
+        const ScreenPoint& p = view.point(k, c);
+        x0 = std::min(x0, p.x);
+        x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y);
+        y1 = std::max(y1, p.y);
+    }
+    return x >= x0 && x <= x1 && y >= y0 && y <= y1;
 }
 
 } // namespace
@@ -147,13 +163,13 @@ std::vector<PickHit> Picker::edgesAt(double x, double y, bool through) const
     std::vector<Candidate> candidates;
     for (int k = 0; k < static_cast<int>(objects_.size()); ++k) {
         const PickObject& o = objects_[k];
-        Edge* const* edges = o.mesh->edges.data();
-        for (int e = 0; e < o.mesh->edges.count(); ++e) {
-            const Edge& edge = *edges[e];
-            if (!edge.startVertex || !edge.endVertex)
+        const std::vector<int32_t>& ends = view_.mesh(k).edgeEnds;
+        const std::span<const ScreenPoint> points = view_.points(k);
+        for (int e = 0; e < static_cast<int>(ends.size() / 2); ++e) {
+            if (ends[2 * e] < 0 || ends[2 * e + 1] < 0)
                 continue;
-            const ScreenPoint& a = view_.point(k, edge.startVertex->tag);
-            const ScreenPoint& b = view_.point(k, edge.endVertex->tag);
+            const ScreenPoint& a = points[ends[2 * e]];
+            const ScreenPoint& b = points[ends[2 * e + 1]];
             if (!a.valid || !b.valid)
                 continue;
             // Cheap rejection before the distance.
@@ -167,7 +183,7 @@ std::vector<PickHit> Picker::edgesAt(double x, double y, bool through) const
             if (d > pickRadius)
                 continue;
             const int control = o.map->controlEdge(e);
-            if (hiddenControl(o, PickEdges, control) || edge.isHidden())
+            if (hiddenControl(o, PickEdges, control) || o.mesh->edges[e]->isHidden())
                 continue;
             candidates.push_back({{k, control}, d, a.depth + t * (b.depth - a.depth), qx, qy});
         }
@@ -192,10 +208,10 @@ std::vector<PickHit> Picker::facesAt(double x, double y, bool through, bool obje
     std::vector<PixelPoint> corners;
     for (int k = 0; k < static_cast<int>(objects_.size()); ++k) {
         const PickObject& o = objects_[k];
-        Face* const* faces = o.mesh->faces.data();
-        for (int f = 0; f < o.mesh->faces.count(); ++f) {
+        const PickMesh& m = view_.mesh(k);
+        for (int f = 0; f < static_cast<int>(m.faceShown.size()); ++f) {
             double depth = 0;
-            if (faces[f]->isHidden() || !projectedCorners(view_, k, *faces[f], corners, &depth) ||
+            if (!m.faceShown[f] || !boundsHold(view_, k, f, x, y) || !projectedCorners(view_, k, f, corners, &depth) ||
                 !pointInPolygon({x, y}, corners))
                 continue;
             const PickHit hit = hitOf(k, f);
@@ -237,15 +253,18 @@ std::vector<PickHit> Picker::edgesInside(const PickOutline& outline, bool throug
         const PickObject& o = objects_[k];
         std::vector<int8_t> state(static_cast<size_t>(o.object->edges.count()), -1);
         std::vector<int8_t> seen(state.size(), through ? 1 : 0);
-        Edge* const* edges = o.mesh->edges.data();
-        for (int e = 0; e < o.mesh->edges.count(); ++e) {
-            const Edge& edge = *edges[e];
+        for (int c = 0; c < o.object->edges.count(); ++c)
+            if (o.object->edges[c]->isHidden())
+                state[c] = 0;
+        const std::vector<int32_t>& ends = view_.mesh(k).edgeEnds;
+        const std::span<const ScreenPoint> points = view_.points(k);
+        for (int e = 0; e < static_cast<int>(ends.size() / 2); ++e) {
             const int control = o.map->controlEdge(e);
-            if (!edge.startVertex || !edge.endVertex || hiddenControl(o, PickEdges, control) || state[control] == 0 ||
+            if (ends[2 * e] < 0 || ends[2 * e + 1] < 0 || control < 0 || state[control] == 0 ||
                 (!enclosed && state[control] == 1 && seen[control]))
                 continue;
-            const ScreenPoint& a = view_.point(k, edge.startVertex->tag);
-            const ScreenPoint& b = view_.point(k, edge.endVertex->tag);
+            const ScreenPoint& a = points[ends[2 * e]];
+            const ScreenPoint& b = points[ends[2 * e + 1]];
             const bool inA = a.valid && outline.contains(a.x, a.y), inB = b.valid && outline.contains(b.x, b.y);
             if (enclosed && !(inA && inB)) {
                 state[control] = 0;
@@ -289,14 +308,14 @@ std::vector<PickHit> Picker::facesInside(const PickOutline& outline, bool throug
         const int count = objects ? 1 : o.object->faces.count();
         // Per control face (or the object): -1 not seen, 0 out, 1 counted.
         std::vector<int8_t> state(static_cast<size_t>(count), -1);
-        Face* const* faces = o.mesh->faces.data();
-        for (int f = 0; f < o.mesh->faces.count(); ++f) {
+        const PickMesh& m = view_.mesh(k);
+        for (int f = 0; f < static_cast<int>(m.faceShown.size()); ++f) {
             const int slot = objects ? 0 : o.map->controlFace(f);
-            if (faces[f]->isHidden() || (!objects && hiddenControl(o, PickFaces, slot)) || state[slot] == 0)
+            if (!m.faceShown[f] || state[slot] == 0)
                 continue;
             if (!enclosed && (!through || state[slot] == 1))
                 continue; // visible-only touching is answered by the buffer below
-            const bool projected = projectedCorners(view_, k, *faces[f], corners, nullptr);
+            const bool projected = projectedCorners(view_, k, f, corners, nullptr);
             bool allIn = projected, anyIn = false;
             for (const PixelPoint& p : corners) {
                 const bool in = outline.contains(p.x, p.y);

@@ -83,8 +83,6 @@ public:
     void drawActiveViewport() override;
     // The outline of a drag in progress, in window pixels.
     void drawOverlay() override;
-    // The picking buffers may be stale (visibility, camera, geometry).
-    void sceneChangedNotify() override;
     virtual void selectAll();
     virtual void deselect();
     virtual void invert();
@@ -252,8 +250,8 @@ protected:
 
     // --- picking (SelectionMouse.cpp) ---
     // Prepares pickView for `view` with the visible objects of the scene
-    // that have meshes; the result indexes them.
-    std::vector<PickObject> preparePick(const ViewProjection& view);
+    // that have meshes; the result indexes them. `exact`: as PickView::prepare.
+    std::vector<PickObject> preparePick(const ViewProjection& view, bool exact = true);
     // Applies `operation` to the hits (indices into `objects`) of `kind`,
     // grouped by object, through `selectElements`. With `keepLast`,
     // lastClickOperation stays as it was (a drag applies it, not sets it).

@@ -10,7 +10,7 @@
 #include "Scene/View/SceneDisplayManager.h"
 #include "Settings/SettingsVariables.h"
 
-std::vector<PickObject> SceneSelectionManager::preparePick(const ViewProjection& view)
+std::vector<PickObject> SceneSelectionManager::preparePick(const ViewProjection& view, bool exact)
 {
     std::vector<PickObject> objects;
     std::vector<Shape*> kept;
@@ -25,7 +25,7 @@ std::vector<PickObject> SceneSelectionManager::preparePick(const ViewProjection&
         kept.push_back(s);
     }
     levelMappings.retainOnly(kept);
-    pickView.prepare(view, objects);
+    pickView.prepare(view, objects, exact);
     return objects;
 }
 
@@ -121,7 +121,8 @@ bool SceneSelectionManager::mouseDrag(int x, int y)
     const PixelPoint at{static_cast<double>(x), static_cast<double>(y)};
     drag.moved = true;
     if (style == PaintStyle) {
-        const std::vector<PickObject> objects = preparePick(drag.view);
+        // The geometry stays as it was during the stroke: no exact comparison.
+        const std::vector<PickObject> objects = preparePick(drag.view, false);
         const std::vector<PickHit> hits = Picker(pickView, objects)
                                               .inside(drag.kind, PickOutline::stroke(drag.last, at, pickRadius),
                                                       through, false);
@@ -164,7 +165,7 @@ bool SceneSelectionManager::mouseHover(int x, int y)
     Hovered now;
     ViewProjection view;
     if (isModelSpace() && managers->displayManager->viewAt(x, y, view)) {
-        const std::vector<PickObject> objects = preparePick(view);
+        const std::vector<PickObject> objects = preparePick(view, false);
         const Picker picker(pickView, objects);
         const int kind = multi ? picker.kindAt(x, y, false) : mode;
         const std::vector<PickHit> hits = kind >= 0 ? picker.at(kind, x, y, false) : std::vector<PickHit>{};
@@ -176,9 +177,4 @@ bool SceneSelectionManager::mouseHover(int x, int y)
         redrawRequested = true;
     }
     return false;
-}
-
-void SceneSelectionManager::sceneChangedNotify()
-{
-    pickView.invalidate();
 }

@@ -119,6 +119,12 @@ TEST(Picking, FrontMostAgainstThrough)
     EXPECT_EQ(picker.kindAt(corner.x - 2, corner.y - 2, false), PickVertices);
     EXPECT_EQ(picker.kindAt(p.at(front).x, p.at(front).y, false), PickFaces);
     EXPECT_EQ(picker.kindAt(5, 5, false), -1);
+
+    // Hiding the front face shows the back one, without a new camera.
+    p.shape->faces[p.faceCentredAt(front)]->set(Geometry::Hidden);
+    const Picker& again = p.through(lookingFrom({0, 0, 10}, true));
+    const PixelPoint centre = p.at(front);
+    EXPECT_EQ(p.elements(again.at(PickFaces, centre.x, centre.y, false)), std::vector<int>{p.faceCentredAt(back)});
 }
 
 // A 3 × 3 grid seen from above; the rectangle runs from half a cell before
