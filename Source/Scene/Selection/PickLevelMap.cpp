@@ -51,10 +51,10 @@ const LevelMapping& LevelMappings::of(Shape& object)
 {
     auto at = std::ranges::find_if(cache_, [&](const auto& entry) { return entry.first == &object; });
     if (at == cache_.end()) {
-        cache_.emplace_back(&object, LevelMapping{});
+        cache_.emplace_back(&object, std::make_unique<LevelMapping>());
         at = cache_.end() - 1;
     }
-    LevelMapping& mapping = at->second;
+    LevelMapping& mapping = *at->second;
     const InnerShape* mesh = object.currentLevelMesh();
     const int level = mesh == &object ? 0 : object.currentLevel();
     if (mapping.mesh != mesh || mapping.level != level || mapping.meshChange != mesh->changeCount ||

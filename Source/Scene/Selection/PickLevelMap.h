@@ -4,6 +4,7 @@
 // a level element descends from: a child face its control face, a half edge
 // its control edge; a control vertex is found at its vertex point.
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -33,10 +34,11 @@ void buildLevelMapping(Shape& object, LevelMapping& out);
 // level, level mesh or either mesh's changeCount moved on.
 class LevelMappings {
 public:
+    // Stays at its address until `retainOnly` drops the object.
     const LevelMapping& of(Shape& object);
     // Forgets objects other than `keep` (they may have left the scene).
     void retainOnly(const std::vector<Shape*>& keep);
 
 private:
-    std::vector<std::pair<const Shape*, LevelMapping>> cache_;
+    std::vector<std::pair<const Shape*, std::unique_ptr<LevelMapping>>> cache_;
 };
