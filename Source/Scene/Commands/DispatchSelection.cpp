@@ -141,7 +141,11 @@ void clickSelect(const CommandCall& call)
     }
 }
 
-void tweak(const CommandCall& call) { call.managers.selectionManager->tweak(call.x, call.y); }
+void tweak(const CommandCall& call)
+{
+    call.commands.recordSelection();
+    call.managers.selectionManager->tweak(call.x, call.y);
+}
 
 void selectViewportImage(const CommandCall& call)
 {

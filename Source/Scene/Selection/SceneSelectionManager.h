@@ -14,6 +14,9 @@
 #include "Mesh/List.h"
 #include "Mesh/Group.h"
 #include "Scene/SceneManager.h"
+#include "Scene/Selection/PickLevelMap.h"
+#include "Scene/Selection/Picking.h"
+#include "Scene/Selection/PickVisibility.h"
 #include "Scene/Undo/URchangeSelection.h"
 
 class Edge;
@@ -54,11 +57,32 @@ public:
     virtual void setMode(int mode);
     // style: a Style value; the current one switches back to the previous.
     virtual void setStyle(int style);
-    // operation: a ClickOperation; through: 1 picks hidden-from-view elements too.
-    // The picking under the cursor belongs to the viewports and is not built
-    // yet; what is picked goes through `selectElements`.
-    virtual void clickSelect(int /*x*/, int /*y*/, int /*operation*/, int /*through*/) {}
-    virtual void tweak(int /*x*/, int /*y*/) {}
+    // Applies `operation` (a ClickOperation) to what is under the drawing-area
+    // pixel (x, y) in the mode's kind (the multi mode takes the kind under
+    // the cursor), through `selectElements`; through: 1 picks
+    // hidden-from-view elements too. With nothing there, "new" clears the
+    // selection. A drag that follows selects in the current style. Model
+    // space only.
+    virtual void clickSelect(int x, int y, int operation, int through);
+    // Without an active tool: selects what is visible under (x, y), as a new selection.
+    virtual void tweak(int x, int y);
+
+    // --- viewport input ---
+    // A press ends any drag selection left over; it never takes the press,
+    // so that the bound selection command runs.
+    bool mousePress(int x, int y, int button, int modifiers, int commandId, bool handledSoFar) override;
+    // After a click: the area or lasso outline grows, or paint selects what
+    // the cursor passes over. Taken while such a drag is on.
+    bool mouseDrag(int x, int y) override;
+    // Finds the element under the cursor for the pre-highlight; redraws
+    // only when it changed. Never taken.
+    bool mouseHover(int x, int y) override;
+    // Ends a drag: an area or lasso selects what its outline holds.
+    bool mouseRelease(int x, int y) override;
+    // The pre-highlighted element, in the active viewport.
+    void drawActiveViewport() override;
+    // The outline of a drag in progress, in window pixels.
+    void drawOverlay() override;
     virtual void selectAll();
     virtual void deselect();
     virtual void invert();
@@ -129,6 +153,14 @@ public:
     int32_t through = 0;            // the last click picked hidden-from-view elements too
     bool softSelectionOn = false;   // mirrors "Enabled" of "Soft Selection"
     int32_t lastGroup = -1;         // position in the scene's groups of the group "Select Next Group" chose last
+    // The element under the cursor, drawn highlighted; object null for none.
+    struct Hovered {
+        const Shape* object = nullptr;
+        int kind = -1;
+        int element = -1; // control element position; -1 for an object
+        bool operator==(const Hovered&) const = default;
+    };
+    Hovered hovered;
 
     // Rebuilds the lists and returns what a selection record keeps (the
     // selection of every object with anything selected of the mode's
@@ -215,6 +247,31 @@ protected:
     // radius never below 0) and recomputes the weights; nothing while soft
     // selection is off.
     void stepSoftSetting(const char* name, float step);
+
+    // --- picking (SelectionMouse.cpp) ---
+    // Prepares pickView for `view` with the visible objects of the scene
+    // that have meshes; the result indexes them. `exact`: as PickView::prepare.
+    std::vector<PickObject> preparePick(const ViewProjection& view, bool exact = true);
+    // Applies `operation` to the hits (indices into `objects`) of `kind`,
+    // grouped by object, through `selectElements`. With `keepLast`,
+    // lastClickOperation stays as it was (a drag applies it, not sets it).
+    void applyHits(int kind, const std::vector<PickHit>& hits, const std::vector<PickObject>& objects,
+                   int operation, bool keepLast);
+    // The kind a drag selects when the press picked `picked` (-1 nothing).
+    int dragKind(int picked) const;
+
+    // A drag selection from the press of the last click.
+    struct DragSelection {
+        bool active = false;
+        bool moved = false;
+        int kind = FaceMode;        // what it selects
+        ViewProjection view;        // the viewport pressed in
+        PixelPoint start, last;     // press point and last cursor position
+        std::vector<PixelPoint> path; // the lasso so far
+    };
+    DragSelection drag;
+    PickView pickView;          // projections and depth buffer of the viewport last picked in
+    LevelMappings levelMappings; // current level to control elements, per object
 
 private:
     struct ObjectWeights {

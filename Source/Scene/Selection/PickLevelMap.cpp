@@ -1,0 +1,71 @@
+#include "Scene/Selection/PickLevelMap.h"
+
+#include <algorithm>
+
+#include "Mesh/LevelStack.h"
+#include "Mesh/Shape.h"
+
+void buildLevelMapping(Shape& object, LevelMapping& out)
+{
+    InnerShape* mesh = object.currentLevelMesh();
+    out.level = mesh == &object ? 0 : object.currentLevel();
+    out.mesh = mesh;
+    out.meshChange = mesh->changeCount;
+    out.controlChange = object.changeCount;
+    out.faceControl.clear();
+    out.edgeControl.clear();
+    out.vertexPoint.clear();
+    if (out.level == 0)
+        return;
+    const LevelStack& stack = object.levelStack;
+    // The maps only number elements that continue a lower-level one (first
+    // children, first halves, vertex points), so faces and edges go by the
+    // build's layout: a control face's descendants are one contiguous block,
+    // and edge i of a level becomes edges 2i and 2i + 1 of the next.
+    out.faceControl.assign(static_cast<size_t>(mesh->faces.count()), -1);
+    for (int c = 0; c < object.faces.count(); ++c) {
+        const int start = stack.childFaceStart(c), count = stack.childFaceCount(c);
+        for (int f = std::max(start, 0); f < std::min(start + count, mesh->faces.count()); ++f)
+            out.faceControl[f] = c;
+    }
+    out.edgeControl.assign(static_cast<size_t>(mesh->edges.count()), -1);
+    const int halves = 1 << out.level;
+    for (int c = 0; c < object.edges.count(); ++c)
+        for (int e = c * halves; e < std::min((c + 1) * halves, mesh->edges.count()); ++e)
+            out.edgeControl[e] = c;
+    // A control vertex reaches its vertex point through every vertex map.
+    out.vertexPoint.resize(static_cast<size_t>(object.vertices.count()));
+    for (int v = 0; v < object.vertices.count(); ++v)
+        out.vertexPoint[v] = v;
+    for (int level = 1; level <= out.level; ++level) {
+        const LevelRecord* record = stack.levels[level];
+        const InnerShape& below = *stack.levelMesh(level - 1);
+        for (int32_t& at : out.vertexPoint) {
+            const int id = at >= 0 && at < below.vertices.count() ? below.vertices[at]->id : -1;
+            at = id >= 0 && id < record->vertexMap.count() ? record->vertexMap[id].vertexPoint : -1;
+        }
+    }
+}
+
+const LevelMapping& LevelMappings::of(Shape& object)
+{
+    auto at = std::ranges::find_if(cache_, [&](const auto& entry) { return entry.first == &object; });
+    if (at == cache_.end()) {
+        cache_.emplace_back(&object, std::make_unique<LevelMapping>());
+        at = cache_.end() - 1;
+    }
+    LevelMapping& mapping = *at->second;
+    const InnerShape* mesh = object.currentLevelMesh();
+    const int level = mesh == &object ? 0 : object.currentLevel();
+    if (mapping.mesh != mesh || mapping.level != level || mapping.meshChange != mesh->changeCount ||
+        mapping.controlChange != object.changeCount)
+        buildLevelMapping(object, mapping);
+    return mapping;
+}
+
+void LevelMappings::retainOnly(const std::vector<Shape*>& keep)
+{
+    std::erase_if(cache_, [&](const auto& entry) {
+        return std::ranges::find(keep, entry.first) == keep.end();
+    });
+}
