@@ -153,14 +153,16 @@ TEST_F(EndToEndGLTest, CreationPropertiesRebuildTheCubeJustMade)
     EXPECT_EQ(window_->creationProperties()->liveObject(), cube());
 }
 
-// Needs picking at the current subdivision level, which is being built at
-// the same time: enable once a click selects a control face through its
-// level-1 descendants.
-TEST_F(EndToEndGLTest, DISABLED_AFaceClickedOnTheSubdividedCubeIsSelectedAndUndone)
+// A new object is not selected: the first click picks it, so that face mode
+// has an object to work on, and the second picks a control face through
+// its level-1 descendants.
+TEST_F(EndToEndGLTest, AFaceClickedOnTheSubdividedCubeIsSelectedAndUndone)
 {
     window_->menus()->action(CommandId::Cube)->trigger();
     tapKey(Qt::Key_PageUp);
     window_->redraw();
+    clickAt(cubeCentreOnScreen());
+    ASSERT_TRUE(cube()->isSelected());
     tapKey(Qt::Key_3); // "Face Selection Mode"
     clickAt(cubeCentreOnScreen());
     ASSERT_EQ(scene_->selectionManager->selectedFaces.count(), 1);
