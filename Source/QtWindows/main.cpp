@@ -1,5 +1,6 @@
 // Starts Tavo: the GL format, the application, GLUT and the main window.
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdlib>
 #include <ctime>
@@ -19,12 +20,24 @@ int main(int argc, char** argv)
     applyTavoLook(app);
     qtTavoGLWidget::initializeGlut(argc, argv);
 
+    // "--screenshot PATH" saves the window as it first shows to PATH and
+    // quits: the pictures in the documentation are made this way.
+    QStringList arguments = QApplication::arguments();
+    QString screenshot;
+    if (int at = arguments.indexOf("--screenshot"); at > 0 && at + 1 < arguments.size()) {
+        screenshot = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
     // The first argument left after the toolkit took its own is the start-up
     // argument (typically a scene file to open).
-    QStringList arguments = QApplication::arguments();
     std::string startupArgument = arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
 
     qtTavoApplicationWindow window(startupArgument);
     window.show();
+    if (!screenshot.isEmpty())
+        QTimer::singleShot(500, &window, [&] {
+            window.redraw();
+            app.exit(window.grab().save(screenshot) ? 0 : 1);
+        });
     return app.exec();
 }
