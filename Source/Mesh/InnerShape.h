@@ -134,6 +134,7 @@ public:
     Vertex axisFrame[4];       // pivot, X, Y and Z direction
     MirrorPlane mirrorPlane;   // symmetry plane
     int32_t changeCount = 0;   // +1 on every topology or membership change
+    int32_t updateCount = 0;   // +1 on every `update`: drawing caches compare it to see moved points
     std::string name = "Generic";
     uint32_t displayFlags = WireOnShaded;
     uint32_t shading = 0;      // mode in bits 0-4, previous mode in bits 5-9
