@@ -118,6 +118,8 @@ public:
         glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_POINT_BIT | GL_LINE_BIT);
         glDisable(GL_LIGHTING);
         glDisable(GL_TEXTURE_2D);
+        // The highlight colour must not become the material of later faces.
+        glDisable(GL_COLOR_MATERIAL);
         glDepthFunc(GL_LEQUAL);
     }
     ~HighlightState() { glPopAttrib(); }

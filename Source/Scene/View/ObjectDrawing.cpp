@@ -152,18 +152,22 @@ public:
                 mesh_.drawFacesSmooth();
             break;
         case InnerShape::FastShade:
-            glColor4fv(material.diffuse);
+            applyMaterial(material);
             plainFaces();
             break;
-        case InnerShape::GhostedShade:
+        case InnerShape::GhostedShade: {
             glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT);
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
             glDepthMask(GL_FALSE);
-            glColor4f(material.diffuse[0], material.diffuse[1], material.diffuse[2], GhostAlpha);
+            // Lit faces take their alpha from the material's diffuse colour.
+            Material ghost = material;
+            ghost.diffuse[3] = GhostAlpha;
+            applyMaterial(ghost);
             plainFaces();
             glPopAttrib();
             break;
+        }
         default:
             break;
         }
@@ -173,7 +177,7 @@ public:
     void overlay(const float rgb[3], float alpha)
     {
         glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_ENABLE_BIT);
-        glDisable(GL_LIGHTING);
+        unlit();
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glDepthFunc(GL_LEQUAL);
@@ -190,8 +194,7 @@ public:
     void edges(const float rgb[3], float width)
     {
         glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_TEXTURE_2D);
+        unlit();
         glLineWidth(width);
         glColor3fv(rgb);
         if (buffered_)
@@ -326,6 +329,13 @@ void drawObject(Shape& s, const ObjectPass& pass, const ObjectDrawOptions& optio
 
 } // namespace
 
+void unlit()
+{
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_COLOR_MATERIAL);
+}
+
 void drawSceneObjects(SceneManagers& managers, const ViewProjection& view, bool uvSpace)
 {
     ObjectDrawOptions options;
@@ -343,6 +353,9 @@ void drawSceneObjects(SceneManagers& managers, const ViewProjection& view, bool 
     const ObjectPass pass{objectColours(registry), settingsVariables(), managers.selectionManager, view, uvSpace};
 
     glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POLYGON_BIT);
+    // Faces are lit by their materials, set explicitly: a tracked colour
+    // would tie each material to the colour of whatever was drawn before.
+    glDisable(GL_COLOR_MATERIAL);
     if (uvSpace)
         glDisable(GL_LIGHTING);
     for (Shape* s : managers.objectManager->objects)

@@ -97,8 +97,7 @@ void drawComponentSelection(Shape& s, const ObjectPass& pass)
 {
     const int mode = pass.selection->mode;
     glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_LINE_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
+    unlit();
     if (mode == SceneSelectionManager::FaceMode || mode == SceneSelectionManager::MultiMode)
         drawSelectedFaces(s, pass);
     drawMarkedEdges(s, pass);

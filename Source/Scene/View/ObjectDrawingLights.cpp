@@ -21,8 +21,7 @@ void drawLightIcon(Light& light, const ObjectPass& pass)
     const float r = pass.view.worldLength(IconPixels, at);
     const float d = r * 0.577f; // the diagonals' component for length r
     glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
+    unlit();
     glLineWidth(pass.settings.edgeWidth);
     glColor3fv(light.isSelected() ? SelectedLightColour : LightColour);
     glBegin(GL_LINES);

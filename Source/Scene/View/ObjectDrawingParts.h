@@ -16,6 +16,11 @@ struct ObjectPass {
     bool uvSpace;
 };
 
+// For drawing in plain colours, inside a push of GL_ENABLE_BIT: no
+// lighting, no texture, and no colour material, which would otherwise carry
+// the plain colour into the material of the next lit faces.
+void unlit();
+
 // The selection of an active object in the component modes: selected and
 // creased edges, selected faces, and the vertices in the vertex modes, each
 // through the current level, with mirror partners under symmetry.
