@@ -42,7 +42,7 @@ LevelDrawCache::Key LevelDrawCache::keyOf(const InnerShape& mesh, bool vertexNor
     Key k;
     k.mesh = &mesh;
     k.changeCount = mesh.changeCount;
-    k.updateCount = mesh.updateCount;
+    k.updateStamp = mesh.updateStamp;
     k.vertexCount = mesh.vertices.count();
     k.edgeCount = mesh.edges.count();
     k.faceCount = mesh.faces.count();

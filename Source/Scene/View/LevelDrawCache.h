@@ -35,12 +35,12 @@ public:
     void invalidate() { key_ = Key{}; }
 
 private:
-    // What the buffers were built from. Pointers guard against a released
-    // mesh whose memory a new one reuses with equal counters.
+    // What the buffers were built from. The update stamp tells a new mesh
+    // from a released one whose memory it reuses.
     struct Key {
         const InnerShape* mesh = nullptr;
         int32_t changeCount = -1;
-        int32_t updateCount = -1;
+        uint64_t updateStamp = 0;
         int vertexCount = -1;
         int edgeCount = -1;
         int faceCount = -1;

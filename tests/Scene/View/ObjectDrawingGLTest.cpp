@@ -15,6 +15,7 @@
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "Scene/View/ObjectDrawing.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Settings/SettingsVariables.h"
 #include "support/Fixtures.h"
@@ -43,6 +44,7 @@ protected:
 
     void TearDown() override
     {
+        releaseObjectDrawCaches();
         scene_.reset();
         frame_.close();
         settingsVariables().optimizedFaceDrawLimit = 20000;
