@@ -172,6 +172,7 @@ void accumulateStencil(const Vertex* v, float weight, float sum[3])
 
 void InnerShape::update(bool normals, bool positions, int mode)
 {
+    updateStamp = newUpdateStamp();
     if (positions) {
         if (StencilTable* table = StencilTable::ensure(*this)) {
             table->evaluate(*this);

@@ -134,10 +134,20 @@ public:
     Vertex axisFrame[4];       // pivot, X, Y and Z direction
     MirrorPlane mirrorPlane;   // symmetry plane
     int32_t changeCount = 0;   // +1 on every topology or membership change
+    // New at construction and on every `update`, from one sequence for all
+    // meshes: equal stamps mean the same mesh with the same points, which is
+    // what drawing caches compare.
+    uint64_t updateStamp = newUpdateStamp();
     std::string name = "Generic";
     uint32_t displayFlags = WireOnShaded;
     uint32_t shading = 0;      // mode in bits 0-4, previous mode in bits 5-9
     uint32_t textureFlags = ShowTexture;
+
+    static uint64_t newUpdateStamp()
+    {
+        static uint64_t last = 0;
+        return ++last;
+    }
 
 protected:
     // Frees the lists themselves after their elements were released or handed on.

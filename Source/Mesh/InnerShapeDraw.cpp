@@ -5,9 +5,11 @@
 #include <GL/gl.h>
 
 #include "DisplaySettings.h"
-#include "FaceTessellator.h"
+#include "DrawBatch.h"
 #include "InnerShape.h"
 #include "MaterialGL.h"
+
+using namespace meshdraw;
 
 namespace {
 // How one face-drawing pass shades its faces.
@@ -21,98 +23,6 @@ constexpr FaceShading FlatColour{GL_FLAT, false, false};
 constexpr FaceShading FlatMaterial{GL_FLAT, false, true};
 constexpr FaceShading SmoothMaterial{GL_SMOOTH, true, true};
 constexpr FaceShading SmoothColour{GL_SMOOTH, true, false};
-
-constexpr float HighlightEdgeAlpha = 0.6f;
-
-// Puts the current colour back on leaving a scope. Some drivers lose it
-// when glPopAttrib(GL_CURRENT_BIT) unwinds nested attribute pushes, so it
-// is saved by value instead.
-class ColourKeeper {
-public:
-    ColourKeeper() { glGetFloatv(GL_CURRENT_COLOR, saved_); }
-    ~ColourKeeper() { glColor4fv(saved_); }
-    ColourKeeper(const ColourKeeper&) = delete;
-    ColourKeeper& operator=(const ColourKeeper&) = delete;
-
-private:
-    float saved_[4];
-};
-
-FaceTessellator& drawTessellator()
-{
-    static FaceTessellator tessellator;
-    return tessellator;
-}
-
-// Sends faces to GL, keeping one glBegin open while consecutive faces share
-// a primitive type: triangles and tessellated faces as GL_TRIANGLES, quads
-// as GL_QUADS.
-class FaceBatch {
-public:
-    explicit FaceBatch(bool vertexNormals) : vertexNormals_(vertexNormals) {}
-    ~FaceBatch() { flush(); }
-    FaceBatch(const FaceBatch&) = delete;
-    FaceBatch& operator=(const FaceBatch&) = delete;
-
-    void face(const Face& f)
-    {
-        int n = f.cornerCount();
-        if (n < 3)
-            return;
-        if (needsTessellation(f)) {
-            tessellated(f);
-            return;
-        }
-        begin(n == 3 ? GL_TRIANGLES : GL_QUADS);
-        if (!vertexNormals_)
-            glNormal3f(f.normal.x, f.normal.y, f.normal.z);
-        for (const Corner& c : f.corners) {
-            glTexCoord2f(c.u, c.v);
-            if (vertexNormals_)
-                glNormal3fv(c.vertex->normal);
-            glVertex3f(c.vertex->x, c.vertex->y, c.vertex->z);
-        }
-    }
-
-    // Ends the open primitive, as GL requires before state changes such as
-    // binding a texture.
-    void flush()
-    {
-        if (open_)
-            glEnd();
-        open_ = 0;
-    }
-
-private:
-    void begin(GLenum mode)
-    {
-        if (open_ == mode)
-            return;
-        flush();
-        glBegin(mode);
-        open_ = mode;
-    }
-
-    void tessellated(const Face& f)
-    {
-        FaceTessellator& tess = drawTessellator();
-        if (!tess.tessellate(f))
-            return;
-        begin(GL_TRIANGLES);
-        if (!vertexNormals_)
-            glNormal3f(f.normal.x, f.normal.y, f.normal.z);
-        for (int i : tess.triangles()) {
-            const TessellatedPoint& p = tess.points()[i];
-            glTexCoord2f(p.u, p.v);
-            if (vertexNormals_)
-                glNormal3fv(p.normal);
-            glVertex3fv(p.position);
-        }
-    }
-
-    bool vertexNormals_;
-    GLenum open_ = 0;
-};
 
 void drawFaces(const InnerShape& mesh, const FaceShading& shading)
 {
@@ -151,11 +61,6 @@ void drawEdgeLines(const InnerShape& mesh)
     glEnd();
 }
 
-void vertexPoint(const Vertex& v)
-{
-    glVertex3f(v.x, v.y, v.z);
-}
-
 // Whether element is in list: at position index when one is given (>= 0),
 // anywhere otherwise.
 template <class T>
@@ -165,25 +70,6 @@ bool isListed(const List<T*>& list, T* element, int index)
         return index < list.count() && list[index] == element;
     return list.contains(element);
 }
-
-// The GL state of highlight drawing for one scope: unlit, untextured, and
-// drawing over the very surface it marks without losing the depth test.
-class HighlightState {
-public:
-    HighlightState()
-    {
-        glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_POINT_BIT | GL_LINE_BIT);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_TEXTURE_2D);
-        glDepthFunc(GL_LEQUAL);
-    }
-    ~HighlightState() { glPopAttrib(); }
-    HighlightState(const HighlightState&) = delete;
-    HighlightState& operator=(const HighlightState&) = delete;
-
-private:
-    ColourKeeper colour_;
-};
 
 void highlightVertex(const Vertex& v, bool symmetry)
 {

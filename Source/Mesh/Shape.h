@@ -50,6 +50,34 @@ public:
     // The mesh of the current level: the object itself at level 0.
     virtual InnerShape* currentLevelMesh();
 
+    // Drawing through the current level (ShapeDraw.cpp). A control element
+    // is shown by its descendants: a face by its child faces, an edge by its
+    // segmentsPerEdge() level edges, a vertex at its vertex point. At level
+    // 0 these are the InnerShape routines.
+    // `element` is a control element (an element of the current level mesh
+    // is highlighted as it is); false when it is in neither.
+    bool drawHighlight(Geometry* element, int index) override;
+    // i: position in the control mesh's list; hidden elements are skipped.
+    void drawFace(int i, const unsigned char rgb[3]) override;
+    void drawEdge(int i, const unsigned char rgb[3]) override;
+    void drawVertex(int i, const unsigned char rgb[3]) override;
+
+    // --- current-level view (ShapeLevelView.cpp) ---
+    // The current-level vertex that shows control vertex `controlVertex`
+    // (a position in `vertices`): its vertex point, or the vertex itself at
+    // level 0. Null when out of range or not mapped.
+    Vertex* levelVertexOf(int controlVertex) const;
+    // The first of the segmentsPerEdge() current-level edges that show
+    // control edge `controlEdge` (a position in `edges`): a level lists the
+    // halves of the edge i below as its edges 2i and 2i + 1, so the block
+    // starts at controlEdge << currentLevel. -1 when out of range.
+    int levelEdgeStart(int controlEdge) const;
+    // Gives every face of the current level the Hidden bit of the control
+    // face it descends from, then hides the level edges and vertices whose
+    // faces are all hidden (and shows the others), so that the level draws
+    // and picks what the control mesh shows. Nothing to do at level 0.
+    void syncLevelVisibility();
+
     // --- subdivision levels ---
     // One level up (built when missing) while below "Max Subdivision Level",
     // then the levels are refreshed. False when the level did not change.

@@ -6,4 +6,17 @@
 
 struct SceneManagers;
 
+// What the frame decides about object drawing beyond the objects' own state.
+struct ObjectDrawOptions {
+    bool showLights = true; // light objects draw their icon ("Show Lights Toggle")
+};
+
+// uvSpace: draw the objects' UV proxies in the UV plane instead of the
+// objects. The options come from the settings ("Show Lights").
 void drawSceneObjects(SceneManagers& managers, const ViewProjection& view, bool uvSpace);
+void drawSceneObjects(SceneManagers& managers, const ViewProjection& view, bool uvSpace,
+                      const ObjectDrawOptions& options);
+
+// Gives back the GL buffers kept for big meshes. Call with the context they
+// were made in current, before that context goes away.
+void releaseObjectDrawCaches();
