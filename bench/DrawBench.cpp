@@ -30,8 +30,6 @@ namespace {
 constexpr int QuadsPerSide = 250;
 constexpr int Level = 2;
 constexpr int LevelFaces = QuadsPerSide * QuadsPerSide << (2 * Level);
-const float Background[3] = {0.1f, 0.1f, 0.1f};
-const float LightPosition[4] = {0.3f, 0.6f, 1.0f, 0.0f};
 
 struct Frame {
     SceneObjectManager objects;
@@ -41,16 +39,6 @@ struct Frame {
     unsigned peerBuffers[2] = {0, 0}; // vertices (position, normal), triangle indices
     int peerIndexCount = 0;
 };
-
-// The view from above one corner of the grid, the whole grid in sight.
-ViewProjection gridView(int width, int height)
-{
-    Camera camera("Perspective", Camera::Model, false, true, Point3D(0.5f, 1.6f, 2.0f), Point3D(0.5f, 0.0f, 0.5f),
-                  Point3D(0, 1, 0));
-    camera.nearDistance = 0.1f;
-    camera.farDistance = 10.0f;
-    return ViewProjection(camera, ViewRect{0, 0, width, height});
-}
 
 void makePeerBuffers(Frame& frame)
 {
@@ -92,29 +80,11 @@ Frame* frame()
         f->grid->setShadingMode(InnerShape::SmoothShade);
         f->grid->setLevel(Level, true);
         f->objects.addObject(f->grid);
-        f->view = gridView(context->width, context->height);
+        f->view = benchGridView(context->width, context->height);
         makePeerBuffers(*f);
         return f;
     }();
     return made;
-}
-
-// Clears the frame and loads the view, as the display manager does.
-void beginFrame(const Frame& f)
-{
-    glViewport(0, 0, f.view.viewport.width, f.view.viewport.height);
-    glClearColor(Background[0], Background[1], Background[2], 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixd(f.view.projection);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glLightfv(GL_LIGHT0, GL_POSITION, LightPosition);
-    glLoadMatrixd(f.view.modelview);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_NORMALIZE);
 }
 
 // Whether the middle of the frame shows something other than the background.
@@ -122,7 +92,7 @@ bool middleIsDrawn(const Frame& f)
 {
     unsigned char rgba[4] = {0, 0, 0, 0};
     glReadPixels(f.view.viewport.width / 2, f.view.viewport.height / 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    const unsigned char back = static_cast<unsigned char>(Background[0] * 255.0f + 0.5f);
+    const unsigned char back = static_cast<unsigned char>(BenchBackground * 255.0f + 0.5f);
     return rgba[0] != back || rgba[1] != back || rgba[2] != back;
 }
 
@@ -132,7 +102,7 @@ bool runTavo(Sample& outSample)
     if (!f || f->grid->currentLevelMesh()->faces.count() != LevelFaces)
         return false;
     Stopwatch watch;
-    beginFrame(*f);
+    beginBenchFrame(f->view);
     drawSceneObjects(f->managers, f->view, false);
     glFinish();
     outSample.seconds = watch.seconds();
@@ -145,7 +115,7 @@ bool runVbo(Sample& outSample)
     if (!f)
         return false;
     Stopwatch watch;
-    beginFrame(*f);
+    beginBenchFrame(f->view);
     const float diffuse[4] = {0.8f, 0.8f, 0.8f, 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, diffuse);
     glBindBuffer(GL_ARRAY_BUFFER, f->peerBuffers[0]);

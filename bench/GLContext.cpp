@@ -45,3 +45,30 @@ const BenchGLContext* benchGLContext()
     static const BenchGLContext context{Width, Height};
     return made ? &context : nullptr;
 }
+
+ViewProjection benchGridView(int width, int height)
+{
+    Camera camera("Perspective", Camera::Model, false, true, Point3D(0.5f, 1.6f, 2.0f), Point3D(0.5f, 0.0f, 0.5f),
+                  Point3D(0, 1, 0));
+    camera.nearDistance = 0.1f;
+    camera.farDistance = 10.0f;
+    return ViewProjection(camera, ViewRect{0, 0, width, height});
+}
+
+void beginBenchFrame(const ViewProjection& view)
+{
+    static const float lightPosition[4] = {0.3f, 0.6f, 1.0f, 0.0f};
+    glViewport(0, 0, view.viewport.width, view.viewport.height);
+    glClearColor(BenchBackground, BenchBackground, BenchBackground, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixd(view.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glLoadMatrixd(view.modelview);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_NORMALIZE);
+}
