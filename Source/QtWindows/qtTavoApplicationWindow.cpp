@@ -272,6 +272,23 @@ bool qtTavoApplicationWindow::saveScreenshot(const std::string& path)
     return !image.isNull() && image.save(QString::fromStdString(path));
 }
 
+bool qtTavoApplicationWindow::readImage(const std::string& path, int& width, int& height,
+                                        std::vector<unsigned char>& rgba)
+{
+    QImage image(QString::fromStdString(path));
+    if (image.isNull())
+        return false;
+    // GL takes the bottom row first; the file keeps the top row first.
+    image = image.convertToFormat(QImage::Format_RGBA8888).mirrored(false, true);
+    width = image.width();
+    height = image.height();
+    const qsizetype row = static_cast<qsizetype>(width) * 4;
+    rgba.resize(static_cast<size_t>(row) * height);
+    for (int y = 0; y < height; ++y)
+        std::copy_n(image.constScanLine(y), row, rgba.data() + static_cast<size_t>(row) * y);
+    return true;
+}
+
 void qtTavoApplicationWindow::requestClose()
 {
     // Queued, so that the command that asked has finished before the scene is closed.

@@ -53,6 +53,7 @@ public:
     void showProgress(double fraction) override;
     void showRecentFiles(const std::vector<std::string>& paths) override;
     bool saveScreenshot(const std::string& path) override;
+    bool readImage(const std::string& path, int& width, int& height, std::vector<unsigned char>& rgba) override;
     void requestClose() override;
     bool isMaximized() override;
     bool isMinimized() override;

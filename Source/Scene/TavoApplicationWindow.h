@@ -54,6 +54,15 @@ public:
     // Writes what the viewports show to an image file, its format chosen by
     // the extension; false when it cannot.
     virtual bool saveScreenshot(const std::string& /*path*/) { return false; }
+    // Reads the image file at `path` as rows of 8-bit red, green, blue and
+    // alpha, the bottom row first as GL textures take them, `width` ×
+    // `height` × 4 bytes. False, leaving the outputs alone, when the file is
+    // missing or not an image.
+    virtual bool readImage(const std::string& /*path*/, int& /*width*/, int& /*height*/,
+                           std::vector<unsigned char>& /*rgba*/)
+    {
+        return false;
+    }
     // "Exit": asks the window to close, which goes through Scene::close.
     virtual void requestClose() {}
     // Puts option group `groupId` into the tool-options window and shows it;

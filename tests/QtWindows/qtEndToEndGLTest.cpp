@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QColor>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -23,6 +24,7 @@
 #include "QtWindows/qtTavoApplicationWindow.h"
 #include "QtWindows/qtTavoGLWidget.h"
 #include "Scene/Scene.h"
+#include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/View/SceneDisplayManager.h"
@@ -170,3 +172,40 @@ TEST_F(EndToEndGLTest, AFaceClickedOnTheSubdividedCubeIsSelectedAndUndone)
     EXPECT_EQ(scene_->selectionManager->selectedFaces.count(), 0);
     EXPECT_EQ(cube()->currentLevel(), 1) << "undoing the selection leaves the geometry";
 }
+
+// The picture on the Front view's image plane, upright: red above, blue
+// below. A file that cannot be read leaves the plane without them.
+TEST_F(EndToEndGLTest, AReferenceImageShowsItsPictureInTheFrontView)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x)
+            picture.setPixel(x, y, qRgb(255, 0, 0)); // the file's top rows
+    const QString path = home_.filePath("picture.png");
+    ASSERT_TRUE(picture.save(path));
+
+    scene_->applicationManager->registry.setBool(CommandId::Display, "Show Grids", false);
+    SceneDisplayManager& display = *scene_->displayManager;
+    display.setView(2); // Front
+    const float corners[12] = {-5, -5, -100, 5, -5, -100, 5, 5, -100, -5, 5, -100};
+    const float uvs[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    auto colourAt = [&](float worldY) {
+        window_->redraw();
+        const QImage shot = view_->grabFramebuffer();
+        double px = 0, py = 0, depth = 0;
+        EXPECT_TRUE(display.activeView().project(Point3D(0, worldY, -100), px, py, depth));
+        const QPoint at(static_cast<int>(px), view_->framebufferHeight() - static_cast<int>(py));
+        EXPECT_TRUE(shot.rect().contains(at));
+        return QColor(shot.pixel(at));
+    };
+
+    display.setReferenceImage(2, path.toStdString(), corners, uvs);
+    EXPECT_EQ(colourAt(2.5f), QColor(Qt::red));
+    EXPECT_EQ(colourAt(-2.5f), QColor(Qt::blue));
+
+    display.setReferenceImage(2, home_.filePath("missing.png").toStdString(), corners, uvs);
+    EXPECT_NE(colourAt(2.5f), QColor(Qt::red));
+    EXPECT_EQ(display.imageTextures.count(), 1) << "the picture gone is freed, the missing file remembered";
+}
+

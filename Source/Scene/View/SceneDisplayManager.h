@@ -11,6 +11,7 @@
 #include "Scene/SceneManager.h"
 #include "Scene/View/Camera.h"
 #include "Scene/View/DefaultLight.h"
+#include "Scene/View/ReferenceImageTextures.h"
 #include "Scene/View/ViewLayout.h"
 
 // The image a view shows behind the scene, on a plane of four corners.
@@ -146,6 +147,7 @@ public:
     bool lockDefaultLights = true;    // default light positions are in eye coordinates
     std::vector<ReferenceImage> referenceImages; // in view order, at most one per view
     int selectedImageView = -1;       // view of the selected reference image; -1 none
+    ReferenceImageTextures imageTextures; // of the images drawn so far; made and freed while drawing
 
 private:
     void startDrag(int mode, int x, int y);

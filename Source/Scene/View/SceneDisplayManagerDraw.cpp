@@ -101,9 +101,9 @@ void drawWorkGrid(const Camera& camera, Colour colour)
     }
 }
 
-// The image's plane as a frame with crossed corners; the picture itself
-// needs the window's image reader.
-void drawReferenceImage(const ReferenceImage& image, bool selected)
+// The image's plane as a frame with crossed corners: what shows of an image
+// whose file cannot be read, and the mark of the selected one.
+void drawImageOutline(const ReferenceImage& image, bool selected, bool crossed)
 {
     glLineWidth(selected ? 2.0f : 1.0f);
     glColor3f(selected ? 0.9f : 0.5f, selected ? 0.6f : 0.5f, 0.3f);
@@ -111,11 +111,33 @@ void drawReferenceImage(const ReferenceImage& image, bool selected)
     for (const float* c : image.corners)
         glVertex3fv(c);
     glEnd();
-    glBegin(GL_LINES);
-    for (int k : {0, 2, 1, 3})
-        glVertex3fv(image.corners[k]);
-    glEnd();
+    if (crossed) {
+        glBegin(GL_LINES);
+        for (int k : {0, 2, 1, 3})
+            glVertex3fv(image.corners[k]);
+        glEnd();
+    }
     glLineWidth(1.0f);
+}
+
+// The picture on its plane. It leaves the depth buffer alone so that the
+// scene always shows in front of it.
+void drawImagePicture(const ReferenceImage& image, unsigned texture)
+{
+    glDepthMask(GL_FALSE);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glColor3f(1, 1, 1);
+    glBegin(GL_QUADS);
+    for (int k = 0; k < 4; ++k) {
+        glTexCoord2fv(image.uv[k]);
+        glVertex3fv(image.corners[k]);
+    }
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDepthMask(GL_TRUE);
 }
 
 // Light objects as a point with a line to their target.
@@ -179,6 +201,8 @@ void SceneDisplayManager::drawViewport(int index, const List<SceneManager*>& dra
     const Camera& camera = cameras[port.camera];
     const bool active = index == layout().active;
     const SettingsVariables& settings = settingsVariables();
+    TavoApplicationWindow* window = managers && managers->applicationManager ? managers->applicationManager->window
+                                                                              : nullptr;
     glViewport(r.x, r.y, r.width, r.height);
     glScissor(r.x, r.y, r.width, r.height);
     glDisable(GL_LIGHTING);
@@ -194,8 +218,14 @@ void SceneDisplayManager::drawViewport(int index, const List<SceneManager*>& dra
 
     if (settings.showViewportImages)
         for (const ReferenceImage& image : referenceImages)
-            if (image.view == viewOfCamera(port.camera) && camera.orthographic && !camera.rotates)
-                drawReferenceImage(image, image.view == selectedImageView);
+            if (image.view == viewOfCamera(port.camera) && camera.orthographic && !camera.rotates) {
+                const unsigned texture = imageTextures.textureFor(image.imagePath, window);
+                const bool selected = image.view == selectedImageView;
+                if (texture)
+                    drawImagePicture(image, texture);
+                if (!texture || selected)
+                    drawImageOutline(image, selected, !texture);
+            }
     if (settings.showGrids)
         drawWorkGrid(camera, settingColour(managers, "Grid", {0.2f, 0.2f, 0.2f}));
 
@@ -235,6 +265,7 @@ void SceneDisplayManager::drawViewports(const List<SceneManager*>& drawers)
     if (viewportWidth <= 0 || viewportHeight <= 0)
         return;
     layouts[layoutId].fit(viewportWidth, viewportHeight);
+    imageTextures.keepOnly(referenceImages);
     // Antialiased lines: smoothing works through blending.
     glEnable(GL_LINE_SMOOTH);
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
