@@ -52,15 +52,17 @@ QString keyBindingText(const KeyBindings& bindings, int commandId)
     return {};
 }
 
-qtCommandMenus::qtCommandMenus(QMenuBar* bar, Run run, Keys keys)
-    : QObject(bar), run_(std::move(run)), keys_(std::move(keys))
+qtCommandMenus::qtCommandMenus(QMenuBar* bar, Run run, Keys keys, States states)
+    : QObject(bar), run_(std::move(run)), keys_(std::move(keys)), states_(std::move(states))
 {
     for (const MenuLayout& m : menuBarLayout()) {
         QMenu* menu = bar->addMenu(fromView(commandName(m.titleId)));
         fill(menu, m.titleId);
         connect(menu, &QMenu::aboutToShow, this, &qtCommandMenus::updateShortcutTexts);
+        connect(menu, &QMenu::aboutToShow, this, &qtCommandMenus::updateCheckMarks);
     }
     updateShortcutTexts();
+    updateCheckMarks();
 }
 
 void qtCommandMenus::fill(QMenu* menu, int titleId)
@@ -101,4 +103,16 @@ void qtCommandMenus::updateShortcutTexts()
     const KeyBindings* bindings = keys_ ? keys_() : nullptr;
     for (auto& [id, action] : actions_)
         action->setText(entryText(id, bindings ? keyBindingText(*bindings, id) : QString()));
+}
+
+void qtCommandMenus::updateCheckMarks()
+{
+    if (!states_)
+        return;
+    for (auto& [id, action] : actions_) {
+        // Asked each time: a switch whose state cannot be read yet (no scene) gets its mark later.
+        const std::optional<bool> on = states_(id);
+        action->setCheckable(on.has_value());
+        action->setChecked(on.value_or(false));
+    }
 }

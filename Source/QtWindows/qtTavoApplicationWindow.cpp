@@ -14,6 +14,7 @@
 #include "qtCreationProperties.h"
 #include "qtLinkedScene.h"
 #include "qtSceneInfo.h"
+#include "qtToggleStates.h"
 #include "qxToolOptions.h"
 
 #include <algorithm>
@@ -140,6 +141,10 @@ void qtTavoApplicationWindow::buildMenus()
         [this]() -> const KeyBindings* {
             Scene* s = scene();
             return s ? &s->applicationManager->keyBindings : nullptr;
+        },
+        [this](int id) -> std::optional<bool> {
+            Scene* s = scene();
+            return s ? toggleState(*s, id) : std::nullopt;
         });
     recentMenu_ = menus_->recentFilesMenu();
     showRecentFiles({});

@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QColor>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -23,6 +25,7 @@
 #include "QtWindows/qxOptionsPanel.h"
 #include "QtWindows/qtTavoApplicationWindow.h"
 #include "QtWindows/qtTavoGLWidget.h"
+#include "QtWindows/qtToggleStates.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneObjectManager.h"
@@ -209,3 +212,25 @@ TEST_F(EndToEndGLTest, AReferenceImageShowsItsPictureInTheFrontView)
     EXPECT_EQ(display.imageTextures.count(), 1) << "the picture gone is freed, the missing file remembered";
 }
 
+// A switch's check mark shows its state as the menus open, however it was flipped.
+TEST_F(EndToEndGLTest, ToggleCheckMarksFollowTheStateWhenTheMenusOpen)
+{
+    auto openMenus = [&] {
+        for (QAction* top : window_->menuBar()->actions())
+            emit top->menu()->aboutToShow();
+    };
+    for (int id : {CommandId::ShowWorkGridsToggle, CommandId::WalkthroughModeToggle,
+                   CommandId::LiveUVUnwrappingToggle}) {
+        QAction* entry = window_->menus()->action(id);
+        ASSERT_NE(entry, nullptr) << id;
+        const std::optional<bool> before = toggleState(*scene_, id);
+        ASSERT_TRUE(before.has_value()) << id;
+        openMenus();
+        EXPECT_TRUE(entry->isCheckable()) << id;
+        EXPECT_EQ(entry->isChecked(), *before) << id;
+        window_->executeCommand(id, "", 0, 0, 0); // as a key would
+        openMenus();
+        EXPECT_EQ(entry->isChecked(), !*before) << id;
+    }
+    EXPECT_FALSE(window_->menus()->action(CommandId::Extrude)->isCheckable());
+}
