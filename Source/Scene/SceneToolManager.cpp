@@ -142,6 +142,8 @@ bool SceneToolManager::mouseDrag(int x, int y)
     for (Tool* t : tools)
         if (activeTools.contains(t) && t->mouseDrag(x, y, camera)) {
             snapAfterEvent(*t, x, y);
+            if (attachedImageView_ != -1)
+                writeImageCorners(attachedImageView_);
             return true;
         }
     return false;
@@ -399,6 +401,50 @@ void SceneToolManager::rebuildFrame()
         frame.centre = placed;
     else
         repositioned = false;
+    attachSelectedImage();
+}
+
+void SceneToolManager::attachSelectedImage()
+{
+    attachedImageView_ = -1;
+    SceneDisplayManager* display = managers->displayManager;
+    if (!display || display->selectedImageView == -1)
+        return;
+    if (frame.hasTarget()) {
+        display->selectedImageView = -1;
+        display->redrawRequested = true;
+        return;
+    }
+    const int view = display->selectedImageView;
+    for (const ReferenceImage& image : display->referenceImages) {
+        if (image.view != view)
+            continue;
+        Point3D sum(0, 0, 0);
+        for (int i = 0; i < 4; ++i) {
+            imageCorners_[i] = Point3D(image.corners[i][0], image.corners[i][1], image.corners[i][2]);
+            frame.loosePoints.append(&imageCorners_[i]);
+            sum = sum + imageCorners_[i];
+        }
+        frame.centre = sum * 0.25f;
+        frame.afterLooseUndo = [this, view] {
+            writeImageCorners(view);
+            redrawRequested = true;
+        };
+        attachedImageView_ = view;
+    }
+}
+
+void SceneToolManager::writeImageCorners(int view)
+{
+    if (!managers || !managers->displayManager)
+        return;
+    for (ReferenceImage& image : managers->displayManager->referenceImages)
+        if (image.view == view)
+            for (int i = 0; i < 4; ++i) {
+                image.corners[i][0] = imageCorners_[i].x;
+                image.corners[i][1] = imageCorners_[i].y;
+                image.corners[i][2] = imageCorners_[i].z;
+            }
 }
 
 bool SceneToolManager::beginTweak()

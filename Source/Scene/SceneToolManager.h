@@ -150,6 +150,14 @@ private:
     bool dragInProgress = false;
     // Undoes a tweak selection.
     void endTweakSelection();
+    // "Select Viewport Image": with nothing else to manipulate, the frame
+    // holds the corners of the display manager's selected image; selecting
+    // geometry lets go of the image.
+    void attachSelectedImage();
+    // The corners back into the image of `view`, after a drag step or an undo.
+    void writeImageCorners(int view);
+    Point3D imageCorners_[4];
+    int attachedImageView_ = -1; // -1: the frame holds no image
     struct TweakSelection {
         bool active = false;
         int mode = 0;
