@@ -14,15 +14,10 @@ void SurfaceTargets::collect(SceneManagers& managers, const ManipulatorFrame& mo
     triangles_.clear();
     const std::unordered_set<const Vertex*> moved(moving.points.begin(), moving.points.end());
     for (Shape* o : managers.objectManager->objects) {
-        if (o->isHidden() || o->shapeKind() != InnerShape::KindShape || moving.objects.contains(o))
+        // Selected objects are the ones being edited.
+        if (o->isHidden() || o->isSelected() || o->shapeKind() != InnerShape::KindShape || moving.objects.contains(o))
             continue;
-        bool ownsMoved = false;
-        for (const Vertex* v : o->vertices)
-            if (moved.count(v)) {
-                ownsMoved = true;
-                break;
-            }
-        const InnerShape* mesh = ownsMoved ? o : o->currentLevelMesh();
+        const InnerShape* mesh = o->currentLevelMesh();
         if (!mesh)
             continue;
         for (const Face* f : mesh->faces) {

@@ -12,10 +12,9 @@ class Vertex;
 struct SceneManagers;
 struct ViewProjection;
 
-// The triangles points may land on: the faces of the visible objects at
-// their current level, leaving out the frame's whole objects. An object
-// that owns a moved point offers its control faces instead (its level
-// follows the drag), without every face touching a moved point.
+// The triangles points may land on: the faces of the visible, unselected
+// objects at their current level, leaving out the frame's whole objects and
+// every face touching a moved point.
 class SurfaceTargets {
 public:
     void collect(SceneManagers& managers, const ManipulatorFrame& moving);
