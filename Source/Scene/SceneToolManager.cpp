@@ -1,10 +1,13 @@
 #include "Scene/SceneToolManager.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "Mesh/Shape.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/Input/ModifierCodes.h"
 #include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Undo/URinitTool.h"
 #include "Scene/Undo/URmovePoints.h"
@@ -12,6 +15,8 @@
 #include "Tools/ComponentSnap.h"
 #include "Tools/CompositeManipulators.h"
 #include "Tools/FrameFromSelection.h"
+#include "Tools/SnapTargetDraw.h"
+#include "Tools/SurfaceSnap.h"
 #include "Tools/Tool.h"
 #include "Tools/TransformManipulator.h"
 
@@ -137,6 +142,8 @@ bool SceneToolManager::mouseDrag(int x, int y)
     for (Tool* t : tools)
         if (activeTools.contains(t) && t->mouseDrag(x, y, camera)) {
             snapAfterEvent(*t, x, y);
+            if (attachedImageView_ != -1)
+                writeImageCorners(attachedImageView_);
             return true;
         }
     return false;
@@ -157,12 +164,18 @@ bool SceneToolManager::mouseRelease(int x, int y)
     preHighlight = nullptr;
     preHighlightObject = nullptr;
     dragInProgress = false;
+    surfaceTargetsFresh = false;
     Camera* camera = cameraAt(managers, x, y);
     List<Tool*> tools = activeTools;
+    bool handled = false;
     for (Tool* t : tools)
-        if (activeTools.contains(t) && t->mouseRelease(x, y, camera))
-            return true;
-    return false;
+        if (activeTools.contains(t) && t->mouseRelease(x, y, camera)) {
+            handled = true;
+            break;
+        }
+    if (tweakSelection_.active)
+        endTweakSelection();
+    return handled;
 }
 
 bool SceneToolManager::confirmKey()
@@ -200,7 +213,7 @@ bool SceneToolManager::commandKey(int key, int modifiers, int mode, int commandI
 
 void SceneToolManager::drawOverlay()
 {
-    if (!showManipulators)
+    if (!showManipulators || tweakSelection_.active)
         return;
     for (Tool* t : activeTools)
         if (t->isTransformManipulator())
@@ -209,6 +222,8 @@ void SceneToolManager::drawOverlay()
 
 void SceneToolManager::drawActiveViewport()
 {
+    if (preHighlight)
+        drawSnapTarget(*preHighlight);
     for (Tool* t : activeTools)
         if (!t->isTransformManipulator())
             t->draw();
@@ -386,6 +401,50 @@ void SceneToolManager::rebuildFrame()
         frame.centre = placed;
     else
         repositioned = false;
+    attachSelectedImage();
+}
+
+void SceneToolManager::attachSelectedImage()
+{
+    attachedImageView_ = -1;
+    SceneDisplayManager* display = managers->displayManager;
+    if (!display || display->selectedImageView == -1)
+        return;
+    if (frame.hasTarget()) {
+        display->selectedImageView = -1;
+        display->redrawRequested = true;
+        return;
+    }
+    const int view = display->selectedImageView;
+    for (const ReferenceImage& image : display->referenceImages) {
+        if (image.view != view)
+            continue;
+        Point3D sum(0, 0, 0);
+        for (int i = 0; i < 4; ++i) {
+            imageCorners_[i] = Point3D(image.corners[i][0], image.corners[i][1], image.corners[i][2]);
+            frame.loosePoints.append(&imageCorners_[i]);
+            sum = sum + imageCorners_[i];
+        }
+        frame.centre = sum * 0.25f;
+        frame.afterLooseUndo = [this, view] {
+            writeImageCorners(view);
+            redrawRequested = true;
+        };
+        attachedImageView_ = view;
+    }
+}
+
+void SceneToolManager::writeImageCorners(int view)
+{
+    if (!managers || !managers->displayManager)
+        return;
+    for (ReferenceImage& image : managers->displayManager->referenceImages)
+        if (image.view == view)
+            for (int i = 0; i < 4; ++i) {
+                image.corners[i][0] = imageCorners_[i].x;
+                image.corners[i][1] = imageCorners_[i].y;
+                image.corners[i][2] = imageCorners_[i].z;
+            }
 }
 
 bool SceneToolManager::beginTweak()
@@ -396,6 +455,41 @@ bool SceneToolManager::beginTweak()
     m.beginTweak();
     dragInProgress = true;
     return true;
+}
+
+bool SceneToolManager::tweakSelect(int x, int y)
+{
+    SceneSelectionManager* selection = managers ? managers->selectionManager : nullptr;
+    if (!selection || tweakSelection_.active || frame.hasTarget())
+        return false;
+    TweakSelection before{true, selection->mode, selection->multi, {}};
+    for (Shape* o : managers->objectManager->objects)
+        if (o->isSelected())
+            before.selectedObjects.push_back(o);
+    selection->tweak(x, y);
+    if (!frame.hasTarget()) {
+        tweakSelection_ = std::move(before);
+        endTweakSelection();
+        return false;
+    }
+    tweakSelection_ = std::move(before);
+    return true;
+}
+
+void SceneToolManager::endTweakSelection()
+{
+    SceneSelectionManager& selection = *managers->selectionManager;
+    const TweakSelection before = std::move(tweakSelection_);
+    tweakSelection_ = TweakSelection{};
+    selection.deselect();
+    for (Shape* o : managers->objectManager->objects)
+        o->set(Geometry::Selected, std::find(before.selectedObjects.begin(), before.selectedObjects.end(), o) !=
+                                       before.selectedObjects.end());
+    selection.mode = before.mode;
+    selection.multi = before.multi;
+    selection.refreshDisplay();
+    redrawRequested = true;
+    sceneChanged = true;
 }
 
 void SceneToolManager::setConstraint(Constraint constraint)
@@ -496,22 +590,45 @@ Point3D nearestGridPoint(const Point3D& p, const Point3D& axis, float spacing)
 
 void SceneToolManager::snapAfterEvent(Tool& tool, int x, int y)
 {
-    if (!managers || !managers->applicationManager || !tool.frame || !tool.usesPointSnapping())
+    preHighlight = nullptr;
+    preHighlightObject = nullptr;
+    ViewProjection view;
+    if (!managers || !managers->applicationManager || !tool.frame || !managers->displayManager->viewAt(x, y, view))
         return;
     const int mode = managers->applicationManager->snappingMode;
-    const Point3D axis = tool.snapConstraintAxis();
+    SnapTarget aimed;
     Point3D target;
+    const bool toSurface = mode == SceneApplicationManager::SurfaceSnapping && tool.snapsToSurface();
+    const bool toComponent = mode == SceneApplicationManager::ComponentSnapping && tool.usesPointSnapping();
+    if (toSurface || tool.showsSurfaceSnapTargets()) {
+        // What may be landed on stays still for the whole drag.
+        if (!surfaceTargetsFresh) {
+            surfaceTargets.collect(*managers, frame);
+            surfaceTargetsFresh = true;
+        }
+        if (surfaceTargets.hitAt(view, x, y, target, &aimed))
+            preHighlight = aimed.element, preHighlightObject = aimed.object;
+    } else if (toComponent || tool.showsComponentSnapTargets()) {
+        if (componentPointUnder(*managers, view, x, y, frame, 10, target, &aimed))
+            preHighlight = aimed.element, preHighlightObject = aimed.object;
+    }
+    if (mode == SceneApplicationManager::SurfaceSnapping) {
+        List<Vertex*> points;
+        if (toSurface && tool.snapPoints(points) && snapToSurface(surfaceTargets, view, points) > 0)
+            frame.finish();
+        return;
+    }
+    if (!tool.usesPointSnapping())
+        return;
+    const Point3D axis = tool.snapConstraintAxis();
     if (mode == SceneApplicationManager::GridSnapping) {
         target = nearestGridPoint(frame.centre, axis, gridSnapSpacing());
     } else if (mode == SceneApplicationManager::ComponentSnapping) {
-        ViewProjection view;
-        if (!managers->displayManager->viewAt(x, y, view) ||
-            !componentPointUnder(*managers, view, x, y, frame, 10, target))
+        if (!preHighlight)
             return;
         if (axis.length() > 0)
             target = frame.centre + axis * (target - frame.centre).dot(axis);
     } else {
-        // Surface snapping needs the element-ID buffer of the viewports.
         return;
     }
     frame.translate(target - frame.startCentre);

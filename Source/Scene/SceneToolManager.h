@@ -5,10 +5,12 @@
 // update is seen by the scene's update pass.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Mesh/List.h"
 #include "Scene/SceneManager.h"
 #include "Tools/ManipulatorFrame.h"
+#include "Tools/SurfaceSnap.h"
 #include "Tools/ToolKinds.h"
 
 class Geometry;
@@ -116,6 +118,11 @@ public:
     // drags in the plane of the screen from the next mouse move on. False
     // when nothing is selected or another tool is active.
     bool beginTweak();
+    // The Tweak gesture with nothing selected: the element under (x, y) is
+    // selected until the next release, which puts the selection back as it
+    // was. False, changing nothing, when nothing is there.
+    bool tweakSelect(int x, int y);
+    bool isTweakSelection() const { return tweakSelection_.active; }
     // The current transform manipulator (the one of `manipulatorKind`).
     Manipulator& currentManipulator() const;
     // The names of the active tools, in list order.
@@ -130,15 +137,34 @@ public:
     bool repositioning = false;                // "Enable Manip Repositioning": a click elsewhere moves the manipulator
     bool repositioned = false;                 // the frame centre was put by such a click
     bool showManipulators = true;              // "Show Manipulators"; the registry option is bound to it
-    Geometry* preHighlight = nullptr;          // last pre-highlighted element, forgotten on release
+    const Geometry* preHighlight = nullptr;    // the snap target of the drag, highlighted; forgotten on release
     Shape* preHighlightObject = nullptr;       // the object that element belongs to
     float penPressure = 1.0f;                  // of the last tablet event, 0 to 1; a mouse presses fully
 
 private:
     // Grid or component snapping after a tool took a press or a drag.
+    // Also finds the element the drag snaps to, for the highlight.
     void snapAfterEvent(Tool& tool, int x, int y);
     bool offerPress(bool firstPass, int x, int y, int button, int modifiers, int commandId, bool handledSoFar);
 
     bool dragInProgress = false;
+    // Undoes a tweak selection.
+    void endTweakSelection();
+    // "Select Viewport Image": with nothing else to manipulate, the frame
+    // holds the corners of the display manager's selected image; selecting
+    // geometry lets go of the image.
+    void attachSelectedImage();
+    // The corners back into the image of `view`, after a drag step or an undo.
+    void writeImageCorners(int view);
+    Point3D imageCorners_[4];
+    int attachedImageView_ = -1; // -1: the frame holds no image
+    struct TweakSelection {
+        bool active = false;
+        int mode = 0;
+        bool multi = false;
+        std::vector<Shape*> selectedObjects; // before the tweak
+    } tweakSelection_;
+    SurfaceTargets surfaceTargets;   // of the drag in progress, for surface snapping
+    bool surfaceTargetsFresh = false; // collected since the last release
     std::unique_ptr<ToolSet> tools_; // every tool, built once
 };

@@ -22,6 +22,14 @@ Point3D nearestOnSegment(const Point3D& a, const Point3D& b, const Point3D& o, c
     return a + u * s;
 }
 
+double pixelDistance(const ViewProjection& view, const Point3D& p, double x, double y)
+{
+    double px, py, depth;
+    return view.project(p, px, py, depth) ? std::hypot(px - x, py - y) : 1e9;
+}
+
+} // namespace
+
 // Distance along the ray to where it meets the triangle abc; < 0 for a miss.
 float rayTriangle(const Point3D& o, const Point3D& d, const Point3D& a, const Point3D& b, const Point3D& c)
 {
@@ -38,16 +46,8 @@ float rayTriangle(const Point3D& o, const Point3D& d, const Point3D& a, const Po
     return e2.dot(q) / det;
 }
 
-double pixelDistance(const ViewProjection& view, const Point3D& p, double x, double y)
-{
-    double px, py, depth;
-    return view.project(p, px, py, depth) ? std::hypot(px - x, py - y) : 1e9;
-}
-
-} // namespace
-
 bool componentPointUnder(const SceneManagers& managers, const ViewProjection& view, double x, double y,
-                         const ManipulatorFrame& moving, float reach, Point3D& out)
+                         const ManipulatorFrame& moving, float reach, Point3D& out, SnapTarget* outTarget)
 {
     const std::unordered_set<const Vertex*> movingPoints(moving.points.begin(), moving.points.end());
     auto still = [&](const Vertex* v) { return !v->isHidden() && !movingPoints.count(v); };
@@ -58,6 +58,7 @@ bool componentPointUnder(const SceneManagers& managers, const ViewProjection& vi
     float bestFace = -1;
     bool haveVertex = false, haveEdge = false;
     Point3D vertexPoint, edgePoint, facePoint;
+    SnapTarget vertexTarget, edgeTarget, faceTarget;
     for (Shape* o : managers.objectManager->objects) {
         if (o->isHidden() || moving.objects.contains(o))
             continue;
@@ -66,6 +67,7 @@ bool componentPointUnder(const SceneManagers& managers, const ViewProjection& vi
             if (d <= bestVertex) {
                 bestVertex = d;
                 vertexPoint = *v;
+                vertexTarget = {o, v};
                 haveVertex = true;
             }
         }
@@ -79,6 +81,7 @@ bool componentPointUnder(const SceneManagers& managers, const ViewProjection& vi
             if (d <= bestEdge) {
                 bestEdge = d;
                 edgePoint = p;
+                edgeTarget = {o, e};
                 haveEdge = true;
             }
         }
@@ -92,10 +95,13 @@ bool componentPointUnder(const SceneManagers& managers, const ViewProjection& vi
                 if (t >= 0 && (bestFace < 0 || t < bestFace)) {
                     bestFace = t;
                     facePoint = origin + direction * t;
+                    faceTarget = {o, f};
                 }
             }
         }
     }
     out = haveVertex ? vertexPoint : haveEdge ? edgePoint : facePoint;
+    if (outTarget)
+        *outTarget = haveVertex ? vertexTarget : haveEdge ? edgeTarget : faceTarget;
     return haveVertex || haveEdge || bestFace >= 0;
 }

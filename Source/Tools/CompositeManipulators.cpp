@@ -13,7 +13,7 @@ CompositeManipulator::CompositeManipulator(ManipulatorFrame& target)
 
 bool CompositeManipulator::mousePress(int x, int y, int, int, int action, Camera* camera)
 {
-    if (!frame->hasTarget())
+    if (!targetFor(action, x, y))
         return false;
     if (action == CommandId::Tweak) {
         beginTweak();

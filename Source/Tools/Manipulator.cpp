@@ -6,6 +6,7 @@
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/View/SceneDisplayManager.h"
+#include "Settings/CommandIds.h"
 #include "Settings/SettingsVariables.h"
 #include "Tools/ManipulatorFrame.h"
 
@@ -153,6 +154,13 @@ void Manipulator::setActiveHandle(int handle)
 {
     activeHandle = handle;
     selectHandle(handle);
+}
+
+bool Manipulator::targetFor(int action, int x, int y)
+{
+    if (frame->hasTarget())
+        return true;
+    return action == CommandId::Tweak && scene && scene->toolManager && scene->toolManager->tweakSelect(x, y);
 }
 
 bool Manipulator::snapsToSurface()

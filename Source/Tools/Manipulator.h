@@ -77,6 +77,9 @@ public:
     int activeHandle = -1;          // under the mouse or being dragged; -1 none
 
 protected:
+    // Whether a press with `action` at (x, y) has something to act on; a
+    // Tweak over an element with nothing selected selects it until the release.
+    bool targetFor(int action, int x, int y);
     Point3D centre() const;
     // The view under (x, y), or the active view when no viewport is there.
     ViewProjection viewAt(int x, int y) const;

@@ -24,6 +24,8 @@ void ManipulatorFrame::clear()
     points.clear();
     weights.clear();
     objects.clear();
+    loosePoints.clear();
+    afterLooseUndo = nullptr;
     directions.clear();
     negativeDirections.clear();
     negativeEnabled = false;
@@ -78,6 +80,8 @@ void ManipulatorFrame::collectMoved()
     objectAxes_.clear();
     for (int i = 0; i < points.count(); ++i)
         moved_.push_back(moved(points[i], weights[i], false));
+    for (Point3D* p : loosePoints)
+        moved_.push_back(moved(p, 1.0f, false));
     for (Shape* o : objects) {
         for (Vertex* v : o->vertices)
             moved_.push_back(moved(v, 1.0f, false));
@@ -194,5 +198,9 @@ URmovePoints* ManipulatorFrame::makeUndoRecord() const
             record->addPoint(*v);
         record->addObject(*o);
     }
+    for (Point3D* p : loosePoints)
+        record->addPoint(*p);
+    if (!loosePoints.empty())
+        record->refreshProxies = afterLooseUndo;
     return record;
 }

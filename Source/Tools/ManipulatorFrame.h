@@ -3,6 +3,7 @@
 // the manipulator axes and centre, the affected points with their weights,
 // the whole objects of object mode, and the start positions each drag
 // step is computed from, so that steps never accumulate.
+#include <functional>
 #include <vector>
 
 #include "Mesh/List.h"
@@ -25,7 +26,7 @@ public:
     void setWorldAxes();
     // Unit axes; `z` is recomputed from the first two so that they stay orthonormal.
     void setAxes(const Point3D& x, const Point3D& y);
-    bool hasTarget() const { return !points.empty() || !objects.empty(); }
+    bool hasTarget() const { return !points.empty() || !objects.empty() || !loosePoints.empty(); }
 
     // Captures the start positions (and the centre) a drag is computed from.
     void captureStart();
@@ -60,6 +61,10 @@ public:
     List<Vertex*> points;            // affected control vertices of the component modes
     std::vector<float> weights;      // one per point, 0 < weight ≤ 1
     List<Shape*> objects;            // whole objects (object mode)
+    // Points of no mesh (a reference image's corners): they move with
+    // weight 1, and after an undo or redo of their move `afterLooseUndo` runs.
+    List<Point3D*> loosePoints;
+    std::function<void()> afterLooseUndo;
     std::vector<Point3D> directions;         // value tools: one per point
     std::vector<Point3D> negativeDirections; // used for negative values when enabled
     bool negativeEnabled = false;

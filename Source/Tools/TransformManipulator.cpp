@@ -8,7 +8,7 @@
 
 bool TransformManipulator::mousePress(int x, int y, int button, int, int action, Camera* camera)
 {
-    if (!frame->hasTarget())
+    if (!targetFor(action, x, y))
         return false;
     SceneToolManager* tools = scene ? scene->toolManager : nullptr;
     if (action == CommandId::Tweak) {

@@ -117,3 +117,37 @@ TEST_F(ManipulatorCommandsTest, HiddenManipulatorsTakeNoPressAndRepositioningMov
     expectNear(tools().frame.centre, {-100 * px, -50 * px, 0}, 2e-3f);
     EXPECT_EQ(Point3D(grid->vertices[0]).distance(before[0]), 0.0f);
 }
+
+// With nothing selected, Tweak picks what is under the mouse, drags it in
+// the screen plane and lets it go on release: one undo step, no selection left.
+TEST_F(ManipulatorCommandsTest, TweakWithNothingSelectedMovesWhatIsUnderTheMouseForOneDrag)
+{
+    const struct {
+        const char* what;
+        int mode;
+        int movedVertices;
+    } rows[] = {{"vertex", CommandId::VertexSelectionMode, 1}, {"object", CommandId::ObjectSelectionMode, 9}};
+    scene.applicationManager->setMouseBinding(MouseBindings::index(0, 0), CommandId::Tweak);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Shape* grid = selectedGrid();
+        run(row.mode);
+        run(CommandId::Deselect);
+        ASSERT_FALSE(tools().frame.hasTarget());
+        const std::vector<Point3D> before = positions(*grid);
+        const float px = pixel();
+        drag(400, 300, 41, 0); // from the centre vertex
+        int moved = 0;
+        for (int i = 0; i < grid->vertices.count(); ++i)
+            moved += Point3D(*grid->vertices[i]).distance(before[i] + Point3D(40 * px, 0, 0)) < 2e-3f;
+        EXPECT_EQ(moved, row.movedVertices);
+        EXPECT_FALSE(tools().frame.hasTarget());
+        EXPECT_FALSE(grid->isSelected() && row.mode == CommandId::ObjectSelectionMode);
+        run(CommandId::Undo);
+        for (int i = 0; i < grid->vertices.count(); ++i)
+            EXPECT_EQ(Point3D(*grid->vertices[i]).distance(before[i]), 0.0f);
+        EXPECT_FALSE(tools().frame.hasTarget());
+        scene.objectManager->clearObjects();
+        scene.selectionManager->refreshDisplay();
+    }
+}

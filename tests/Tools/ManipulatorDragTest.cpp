@@ -6,6 +6,7 @@
 // the press, as the mouse delivers it.
 #include <functional>
 
+#include "Scene/View/CameraSet.h"
 #include "Tools/ManipulatorScene.h"
 
 namespace {
@@ -140,4 +141,25 @@ TEST_F(ManipulatorDragTest, ObjectModeMovesWholeObjects)
     expectNear(cube->pivot(), pivot + Point3D(0, 20 * px, 0), 2e-3f);
     for (int i = 0; i < other->vertices.count(); ++i)
         EXPECT_EQ(Point3D(other->vertices[i]).distance(still[i]), 0.0f);
+}
+
+// "Select Viewport Image" hands the image's corners to the manipulator: a
+// drag moves the image, and one undo puts it back.
+TEST_F(ManipulatorDragTest, TheSelectedViewportImageMovesLikeGeometry)
+{
+    const float corners[12] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0};
+    const float uvs[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    SceneDisplayManager& display = *scene.displayManager;
+    const int view = viewOfCamera(display.activeCameraIndex());
+    display.setReferenceImage(view, "image.png", corners, uvs);
+    run(CommandId::SelectViewportImage);
+    ASSERT_TRUE(tools().frame.hasTarget());
+    const float px = pixel();
+    drag(464, 300, 41, 0); // the X handle
+    const ReferenceImage& image = display.referenceImageList().front();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(image.corners[i][0], corners[3 * i] + 40 * px, 2e-3f);
+    run(CommandId::Undo);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(image.corners[i][0], corners[3 * i]);
 }

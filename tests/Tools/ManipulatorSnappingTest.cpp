@@ -40,3 +40,25 @@ TEST_F(ManipulatorSnappingTest, TheCentreLandsOnTheGridOrOnTheVertexUnderTheMous
         scene.selectionManager->refreshDisplay();
     }
 }
+
+// The dragged vertex drops along its view ray onto the plane behind it,
+// and not onto the faces it moves with.
+TEST_F(ManipulatorSnappingTest, SurfaceSnappingDropsTheDraggedVertexOntoTheSurfaceBehindIt)
+{
+    Shape* target = add(fixtures::openGrid(1, 1, 2.0f));
+    target->set(Geometry::Selected, false);
+    for (Vertex* v : target->vertices)
+        v->setPosition(v->x + 0.5f, v->y - 1, -1);
+    Shape* grid = add(fixtures::openGrid(2, 2));
+    for (Vertex* v : grid->vertices)
+        v->setPosition(v->x - 1, v->y - 1, v->z);
+    selectVertices(grid, {4});
+    scene.applicationManager->snappingMode = SceneApplicationManager::SurfaceSnapping;
+    int tx, ty;
+    screenOf(Point3D(1.5f, 0, 0), tx, ty);
+    drag(464, 300, tx - 400, 0); // the X handle, until the vertex is over x = 1.5
+    // The ray from the eye at z = 10 through (1.5, 0, 0) meets z = -1 at x = 1.65.
+    expectNear(*grid->vertices[4], Point3D(1.65f, 0, -1), 0.02f);
+    run(CommandId::Undo);
+    expectNear(*grid->vertices[4], Point3D(0, 0, 0));
+}

@@ -9,6 +9,7 @@
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Settings/SettingsVariables.h"
+#include "Tools/Tool.h"
 
 std::vector<PickObject> SceneSelectionManager::preparePick(const ViewProjection& view, bool exact)
 {
@@ -102,8 +103,10 @@ void SceneSelectionManager::clickSelect(int x, int y, int operation, int through
 
 void SceneSelectionManager::tweak(int x, int y)
 {
-    if (!managers->toolManager->activeTools.empty())
-        return;
+    // Only the current transform manipulator may drag what Tweak picks.
+    for (Tool* t : managers->toolManager->activeTools)
+        if (!t->isTransformManipulator())
+            return;
     clickSelect(x, y, ClickNew, 0);
     drag.active = false;
 }

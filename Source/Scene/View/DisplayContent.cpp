@@ -9,6 +9,7 @@
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
+#include "Scene/SceneToolManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "Scene/View/CameraSet.h"
@@ -116,6 +117,9 @@ void SceneDisplayManager::selectViewportImage()
     if (managers && managers->selectionManager)
         managers->selectionManager->deselect();
     selectedImageView = view;
+    // The manipulator takes hold of the image.
+    if (managers && managers->toolManager)
+        managers->toolManager->rebuildFrame();
     redrawRequested = true;
 }
 
