@@ -71,7 +71,10 @@ bool qxNumberField::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != handle_)
         return QWidget::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only mouse events are cast; every other event of the handle passes.
+    auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (!mouse)
+        return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         dragging_ = mouse->button() == Qt::LeftButton;
