@@ -124,8 +124,11 @@ void SceneDisplayManager::saveSettings()
         {"Constant", &DefaultLight::constant},     {"Linear", &DefaultLight::linear},
         {"Quadratic", &DefaultLight::quadratic},   {"SpotCutoff", &DefaultLight::spotCutoff},
         {"SpotExponent", &DefaultLight::spotExponent}};
-    for (const auto& [key, field] : numbers)
-        store(registry, lightGroup, key, joined(d.size(), [&](std::ostream& o, size_t i) { o << d[i].*field; }));
+    for (const auto& number : numbers) {
+        const Number field = number.second; // clang before 16 cannot capture a structured binding
+        store(registry, lightGroup, number.first,
+              joined(d.size(), [&](std::ostream& o, size_t i) { o << d[i].*field; }));
+    }
     store(registry, lightGroup, "Position", joined(d.size(), [&](std::ostream& o, size_t i) { o << d[i].position; }));
     store(registry, lightGroup, "Target", joined(d.size(), [&](std::ostream& o, size_t i) { o << d[i].target; }));
     if (OptionItem* lock = option(registry, lightGroup, "LockDefaultLights", OptionType::Bool))
