@@ -16,10 +16,12 @@ std::vector<PickObject> SceneSelectionManager::preparePick(const ViewProjection&
     std::vector<PickObject> objects;
     std::vector<Shape*> kept;
     const List<Shape*>& all = managers->objectManager->objects;
+    // UV space shows the proxies in place of their owners, so only they are
+    // picked there; instances and lights have no control mesh of their own.
+    const int pickable = managers->objectManager->uvSpace ? InnerShape::KindTextureProxy : InnerShape::KindShape;
     for (int i = 0; i < all.count(); ++i) {
         Shape* s = all[i];
-        // Instances, lights and UV proxies have no control mesh of their own to pick from.
-        if (s->isHidden() || s->shapeKind() != InnerShape::KindShape || s->faces.empty())
+        if (s->isHidden() || s->shapeKind() != pickable || s->faces.empty())
             continue;
         const LevelMapping& map = levelMappings.of(*s);
         objects.push_back(PickObject{s, i, map.mesh, &map});
@@ -66,8 +68,6 @@ int SceneSelectionManager::dragKind(int picked) const
 void SceneSelectionManager::clickSelect(int x, int y, int operation, int throughFlag)
 {
     drag.active = false;
-    if (!isModelSpace())
-        return;
     through = throughFlag;
     ViewProjection view;
     if (!managers->displayManager->viewAt(x, y, view))
@@ -167,7 +167,7 @@ bool SceneSelectionManager::mouseHover(int x, int y)
 {
     Hovered now;
     ViewProjection view;
-    if (isModelSpace() && managers->displayManager->viewAt(x, y, view)) {
+    if (managers->displayManager->viewAt(x, y, view)) {
         const std::vector<PickObject> objects = preparePick(view, false);
         const Picker picker(pickView, objects);
         const int kind = multi ? picker.kindAt(x, y, false) : mode;
