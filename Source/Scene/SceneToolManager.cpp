@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "Mesh/Shape.h"
+#include "Mesh/TextureProxy.h"
+#include "Scene/Commands/UVCommands.h"
 #include "Scene/Commands/SceneCommandManager.h"
 #include "Scene/Input/ModifierCodes.h"
 #include "Scene/SceneApplicationManager.h"
@@ -19,6 +22,7 @@
 #include "Tools/SurfaceSnap.h"
 #include "Tools/Tool.h"
 #include "Tools/TransformManipulator.h"
+#include "UV/ProxyBuild.h"
 
 // Every tool of the program, built once with the manager.
 struct ToolSet {
@@ -142,11 +146,37 @@ bool SceneToolManager::mouseDrag(int x, int y)
     for (Tool* t : tools)
         if (activeTools.contains(t) && t->mouseDrag(x, y, camera)) {
             snapAfterEvent(*t, x, y);
+            followMovedUVs();
             if (attachedImageView_ != -1)
                 writeImageCorners(attachedImageView_);
             return true;
         }
     return false;
+}
+
+void SceneToolManager::followMovedUVs()
+{
+    if (!managers->objectManager->uvSpace || frame.points.empty())
+        return;
+    std::unordered_set<const Vertex*> moved;
+    for (int i = 0; i < frame.points.count(); ++i)
+        if (frame.weights[i] > 0)
+            moved.insert(frame.points[i]);
+    for (Shape* s : managers->objectManager->objects) {
+        if (s->shapeKind() != InnerShape::KindTextureProxy)
+            continue;
+        auto& proxy = static_cast<TextureProxy&>(*s);
+        List<Vertex*> own;
+        for (Vertex* v : proxy.vertices)
+            if (moved.contains(v))
+                own.append(v);
+        if (own.empty())
+            continue;
+        if (unwrapLiveAfterMove(*managers, proxy, own))
+            proxy.update(true, false, -1);
+        else
+            writeBackTextureCoordinates(proxy);
+    }
 }
 
 bool SceneToolManager::mouseHover(int x, int y)

@@ -145,6 +145,9 @@ private:
     // Grid or component snapping after a tool took a press or a drag.
     // Also finds the element the drag snaps to, for the highlight.
     void snapAfterEvent(Tool& tool, int x, int y);
+    // After a drag step in UV space: the islands follow the moved UVs while
+    // live unwrapping is on, and the owners' texture coordinates follow.
+    void followMovedUVs();
     bool offerPress(bool firstPass, int x, int y, int button, int modifiers, int commandId, bool handledSoFar);
 
     bool dragInProgress = false;

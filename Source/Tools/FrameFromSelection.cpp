@@ -4,10 +4,14 @@
 
 #include "Mesh/ObjectCopies.h"
 #include "Mesh/Shape.h"
+#include "Mesh/TextureProxy.h"
+#include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneManagers.h"
+#include "Scene/SceneObjectManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/Selection/SelectedElements.h"
 #include "Tools/ManipulatorFrame.h"
+#include "UV/ProxyBuild.h"
 
 namespace {
 
@@ -43,6 +47,29 @@ Point3D selectionNormal(const ManipulatorFrame& frame, const SceneManagers& mana
             if (frame.weights[i] >= 1)
                 sum += Point3D(frame.points[i]->normal);
     return sum.normalized();
+}
+
+// UV space moves the proxies shown there and model space the objects, so
+// a selection left over in the other space stays put.
+bool shownInSpace(const Shape& object, const SceneManagers& managers)
+{
+    return (object.shapeKind() == InnerShape::KindTextureProxy) == managers.objectManager->uvSpace;
+}
+
+// Moved UVs reach the owners' texture coordinates after every undo and
+// redo of the move too.
+void writeBackAfterUndo(ManipulatorFrame& frame, const List<Shape*>& moved)
+{
+    std::vector<TextureProxy*> proxies;
+    for (Shape* s : moved)
+        if (s->shapeKind() == InnerShape::KindTextureProxy)
+            proxies.push_back(static_cast<TextureProxy*>(s));
+    if (proxies.empty())
+        return;
+    frame.afterLooseUndo = [proxies] {
+        for (TextureProxy* p : proxies)
+            writeBackTextureCoordinates(*p);
+    };
 }
 
 } // namespace
@@ -82,8 +109,12 @@ void buildFrameFromSelection(ManipulatorFrame& frame, const SceneManagers& manag
     frame.clear();
     const SceneSelectionManager& selection = *managers.selectionManager;
     ObjectBounds box;
+    List<Shape*> moved;
     if (selection.mode == SceneSelectionManager::ObjectMode) {
         for (Shape* o : selection.activeObjects) {
+            if (!shownInSpace(*o, managers))
+                continue;
+            moved.append(o);
             frame.addObject(*o);
             const ObjectBounds b = objectBounds(*o);
             if (!b.empty) {
@@ -94,13 +125,21 @@ void buildFrameFromSelection(ManipulatorFrame& frame, const SceneManagers& manag
     } else {
         const SelectedElements selected(managers);
         for (const ObjectSelection& s : selected.perObject()) {
+            if (!shownInSpace(*s.object, managers))
+                continue;
+            moved.append(s.object);
+            // Live unwrapping moves the rest of a proxy too: its vertices join
+            // with weight 0, so every step starts from where they were and the
+            // undo record holds them.
+            const bool wholeProxy = s.object->shapeKind() == InnerShape::KindTextureProxy &&
+                                    managers.applicationManager->liveUVUnwrapping;
             const std::vector<char> marked = fullyMoved(s);
             const std::vector<float>* soft = selection.softWeightsOf(s.object);
             for (int i = 0; i < s.object->vertices.count(); ++i) {
                 float weight = marked[i] ? 1.0f : 0.0f;
                 if (!marked[i] && soft && i < static_cast<int>(soft->size()))
                     weight = (*soft)[i];
-                if (weight <= 0)
+                if (weight <= 0 && !wholeProxy)
                     continue;
                 frame.addPoint(*s.object, i, weight);
                 if (marked[i])
@@ -108,6 +147,7 @@ void buildFrameFromSelection(ManipulatorFrame& frame, const SceneManagers& manag
             }
         }
     }
+    writeBackAfterUndo(frame, moved);
     if (!box.empty)
         frame.centre = box.centre();
     orientFrame(frame, managers, orientation);

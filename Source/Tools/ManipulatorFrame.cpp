@@ -200,7 +200,7 @@ URmovePoints* ManipulatorFrame::makeUndoRecord() const
     }
     for (Point3D* p : loosePoints)
         record->addPoint(*p);
-    if (!loosePoints.empty())
+    if (afterLooseUndo)
         record->refreshProxies = afterLooseUndo;
     return record;
 }

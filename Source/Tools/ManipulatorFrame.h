@@ -59,10 +59,11 @@ public:
     Point3D centre;                  // where the manipulator stands
     Point3D startCentre;             // centre at the last captureStart
     List<Vertex*> points;            // affected control vertices of the component modes
-    std::vector<float> weights;      // one per point, 0 < weight ≤ 1
+    std::vector<float> weights;      // one per point, 0 ≤ weight ≤ 1 (0: recorded, not moved)
     List<Shape*> objects;            // whole objects (object mode)
     // Points of no mesh (a reference image's corners): they move with
-    // weight 1, and after an undo or redo of their move `afterLooseUndo` runs.
+    // weight 1. After an undo or redo of the frame's move `afterLooseUndo`
+    // runs (it also copies moved UVs into their owners).
     List<Point3D*> loosePoints;
     std::function<void()> afterLooseUndo;
     std::vector<Point3D> directions;         // value tools: one per point
