@@ -225,3 +225,14 @@ DragPlane screenDragPlane(const ViewProjection& view, const Point3D& centre)
     view.project(centre, cx, cy, depth);
     return DragPlane::through(centre, view.unproject(cx + 5, cy, depth), view.unproject(cx, cy + 5, depth));
 }
+
+DragPlane handleDragPlane(const ViewProjection& view, const Point3D& centre, const Point3D axes[3], int handle)
+{
+    static constexpr int planeAxes[3][2] = {{0, 1}, {1, 2}, {0, 2}};
+    if (handle >= 0 && handle <= 2)
+        return axisDragPlane(view, centre, axes, handle);
+    if (handle >= 4 && handle <= 6)
+        return DragPlane::through(centre, centre + axes[planeAxes[handle - 4][0]],
+                                  centre + axes[planeAxes[handle - 4][1]]);
+    return screenDragPlane(view, centre);
+}

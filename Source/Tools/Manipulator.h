@@ -106,3 +106,6 @@ struct DragPlane {
 DragPlane axisDragPlane(const ViewProjection& view, const Point3D& centre, const Point3D axes[3], int axis);
 // The plane through `centre` parallel to the screen.
 DragPlane screenDragPlane(const ViewProjection& view, const Point3D& centre);
+// The drag plane of a move or scale handle: an axis (0–2), a plane handle
+// (4 XY, 5 YZ, 6 XZ), or the screen for any other.
+DragPlane handleDragPlane(const ViewProjection& view, const Point3D& centre, const Point3D axes[3], int handle);

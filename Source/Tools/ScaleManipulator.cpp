@@ -17,7 +17,6 @@ constexpr std::array<Handle, 7> table = {{
     {6, HandleShape::Plate, 2, true, -planeInset, 0.065f, true},
 }};
 
-constexpr int planeAxes[3][2] = {{0, 1}, {1, 2}, {0, 2}};
 // Plane handle 4 takes its factor from X and scales across Z; 5 from Y
 // across X; 6 from Z across Y.
 constexpr int planeNormal[3] = {2, 0, 1};
@@ -32,14 +31,8 @@ std::span<const Handle> ScaleManipulator::handles() const
 void ScaleManipulator::startDrag(const ViewProjection& view, int x, int y)
 {
     const Point3D c = frame->centre;
-    const Point3D* a = frame->axes;
     pivot = c;
-    if (dragged >= 0 && dragged <= 2)
-        plane = axisDragPlane(view, c, a, dragged);
-    else if (dragged >= 4 && dragged <= 6)
-        plane = DragPlane::through(c, c + a[planeAxes[dragged - 4][0]], c + a[planeAxes[dragged - 4][1]]);
-    else
-        plane = screenDragPlane(view, c);
+    plane = handleDragPlane(view, c, frame->axes, dragged);
     if (!plane.hit(view, x, y, startHit))
         startHit = c;
 }

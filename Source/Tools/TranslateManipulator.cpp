@@ -25,19 +25,10 @@ std::span<const Handle> TranslateManipulator::handles() const
     return table;
 }
 
-// The two axes of plane handles 4, 5 and 6 (XY, YZ, XZ).
-static constexpr int planeAxes[3][2] = {{0, 1}, {1, 2}, {0, 2}};
-
 void TranslateManipulator::startDrag(const ViewProjection& view, int x, int y)
 {
     const Point3D c = frame->centre;
-    const Point3D* a = frame->axes;
-    if (dragged >= 0 && dragged <= 2)
-        plane = axisDragPlane(view, c, a, dragged);
-    else if (dragged >= 4 && dragged <= 6)
-        plane = DragPlane::through(c, c + a[planeAxes[dragged - 4][0]], c + a[planeAxes[dragged - 4][1]]);
-    else
-        plane = screenDragPlane(view, c);
+    plane = handleDragPlane(view, c, frame->axes, dragged);
     if (!plane.hit(view, x, y, startHit))
         startHit = c;
 }

@@ -117,40 +117,45 @@ TextureProxy* buildProxy(Shape& owner, const List<Face*>& faces, const CornerJoi
     return proxy;
 }
 
-void copySeamsFromOwner(TextureProxy& proxy)
-{
-    if (!proxy.owner)
-        return;
-    const std::unordered_set<const Face*> current(proxy.owner->faces.begin(), proxy.owner->faces.end());
-    const int n = std::min(proxy.faces.count(), proxy.sourceFaces.count());
-    for (int i = 0; i < n; ++i) {
-        const Face& f = *proxy.faces[i];
-        const Face* source = proxy.sourceFaces[i];
-        if (!source || !current.count(source) || source->cornerCount() != f.cornerCount())
-            continue;
-        for (int k = 0; k < f.cornerCount(); ++k)
-            if (f.corners[k].edge && source->corners[k].edge)
-                f.corners[k].edge->set2(Geometry::UVSeam, source->corners[k].edge->has2(Geometry::UVSeam));
-    }
-}
+namespace {
 
-void writeBackTextureCoordinates(const TextureProxy& proxy)
+// Runs `visit` (proxy face, owner face) on every proxy face whose source the
+// owner still has with the same corner count. A source face the owner no
+// longer has may be storage another face uses now.
+template <class Visit>
+void forEachLiveSource(const TextureProxy& proxy, Visit visit)
 {
     if (!proxy.owner)
         return;
-    // A source face the owner no longer has may be storage another face uses now.
     const std::unordered_set<const Face*> current(proxy.owner->faces.begin(), proxy.owner->faces.end());
     const int n = std::min(proxy.faces.count(), proxy.sourceFaces.count());
     for (int i = 0; i < n; ++i) {
         const Face& f = *proxy.faces[i];
         Face* source = proxy.sourceFaces[i];
-        if (!source || !current.count(source) || source->cornerCount() != f.cornerCount())
-            continue;
-        for (int k = 0; k < f.cornerCount(); ++k) {
-            source->corners[k].u = f.corners[k].vertex->x;
-            source->corners[k].v = f.corners[k].vertex->y;
-        }
+        if (source && current.count(source) && source->cornerCount() == f.cornerCount())
+            visit(f, *source);
     }
+}
+
+} // namespace
+
+void copySeamsFromOwner(TextureProxy& proxy)
+{
+    forEachLiveSource(proxy, [](const Face& f, const Face& source) {
+        for (int k = 0; k < f.cornerCount(); ++k)
+            if (f.corners[k].edge && source.corners[k].edge)
+                f.corners[k].edge->set2(Geometry::UVSeam, source.corners[k].edge->has2(Geometry::UVSeam));
+    });
+}
+
+void writeBackTextureCoordinates(const TextureProxy& proxy)
+{
+    forEachLiveSource(proxy, [](const Face& f, Face& source) {
+        for (int k = 0; k < f.cornerCount(); ++k) {
+            source.corners[k].u = f.corners[k].vertex->x;
+            source.corners[k].v = f.corners[k].vertex->y;
+        }
+    });
 }
 
 TextureProxy* findProxy(const List<Shape*>& objects, const Shape* owner)

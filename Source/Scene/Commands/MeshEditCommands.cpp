@@ -32,24 +32,6 @@ const SettingsRegistry& settings(const SceneManagers& managers)
     return managers.applicationManager->registry;
 }
 
-// Every vertex the selection touches: a whole object's, the ends of
-// selected edges and the corners of selected faces (repeats are harmless
-// to the operations that take them).
-List<Vertex*> touchedVertices(const ObjectSelection& s)
-{
-    if (s.whole)
-        return s.object->vertices;
-    List<Vertex*> out = s.vertices;
-    for (Edge* e : s.edges) {
-        out.append(e->startVertex);
-        out.append(e->endVertex);
-    }
-    for (Face* f : s.faces)
-        for (const Corner& c : f->corners)
-            out.append(c.vertex);
-    return out;
-}
-
 bool touchesNothing(const SelectedElements& selection)
 {
     return selection.objectCount() + selection.vertexCount() + selection.edgeCount() + selection.faceCount() == 0;

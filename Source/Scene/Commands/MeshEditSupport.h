@@ -34,6 +34,24 @@ inline SelectedElements editableSelection(const SceneManagers& managers)
     return editableSelection(managers, managers.selectionManager->mode);
 }
 
+// Every vertex the selection touches: a whole object's, the ends of
+// selected edges and the corners of selected faces (repeats are harmless
+// to the operations that take them).
+inline List<Vertex*> touchedVertices(const ObjectSelection& s)
+{
+    if (s.whole)
+        return s.object->vertices;
+    List<Vertex*> out = s.vertices;
+    for (Edge* e : s.edges) {
+        out.append(e->startVertex);
+        out.append(e->endVertex);
+    }
+    for (Face* f : s.faces)
+        for (const Corner& c : f->corners)
+            out.append(c.vertex);
+    return out;
+}
+
 inline void say(const SceneManagers& managers, std::string_view sentence)
 {
     managers.applicationManager->report(std::string(sentence), SceneApplicationManager::StatusReport);

@@ -93,20 +93,6 @@ void moveVertices(Shape& object, const List<Vertex*>& vertices, const Point3D& o
     object.update(true, true, -1);
 }
 
-// Every vertex the selection of `s` touches, repeats allowed.
-List<Vertex*> touched(const ObjectSelection& s)
-{
-    List<Vertex*> out = s.vertices;
-    for (Edge* e : s.edges) {
-        out.append(e->startVertex);
-        out.append(e->endVertex);
-    }
-    for (Face* f : s.faces)
-        for (const Corner& c : f->corners)
-            out.append(c.vertex);
-    return out;
-}
-
 void moveSelection(const SceneManagers& managers, const ScreenStep& step)
 {
     if (managers.objectManager->uvSpace) {
@@ -138,7 +124,7 @@ void moveSelection(const SceneManagers& managers, const ScreenStep& step)
             if (s.whole)
                 moveObject(*s.object, offset);
             else
-                moveVertices(*s.object, touched(s), offset);
+                moveVertices(*s.object, touchedVertices(s), offset);
         }
     }
     finishEdit(managers);
