@@ -14,28 +14,21 @@
 #include "Scene/TavoApplicationWindow.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "support/Fixtures.h"
-#include "support/GLTestSupport.h"
+#include "support/OffscreenScene.h"
 
 namespace {
 
-class ManipulatorDraw : public ::testing::Test {
+class ManipulatorDraw : public OffscreenSceneTest {
 protected:
     static constexpr int Size = 256;
 
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
-        scene_ = std::make_unique<Scene>(&window_, "");
-        scene_->resize(Size, Size);
+        ASSERT_NO_FATAL_FAILURE(openScene(Size));
         Camera& c = scene_->displayManager->activeCamera(); // looking down -Z at the origin
         c.eye = Point3D(0, 0, 10);
         c.target = Point3D(0, 0, 0);
         c.up = Point3D(0, 1, 0);
-    }
-    void TearDown() override
-    {
-        scene_.reset();
-        frame_.close();
     }
     // A small selected square at the origin, facing the camera.
     void selectSquare()
@@ -52,9 +45,6 @@ protected:
     // work grid, which this view sees edge-on along the X axis.
     std::vector<int> cone() { return frame_.pixel(Size / 2, Size / 2 + 63); }
 
-    TavoApplicationWindow window_;
-    OffscreenFramebuffer frame_;
-    std::unique_ptr<Scene> scene_;
 };
 
 } // namespace

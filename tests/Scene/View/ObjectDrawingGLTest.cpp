@@ -21,21 +21,19 @@
 #include "Scene/View/SceneDisplayManager.h"
 #include "Settings/SettingsVariables.h"
 #include "support/Fixtures.h"
-#include "support/GLTestSupport.h"
+#include "support/OffscreenScene.h"
 
 namespace {
 
 using Image = std::vector<unsigned char>; // RGBA rows from the bottom
 
-class LevelFrame : public ::testing::Test {
+class LevelFrame : public OffscreenSceneTest {
 protected:
     static constexpr int Size = 128;
 
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
-        scene_ = std::make_unique<Scene>(&window_, "");
-        scene_->resize(Size, Size);
+        ASSERT_NO_FATAL_FAILURE(openScene(Size));
         // The cube as large as the tests' pixel spacing needs.
         Camera& camera = scene_->displayManager->activeCamera();
         camera.eye = camera.target - camera.viewDirection() * 9;
@@ -51,9 +49,7 @@ protected:
 
     void TearDown() override
     {
-        releaseObjectDrawCaches();
-        scene_.reset();
-        frame_.close();
+        OffscreenSceneTest::TearDown();
         settingsVariables().optimizedFaceDrawLimit = 20000;
     }
 
@@ -99,9 +95,6 @@ protected:
         y = static_cast<int>(std::floor(py));
     }
 
-    TavoApplicationWindow window_;
-    OffscreenFramebuffer frame_;
-    std::unique_ptr<Scene> scene_;
     Shape* cube_ = nullptr;
     Image background_;
 };

@@ -17,7 +17,7 @@
 #include "Scene/View/ViewportText.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "support/Fixtures.h"
-#include "support/GLTestSupport.h"
+#include "support/OffscreenScene.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -41,24 +41,17 @@ private:
     std::string name;
 };
 
-class SceneFrame : public ::testing::Test {
+class SceneFrame : public OffscreenSceneTest {
 protected:
     static constexpr int Size = 64;
 
     void SetUp() override
     {
-        ASSERT_NO_FATAL_FAILURE(frame_.open(Size, Size));
-        scene_ = std::make_unique<Scene>(&window_, "");
-        scene_->resize(Size, Size);
+        ASSERT_NO_FATAL_FAILURE(openScene(Size));
         // The work grid crosses the centre; these checks look past it.
         scene_->applicationManager->registry.setBool(CommandId::Display, "Show Grids", false);
     }
 
-    void TearDown() override
-    {
-        scene_.reset();
-        frame_.close();
-    }
 
     // A unit cube (half size 1) at the origin, owned by the scene.
     Shape* addCube()
@@ -72,9 +65,6 @@ protected:
     std::vector<int> centre() { return frame_.pixel(Size / 2, Size / 2); }
     std::vector<int> corner() { return frame_.pixel(1, 1); }
 
-    TavoApplicationWindow window_;
-    OffscreenFramebuffer frame_;
-    std::unique_ptr<Scene> scene_;
 };
 
 } // namespace

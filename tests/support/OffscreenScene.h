@@ -1,0 +1,34 @@
+#pragma once
+// A real scene that draws into an offscreen framebuffer, for the tests that
+// read back what a frame shows. Open it in SetUp; TearDown gives the GL
+// objects back while the context is still current.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Scene/Scene.h"
+#include "Scene/TavoApplicationWindow.h"
+#include "Scene/View/ObjectDrawing.h"
+#include "support/GLTestSupport.h"
+
+class OffscreenSceneTest : public ::testing::Test {
+protected:
+    // A scene whose drawing area is size × size pixels; fails fatally
+    // without a GL context (call it inside ASSERT_NO_FATAL_FAILURE).
+    void openScene(int size)
+    {
+        ASSERT_NO_FATAL_FAILURE(frame_.open(size, size));
+        scene_ = std::make_unique<Scene>(&window_, "");
+        scene_->resize(size, size);
+    }
+    void TearDown() override
+    {
+        releaseObjectDrawCaches();
+        scene_.reset();
+        frame_.close();
+    }
+
+    TavoApplicationWindow window_;
+    OffscreenFramebuffer frame_;
+    std::unique_ptr<Scene> scene_;
+};
