@@ -67,6 +67,9 @@ public:
     // (a position in `vertices`): its vertex point, or the vertex itself at
     // level 0. Null when out of range or not mapped.
     Vertex* levelVertexOf(int controlVertex) const;
+    // The same as a position in the current level's vertex list; -1 when
+    // out of range or not mapped.
+    int levelVertexPosition(int controlVertex) const;
     // The first of the segmentsPerEdge() current-level edges that show
     // control edge `controlEdge` (a position in `edges`): a level lists the
     // halves of the edge i below as its edges 2i and 2i + 1, so the block

@@ -6,11 +6,17 @@
 
 Vertex* Shape::levelVertexOf(int controlVertex) const
 {
+    const int at = levelVertexPosition(controlVertex);
+    return at < 0 ? nullptr : levelStack.levelMesh(levelStack.currentLevel)->vertices[at];
+}
+
+int Shape::levelVertexPosition(int controlVertex) const
+{
     if (controlVertex < 0 || controlVertex >= vertices.count())
-        return nullptr;
+        return -1;
     const int top = levelStack.currentLevel;
     if (top <= 0 || top >= levelStack.levels.count())
-        return vertices[controlVertex];
+        return controlVertex;
     // Follow the vertex-point maps up: a level's map is indexed by the ids
     // of the level below, which are list positions on the control mesh.
     int at = controlVertex;
@@ -19,16 +25,15 @@ Vertex* Shape::levelVertexOf(int controlVertex) const
         if (level > 1) {
             const InnerShape& below = *levelStack.levels[level - 1]->mesh;
             if (at < 0 || at >= below.vertices.count())
-                return nullptr;
+                return -1;
             id = below.vertices[at]->id;
         }
         const List<VertexMapEntry>& map = levelStack.levels[level]->vertexMap;
         if (id < 0 || id >= map.count())
-            return nullptr;
+            return -1;
         at = map[id].vertexPoint;
     }
-    const InnerShape& mesh = *levelStack.levels[top]->mesh;
-    return at >= 0 && at < mesh.vertices.count() ? mesh.vertices[at] : nullptr;
+    return at >= 0 && at < levelStack.levels[top]->mesh->vertices.count() ? at : -1;
 }
 
 int Shape::levelEdgeStart(int controlEdge) const

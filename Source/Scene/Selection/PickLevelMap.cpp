@@ -17,11 +17,10 @@ void buildLevelMapping(Shape& object, LevelMapping& out)
     out.vertexPoint.clear();
     if (out.level == 0)
         return;
+    // The level maps number only first descendants, so faces and edges go by
+    // the object's current-level view: a control face's descendants are one
+    // contiguous block, a control edge's halves one run of edges.
     const LevelStack& stack = object.levelStack;
-    // The maps only number elements that continue a lower-level one (first
-    // children, first halves, vertex points), so faces and edges go by the
-    // build's layout: a control face's descendants are one contiguous block,
-    // and edge i of a level becomes edges 2i and 2i + 1 of the next.
     out.faceControl.assign(static_cast<size_t>(mesh->faces.count()), -1);
     for (int c = 0; c < object.faces.count(); ++c) {
         const int start = stack.childFaceStart(c), count = stack.childFaceCount(c);
@@ -29,22 +28,13 @@ void buildLevelMapping(Shape& object, LevelMapping& out)
             out.faceControl[f] = c;
     }
     out.edgeControl.assign(static_cast<size_t>(mesh->edges.count()), -1);
-    const int halves = 1 << out.level;
     for (int c = 0; c < object.edges.count(); ++c)
-        for (int e = c * halves; e < std::min((c + 1) * halves, mesh->edges.count()); ++e)
-            out.edgeControl[e] = c;
-    // A control vertex reaches its vertex point through every vertex map.
+        if (const int start = object.levelEdgeStart(c); start >= 0)
+            for (int e = start; e < start + stack.segmentsPerEdge(); ++e)
+                out.edgeControl[e] = c;
     out.vertexPoint.resize(static_cast<size_t>(object.vertices.count()));
     for (int v = 0; v < object.vertices.count(); ++v)
-        out.vertexPoint[v] = v;
-    for (int level = 1; level <= out.level; ++level) {
-        const LevelRecord* record = stack.levels[level];
-        const InnerShape& below = *stack.levelMesh(level - 1);
-        for (int32_t& at : out.vertexPoint) {
-            const int id = at >= 0 && at < below.vertices.count() ? below.vertices[at]->id : -1;
-            at = id >= 0 && id < record->vertexMap.count() ? record->vertexMap[id].vertexPoint : -1;
-        }
-    }
+        out.vertexPoint[v] = object.levelVertexPosition(v);
 }
 
 const LevelMapping& LevelMappings::of(Shape& object)
