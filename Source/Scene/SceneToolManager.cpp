@@ -8,6 +8,7 @@
 #include "Mesh/TextureProxy.h"
 #include "Scene/Commands/UVCommands.h"
 #include "Scene/Commands/SceneCommandManager.h"
+#include "Settings/CommandIds.h"
 #include "Scene/Input/ModifierCodes.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneObjectManager.h"
@@ -20,14 +21,17 @@
 #include "Tools/FrameFromSelection.h"
 #include "Tools/SnapTargetDraw.h"
 #include "Tools/SurfaceSnap.h"
+#include "Tools/Paint/DisplacementTool.h"
 #include "Tools/Tool.h"
 #include "Tools/TransformManipulator.h"
+#include "Tools/ValueToolSet.h"
 #include "UV/ProxyBuild.h"
 
 // Every tool of the program, built once with the manager.
 struct ToolSet {
     explicit ToolSet(ManipulatorFrame& frame)
-        : move(frame), hiddenMove(frame), scale(frame), rotate(frame), universal(frame), snapping(frame)
+        : move(frame), hiddenMove(frame), scale(frame), rotate(frame), universal(frame), snapping(frame),
+          values(frame)
     {
         hiddenMove.handlesShown = false;
     }
@@ -37,6 +41,8 @@ struct ToolSet {
     RotateManipulator rotate;
     UniversalManipulator universal;
     SnappingManipulator snapping;
+    ValueToolSet values; // value tools, orient, multi-manipulator
+    DisplacementTool paint;
 
     struct Entry {
         ManipulatorKind kind;
@@ -351,11 +357,16 @@ bool SceneToolManager::redoInTool()
 
 // --- starting tools and choosing manipulators ---
 
-void SceneToolManager::activateTool(int)
+void SceneToolManager::activateTool(int commandId)
 {
-    // The value, drawing and painting tools are not built yet; their
-    // commands are marked unavailable and never reach this point.
+    if (commandId == CommandId::PaintDisplacement || commandId == CommandId::BrushEditor)
+        startPainting(commandId);
+    else
+        startValueTool(commandId);
 }
+
+DisplacementTool& SceneToolManager::displacementTool() const { return tools_->paint; }
+ValueToolSet& SceneToolManager::valueTools() const { return tools_->values; }
 
 bool SceneToolManager::startTool(Tool& tool, bool initRecord)
 {

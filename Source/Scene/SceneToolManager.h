@@ -13,11 +13,13 @@
 #include "Tools/SurfaceSnap.h"
 #include "Tools/ToolKinds.h"
 
+class DisplacementTool;
 class Geometry;
 class Manipulator;
 class Shape;
 class Tool;
 struct ToolSet;
+struct ValueToolSet;
 
 class SceneToolManager : public SceneManager {
 public:
@@ -80,6 +82,14 @@ public:
     // "Orient") by the activation protocol; nothing for a command whose
     // tool is not built (the command table says so before it gets here).
     virtual void activateTool(int commandId);
+    // "Extrude", "Bevel", ... "Orient", "Split Loop": the tool of the command
+    // starts by its own rules (defined with the value tools).
+    void startValueTool(int commandId);
+    // "Paint Displacement" toggles painting; "Brush Editor" enters it
+    // (defined with the painting tool).
+    void startPainting(int commandId);
+    DisplacementTool& displacementTool() const;
+    ValueToolSet& valueTools() const;
     // The activation protocol for `tool`: false, changing nothing, when its
     // `activate` refuses. `initRecord`: push a URinitTool first, so that
     // undo leaves the tool.

@@ -20,7 +20,7 @@ struct ExtrudedFace {
 
 // Extrudes one contour (the outer one or a hole) of `owner`; false, with
 // the contour untouched, when memory runs out before anything is linked.
-bool extrudeContour(InnerShape& mesh, Face& owner, Face& contour, ExtrusionFrame* frame, ExtrudedFace& outMade)
+bool extrudeContour(InnerShape& mesh, Face& owner, Face& contour, PointDirections* frame, ExtrudedFace& outMade)
 {
     const int n = contour.cornerCount();
     std::vector<Vertex*> oldV(n), newV(n);
@@ -137,7 +137,7 @@ void pairAcrossThePlane(const std::vector<ExtrudedFace>& made, const std::unorde
 
 } // namespace
 
-int extrudeFacesSeparately(InnerShape& mesh, const List<Face*>& faces, ExtrusionFrame* frame)
+int extrudeFacesSeparately(InnerShape& mesh, const List<Face*>& faces, PointDirections* frame)
 {
     mesh.touch();
     for (Face* f : mesh.faces)
@@ -186,7 +186,7 @@ int extrudeFacesSeparately(InnerShape& mesh, const List<Face*>& faces, Extrusion
     return static_cast<int>(made.size());
 }
 
-int extrudeFacesSeparately(Shape& object, const List<Face*>& faces, ExtrusionFrame* frame)
+int extrudeFacesSeparately(Shape& object, const List<Face*>& faces, PointDirections* frame)
 {
     // The protocol of editTopology, except that the partners paired by
     // construction outlive topologyChanged, whose pairing by position cannot

@@ -2,23 +2,13 @@
 // Extruding faces one by one: every face gets its own ring of side faces,
 // so neighbouring extruded faces come apart.
 #include "Mesh/List.h"
+#include "Mesh/Topology/PointDirections.h"
 
 class Face;
 class InnerShape;
 class Point3D;
 class Shape;
 class Vertex;
-
-// Where an extrusion leaves the points it made for the tool that moves
-// them. The tools layer adapts its manipulation target to this.
-class ExtrusionFrame {
-public:
-    virtual ~ExtrusionFrame() = default;
-    // A new vertex and the direction it moves along (its face's normal).
-    virtual void addPoint(Vertex* v, const Point3D& direction) = 0;
-    // Every point of `object` has been added.
-    virtual void finishObject(InnerShape& object) = 0;
-};
 
 // Extrudes every listed face of `mesh` (with Symmetry on, their mirror
 // partners too; faces not in the mesh and repeats are ignored), taken in
@@ -36,9 +26,9 @@ public:
 // which start on top of old ones, are paired by construction: the new vertex
 // above v with the new vertex above v's partner. Faces of fewer than 3
 // corners are skipped. Returns the number of faces extruded.
-int extrudeFacesSeparately(InnerShape& mesh, const List<Face*>& faces, ExtrusionFrame* frame);
+int extrudeFacesSeparately(InnerShape& mesh, const List<Face*>& faces, PointDirections* frame);
 
 // Object-level: inside the object protocol (touch, operation,
 // topologyChanged, update with normals and positions); the control mesh's
 // pairing by construction is kept across topologyChanged.
-int extrudeFacesSeparately(Shape& object, const List<Face*>& faces, ExtrusionFrame* frame);
+int extrudeFacesSeparately(Shape& object, const List<Face*>& faces, PointDirections* frame);

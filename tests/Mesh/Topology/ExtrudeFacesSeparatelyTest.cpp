@@ -14,8 +14,11 @@ using namespace fixtures;
 
 namespace {
 
-struct RecordingFrame : ExtrusionFrame {
-    void addPoint(Vertex* v, const Point3D& direction) override { points.push_back({v, direction}); }
+struct RecordingFrame : PointDirections {
+    void addPoint(Vertex* v, const Point3D& direction, const Point3D&, float) override
+    {
+        points.push_back({v, direction});
+    }
     void finishObject(InnerShape& object) override { finished.push_back(&object); }
     std::vector<std::pair<Vertex*, Point3D>> points;
     std::vector<InnerShape*> finished;

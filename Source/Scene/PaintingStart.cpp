@@ -1,0 +1,4 @@
+// SKELETON: replaced by the painting branch.
+#include "Scene/SceneToolManager.h"
+
+void SceneToolManager::startPainting(int) {}

@@ -1,0 +1,4 @@
+// SKELETON: replaced by the value-tools branch.
+#include "Scene/SceneToolManager.h"
+
+void SceneToolManager::startValueTool(int) {}
