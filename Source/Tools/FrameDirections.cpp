@@ -1,0 +1,32 @@
+#include "Tools/FrameDirections.h"
+
+#include "Mesh/Shape.h"
+#include "Tools/ManipulatorFrame.h"
+
+void FrameDirections::addPoint(Vertex* v, const Point3D& direction, const Point3D& negative, float weight)
+{
+    pending_.push_back({v, direction, negative, weight});
+}
+
+int FrameDirections::commit()
+{
+    // The frame keeps points by list position, which the edit may have
+    // changed; renumbering gives every vertex its place again.
+    object_.InnerShape::renumber();
+    int entered = 0;
+    for (const Pending& p : pending_) {
+        const int i = p.vertex->index;
+        if (i < 0 || i >= object_.vertices.count() || object_.vertices[i] != p.vertex)
+            continue;
+        frame_.addPoint(object_, i, p.weight);
+        frame_.directions.resize(frame_.points.count() - 1);
+        frame_.negativeDirections.resize(frame_.points.count() - 1);
+        frame_.directions.push_back(p.direction);
+        frame_.negativeDirections.push_back(p.negative);
+        if (p.negative.x != p.direction.x || p.negative.y != p.direction.y || p.negative.z != p.direction.z)
+            frame_.negativeEnabled = true;
+        ++entered;
+    }
+    pending_.clear();
+    return entered;
+}
