@@ -27,9 +27,15 @@ struct ComponentGroup {
     Point3D normal;         // unit; the mean normal of its faces, or of its vertices' faces
 };
 
-// Slide: each end of a listed edge moves along the neighbouring edge on one
-// side for positive values and on the other side for negative ones; value 1
-// reaches the far end. Returns the number of points entered.
+// Slide: each end v of a listed edge moves along the neighbouring edge on one
+// side for positive values and on the other side for negative ones: in each
+// of the edge's two faces, the side other than the edge that meets it at v.
+// The direction is that side's full vector, so value 1 reaches its far end
+// and −1 the far end of the other side; a missing side (a border) gives a
+// zero direction. Edges joined end to end slide to one side together; a
+// vertex shared by listed edges enters once, as the first of them decides.
+// With `Symmetry` on, mirror partners enter too, sliding as the reflection.
+// Returns the number of points entered.
 int slideDirections(Shape& object, const List<Edge*>& edges, PointDirections& out);
 // Local Move: every touched vertex moves along its normal (of the selected
 // faces around it when faces are selected). Returns the number of points entered.
