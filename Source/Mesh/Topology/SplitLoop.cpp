@@ -114,10 +114,15 @@ void insertMiddle(Face& contour, const Edge* e, Edge* rest, Vertex* middle)
         contour.corners.append(c);
 }
 
+struct Halves {
+    Vertex* middle;
+    Edge* rest; // the half from the middle to the old end
+};
+
 // Splits `e` at its middle: `e` keeps the half from its start vertex, a new
 // edge with e's flags takes the other half, and every face along `e` gets the
 // middle as a corner with texture coordinates halfway along the side.
-Vertex* splitEdge(InnerShape& mesh, Edge* e, EdgeSet& outSplit)
+Halves splitEdge(InnerShape& mesh, Edge* e, EdgeSet& outSplit)
 {
     Vertex* s = e->startVertex;
     Vertex* t = e->endVertex;
@@ -138,7 +143,7 @@ Vertex* splitEdge(InnerShape& mesh, Edge* e, EdgeSet& outSplit)
     rest->faces = e->faces; // every use of e is now a use of both halves
     outSplit.insert(e);
     outSplit.insert(rest);
-    return middle;
+    return {middle, rest};
 }
 
 // Cuts `f` between its corners at p and q (not neighbours): f keeps the
@@ -191,26 +196,39 @@ Edge* cutFace(InnerShape& mesh, Face& f, Vertex* p, Vertex* q)
     return chord;
 }
 
+// What the rings of one operation have done so far.
+struct Progress {
+    EdgeSet split;    // both halves of every side split
+    EdgeSet loops;    // every new loop edge, halves included
+    int cut = 0;      // quads cut
+};
+
 // Splits every side of the ring and cuts its quads between the middles.
 // Pieces of allowed quads are allowed too, so that a later ring goes on
-// through them. Returns the number of quads cut.
-int splitRing(InnerShape& mesh, const Ring& ring, FaceSet* allowed, EdgeSet& split, List<Edge*>* newEdges)
+// through them; a loop edge that the ring splits stays a loop edge in both halves.
+void splitRing(InnerShape& mesh, const Ring& ring, FaceSet* allowed, Progress& progress, List<Edge*>* newEdges)
 {
+    auto addLoopEdge = [&](Edge* e) {
+        progress.loops.insert(e);
+        if (newEdges)
+            newEdges->append(e);
+    };
     std::unordered_map<const Edge*, Vertex*> middleOf;
-    for (Edge* e : ring.edges)
-        middleOf[e] = splitEdge(mesh, e, split);
-    int cut = 0;
+    for (Edge* e : ring.edges) {
+        const Halves h = splitEdge(mesh, e, progress.split);
+        middleOf[e] = h.middle;
+        if (progress.loops.count(e))
+            addLoopEdge(h.rest);
+    }
     for (const Crossing& c : ring.crossings) {
         Edge* chord = cutFace(mesh, *c.quad, middleOf[c.in], middleOf[c.out]);
         if (!chord)
             continue;
-        ++cut;
+        ++progress.cut;
         if (allowed)
             allowed->insert(chord->faces[1]);
-        if (newEdges)
-            newEdges->append(chord);
+        addLoopEdge(chord);
     }
-    return cut;
 }
 
 // The rings through the seeds one after another, each walked on the mesh
@@ -218,16 +236,15 @@ int splitRing(InnerShape& mesh, const Ring& ring, FaceSet* allowed, EdgeSet& spl
 // and a ring crossing an earlier loop splits that loop's edge in turn.
 int splitRings(InnerShape& mesh, const std::vector<Edge*>& seeds, FaceSet* allowed, List<Edge*>* newEdges)
 {
-    EdgeSet split;
-    int cut = 0;
+    Progress progress;
     for (Edge* seed : seeds) {
-        if (split.count(seed))
+        if (progress.split.count(seed))
             continue;
         const Ring ring = ringThrough(seed, allowed);
         if (!ring.crossings.empty())
-            cut += splitRing(mesh, ring, allowed, split, newEdges);
+            splitRing(mesh, ring, allowed, progress, newEdges);
     }
-    return cut;
+    return progress.cut;
 }
 
 bool anyCrossable(const std::vector<Edge*>& seeds, const FaceSet* allowed)

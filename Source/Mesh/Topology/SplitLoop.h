@@ -20,7 +20,8 @@ class Shape;
 // the loop's edge in turn. A ring without a quad changes nothing. With
 // `Symmetry` on, the edges joining the mirror partners of a listed edge's
 // ends are split too. The new edges across the quads (the loop, in ring
-// order, ring after ring) are appended to `newEdges` when given. Follows the
+// order, ring after ring) are appended to `newEdges` when given; where a
+// later ring splits one of them, its second half follows. Follows the
 // object protocol (nothing at all happens when no listed edge has a quad).
 // Returns the number of quads cut.
 int splitLoopAcrossEdges(Shape& object, const List<Edge*>& edges, List<Edge*>* newEdges);

@@ -1,7 +1,6 @@
 // Slide directions: the ends of edges travel along the sides beside them.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <set>
 #include <vector>
 
@@ -17,114 +16,80 @@ using namespace fixtures;
 
 namespace {
 
-struct Recorded : PointDirections {
-    struct Point {
-        Vertex* v;
-        Point3D positive, negative;
-    };
-    void addPoint(Vertex* v, const Point3D& direction, const Point3D& negative, float) override
+// Slides `edges` of `s` and records the vertices the points reach at value +1 and −1.
+struct Slid : PointDirections {
+    Slid(Shape& s, const List<Edge*>& edges) : shape(s) { count = slideDirections(s, edges, *this); }
+    void addPoint(Vertex* v, const Point3D& positive, const Point3D& negative, float) override
     {
-        points.push_back({v, direction, negative});
+        moved.insert(v);
+        plus.insert(vertexAt(*v + positive));
+        minus.insert(vertexAt(*v - negative));
+        if (!shape.findEdge(v, vertexAt(*v + positive)) && positive.length() > 0)
+            ++offSides;
     }
-    void finishObject(InnerShape&) override { ++finished; }
-    // Where each point is at value `value`, in entry order.
-    std::vector<Point3D> at(float value) const
+    void finishObject(InnerShape&) override {}
+    const Vertex* vertexAt(const Point3D& p) const
     {
-        std::vector<Point3D> out;
-        for (const Point& p : points)
-            out.push_back(*p.v + (value < 0 ? p.negative : p.positive) * value);
-        return out;
+        for (const Vertex* v : shape.vertices)
+            if (p.distance(*v) < 1e-5f)
+                return v;
+        return nullptr;
     }
-    // Where `v` is at `value`.
-    Point3D at(const Vertex* v, float value) const
-    {
-        for (const Point& p : points)
-            if (p.v == v)
-                return *p.v + (value < 0 ? p.negative : p.positive) * value;
-        return Point3D(NAN, NAN, NAN);
-    }
-    std::vector<Point> points;
-    int finished = 0;
+    Shape& shape;
+    int count = 0, offSides = 0; // offSides: points not sliding along a side of theirs
+    std::set<const Vertex*> moved, plus, minus;
 };
 
-void expectAt(const Point3D& p, const Point3D& expected)
-{
-    EXPECT_NEAR(p.distance(expected), 0.0f, 1e-5f) << p.x << " " << p.y << " " << p.z;
-}
-
-// The vertices of `s` at these positions, for points slid to their value ±1.
-std::set<const Vertex*> reached(const Shape& s, const std::vector<Point3D>& positions)
-{
-    std::set<const Vertex*> out;
-    for (const Point3D& p : positions)
-        for (const Vertex* v : s.vertices)
-            if (p.distance(*v) < 1e-5f)
-                out.insert(v);
-    return out;
-}
+using Set = std::set<const Vertex*>;
 
 TEST(SlideDirections, EndsReachTheFarEndsOfTheSidesBeside)
 {
+    // Edge 0-1 of a cube lies between the bottom (z = −1) and the front (y = −1).
     ShapePtr s(take<Shape>(*cube()));
-    Recorded r;
-    // Edge 0-1 lies between the bottom (z = −1) and the front (y = −1).
-    EXPECT_EQ(slideDirections(*s, edgesBetween(*s, {{0, 1}, {1, 0}}), r), 2);
-    EXPECT_EQ(r.finished, 1);
     const List<Vertex*>& v = s->vertices;
-    expectAt(r.at(v[0], 1), *v[3]);
-    expectAt(r.at(v[1], 1), *v[2]);
-    expectAt(r.at(v[0], -1), *v[4]);
-    expectAt(r.at(v[1], -1), *v[5]);
+    Slid cube(*s, edgesBetween(*s, {{0, 1}, {1, 0}}));
+    EXPECT_EQ(cube.count, 2);
+    EXPECT_TRUE((cube.plus == Set{v[3], v[2]} && cube.minus == Set{v[4], v[5]}) ||
+                (cube.plus == Set{v[4], v[5]} && cube.minus == Set{v[3], v[2]}));
 
-    // A border edge has nothing on its open side.
+    // A border edge does not move on its open side.
     ShapePtr grid(take<Shape>(*openGrid(1, 1)));
-    Recorded b;
-    EXPECT_EQ(slideDirections(*grid, edgesBetween(*grid, {{0, 1}}), b), 2);
-    expectAt(b.at(grid->vertices[1], 1), *grid->vertices[3]);
-    expectAt(b.at(grid->vertices[1], -1), *grid->vertices[1]);
+    Slid border(*grid, edgesBetween(*grid, {{0, 1}}));
+    const Set ends{grid->vertices[0], grid->vertices[1]}, across{grid->vertices[2], grid->vertices[3]};
+    EXPECT_TRUE((border.plus == across && border.minus == ends) || (border.plus == ends && border.minus == across));
 }
 
-// After a split the new loop slides as one: its points reach the two
-// neighbouring loops, one on each side, and never both sides at one value.
-TEST(SlideDirections, ANewLoopSlidesToOneSide)
-{
-    for (bool torus : {false, true}) {
-        SCOPED_TRACE(torus ? "torus" : "cube");
-        ShapePtr s(torus ? take<Torus>(1.f, 2.f, 3, 4) : take<Shape>(*cube()));
-        List<Edge*> loop;
-        const int n = splitLoopAcrossEdges(*s, edgesBetween(*s, {{0, 1}}), &loop);
-        ASSERT_GT(n, 0);
-        ASSERT_EQ(validateTopology(*s), "");
-        Recorded r;
-        EXPECT_EQ(slideDirections(*s, loop, r), n);
-        const std::set<const Vertex*> plus = reached(*s, r.at(1)), minus = reached(*s, r.at(-1));
-        EXPECT_EQ(plus.size(), static_cast<size_t>(n));
-        EXPECT_EQ(minus.size(), static_cast<size_t>(n));
-        for (const Vertex* v : plus)
-            EXPECT_EQ(minus.count(v), 0u);
-        // Each point moves along a side of the mesh.
-        for (const Recorded::Point& p : r.points)
-            for (const Vertex* end : reached(*s, {r.at(p.v, 1)}))
-                EXPECT_NE(s->findEdge(p.v, end), nullptr);
-    }
-}
-
-// Which face an edge lists first follows the face order; a chain of edges
-// still slides to one side when that order alternates along it.
-TEST(SlideDirections, AChainSlidesToOneSideWhateverTheFaceOrder)
+// A chain of edges slides to one side as a whole: a loop made by a split on
+// a cube or a torus, and a row of a grid whose faces are listed in an order
+// that alternates which face its edges list first.
+TEST(SlideDirections, AChainSlidesToOneSide)
 {
     std::vector<Point> points;
     for (int j = 0; j <= 2; ++j)
         for (int i = 0; i <= 3; ++i)
             points.push_back({float(i), float(j), 0});
     auto quad = [](int i, int j) { return std::vector<int>{j * 4 + i, j * 4 + i + 1, j * 4 + i + 5, j * 4 + i + 4}; };
-    ShapePtr s(take<Shape>(*meshFrom(points, {quad(0, 0), quad(1, 1), quad(2, 0), quad(0, 1), quad(1, 0), quad(2, 1)})));
-    Recorded r;
-    EXPECT_EQ(slideDirections(*s, edgesBetween(*s, {{4, 5}, {5, 6}, {6, 7}}), r), 4);
-    const std::set<const Vertex*> plus = reached(*s, r.at(1)), minus = reached(*s, r.at(-1));
-    const List<Vertex*>& v = s->vertices;
-    const std::set<const Vertex*> bottom{v[0], v[1], v[2], v[3]}, top{v[8], v[9], v[10], v[11]};
-    EXPECT_TRUE((plus == bottom && minus == top) || (plus == top && minus == bottom));
+    ShapePtr grid(take<Shape>(*meshFrom(points, {quad(0, 0), quad(1, 1), quad(2, 0), quad(0, 1), quad(1, 0), quad(2, 1)})));
+    const List<Vertex*>& v = grid->vertices;
+    Slid row(*grid, edgesBetween(*grid, {{4, 5}, {5, 6}, {6, 7}}));
+    EXPECT_EQ(row.count, 4);
+    const Set bottom{v[0], v[1], v[2], v[3]}, top{v[8], v[9], v[10], v[11]};
+    EXPECT_TRUE((row.plus == bottom && row.minus == top) || (row.plus == top && row.minus == bottom));
+
+    for (bool torus : {false, true}) {
+        SCOPED_TRACE(torus ? "torus" : "cube");
+        ShapePtr s(torus ? take<Torus>(1.f, 2.f, 3, 4) : take<Shape>(*cube()));
+        List<Edge*> loop;
+        const int n = splitLoopAcrossEdges(*s, edgesBetween(*s, {{0, 1}}), &loop);
+        ASSERT_EQ(validateTopology(*s), "");
+        Slid slid(*s, loop);
+        EXPECT_EQ(slid.count, n);
+        EXPECT_EQ(slid.offSides, 0);
+        EXPECT_EQ(slid.plus.size(), size_t(n));
+        EXPECT_EQ(slid.minus.size(), size_t(n));
+        for (const Vertex* end : slid.plus)
+            EXPECT_EQ(slid.minus.count(end), 0u);
+    }
 }
 
 TEST(SlideDirections, MirrorPartnersSlideAsTheReflection)
@@ -133,15 +98,12 @@ TEST(SlideDirections, MirrorPartnersSlideAsTheReflection)
     s->mirrorPlane.set(Point3D(1, 0, 0), Point3D(1, 0, 0));
     s->setSymmetry(true);
     calculateSymmetry(*s, s->mirrorPlane, MinSymmetryTolerance);
-    Recorded r;
-    // The left border 0-3; its image is the right border 2-5.
-    EXPECT_EQ(slideDirections(*s, edgesBetween(*s, {{0, 3}}), r), 4);
-    std::set<const Vertex*> moved;
-    for (const Recorded::Point& p : r.points)
-        moved.insert(p.v);
-    EXPECT_EQ(moved, (std::set<const Vertex*>{s->vertices[0], s->vertices[3], s->vertices[2], s->vertices[5]}));
-    const std::set<const Vertex*> plus = reached(*s, r.at(1));
-    EXPECT_EQ(plus, (std::set<const Vertex*>{s->vertices[1], s->vertices[4]}));
+    const List<Vertex*>& v = s->vertices;
+    // The left border 0-3, whose image is the right border 2-5: both slide inward.
+    Slid slid(*s, edgesBetween(*s, {{0, 3}}));
+    EXPECT_EQ(slid.count, 4);
+    EXPECT_EQ(slid.moved, (Set{v[0], v[3], v[2], v[5]}));
+    EXPECT_EQ(slid.plus, (Set{v[1], v[4]}));
 }
 
 } // namespace
