@@ -15,7 +15,7 @@
 
 namespace {
 
-// The faces a ring may cross; null allows every face.
+// Faces a ring may cross (where a set is given; without one, every face may be crossed).
 using FaceSet = std::unordered_set<const Face*>;
 using EdgeSet = std::unordered_set<const Edge*>;
 

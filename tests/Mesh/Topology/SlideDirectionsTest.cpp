@@ -69,7 +69,8 @@ TEST(SlideDirections, AChainSlidesToOneSide)
         for (int i = 0; i <= 3; ++i)
             points.push_back({float(i), float(j), 0});
     auto quad = [](int i, int j) { return std::vector<int>{j * 4 + i, j * 4 + i + 1, j * 4 + i + 5, j * 4 + i + 4}; };
-    ShapePtr grid(take<Shape>(*meshFrom(points, {quad(0, 0), quad(1, 1), quad(2, 0), quad(0, 1), quad(1, 0), quad(2, 1)})));
+    const std::vector<std::vector<int>> faces{quad(0, 0), quad(1, 1), quad(2, 0), quad(0, 1), quad(1, 0), quad(2, 1)};
+    ShapePtr grid(take<Shape>(*meshFrom(points, faces)));
     const List<Vertex*>& v = grid->vertices;
     Slid row(*grid, edgesBetween(*grid, {{4, 5}, {5, 6}, {6, 7}}));
     EXPECT_EQ(row.count, 4);

@@ -49,7 +49,9 @@ ShapePtr mirroredGrid() // 2 × 2 quads, mirrored across x = 1
 
 TEST(SplitLoop, RingsEndAtBordersNonQuadsOrWhereTheyClose)
 {
-    auto quadAndTriangle = [] { return of(meshFrom({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {1, 1, 0}}, {{0, 1, 4, 3}, {1, 2, 4}})); };
+    auto quadAndTriangle = [] {
+        return of(meshFrom({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {1, 1, 0}}, {{0, 1, 4, 3}, {1, 2, 4}}));
+    };
     Case cases[] = {
         {"cube: the ring closes", of(cube()), {{0, 1}}, {}, 4, 4, {12, 20, 10, 0}},
         {"cube: two edges of one ring give one loop", of(cube()), {{0, 1}, {7, 6}}, {}, 4, 4, {12, 20, 10, 0}},
