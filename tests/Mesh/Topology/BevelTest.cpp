@@ -160,6 +160,31 @@ TEST(Bevel, CubeFaceOutlineShrinksTheFace)
     }
 }
 
+// Every catalogue shape stays sound whatever is bevelled: holes, n-gons,
+// borders, folds and edges of three faces included.
+TEST(Bevel, EveryFixtureStaysValid)
+{
+    using Make = MeshPtr (*)();
+    const std::pair<const char*, Make> shapes[] = {
+        {"cube", [] { return cube(); }},           {"grid", [] { return openGrid(3, 2); }},
+        {"ngon", [] { return ngon(6); }},          {"two quads", twoQuads},
+        {"quad with hole", quadWithHole},          {"fold", fold},
+        {"non-manifold", nonManifold},             {"mixed polygons", mixedPolygons},
+        {"tube", [] { return openTube(5, 2); }},
+    };
+    for (auto [name, make] : shapes) {
+        SCOPED_TRACE(name);
+        ShapePtr edges(take<Shape>(*make()));
+        Recorder rec;
+        bevelObject(*edges, &rec);
+        EXPECT_EQ(validateTopology(*edges), "");
+        rec.apply(*edges, 0.05f);
+        ShapePtr vertices(take<Shape>(*make()));
+        bevelVertices(*vertices, allVertices(*vertices), nullptr);
+        EXPECT_EQ(validateTopology(*vertices), "");
+    }
+}
+
 // Walks the loop of edges through `e` on a mesh whose vertices all have four
 // edges: at each vertex the loop goes on along the edge sharing no face with
 // the one it came by.
@@ -195,26 +220,48 @@ TEST(Bevel, TorusRingOpensIntoABandOfQuads)
     expectSound(*s);
 }
 
-// With Symmetry on the partner edge opens too, and every new point pairs
-// with the one across the plane wherever the value takes them.
+// Every vertex and face has a partner where the reflection puts it.
+void expectPairedAcross(const Shape& s)
+{
+    for (const Vertex* v : s.vertices) {
+        ASSERT_NE(v->mirror, nullptr);
+        EXPECT_LT(v->mirror->distance(s.mirrorPlane.reflect(*v)), 1e-5f);
+    }
+    for (const Face* f : s.faces) {
+        ASSERT_NE(f->mirror, nullptr);
+        EXPECT_LT(f->mirror->centre().distance(s.mirrorPlane.reflect(f->centre())), 1e-5f);
+    }
+}
+
+// With Symmetry on partners open too, and every new point pairs with the one
+// across the plane x = 0 wherever the value takes them: off the plane (a
+// cube edge and its partner) and on it (a torus vertex, its own partner).
 TEST(Bevel, MirrorPartnersOpenAndStayPaired)
 {
     ShapePtr s = cubeShape();
     s->setSymmetry(true);
-    calculateSymmetry(*s, s->mirrorPlane, MinSymmetryTolerance); // the plane x = 0
+    calculateSymmetry(*s, s->mirrorPlane, MinSymmetryTolerance);
     Recorder rec;
     EXPECT_EQ(bevelEdges(*s, edgesBetween(*s, {{5, 6}}), &rec).bevelled, 2);
     EXPECT_EQ(countsOf(*s), (EditCounts{12, 18, 8, 0}));
     expectSound(*s);
     rec.apply(*s, 0.1f);
-    for (const Vertex* v : s->vertices) {
-        ASSERT_NE(v->mirror, nullptr);
-        EXPECT_LT(v->mirror->distance(s->mirrorPlane.reflect(*v)), 1e-5f);
-    }
-    for (const Face* f : s->faces) {
-        ASSERT_NE(f->mirror, nullptr);
-        EXPECT_LT(f->mirror->centre().distance(s->mirrorPlane.reflect(f->centre())), 1e-5f);
-    }
+    expectPairedAcross(*s);
+
+    ShapePtr t(take<Torus>(1.f, 2.f, 3, 4));
+    t->subdivide();
+    t->refineControlMesh();
+    t->setSymmetry(true);
+    calculateSymmetry(*t, t->mirrorPlane, MinSymmetryTolerance);
+    Vertex* onPlane = *std::find_if(t->vertices.begin(), t->vertices.end(), [](Vertex* v) { return v->mirror == v; });
+    Recorder corner;
+    List<Vertex*> one;
+    one.append(onPlane);
+    EXPECT_EQ(bevelVertices(*t, one, &corner).bevelled, 1);
+    EXPECT_EQ(countsOf(*t), (EditCounts{51, 100, 49, 0}));
+    expectSound(*t);
+    corner.apply(*t, 0.05f);
+    expectPairedAcross(*t);
 }
 
 } // namespace
