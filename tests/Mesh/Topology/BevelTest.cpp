@@ -129,6 +129,21 @@ TEST(Bevel, EdgesWithoutTwoFacesAreSkippedAndCounted)
     expectSound(*s);
 }
 
+// Two trapezoids on the edge (0,0)-(2,0) whose sides leave it at 45°: the
+// ends slide faster along them, so both borders of the strip stay 0.1 away.
+TEST(Bevel, SlantedSidesKeepTheWidth)
+{
+    ShapePtr s(take<Shape>(*meshFrom({{0, 0, 0}, {2, 0, 0}, {3, 1, 0}, {-1, 1, 0}, {-1, -1, 0}, {3, -1, 0}},
+                                     {{0, 1, 2, 3}, {4, 5, 1, 0}})));
+    Recorder rec;
+    EXPECT_EQ(bevelEdges(*s, edgesBetween(*s, {{0, 1}}), &rec).bevelled, 1);
+    EXPECT_EQ(countsOf(*s), (EditCounts{8, 10, 3, 8}));
+    expectSound(*s);
+    rec.apply(*s, 0.1f);
+    for (const Corner& c : s->faces.last()->corners)
+        EXPECT_NEAR(std::fabs(c.vertex->y), 0.1f, 1e-5f);
+}
+
 TEST(Bevel, CubeCornerIsCutOffAlongItsEdges)
 {
     ShapePtr s = cubeShape();
