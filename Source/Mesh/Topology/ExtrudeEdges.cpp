@@ -43,10 +43,12 @@ int extrudeEdges(InnerShape& mesh, const List<Edge*>& edges, PointDirections* di
 {
     mesh.touch();
     const int32_t pass = nextPassNumber();
+    // Only edges that can be extruded can be partners of listed ones.
     std::map<VertexPair, Edge*> byEnds;
     if (mesh.hasSymmetry())
         for (Edge* e : mesh.edges)
-            byEnds[pairOf(e->startVertex, e->endVertex)] = e;
+            if (e->faces.count() <= 1)
+                byEnds[pairOf(e->startVertex, e->endVertex)] = e;
 
     std::vector<Edge*> work;
     auto enlist = [&](Edge* e) {
