@@ -3,6 +3,8 @@
 
 #include "Mesh/Material.h"
 #include "Mesh/Topology/ExtrudeRegions.h"
+#include "Tools/FrameDirections.h"
+#include "Tools/ManipulatorFrame.h"
 #include "ExtrusionSupport.h"
 
 using namespace fixtures;
@@ -71,6 +73,20 @@ TEST(ExtrudeRegions, CornerFansAndBentRegions)
     }
 }
 
+TEST(ExtrudeRegions, HolesFoldsAndNonManifoldEdgesStayValid)
+{
+    MeshPtr holed = quadWithHole();
+    EXPECT_EQ(extrudeFaceRegions(*holed, allFaces(*holed), nullptr), 1);
+    EXPECT_EQ(validateTopology(*holed), "");
+    EXPECT_EQ(countsOf(*holed), (EditCounts{8 + 8, 8 + 16, 1 + 8, 8}));
+    EXPECT_TRUE(windingConsistent(*holed));
+    for (MeshPtr (*make)() : {fold, nonManifold, mixedPolygons}) {
+        MeshPtr m = make();
+        extrudeFaceRegions(*m, allFaces(*m), nullptr);
+        EXPECT_EQ(validateTopology(*m), "");
+    }
+}
+
 TEST(ExtrudeRegions, WallsTakeMaterialCoordinatesAndCreases)
 {
     MeshPtr m = openGrid(1, 1);
@@ -103,11 +119,24 @@ TEST(ExtrudeRegions, WholeClosedSurfaceRisesInPlaceAndOneTorusFaceGetsWalls)
     EXPECT_EQ(countsOf(*all), (EditCounts{48, 96, 48, 0}));
     EXPECT_EQ(rec.points.size(), 48u);
 
+    // At level 1 the levels follow the new control mesh; the value comes
+    // through the manipulation target as the extrude tool sets it.
     ShapePtr one = subdividedTorus();
-    EXPECT_EQ(extrudeFaceRegions(*one, facesAt(*one, {7}), nullptr), 1);
+    one->subdivide();
+    ManipulatorFrame frame;
+    FrameDirections directions(frame, *one);
+    Face* f = one->faces[7];
+    const Point3D before = f->centre();
+    EXPECT_EQ(extrudeFaceRegions(*one, facesAt(*one, {7}), &directions), 1);
+    EXPECT_EQ(directions.commit(), 4);
     EXPECT_EQ(validateTopology(*one), "");
     EXPECT_EQ(countsOf(*one), (EditCounts{52, 104, 52, 0}));
     EXPECT_TRUE(windingConsistent(*one));
+    EXPECT_EQ(one->levelStack.levelMesh(1)->faces.count(), 4 * 52);
+    frame.captureStart();
+    frame.setValue(0.5f);
+    frame.finish();
+    EXPECT_NEAR((f->centre() - before).length(), 0.5f, 1e-5f);
 }
 
 TEST(ExtrudeRegions, SymmetryTakesThePartnerAndPairsTheNewElements)
