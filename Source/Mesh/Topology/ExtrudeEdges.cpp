@@ -68,6 +68,7 @@ int extrudeEdges(InnerShape& mesh, const List<Edge*>& edges, PointDirections* di
     }
 
     std::unordered_map<const Vertex*, Copy> copies;
+    std::vector<const Vertex*> copied; // in the order the copies were made
     for (Edge* e : work) {
         Point3D normal(0, 0, 0);
         if (!e->faces.empty())
@@ -79,16 +80,14 @@ int extrudeEdges(InnerShape& mesh, const List<Edge*>& edges, PointDirections* di
                 c.side = take<Edge>(v, c.vertex);
                 mesh.addVertex(c.vertex);
                 mesh.addEdge(c.side);
+                copied.push_back(v);
             }
             c.normalSum += normal;
         }
     }
     if (directions)
-        for (Vertex* v : mesh.vertices) {
-            auto c = copies.find(v);
-            if (c != copies.end())
-                directions->addPoint(c->second.vertex, c->second.normalSum.normalized());
-        }
+        for (const Vertex* v : copied)
+            directions->addPoint(copies[v].vertex, copies[v].normalSum.normalized());
 
     std::map<const Edge*, Face*> strips;
     for (Edge* e : work) {
