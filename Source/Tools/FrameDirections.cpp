@@ -11,8 +11,17 @@ void FrameDirections::addPoint(Vertex* v, const Point3D& direction, const Point3
 int FrameDirections::commit()
 {
     // The frame keeps points by list position, which the edit may have
-    // changed; renumbering gives every vertex its place again.
-    object_.InnerShape::renumber();
+    // changed; renumbering gives every vertex its place again. Edits that
+    // ran the object protocol have just renumbered, and a second pass over
+    // a big object costs as much as the edit.
+    const auto placed = [this](const Vertex* v) {
+        return v->index >= 0 && v->index < object_.vertices.count() && object_.vertices[v->index] == v;
+    };
+    for (const Pending& p : pending_)
+        if (!placed(p.vertex)) {
+            object_.InnerShape::renumber();
+            break;
+        }
     int entered = 0;
     for (const Pending& p : pending_) {
         const int i = p.vertex->index;
