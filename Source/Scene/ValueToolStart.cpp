@@ -12,6 +12,10 @@ void SceneToolManager::startValueTool(int commandId)
     ValueManipulator* tool = valueTools().prepare(commandId, activeTools);
     if (!tool)
         return;
-    if (startTool(*tool, false))
-        tool->applyDefaultAmount(commandId != CommandId::SplitLoop);
+    if (!startTool(*tool, false))
+        return;
+    // A tool started again while it runs was put away by the protocol's
+    // deactivation: the value follows the mouse again.
+    tool->beginTweak();
+    tool->applyDefaultAmount(commandId != CommandId::SplitLoop);
 }

@@ -277,3 +277,32 @@ TEST_F(ValueToolsTest, UndoingEveryStepOfARunRestoresTheSceneExactly)
         scene.selectionManager->refreshDisplay();
     }
 }
+
+TEST_F(ValueToolsTest, ExtrudeLiftsTheNewCornersAndStartedAgainKeepsFollowing)
+{
+    AmountGuard amount(settingsVariables().extrudeAmount, 0.25f);
+    bool& together = settingsVariables().extrudeKeepFacesTogether;
+    const bool savedTogether = together;
+    together = false;
+    Shape* grid = centredGrid();
+    selectFaces(grid, {0});
+    run(CommandId::Extrude);
+    together = savedTogether;
+    ASSERT_TRUE(running(set().localMove));
+    EXPECT_EQ(set().localMove.valueText(), "Extrude: 0.250000");
+    EXPECT_EQ(grid->vertices.count(), 9 + 4);
+    EXPECT_EQ(validateTopology(*grid), "");
+    for (int i = 9; i < 13; ++i)
+        EXPECT_FLOAT_EQ(grid->vertices[i]->z, 0.25f);
+    EXPECT_EQ(tools().frame.points.count(), 4);
+
+    // Local move on the lifted face, started while the extrusion runs.
+    run(CommandId::Slide); // refused: no edge; the extrusion keeps running
+    EXPECT_TRUE(running(set().localMove));
+    run(CommandId::LocalScale);
+    ASSERT_TRUE(running(set().localScale));
+    const int x = centreX();
+    scene.mouseHover(x, 300);
+    scene.mouseHover(x + 10, 300);
+    EXPECT_GT(set().localScale.value(), settingsVariables().localScaleAmount);
+}
