@@ -7,13 +7,12 @@
 
 float NormalMoveManipulator::defaultAmount() const
 {
-    return label == commandName(CommandId::Extrude) ? settingsVariables().extrudeAmount
-                                                    : settingsVariables().localMoveAmount;
+    return extruding_ ? settingsVariables().extrudeAmount : settingsVariables().localMoveAmount;
 }
 
 int NormalMoveManipulator::optionGroup() const
 {
-    return label == commandName(CommandId::Extrude) ? CommandId::ExtrudeOptions : CommandId::LocalMoveOptions;
+    return extruding_ ? CommandId::ExtrudeOptions : CommandId::LocalMoveOptions;
 }
 
 bool NormalMoveManipulator::start()
@@ -28,6 +27,7 @@ bool NormalMoveManipulator::start()
     if (selected.empty())
         return false;
     label = commandName(CommandId::LocalMove);
+    extruding_ = false;
     enterPoints(selected, false, [](ObjectSelection& s, PointDirections& d) {
         localMoveDirections(*s.object, componentsOf(s), d);
     });
@@ -44,6 +44,7 @@ bool NormalMoveManipulator::startExtrusion()
         return false;
     }
     label = commandName(CommandId::Extrude);
+    extruding_ = true;
     const bool together = settingsVariables().extrudeKeepFacesTogether;
     enterPoints(selected, true, [together](ObjectSelection& s, PointDirections& d) {
         if (!s.faces.empty()) {

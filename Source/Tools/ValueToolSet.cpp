@@ -31,7 +31,7 @@ ValueManipulator* ValueToolSet::prepare(int commandId, const List<Tool*>& active
         slide.afterSplit = true;
         break;
     case CommandId::LocalMove:
-        if (active.contains(&localMove))
+        if (active.contains(&localMove) && !localMove.extruding())
             return &multi;
         break;
     default:

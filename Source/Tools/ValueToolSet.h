@@ -15,7 +15,8 @@ struct ValueToolSet {
     // The tool `commandId` starts now that `active` are running, set up for
     // that command: "Extrude" starts the local move tool after extruding,
     // "Split Loop" the slide tool after splitting, and "Local Move" while
-    // the local move tool runs switches to the multi-manipulator. Null for
+    // the local move tool runs (not as an extrusion) switches to the
+    // multi-manipulator. Null for
     // other commands.
     ValueManipulator* prepare(int commandId, const List<Tool*>& active);
 

@@ -49,6 +49,8 @@ class NormalMoveManipulator : public ValueManipulator {
 public:
     explicit NormalMoveManipulator(ManipulatorFrame& f) : ValueManipulator(f, CommandId::LocalMove) {}
     bool extrusion = false; // the next start extrudes first
+    // The running start extruded (the tool then shows "Extrude").
+    bool extruding() const { return extruding_; }
 
 protected:
     bool start() override;
@@ -58,6 +60,7 @@ protected:
 
 private:
     bool startExtrusion();
+    bool extruding_ = false;
 };
 
 // "Local Scale": each connected group of the selection scales about its centre.

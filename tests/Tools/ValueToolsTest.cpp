@@ -2,7 +2,11 @@
 // value following the mouse without a button, the default amounts, and
 // undo leaving the tool and restoring the scene exactly.
 #include "Scene/Commands/SceneCommandManager.h"
+#include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneToolManager.h"
+#include "Settings/LengthUnits.h"
+#include "Settings/OptionKeys.h"
+#include "Settings/SettingsRegistry.h"
 #include "Tools/ManipulatorFrame.h"
 #include "Tools/ManipulatorScene.h"
 #include "Tools/ValueToolSet.h"
@@ -153,6 +157,11 @@ TEST_F(ValueToolsTest, ValueTextAndDefaultAmounts)
     EXPECT_EQ(set().bevel.valueText(), "Bevel: 0");
     tools().frame.value = 0.25f;
     EXPECT_EQ(set().bevel.valueText(), "Bevel: 0.250000");
+    // Lengths follow the display units once units are chosen.
+    SettingsRegistry& registry = scene.applicationManager->registry;
+    registry.set(Options::Units, static_cast<int>(LengthUnits::Metric));
+    registry.set(Options::UnitScale, 2.0f);
+    EXPECT_EQ(set().bevel.valueText(), "Bevel: 0.5 cm");
 }
 
 TEST_F(ValueToolsTest, LocalRotateTurnsEachGroupAboutItsOwnCentreAndNormal)
@@ -229,8 +238,10 @@ TEST_F(ValueToolsTest, UndoingEveryStepOfARunRestoresTheSceneExactly)
         int element;   // the selected element of that mode (-1: the object)
         int vertices;  // after the start
         int faces;
+        bool apart = false; // extrude faces one by one
     };
     const Row rows[] = {
+        {CommandId::Extrude, CommandId::FaceSelectionMode, 0, 12, 10, true},
         {CommandId::Extrude, CommandId::FaceSelectionMode, 0, 12, 10},
         {CommandId::InsetScale, CommandId::FaceSelectionMode, 0, 12, 10},
         {CommandId::Bevel, CommandId::EdgeSelectionMode, 0, 10, 7},
@@ -257,7 +268,9 @@ TEST_F(ValueToolsTest, UndoingEveryStepOfARunRestoresTheSceneExactly)
         }
         const std::string before = sceneAsText(scene);
         const int steps = undoSteps();
+        settingsVariables().extrudeKeepFacesTogether = !row.apart;
         run(row.command);
+        settingsVariables().extrudeKeepFacesTogether = true;
         EXPECT_EQ(cube->vertices.count(), row.vertices);
         EXPECT_EQ(cube->faces.count(), row.faces);
         EXPECT_EQ(validateTopology(*cube), "");
