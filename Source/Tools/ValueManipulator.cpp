@@ -181,20 +181,37 @@ void ValueManipulator::applyValue(float v) { frame->setValue(v); }
 
 float ValueManipulator::valueFromPoints() const
 {
-    // Along the longest travel, where rounding matters least.
-    float best = 0, value = 0;
-    const std::vector<Point3D>& list = frame->negativeEnabled && frame->value < 0 ? frame->negativeDirections
-                                                                                   : frame->directions;
-    for (int i = 0; i < frame->points.count() && i < static_cast<int>(list.size()); ++i) {
-        const Point3D travel = list[i] * frame->weights[i];
-        const float length2 = travel.dot(travel);
-        if (length2 <= best)
-            continue;
-        best = length2;
-        if (i < static_cast<int>(startPositions.size()))
-            value = (*frame->points[i] - startPositions[i]).dot(travel) / length2;
-    }
-    return value;
+    // Read along the longest travel, where rounding matters least; with a
+    // negative list, the list whose line the point lies on wins.
+    struct Reading {
+        float value = 0, miss = 0;
+        bool found = false;
+    };
+    auto read = [this](const std::vector<Point3D>& list) {
+        Reading r;
+        float longest = 0;
+        const int n = std::min({frame->points.count(), static_cast<int>(list.size()),
+                                static_cast<int>(startPositions.size())});
+        for (int i = 0; i < n; ++i) {
+            const Point3D travel = list[i] * frame->weights[i];
+            const float length2 = travel.dot(travel);
+            if (length2 <= longest)
+                continue;
+            longest = length2;
+            const Point3D moved = *frame->points[i] - startPositions[i];
+            r.value = moved.dot(travel) / length2;
+            r.miss = (moved - travel * r.value).length();
+            r.found = true;
+        }
+        return r;
+    };
+    const Reading positive = read(frame->directions);
+    if (!frame->negativeEnabled)
+        return positive.value;
+    const Reading negative = read(frame->negativeDirections);
+    return negative.found && negative.value < 0 && (!positive.found || negative.miss < positive.miss)
+               ? negative.value
+               : positive.value;
 }
 
 bool ValueManipulator::mouseDrag(int x, int y, Camera*)
