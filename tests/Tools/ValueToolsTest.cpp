@@ -75,6 +75,15 @@ TEST_F(ValueToolsTest, RefusedStartsSayTheirSentenceAndChangeNothing)
     EXPECT_EQ(undoSteps(), 0);
     EXPECT_EQ(tools().activeToolNames(), "Move");
 
+    run(CommandId::FaceSelectionMode);
+    cube->faces[0]->set(Geometry::Selected);
+    scene.selectionManager->refreshDisplay();
+    run(CommandId::SplitLoop);
+    EXPECT_EQ(window.statusMessages.back(), "You must select multiple edges or faces to use the split loop command");
+    run(CommandId::Slide);
+    EXPECT_EQ(window.statusMessages.back(), "You must select at least one edge to use the slide command");
+    EXPECT_EQ(undoSteps(), 0);
+
     // Local move with nothing selected: no tool, no sentence.
     run(CommandId::VertexSelectionMode);
     const size_t said = window.statusMessages.size();
@@ -85,6 +94,28 @@ TEST_F(ValueToolsTest, RefusedStartsSayTheirSentenceAndChangeNothing)
     run(CommandId::LocalScale);
     EXPECT_EQ(window.statusMessages.back(),
               "You must select vertices, edges, or faces to perform a local scale operation");
+    run(CommandId::Extrude);
+    EXPECT_EQ(window.statusMessages.back(), "You must select edges or faces to perform an extrude");
+    run(CommandId::Bevel);
+    EXPECT_EQ(window.statusMessages.back(), "You must select vertices, edges, faces, or objects to bevel");
+}
+
+// Needs the bevel edit: a border edge has one face, so it is left alone.
+TEST_F(ValueToolsTest, ABevelThatLeavesBorderEdgesSaysSoAndStillRuns)
+{
+    Shape* grid = centredGrid();
+    Edge* border = nullptr;
+    for (Edge* e : grid->edges)
+        if (e->faces.count() == 1)
+            border = e;
+    ASSERT_NE(border, nullptr);
+    run(CommandId::EdgeSelectionMode);
+    border->set(Geometry::Selected);
+    scene.selectionManager->refreshDisplay();
+    run(CommandId::Bevel);
+    EXPECT_EQ(window.statusMessages.back(),
+              "One or more edges doesn't have two adjacent faces to perform the bevel operation.");
+    EXPECT_TRUE(running(set().bevel));
 }
 
 TEST_F(ValueToolsTest, TheValueFollowsTheMouseWithoutAButtonByTheWorldLengthOfItsTravel)
