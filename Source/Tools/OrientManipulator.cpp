@@ -104,11 +104,6 @@ bool OrientManipulator::mouseDrag(int x, int y, Camera*)
     return true;
 }
 
-bool OrientManipulator::mouseHover(int x, int y, Camera* camera)
-{
-    return Manipulator::mouseHover(x, y, camera);
-}
-
 bool OrientManipulator::mouseRelease(int, int, Camera*)
 {
     if (dragged_ != -1) {

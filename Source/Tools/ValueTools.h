@@ -129,7 +129,6 @@ public:
 
     bool mousePress(int x, int y, int button, int modifiers, int action, Camera* camera) override;
     bool mouseDrag(int x, int y, Camera* camera) override;
-    bool mouseHover(int x, int y, Camera* camera) override;
     bool mouseRelease(int x, int y, Camera* camera) override;
     void beginTweak() override {}
     // Makes `handle` the dragged one from the next move.
