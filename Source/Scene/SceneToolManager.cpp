@@ -601,6 +601,8 @@ std::string SceneToolManager::activeToolNames() const
         for (const ToolSet::Entry& e : tools_->manipulators)
             if (t == e.manipulator)
                 name = e.name;
+        if (const auto* value = dynamic_cast<const ValueManipulator*>(t))
+            name = value->label.c_str();
         names += (names.empty() ? "" : " ") + std::string(name);
     }
     return names;

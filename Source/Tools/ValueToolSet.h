@@ -1,6 +1,9 @@
 #pragma once
-// SKELETON: every value tool, the orient tool and the multi-manipulator,
-// built once with the tool manager; the value-tools branch fills it in.
+// Every value tool, the orient tool and the multi-manipulator, built once
+// with the tool manager, and which command starts which.
+#include "Mesh/List.h"
+#include "Tools/ValueTools.h"
+
 class ManipulatorFrame;
 class Tool;
 
@@ -9,4 +12,28 @@ struct ValueToolSet {
     ~ValueToolSet();
     // The tool that command `commandId` starts; null for other commands.
     Tool* forCommand(int commandId);
+    // The tool `commandId` starts now that `active` are running, set up for
+    // that command: "Extrude" starts the local move tool after extruding,
+    // "Split Loop" the slide tool after splitting, and "Local Move" while
+    // the local move tool runs (not as an extrusion) switches to the
+    // multi-manipulator. Null for
+    // other commands.
+    ValueManipulator* prepare(int commandId, const List<Tool*>& active);
+
+    BevelManipulator bevel;
+    InsetManipulator inset;
+    ShellManipulator shell;
+    NormalMoveManipulator localMove;
+    NormalScaleManipulator localScale;
+    SlideManipulator slide;
+    LocalRotateManipulator localRotate;
+    OrientManipulator orient;
+    MultiManipulator multi;
+
+private:
+    struct Entry {
+        int commandId;
+        ValueManipulator* tool;
+    };
+    const Entry entries_[10];
 };

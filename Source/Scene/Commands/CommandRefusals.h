@@ -20,6 +20,16 @@ inline constexpr std::string_view NothingSelected = "Nothing is selected";
 inline constexpr std::string_view Extrude = "You must select edges or faces to perform an extrude";
 inline constexpr std::string_view CalculateSymmetry =
     "You must select at least one object or edge to calculate symmetry";
+inline constexpr std::string_view Bevel = "You must select vertices, edges, faces, or objects to bevel";
+// A bevel that went ahead without some of its edges.
+inline constexpr std::string_view BevelSkippedEdges =
+    "One or more edges doesn't have two adjacent faces to perform the bevel operation.";
+inline constexpr std::string_view InsetScale = "You must select at least one face to use inset scale";
+inline constexpr std::string_view Shell = "You must select at least one object to perform a shell operation";
+inline constexpr std::string_view LocalScale =
+    "You must select vertices, edges, or faces to perform a local scale operation";
+inline constexpr std::string_view Slide = "You must select at least one edge to use the slide command";
+inline constexpr std::string_view Orient = "You must select at least one face to use the orient tool";
 inline constexpr std::string_view SplitLoop = "You must select multiple edges or faces to use the split loop command";
 inline constexpr std::string_view Triangulate = "You must select at least one object or face in order to triangulate";
 inline constexpr std::string_view SelectLoop = "You must select at least one edge or two faces to select a loop";

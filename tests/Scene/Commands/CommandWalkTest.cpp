@@ -32,6 +32,7 @@ constexpr int quietWhenIdle[] = {
     23,  // the shading cycles, with no object to cycle
     57,
     146, // "Delete Viewport Image": no view has an image
+    205, // "Local Move": nothing to move, and no sentence for it
     163, // "Restore Symmetry": no object has mirror partners yet
     224, // the soft-selection falloff and radius steps, while soft selection is off
     225,
