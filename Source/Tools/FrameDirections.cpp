@@ -39,3 +39,12 @@ int FrameDirections::commit()
     pending_.clear();
     return entered;
 }
+
+void FrameDirections::moveBy(float v)
+{
+    for (const Pending& p : pending_) {
+        const Point3D& d = v < 0 ? p.negative : p.direction;
+        p.vertex->setPosition(p.vertex->x + d.x * p.weight * v, p.vertex->y + d.y * p.weight * v,
+                              p.vertex->z + d.z * p.weight * v);
+    }
+}

@@ -17,6 +17,9 @@ public:
     // collected point in the frame with its directions, and enables the
     // negative list when some point has one of its own. Returns the count.
     int commit();
+    // Moves the collected points as the value `v` would, before they are
+    // committed (so that an undo record made now sees them moved).
+    void moveBy(float v);
 
 private:
     struct Pending {

@@ -84,6 +84,10 @@ void ValueManipulator::enterPoints(SelectedElements& selection, bool changesTopo
 {
     SceneManagers& m = *scene;
     std::vector<std::unique_ptr<FrameDirections>> entered;
+    // A default amount applied without a record of its own must be in the
+    // geometry record: the points stand at it while the record compares,
+    // and go back to value 0 before the frame takes them.
+    const float preset = changesTopology && defaultRule() == DefaultRule::Always ? defaultAmount() : 0.0f;
     {
         UndoStep step(*m.commandManager);
         step.push(new URinitTool(*m.toolManager));
@@ -96,6 +100,7 @@ void ValueManipulator::enterPoints(SelectedElements& selection, bool changesTopo
             ProxyFollower follower(m, {s.object});
             auto* record = new URchangeShape(*s.object);
             edit(s, *entered.back());
+            entered.back()->moveBy(preset);
             follower.beforeOwnerRecord(step);
             step.push(record);
             follower.afterOwnerRecord(step);
@@ -108,8 +113,10 @@ void ValueManipulator::enterPoints(SelectedElements& selection, bool changesTopo
     if (changesTopology)
         finishEdit(m);
     frame->clear();
-    for (auto& e : entered)
+    for (auto& e : entered) {
+        e->moveBy(-preset);
         e->commit();
+    }
     settleFrame();
 }
 
