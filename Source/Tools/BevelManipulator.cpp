@@ -1,9 +1,13 @@
+#include <algorithm>
+
 #include "Mesh/Topology/Bevel.h"
 #include "Scene/Commands/CommandRefusals.h"
 #include "Settings/SettingsVariables.h"
 #include "Tools/ValueTools.h"
 
 float BevelManipulator::defaultAmount() const { return settingsVariables().bevelAmount; }
+
+void BevelManipulator::applyValue(float v) { ValueManipulator::applyValue(std::max(v, 0.0f)); }
 
 bool BevelManipulator::start()
 {

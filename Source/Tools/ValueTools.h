@@ -17,6 +17,8 @@ protected:
     DefaultRule defaultRule() const override { return DefaultRule::Always; }
     float defaultAmount() const override;
     int optionGroup() const override { return CommandId::BevelOptions; }
+    // A bevel narrower than nothing would fold its faces over: it stops at 0.
+    void applyValue(float v) override;
 };
 
 // "Inset Scale": insets the selected faces.
