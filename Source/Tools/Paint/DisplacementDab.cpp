@@ -98,6 +98,9 @@ void applyMoves(InnerShape& mesh, std::span<const VertexMove> moves, const DabSy
 {
     outTouched.clear();
     auto move = [&](int i, const Point3D& delta) {
+        // A vertex that stays keeps no record and gains no displacement.
+        if (delta.x == 0 && delta.y == 0 && delta.z == 0)
+            return;
         if (beforeMove)
             beforeMove(i);
         Vertex& v = *mesh.vertices[i];

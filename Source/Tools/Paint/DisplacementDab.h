@@ -55,7 +55,8 @@ struct DabSymmetry {
 // Adds every move (and, with symmetry, the mirrored move of each partner)
 // to the vertex position and, with `keepDisplacement`, to its displacement
 // vector (created on first use). `beforeMove(index)` runs for each vertex
-// just before it moves. The moved vertex positions go to outTouched.
+// just before it moves; a zero move moves nothing. The moved vertex positions
+// go to outTouched.
 void applyMoves(InnerShape& mesh, std::span<const VertexMove> moves, const DabSymmetry& symmetry,
                 bool keepDisplacement, const std::function<void(int)>& beforeMove, std::vector<int32_t>& outTouched);
 
