@@ -148,8 +148,10 @@ void applyMoves(InnerShape& mesh, std::span<const VertexMove> moves, const DabSy
     }
 }
 
-void refreshTouchedNormals(InnerShape& mesh, LevelAdjacency& adjacency, std::span<const int32_t> touched)
+void refreshTouchedNormals(InnerShape& mesh, LevelAdjacency& adjacency, std::span<const int32_t> touched,
+                           std::vector<int32_t>& outRenormalised)
 {
+    outRenormalised.clear();
     Face* const* faces = mesh.faces.data();
     Vertex* const* vertices = mesh.vertices.data();
     std::vector<int32_t> changedFaces;
@@ -164,6 +166,7 @@ void refreshTouchedNormals(InnerShape& mesh, LevelAdjacency& adjacency, std::spa
         for (int32_t v : adjacency.corners(f)) {
             if (!adjacency.markVertex(v))
                 continue;
+            outRenormalised.push_back(v);
             Point3D sum(0, 0, 0);
             for (int32_t g : adjacency.facesAround(v))
                 sum += faces[g]->normal;

@@ -62,5 +62,6 @@ void applyMoves(InnerShape& mesh, std::span<const VertexMove> moves, const DabSy
 
 // Face normals of the faces around the touched vertices, then vertex normals
 // (the unweighted mean of the face normals, as a smooth update makes them) of
-// every corner of those faces.
-void refreshTouchedNormals(InnerShape& mesh, LevelAdjacency& adjacency, std::span<const int32_t> touched);
+// every corner of those faces; those corners go to outRenormalised.
+void refreshTouchedNormals(InnerShape& mesh, LevelAdjacency& adjacency, std::span<const int32_t> touched,
+                           std::vector<int32_t>& outRenormalised);

@@ -12,6 +12,7 @@
 #include "Scene/SceneObjectManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Scene/TavoApplicationWindow.h"
+#include "Scene/View/LevelDrawCache.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Tools/Paint/URpaintStroke.h"
 
@@ -291,9 +292,11 @@ void DisplacementTool::dab(int x, int y)
     };
     applyMoves(*s.mesh, moves_, symmetry, s.level > 0, record, touched_);
     if (!touched_.empty()) {
-        refreshTouchedNormals(*s.mesh, adjacency_, touched_);
-        // Drawing caches compare the stamp: the painted level draws anew.
+        refreshTouchedNormals(*s.mesh, adjacency_, touched_, renormalised_);
+        // Drawing caches compare the stamp; they upload just these vertices.
+        const uint64_t stampBefore = s.mesh->updateStamp;
         s.mesh->updateStamp = InnerShape::newUpdateStamp();
+        LevelDrawCache::noteMovedVertices(*s.mesh, stampBefore, renormalised_);
         redrawNeeded = true;
     }
     if (s.dabs == 0)

@@ -17,6 +17,8 @@
 //   pixels, or their world length at the last brush point for a world-sized
 //   brush); with Shift the strength is multiplied by 1.005 per pixel moved
 //   right (divided moving left).
+// - After a dab only the touched region's normals are made again, and the
+//   level's draw buffers take just the vertices whose normals changed.
 // - Levels above the painted one follow when they are stepped up to, which
 //   re-evaluates them from the painted level.
 #include <memory>
@@ -127,6 +129,7 @@ private:
     std::vector<GatheredVertex> gathered_;
     std::vector<VertexMove> moves_;
     std::vector<int32_t> touched_;
+    std::vector<int32_t> renormalised_; // touched_ and their neighbours: the vertices drawn anew
     Point3D lastPoint_, lastDirection_;
     float lastRadius_ = 0;
     bool hasLastPoint_ = false;
