@@ -253,10 +253,13 @@ void DisplacementTool::dab(int x, int y)
         direction = lastDirection_;
         point = rayOnPlane(s.view, x, y, s.firstPoint, (s.view.target - s.view.eye).normalized());
     }
-    const float radius = worldRadius(s.brush, s.view, point);
-    const float pressure = scene->toolManager ? scene->toolManager->penPressure : 1.0f;
-    const DabReach reach{point, direction, radius, &s.brush, imageOf(s.brush),
-                         s.brush.strength * fn.strengthScale() * pressure};
+    const float pressure = scene->toolManager ? std::clamp(scene->toolManager->penPressure, 0.0f, 1.0f) : 1.0f;
+    Brush pressed = s.brush;
+    if (s.brush.focusFlag)
+        pressed.focus *= pressure;
+    const float radius = worldRadius(s.brush, s.view, point) * (s.brush.radiusFlag ? pressure : 1.0f);
+    const float strength = s.brush.strength * (s.brush.strengthFlag ? pressure : 1.0f);
+    const DabReach reach{point, direction, radius, &pressed, imageOf(s.brush), strength * fn.strengthScale()};
     if (gathers)
         gatherDab(*s.mesh, adjacency_, face, reach, gathered_);
     else

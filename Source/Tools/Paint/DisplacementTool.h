@@ -19,6 +19,8 @@
 //   right (divided moving left).
 // - After a dab only the touched region's normals are made again, and the
 //   level's draw buffers take just the vertices whose normals changed.
+// - A brush's StrengthFlag, RadiusFlag and FocusFlag let the pen's pressure
+//   scale its strength, radius and focus; a mouse presses fully.
 // - Levels above the painted one follow when they are stepped up to, which
 //   re-evaluates them from the painted level.
 #include <memory>

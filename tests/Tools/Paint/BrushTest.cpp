@@ -10,6 +10,7 @@
 #include "Settings/PreferencesFile.h"
 #include "Settings/SettingsRegistry.h"
 #include "Tools/Paint/BrushSettings.h"
+#include "Tools/Paint/DisplacementDab.h"
 #include "Tools/Paint/DisplacementTool.h"
 
 TEST(Brush, FocusGivesTheInnerShareTheCurveAtZeroAndTheRimTheCurveAtOne)
@@ -101,4 +102,18 @@ TEST(BrushSettings, AnUnreadableCurveFallsBackToTheRampAndNoBrushLeavesTheListAl
     list.active = 4;
     EXPECT_FALSE(loadBrushes(empty, list));
     EXPECT_EQ(list.active, 4);
+}
+
+TEST(Brush, AnImageReplacesTheCurveInTheBrushPlaneScaledBy1Point5OverR)
+{
+    BrushImage image{2, 2, {0.1f, 0.2f, 0.3f, 0.4f}};
+    Brush curve;
+    DabReach reach{Point3D(0, 0, 0), Point3D(0, 0, 1), 1.5f, &curve, &image, 1};
+    // The plane's axes here are +Y (along an image row) and −X (down the rows).
+    EXPECT_FLOAT_EQ(dabFalloff(reach, Point3D(0.5f, -0.5f, 0.3f), 0), 0.1f) << "height above the plane does not count";
+    EXPECT_FLOAT_EQ(dabFalloff(reach, Point3D(0.5f, 0.5f, 0), 0), 0.2f);
+    EXPECT_FLOAT_EQ(dabFalloff(reach, Point3D(-0.5f, 0.5f, 0), 0), 0.4f);
+    EXPECT_EQ(dabFalloff(reach, Point3D(0, 1.01f, 0), 0), 0) << "outside the image";
+    image = {};
+    EXPECT_FLOAT_EQ(dabFalloff(reach, Point3D(0, 0, 0), 0.75f), curve.falloff(0.75f, 1.5f)) << "no image: the curve";
 }

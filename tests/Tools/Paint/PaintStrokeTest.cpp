@@ -273,3 +273,50 @@ TEST_F(PaintStrokeTest, SymmetryGivesThePartnerTheMirroredMove)
     }
     EXPECT_GT(partners, 10);
 }
+
+TEST_F(PaintStrokeTest, TheMiddleButtonSizesTheBrushAndShiftMiddleItsStrength)
+{
+    brush().setScreenRadius(50);
+    brush().strength = 2;
+    const State before = stateOf(level());
+    scene.mousePress(400, 300, 1, 0);
+    scene.mouseDrag(430, 340);
+    scene.mouseRelease(430, 340);
+    EXPECT_FLOAT_EQ(brush().screenRadius, 50) << "the distance from the press point";
+    scene.mousePress(400, 300, 1, 4);
+    scene.mouseDrag(380, 310);
+    scene.mouseRelease(380, 310);
+    EXPECT_NEAR(brush().strength, 2 * std::pow(1.005f, -20.0f), 1e-5f);
+    EXPECT_EQ(stateOf(level()), before) << "resizing paints nothing";
+}
+
+TEST_F(PaintStrokeTest, PenPressureScalesOnlyWhatTheBrushFlagsSay)
+{
+    scene.toolManager->penPressure = 0.5f;
+    brush().strength = 10;
+    dabAt(0);
+    const float R = tool().lastRadius();
+    const float fullStrength = tool().lastGathered()[0].strength;
+    brush().radiusFlag = brush().strengthFlag = true;
+    dabAt(0);
+    EXPECT_FLOAT_EQ(tool().lastRadius(), R * 0.5f);
+    float largest = 0;
+    for (const GatheredVertex& g : tool().lastGathered())
+        largest = std::max(largest, g.strength);
+    EXPECT_LE(largest, 10 * 0.5f * 0.0025f + 1e-7f);
+    EXPECT_GT(fullStrength, 0);
+}
+
+TEST_F(PaintStrokeTest, BrushesGoIntoTheSettingsFileAndComeBack)
+{
+    brush().strength = 3.5f; // brush 0
+    tool().brushes.brushes[4].shortcutKey = 'S';
+    tool().brushes.active = 4;
+    ASSERT_TRUE(app().saveAllSettings(file("all.tvp")));
+    tool().brushes = BrushList::defaults();
+    app().loadAllSettings(file("all.tvp"));
+    EXPECT_EQ(tool().brushes.active, 4);
+    EXPECT_EQ(tool().brushes.brushes[4].shortcutKey, 'S');
+    EXPECT_EQ(tool().brushes.brushes[0].strength, 3.5f);
+    EXPECT_EQ(tool().brushes.brushes[0].radiusType, RadiusType::World);
+}
