@@ -79,9 +79,10 @@ bool DisplacementTool::mousePress(int x, int y, int button, int modifiers, int, 
         return false;
     const bool plain = modifiers == ModifierCode::None;
     if (button == MiddleButton && (plain || modifiers == ModifierCode::Shift)) {
-        if (!scene->displayManager->viewAt(x, y, resize_.view))
+        ViewProjection view;
+        if (!scene->displayManager->viewAt(x, y, view))
             return false;
-        resize_ = {true, !plain, x, y, brushes.current().strength, resize_.view};
+        resize_ = {true, !plain, x, y, brushes.current().strength, view};
         return true;
     }
     const BrushOperation active = brushes.current().operation;
@@ -112,7 +113,8 @@ bool DisplacementTool::mouseDrag(int x, int y, Camera*)
             }
         }
         updateCursor(resize_.pressX, resize_.pressY);
-        redrawNeeded = true;
+        // The brush editor shows the values as they change.
+        redrawNeeded = updateNeeded = true;
         return true;
     }
     if (!stroke_.active)
@@ -123,6 +125,7 @@ bool DisplacementTool::mouseDrag(int x, int y, Camera*)
 
 bool DisplacementTool::mouseHover(int x, int y, Camera*)
 {
+    cursor.shown = true;
     updateCursor(x, y);
     return true;
 }
@@ -310,6 +313,7 @@ void DisplacementTool::dab(int x, int y)
     lastDirection_ = direction;
     lastRadius_ = radius;
     hasLastPoint_ = true;
+    cursor.shown = true;
     moveCursor(x, y, radius / std::max(s.view.worldLength(1, point), 1e-12f));
 }
 
@@ -351,7 +355,6 @@ const BrushImage* DisplacementTool::imageOf(const Brush& brush)
 
 void DisplacementTool::moveCursor(int x, int y, float pixels)
 {
-    cursor.shown = true;
     cursor.x = x;
     cursor.y = y;
     cursor.radius = pixels;
@@ -364,7 +367,9 @@ void DisplacementTool::updateCursor(int x, int y)
     const Brush& b = brushes.current();
     float pixels = b.screenRadius;
     if (b.radiusType == RadiusType::World && scene && scene->displayManager) {
-        const ViewProjection view = scene->displayManager->activeView();
+        ViewProjection view;
+        if (!scene->displayManager->viewAt(x, y, view))
+            view = scene->displayManager->activeView();
         const float unit = view.worldLength(1, hasLastPoint_ ? lastPoint_ : view.target);
         pixels = unit > 0 ? b.worldRadius / unit : b.screenRadius;
     }
