@@ -10,6 +10,11 @@
 // - Gathering grows through faces with a corner within R (the growth bound is
 //   the radius itself); hidden faces are skipped.
 // - Shift paints with Smooth, using the active brush's size and falloff.
+// - Smudge moves along the brush point's motion since the previous dab;
+//   Inflate along each vertex's normal (the mean of its face normals);
+//   Flatten towards the plane of the stroke's first dab.
+// - With symmetry every move reaches the mirror partner mirrored; Push and
+//   Pull blend the two halves within h = R of the plane (DisplacementDab.h).
 // - Move grabs what its first dab gathered and drags it in the plane through
 //   the first brush point facing the camera; its second mode moves along the
 //   first dab's normal by the mouse travel in its dominant screen direction.
