@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "Batch/BatchKeys.h"
+#include "Tools/Paint/DisplacementTool.h"
 #include "Mesh/Shape.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
@@ -220,6 +221,24 @@ bool parseProject(std::string_view rest, BatchLine& outLine, std::string& outErr
     return true;
 }
 
+bool parseBrush(std::string_view rest, BatchLine& outLine, std::string& outError)
+{
+    std::vector<std::string> words;
+    std::vector<bool> quoted;
+    int operation = -1;
+    bool ok = splitWords(rest, words, quoted) && words.size() == 3 && parseInt(words[0], operation) &&
+              operation >= 0 && operation < brushOperationCount;
+    for (size_t i = 1; ok && i < 3; ++i)
+        ok = parseFloat(words[i], outLine.point[i]) && outLine.point[i] > 0;
+    if (!ok) {
+        outError = "brush needs an operation 0 to 5, a radius and a strength above 0";
+        return false;
+    }
+    outLine.point[0] = static_cast<float>(operation);
+    outLine.kind = BatchLine::Brush;
+    return true;
+}
+
 bool parseKey(std::string_view rest, BatchLine& outLine, std::string& outError)
 {
     std::vector<std::string> words;
@@ -267,6 +286,8 @@ bool parseBatchLine(std::string_view line, BatchLine& outLine, std::string& outE
         return parseProject(s.substr(7), outLine, outError);
     if (startsWithWord(s, "key"))
         return parseKey(s.substr(3), outLine, outError);
+    if (startsWithWord(s, "brush"))
+        return parseBrush(s.substr(5), outLine, outError);
     if (s == "tool") {
         outLine.kind = BatchLine::Tools;
         return true;
@@ -351,10 +372,23 @@ bool BatchRunner::runLine(const BatchLine& line, std::string& outError)
     case BatchLine::View:
         printView();
         return true;
+    case BatchLine::Brush:
+        setBrush(line.point);
+        return true;
     case BatchLine::Skip:
         return true;
     }
     return true;
+}
+
+void BatchRunner::setBrush(const float values[3])
+{
+    DisplacementTool& paint = scene_.toolManager->displacementTool();
+    Brush& b = paint.brushes.current();
+    b.operation = static_cast<BrushOperation>(static_cast<int>(values[0]));
+    b.setWorldRadius(values[1]);
+    b.strength = values[2];
+    paint.brushesChanged();
 }
 
 bool BatchRunner::setOption(const BatchLine& line, std::string& outError)

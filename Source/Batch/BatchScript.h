@@ -22,6 +22,11 @@
 //   key NAME [MODS]            a key tapped, by its toolkit name (A, 7, F5,
 //                              Delete, Return, Escape, Space, Left, Plus, ...)
 //   view                       one line on the layout and the active camera
+//   brush OPERATION RADIUS STRENGTH   the active painting brush: its operation
+//                              (0 Push/Pull, 1 Smooth/Noise, 2 Pinch/Inflate,
+//                              3 Flatten, 4 Smudge, 5 Move), a world radius and
+//                              its strength; strokes are "Paint Displacement"
+//                              then press, drag and release lines
 // Pixel positions are the toolkit's: origin top-left, y downward.
 // Lines are trimmed; blank lines and lines starting with "#" are skipped.
 #include <istream>
@@ -35,7 +40,7 @@
 class Scene;
 
 struct BatchLine {
-    enum Kind { Skip, Command, Set, Info, Selection, Select, Viewport, Project, Mouse, Wheel, Key, View, Tools };
+    enum Kind { Skip, Command, Set, Info, Selection, Select, Viewport, Project, Mouse, Wheel, Key, View, Tools, Brush };
     // Which mouse event a Mouse line is.
     enum MouseEvent { Press, Drag, Release, Hover };
 
@@ -53,7 +58,7 @@ struct BatchLine {
     // Viewport: width, height; Mouse: x, y, button, modifiers; Wheel: steps;
     // Key: key code, modifiers.
     std::vector<int> numbers;
-    float point[3] = {};             // Project
+    float point[3] = {};             // Project; Brush: operation, radius, strength
 };
 
 // Parses one script line (untrimmed). False, with a message in outError,
@@ -78,6 +83,7 @@ private:
     void printObjects();
     void printSelection();
     void printView();
+    void setBrush(const float values[3]);
     void project(const float point[3]);
     void mouse(const BatchLine& line);
     void wheel(int steps);

@@ -597,7 +597,7 @@ std::string SceneToolManager::activeToolNames() const
 {
     std::string names;
     for (Tool* t : activeTools) {
-        const char* name = "Tool";
+        const char* name = t == &tools_->paint ? "Paint" : "Tool";
         for (const ToolSet::Entry& e : tools_->manipulators)
             if (t == e.manipulator)
                 name = e.name;

@@ -34,6 +34,9 @@ public:
     // Initializing applies the saved settings; shutting down saves them.
     void initialize() override;
     void shutdown() override;
+    // The painting brushes to and from the brush editor's option group.
+    void saveSettings() override;
+    void applySettings() override;
     void clearRedrawRequest() override;
     void clearSceneChanged() override;
     // The normal pass: every active tool except those that take presses first.

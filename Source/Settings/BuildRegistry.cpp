@@ -19,6 +19,7 @@ void buildRegistry(SettingsRegistry& registry, SettingsVariables& variables)
     registerMouseGroups(registry, variables);
     registerBindingGroups(registry);
     registerToolOptionGroups(registry, variables);
+    registerBrushGroups(registry);
     registerMapGroups(registry, variables);
     registerFormatGroups(registry);
     registerSelectionAndUVGroups(registry, variables);

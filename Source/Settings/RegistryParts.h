@@ -22,6 +22,8 @@ void registerMouseGroups(SettingsRegistry& registry, SettingsVariables& v);
 void registerBindingGroups(SettingsRegistry& registry);
 // "Topology Tool Options" to "Cut Options".
 void registerToolOptionGroups(SettingsRegistry& registry, SettingsVariables& v);
+// "Brush Editor": the painting brushes, filled from the brush list.
+void registerBrushGroups(SettingsRegistry& registry);
 // "Displacement Map Options" and "Normal Map Options".
 void registerMapGroups(SettingsRegistry& registry, SettingsVariables& v);
 // "Obj Options" to "Render External Options": files and renderers.

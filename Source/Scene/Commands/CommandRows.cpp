@@ -1213,10 +1213,11 @@ constexpr CommandRow rows[] = {
      .refusals = {Refusal::UnwrapUVsUsingLSCM}},
     {.id = 250,
      .name = "Paint Displacement",
-     .help = "Paint displacement onto the subdivided surface of the selected objects with the current brush.",
+     .help = "Enter displacement painting, which will enable a brush-like tool for directly affecting a shape's "
+             "current subdivision level. Use the Brush Editor to access different brushes including Smooth, Move, "
+             "Pinch, Flatten, Smudge, and more.",
      .route = Route::StartTool,
-     .release = Release::DropTool,
-     .flags = NotYetAvailable},
+     .release = Release::DropTool},
     {.id = 251,
      .name = "Brush Editor",
      .help = "Open the brush editor and start painting displacement.",

@@ -11,15 +11,15 @@ namespace {
 
 void showOptions(const CommandCall& call) { call.managers.applicationManager->showOptionGroup(call.id); }
 
-constexpr int paintDisplacementCommand = CommandId::PaintDisplacement;
 constexpr int brushEditorCommand = CommandId::BrushEditor;
 
 void showEditor(const CommandCall& call)
 {
     call.managers.applicationManager->showEditor(call.id);
-    // The brush editor is only of use while painting.
+    // The brush editor is only of use while painting; it starts painting
+    // but, unlike "Paint Displacement", never ends it.
     if (call.id == brushEditorCommand)
-        call.managers.toolManager->activateTool(paintDisplacementCommand);
+        call.managers.toolManager->activateTool(brushEditorCommand);
 }
 
 void showCreationProperties(const CommandCall& call)

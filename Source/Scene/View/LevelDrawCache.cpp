@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Mesh/FaceTessellator.h"
@@ -28,6 +29,24 @@ FaceTessellator& cacheTessellator()
     static FaceTessellator tessellator;
     return tessellator;
 }
+
+// The run of notes of the mesh last painted: stamps[0] is the stamp the run
+// starts from, note i leads to stamps[i + 1] and moved the vertices
+// vertices[ends[i - 1] … ends[i]).
+struct MovedVertexNotes {
+    const InnerShape* mesh = nullptr;
+    std::vector<uint64_t> stamps;
+    std::vector<size_t> ends;
+    std::vector<int32_t> vertices;
+};
+
+MovedVertexNotes& movedNotes()
+{
+    static MovedVertexNotes notes;
+    return notes;
+}
+
+uint64_t partialRefreshCount = 0;
 
 } // namespace
 
@@ -57,10 +76,34 @@ bool LevelDrawCache::isStale(const InnerShape& mesh, bool vertexNormals) const
     return !(key_ == keyOf(mesh, vertexNormals));
 }
 
+void LevelDrawCache::noteMovedVertices(const InnerShape& mesh, uint64_t stampBefore,
+                                       std::span<const int32_t> vertices)
+{
+    MovedVertexNotes& notes = movedNotes();
+    // A run longer than the mesh is no cheaper than a rebuild.
+    const bool continues = notes.mesh == &mesh && !notes.stamps.empty() && notes.stamps.back() == stampBefore &&
+                           notes.vertices.size() + vertices.size() <= static_cast<size_t>(mesh.vertices.count());
+    if (!continues) {
+        notes = {};
+        notes.mesh = &mesh;
+        notes.stamps.push_back(stampBefore);
+    }
+    notes.vertices.insert(notes.vertices.end(), vertices.begin(), vertices.end());
+    notes.ends.push_back(notes.vertices.size());
+    notes.stamps.push_back(mesh.updateStamp);
+}
+
+uint64_t LevelDrawCache::partialRefreshes() { return partialRefreshCount; }
+
 bool LevelDrawCache::refresh(const InnerShape& mesh, bool vertexNormals)
 {
     if (!isStale(mesh, vertexNormals) && buffers_[0])
         return true;
+    if (buffers_[0] && uploadMoved(mesh, vertexNormals)) {
+        ++partialRefreshCount;
+        key_.updateStamp = mesh.updateStamp;
+        return true;
+    }
     gather(mesh, vertexNormals);
     const bool ok = upload();
     // The GL holds its own copy; the arrays would only double the memory.
@@ -75,6 +118,7 @@ void LevelDrawCache::gather(const InnerShape& mesh, bool vertexNormals)
 {
     const int n = mesh.vertices.count();
     vertexData_.assign(static_cast<size_t>(n) * FloatsPerVertex, 0.0f);
+    extraPoints_ = false;
     for (int i = 0; i < n; ++i) {
         Vertex* v = mesh.vertices[i];
         v->tag = i;
@@ -124,6 +168,7 @@ void LevelDrawCache::gather(const InnerShape& mesh, bool vertexNormals)
         for (const TessellatedPoint& p : tess.points()) {
             int i = indexOf(mesh, p.vertex);
             if (i < 0) {
+                extraPoints_ = true;
                 i = static_cast<int>(vertexData_.size() / FloatsPerVertex);
                 vertexData_.insert(vertexData_.end(), {p.position[0], p.position[1], p.position[2], f->normal.x,
                                                        f->normal.y, f->normal.z});
@@ -149,6 +194,43 @@ void LevelDrawCache::gather(const InnerShape& mesh, bool vertexNormals)
         if (!e->isHidden() && a >= 0 && b >= 0)
             lines_.insert(lines_.end(), {uint32_t(a), uint32_t(b)});
     }
+}
+
+bool LevelDrawCache::uploadMoved(const InnerShape& mesh, bool vertexNormals)
+{
+    Key moved = key_;
+    moved.updateStamp = mesh.updateStamp;
+    const MovedVertexNotes& notes = movedNotes();
+    if (extraPoints_ || !(moved == keyOf(mesh, vertexNormals)) || notes.mesh != &mesh ||
+        notes.stamps.back() != mesh.updateStamp)
+        return false;
+    const auto from = std::ranges::find(notes.stamps, key_.updateStamp);
+    if (from == notes.stamps.end())
+        return false;
+    const size_t first = from == notes.stamps.begin() ? 0 : notes.ends[from - notes.stamps.begin() - 1];
+    std::vector<int32_t> vertices(notes.vertices.begin() + static_cast<std::ptrdiff_t>(first), notes.vertices.end());
+    std::ranges::sort(vertices);
+    const auto [last, end] = std::ranges::unique(vertices);
+    vertices.erase(last, end);
+    // Both shading kinds read the vertex normals here: the brush leaves
+    // every noted vertex with the mean of its face normals, which is what a
+    // flat rebuild would compute.
+    glBindBuffer(GL_ARRAY_BUFFER, buffers_[0]);
+    std::vector<float> run;
+    for (size_t i = 0; i < vertices.size();) {
+        size_t j = i;
+        run.clear();
+        while (j < vertices.size() && vertices[j] == vertices[i] + static_cast<int32_t>(j - i)) {
+            const Vertex* v = mesh.vertices[vertices[j]];
+            run.insert(run.end(), {v->x, v->y, v->z, v->normal[0], v->normal[1], v->normal[2]});
+            ++j;
+        }
+        glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(vertices[i]) * FloatsPerVertex * sizeof(float),
+                        static_cast<GLsizeiptr>(run.size() * sizeof(float)), run.data());
+        i = j;
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    return true;
 }
 
 bool LevelDrawCache::upload()

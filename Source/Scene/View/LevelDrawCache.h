@@ -5,6 +5,7 @@
 // of a million-face level is one draw call for the faces and one for the
 // edges. Needs a current GL context for everything but the staleness test.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class InnerShape;
@@ -34,6 +35,16 @@ public:
     // Makes the next refresh rebuild (the mesh's hidden bits changed).
     void invalidate() { key_ = Key{}; }
 
+    // A brush moves a few thousand vertices of a million-face level per dab.
+    // It moves them and their normals, gives the mesh a new update stamp and
+    // notes here which vertices changed since `stampBefore`; a cache built
+    // at that stamp (or at a later one of the same run of notes) then uploads
+    // only those vertices instead of rebuilding. Another update of the mesh
+    // breaks the run and the next refresh rebuilds.
+    static void noteMovedVertices(const InnerShape& mesh, uint64_t stampBefore, std::span<const int32_t> vertices);
+    // How many refreshes so far uploaded only noted vertices (all caches).
+    static uint64_t partialRefreshes();
+
 private:
     // What the buffers were built from. The update stamp tells a new mesh
     // from a released one whose memory it reuses.
@@ -53,6 +64,9 @@ private:
     // Fills the arrays below from the mesh; vertex tags are its indices.
     void gather(const InnerShape& mesh, bool vertexNormals);
     bool upload();
+    // Uploads the vertices noted since the cache's stamp; false when the
+    // notes do not lead from it to the mesh's stamp.
+    bool uploadMoved(const InnerShape& mesh, bool vertexNormals);
 
     Key key_;
     std::vector<float> vertexData_;      // x y z nx ny nz per vertex
@@ -61,4 +75,5 @@ private:
     unsigned buffers_[3] = {0, 0, 0};    // GL names: vertices, triangles, lines
     int triangleIndexCount_ = 0;
     int lineIndexCount_ = 0;
+    bool extraPoints_ = false;           // tessellation added points after the mesh's vertices
 };

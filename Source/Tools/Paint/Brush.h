@@ -28,6 +28,7 @@ struct Brush {
     float focus = 0;           // 0 to below 1: the inner share of the radius that gets curve(0)
     std::vector<CurvePoint> curve{{0, 1}, {1, 0}}; // sorted by t, at least two points
     std::string imageFile;     // when set and readable, its pixels replace the curve
+    // Whether the pen's pressure scales the strength, the radius, the focus.
     bool strengthFlag = false;
     bool radiusFlag = false;
     bool focusFlag = false;
