@@ -77,7 +77,7 @@ protected:
         return s;
     }
 
-    Torus* torus = nullptr;
+    Shape* torus = nullptr; // a Torus, or what a file gave back for it
 };
 
 inline bool operator==(const Point3D& a, const Point3D& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }

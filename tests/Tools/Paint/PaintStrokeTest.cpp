@@ -205,7 +205,7 @@ TEST_F(PaintStrokeTest, PaintedDetailSurvivesControlEditsLevelStepsAndBothFileFo
         ASSERT_EQ(opened.positions.size(), kept.positions.size());
         for (size_t i = 0; i < kept.positions.size(); ++i)
             ASSERT_LT(opened.positions[i].distance(kept.positions[i]), 1e-5f) << i;
-        torus = static_cast<Torus*>(read);
+        torus = read;
     }
 }
 
