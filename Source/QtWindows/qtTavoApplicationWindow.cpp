@@ -346,6 +346,8 @@ int qtTavoApplicationWindow::executeCommand(int commandId, const std::string& ar
 void qtTavoApplicationWindow::redraw()
 {
     glWidget_->redrawNow();
+    // A command may have changed the brushes (a nudge, a brush key).
+    brushEditor_->poll();
 }
 
 int qtTavoApplicationWindow::ask(const std::string& message, bool okOnly)
