@@ -81,3 +81,17 @@ TEST(BrushCursorOverlayGLTest, FollowsTheCursorStampWithoutRedrawingTheScene)
     EXPECT_FALSE(overlay->isVisible());
     view.setScene(nullptr);
 }
+
+// On a screen with two framebuffer pixels to a widget pixel the circle
+// stands at half the tool's coordinates, flipped against the framebuffer height.
+TEST(BrushCursorOverlayGLTest, FramebufferPixelsBecomeWidgetCoordinates)
+{
+    ensureApplication();
+    QWidget viewport;
+    viewport.resize(100, 50);
+    qtBrushCursorOverlay overlay(&viewport);
+    BrushCursor cursor{.shown = true, .x = 40, .y = 20, .radius = 30, .label = "Move", .stamp = 7};
+    overlay.follow(&cursor, 100, 2.0);
+    EXPECT_EQ(overlay.centre(), QPointF(20, 40));
+    EXPECT_EQ(overlay.radius(), 15.0);
+}
