@@ -1,4 +1,3 @@
-#include "Settings/NumberFieldRules.h"
 #include "Tools/Paint/DisplacementTool.h"
 
 #include "QtWindows/qxBrushEditor.h"

@@ -10,7 +10,6 @@
 #include <QDockWidget>
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "Settings/LengthUnits.h"
