@@ -4,6 +4,7 @@
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneToolManager.h"
 #include "Settings/UserFolders.h"
+#include "Tools/Paint/DisplacementTool.h"
 
 #include "QtWindows/qtLinkedScene.h"
 
@@ -45,6 +46,7 @@ public:
     bool close() override { return scene_.close(); }
     void setPenPressure(float pressure) override { scene_.toolManager->penPressure = pressure; }
     Scene* scene() override { return &scene_; }
+    const BrushCursor* brushCursor() override { return &scene_.toolManager->displacementTool().cursor; }
 
 private:
     Scene scene_;

@@ -3,10 +3,12 @@
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
+#include "Scene/SceneToolManager.h"
 #include "Settings/OptionGroup.h"
 #include "Settings/LengthUnits.h"
 #include "Settings/UserFolders.h"
 #include "Settings/WindowData.h"
+#include "Tools/Paint/DisplacementTool.h"
 
 #include "qtTavoApplicationWindow.h"
 #include "qtCommandMenus.h"
@@ -15,6 +17,7 @@
 #include "qtLinkedScene.h"
 #include "qtSceneInfo.h"
 #include "qtToggleStates.h"
+#include "qxBrushEditor.h"
 #include "qxToolOptions.h"
 
 #include <algorithm>
@@ -49,6 +52,9 @@ constexpr int ProgressSteps = 1000;
 // What image dialogs offer before the single types.
 const char* const ImagesFilter = "Images (*.png *.jpg *jpeg *.bmp *.tga *.gif *.tif *tiff)";
 const char* const ImageExtensions[] = {"png", "jpg", "jpeg", "bmp", "tga", "gif", "tif", "tiff"};
+// What the brush editor offers for a falloff image.
+const std::vector<FileType> falloffImageTypes = {
+    {"png", "PNG Image"}, {"jpg", "JPEG Image"}, {"bmp", "BMP Image"}, {"tga", "TGA Image"}, {"tif", "TIFF Image"}};
 
 bool allImages(const std::vector<FileType>& types)
 {
@@ -126,6 +132,8 @@ qtTavoApplicationWindow::~qtTavoApplicationWindow()
     // The docks outlive the scene while the window's base is torn down.
     QObject::disconnect(toolOptions_, nullptr, this, nullptr);
     QObject::disconnect(creation_->dock(), nullptr, this, nullptr);
+    QObject::disconnect(brushEditor_, nullptr, this, nullptr);
+    QObject::disconnect(glWidget_, nullptr, brushEditor_, nullptr);
     // The scene may give back GL objects, and the viewport must not reach a
     // scene that is gone.
     glWidget_->setScene(nullptr);
@@ -176,6 +184,27 @@ void qtTavoApplicationWindow::buildDocks()
     help_ = new qtContextHelp(this);
     addDockWidget(Qt::RightDockWidgetArea, help_);
     help_->hide();
+
+    qxBrushEditor::Links brushLinks{
+        [this]() -> DisplacementTool* {
+            Scene* s = scene();
+            return s ? &s->toolManager->displacementTool() : nullptr;
+        },
+        [this] { return chooseFile(false, "Choose Falloff Image", falloffImageTypes); },
+        [this] {
+            SettingsRegistry* registry = settings();
+            return registry ? lengthUnitsOf(*registry) : LengthUnits{};
+        }};
+    brushEditor_ = new qxBrushEditor(brushLinks, this);
+    addDockWidget(Qt::RightDockWidgetArea, brushEditor_);
+    brushEditor_->hide();
+    // A changed brush changes the circle and its name; the scene shows it on its next draw.
+    connect(brushEditor_, &qxBrushEditor::brushesEdited, this, [this] {
+        glWidget_->followBrushCursor();
+        redraw();
+    });
+    // A brush key or a size drag in the viewport changes the brushes too.
+    connect(glWidget_, &qtTavoGLWidget::inputHandled, brushEditor_, &qxBrushEditor::poll);
 }
 
 Scene* qtTavoApplicationWindow::scene() const
@@ -227,6 +256,12 @@ void qtTavoApplicationWindow::showEditor(int commandId)
     if (commandId == CommandId::SceneInfo) {
         if (Scene* s = scene())
             ask(sceneInfoText(*s).toStdString(), true);
+        return;
+    }
+    if (commandId == CommandId::BrushEditor) {
+        brushEditor_->show();
+        brushEditor_->raise();
+        brushEditor_->refresh();
         return;
     }
     // The settings editors edit the option group of their command.
@@ -311,6 +346,8 @@ int qtTavoApplicationWindow::executeCommand(int commandId, const std::string& ar
 void qtTavoApplicationWindow::redraw()
 {
     glWidget_->redrawNow();
+    // A command may have changed the brushes (a nudge, a brush key).
+    brushEditor_->poll();
 }
 
 int qtTavoApplicationWindow::ask(const std::string& message, bool okOnly)

@@ -19,6 +19,7 @@ class qtCommandMenus;
 class qtContextHelp;
 class qtCreationProperties;
 class qtTavoGLWidget;
+class qxBrushEditor;
 class qxToolOptions;
 
 class qtTavoApplicationWindow : public QMainWindow, public TavoApplicationWindow {
@@ -41,6 +42,7 @@ public:
     qxToolOptions* toolOptions() const { return toolOptions_; }
     qtCreationProperties* creationProperties() const { return creation_; }
     qtContextHelp* contextHelp() const { return help_; }
+    qxBrushEditor* brushEditor() const { return brushEditor_; }
 
     // --- TavoApplicationWindow ---
     int executeCommand(int commandId, const std::string& argument, int mode, int x, int y) override;
@@ -96,6 +98,7 @@ private:
     qxToolOptions* toolOptions_ = nullptr;
     qtCreationProperties* creation_ = nullptr;
     qtContextHelp* help_ = nullptr;
+    qxBrushEditor* brushEditor_ = nullptr;
     std::unique_ptr<SceneLink> scene_;
     bool busy_ = false;
     bool ownsRealScene_ = false; // tests pass their own scene and must not touch the user's files

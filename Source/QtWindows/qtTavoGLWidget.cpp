@@ -1,4 +1,5 @@
 #include "QtWindows/qtTavoGLWidget.h"
+#include "QtWindows/qtBrushCursorOverlay.h"
 
 #include <GL/glut.h>
 
@@ -26,7 +27,7 @@ void drawBitmapText(const char* text)
 }
 } // namespace
 
-qtTavoGLWidget::qtTavoGLWidget(QWidget* parent) : QOpenGLWidget(parent)
+qtTavoGLWidget::qtTavoGLWidget(QWidget* parent) : QOpenGLWidget(parent), brushCursor_(new qtBrushCursorOverlay(this))
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -39,6 +40,7 @@ void qtTavoGLWidget::setScene(SceneLink* scene)
 {
     scene_ = scene;
     input_.setSink(scene);
+    brushCursor_->follow(nullptr, 0, 1);
 }
 
 int qtTavoGLWidget::framebufferWidth() const
@@ -115,6 +117,27 @@ void qtTavoGLWidget::resizeEvent(QResizeEvent* event)
     // GL context yet: event positions must flip against the new height anyway.
     input_.setViewportHeight(framebufferHeight(), devicePixelRatioF());
     QOpenGLWidget::resizeEvent(event);
+    followBrushCursor();
+}
+
+void qtTavoGLWidget::followBrushCursor()
+{
+    const BrushCursor* cursor = scene_ && mouseInside_ ? scene_->brushCursor() : nullptr;
+    brushCursor_->follow(cursor, framebufferHeight(), devicePixelRatioF());
+}
+
+void qtTavoGLWidget::afterInput()
+{
+    followBrushCursor();
+    emit inputHandled();
+}
+
+void qtTavoGLWidget::leaveEvent(QEvent* event)
+{
+    // The scene hears of no leave; the circle must not stay at the border.
+    mouseInside_ = false;
+    followBrushCursor();
+    QOpenGLWidget::leaveEvent(event);
 }
 
 void qtTavoGLWidget::resizeGL(int, int)
@@ -135,14 +158,17 @@ void qtTavoGLWidget::paintGL()
 
 void qtTavoGLWidget::mousePressEvent(QMouseEvent* event)
 {
+    mouseInside_ = true;
     makeSceneContextCurrent();
     input_.mousePress(*event);
+    afterInput();
 }
 
 void qtTavoGLWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     makeSceneContextCurrent();
     input_.mouseDoubleClick(*event);
+    afterInput();
 }
 
 void qtTavoGLWidget::mouseMoveEvent(QMouseEvent* event)
@@ -150,8 +176,10 @@ void qtTavoGLWidget::mouseMoveEvent(QMouseEvent* event)
     // Keys go where the mouse is, without a click first.
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);
+    mouseInside_ = true;
     makeSceneContextCurrent();
     input_.mouseMove(*event);
+    afterInput();
 }
 
 void qtTavoGLWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -159,24 +187,28 @@ void qtTavoGLWidget::mouseReleaseEvent(QMouseEvent* event)
     makeSceneContextCurrent();
     input_.mouseRelease(*event);
     emit mouseReleased();
+    afterInput();
 }
 
 void qtTavoGLWidget::wheelEvent(QWheelEvent* event)
 {
     makeSceneContextCurrent();
     input_.wheel(*event);
+    afterInput();
 }
 
 void qtTavoGLWidget::keyPressEvent(QKeyEvent* event)
 {
     makeSceneContextCurrent();
     input_.keyPress(*event);
+    afterInput();
 }
 
 void qtTavoGLWidget::keyReleaseEvent(QKeyEvent* event)
 {
     makeSceneContextCurrent();
     input_.keyRelease(*event);
+    afterInput();
 }
 
 void qtTavoGLWidget::tabletEvent(QTabletEvent* event)

@@ -6,6 +6,8 @@
 #include "QtWindows/qtInputTranslator.h"
 
 class Scene;
+class qtBrushCursorOverlay;
+struct BrushCursor;
 
 // What the shell needs of the scene: the translated input events, plus
 // start-up, sizing, painting and closing. The main window links the real
@@ -23,6 +25,9 @@ public:
     // The scene behind the link, for the windows that show or edit its
     // settings and contents; null for stand-ins.
     virtual Scene* scene() { return nullptr; }
+    // The displacement brush's circle, which the viewport draws over the
+    // scene without redrawing it; null when there is none.
+    virtual const BrushCursor* brushCursor() { return nullptr; }
 };
 
 class qtTavoGLWidget : public QOpenGLWidget {
@@ -48,6 +53,13 @@ public:
 
     QSize sizeHint() const override;
 
+    // The brush circle over the scene; it follows the scene's brush cursor
+    // after every input event.
+    qtBrushCursorOverlay* brushCursorOverlay() const { return brushCursor_; }
+    // Shows the scene's brush cursor again if it changed (only the circle
+    // repaints); hides it while the mouse is outside the widget.
+    void followBrushCursor();
+
     // The compatibility-profile 2.1 format with depth and stencil that the
     // scene's fixed-function drawing needs. Must be called before the
     // QApplication exists so that every window gets it.
@@ -59,6 +71,8 @@ public:
 signals:
     // After the scene has seen a mouse release.
     void mouseReleased();
+    // After the scene has seen any mouse, wheel or key event.
+    void inputHandled();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -73,14 +87,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void tabletEvent(QTabletEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     // Tab is a modifier here, not a focus key.
     bool focusNextPrevChild(bool next) override;
 
 private:
     void drawScene();
+    // After every input event: the brush circle follows, then inputHandled.
+    void afterInput();
 
     SceneLink* scene_ = nullptr;
     qtInputTranslator input_;   // its sink is scene_
+    qtBrushCursorOverlay* brushCursor_; // a child covering the widget
+    bool mouseInside_ = false;          // since the last move or press, until a leave
     bool painting_ = false;     // guards against a redraw asked for while painting
     bool frameReady_ = false;   // redrawNow drew the frame the next paint shows
 };

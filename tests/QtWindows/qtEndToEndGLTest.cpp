@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QColor>
+#include <QComboBox>
+#include <QListWidget>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +23,7 @@
 #include "Mesh/Validate.h"
 #include "QtWindows/qtCommandMenus.h"
 #include "QtWindows/qtCreationProperties.h"
+#include "QtWindows/qxBrushEditor.h"
 #include "QtWindows/qxNumberField.h"
 #include "QtWindows/qxOptionsPanel.h"
 #include "QtWindows/qtTavoApplicationWindow.h"
@@ -29,9 +32,11 @@
 #include "Scene/Scene.h"
 #include "Scene/SceneApplicationManager.h"
 #include "Scene/SceneObjectManager.h"
+#include "Scene/SceneToolManager.h"
 #include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/View/SceneDisplayManager.h"
 #include "Settings/CommandIds.h"
+#include "Tools/Paint/DisplacementTool.h"
 #include "support/GLTestSupport.h"
 
 namespace {
@@ -156,6 +161,23 @@ TEST_F(EndToEndGLTest, CreationPropertiesRebuildTheCubeJustMade)
     EXPECT_FLOAT_EQ(high - low, 3.0f);
     EXPECT_EQ(validateTopology(*cube()), "");
     EXPECT_EQ(window_->creationProperties()->liveObject(), cube());
+}
+
+// "Brush Editor" opens the window on the painting tool's own brushes; a
+// brush chosen elsewhere shows after the next viewport event.
+TEST_F(EndToEndGLTest, BrushEditorEditsThePaintingToolsBrushes)
+{
+    window_->executeCommand(CommandId::BrushEditor, "", 0, 0, 0);
+    qxBrushEditor* editor = window_->brushEditor();
+    ASSERT_TRUE(editor->isVisible());
+    BrushList& brushes = scene_->toolManager->displacementTool().brushes;
+    editor->brushList()->setCurrentRow(1);
+    emit editor->operation()->activated(5);
+    EXPECT_EQ(brushes.active, 1);
+    EXPECT_EQ(brushes.current().operation, BrushOperation::Move);
+    brushes.active = 3;
+    sendMouse(view_, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(editor->brushList()->currentRow(), 3);
 }
 
 // A new object is not selected: the first click picks it, so that face mode
