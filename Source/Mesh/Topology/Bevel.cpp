@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Mesh/Shape.h"
+#include "Mesh/Topology/PartnersByConstruction.h"
 #include "Mesh/Topology/BevelCut.h"
 #include "Mesh/Topology/MeshCleanup.h"
 
@@ -85,24 +86,7 @@ void cutObject(Shape& object, const BevelCut& cut, PointDirections* directions)
         directions->finishObject(object);
     }
 
-    std::vector<Vertex*> vertexMirrors;
-    std::vector<Face*> faceMirrors;
-    if (symmetric) {
-        for (const Vertex* v : object.vertices)
-            vertexMirrors.push_back(v->mirror);
-        for (const Face* f : object.faces)
-            faceMirrors.push_back(f->mirror);
-    }
-    object.topologyChanged();
-    if (symmetric) {
-        for (int i = 0; i < object.vertices.count(); ++i) {
-            Vertex* v = object.vertices[i];
-            v->mirror = vertexMirrors[static_cast<size_t>(i)];
-            v->set2(Geometry::OnPlane, v->mirror == v);
-        }
-        for (int i = 0; i < object.faces.count(); ++i)
-            object.faces[i]->mirror = faceMirrors[static_cast<size_t>(i)];
-    }
+    topologyChangedKeepingPartners(object);
     object.update(true, false, -1);
 }
 

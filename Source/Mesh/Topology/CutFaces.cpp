@@ -10,6 +10,7 @@
 #include "Mesh/Shape.h"
 #include "Mesh/Topology/MeshCleanup.h"
 #include "Mesh/Topology/ObjectProtocol.h"
+#include "Mesh/Topology/SplitFace.h"
 
 namespace {
 
@@ -101,44 +102,6 @@ std::vector<std::pair<Vertex*, Vertex*>> chordsOf(const Face& f, const Divisions
     return chords;
 }
 
-// Splits `f` along the chord (p, q) when both are corners of it and not
-// neighbours: f keeps the corners from p to q, a new face takes those from
-// q back to p. Returns the new face, or null.
-Face* split(InnerShape& mesh, Face& f, const Vertex* p, const Vertex* q)
-{
-    const int n = f.cornerCount();
-    int i = -1, j = -1;
-    for (int k = 0; k < n; ++k) {
-        if (f.corners[k].vertex == p)
-            i = k;
-        if (f.corners[k].vertex == q)
-            j = k;
-    }
-    if (i < 0 || j < 0 || i == j || (i + 1) % n == j || (j + 1) % n == i)
-        return nullptr;
-    Face* g = take<Face>(f.material);
-    if (!g)
-        return nullptr;
-    copyFlags(f, *g);
-    std::vector<Corner> kept;
-    for (int k = i;; k = (k + 1) % n) {
-        kept.push_back(f.corners[k]);
-        if (k == j)
-            break;
-    }
-    for (int k = j;; k = (k + 1) % n) {
-        g->corners.append(f.corners[k]);
-        if (k == i)
-            break;
-    }
-    f.corners.clear();
-    for (const Corner& c : kept)
-        f.corners.append(c);
-    for (Corner* c : {&f.corners[f.cornerCount() - 1], &g->corners[g->cornerCount() - 1]})
-        c->edge = nullptr;
-    mesh.addFace(g);
-    return g;
-}
 
 // The pieces of a divided edge take its flags.
 void passFlags(InnerShape& mesh, const Divisions& divisions)
@@ -183,7 +146,7 @@ int cutFaces(InnerShape& mesh, const List<Edge*>& edges, const List<Vertex*>& ve
         std::vector<Face*> pieces{f};
         for (auto [p, q] : chords)
             for (size_t i = 0; i < pieces.size(); ++i)
-                if (Face* g = split(mesh, *pieces[i], p, q)) {
+                if (Face* g = splitFaceAlong(mesh, *pieces[i], p, q)) {
                     pieces.push_back(g);
                     ++added;
                     break;

@@ -6,6 +6,7 @@
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
+#include "Mesh/Topology/PartnersByConstruction.h"
 #include "Mesh/Symmetry.h"
 
 namespace {
@@ -188,29 +189,6 @@ int extrudeFacesSeparately(InnerShape& mesh, const List<Face*>& faces, PointDire
 
 int extrudeFacesSeparately(Shape& object, const List<Face*>& faces, PointDirections* frame)
 {
-    // The protocol of editTopology, except that the partners paired by
-    // construction outlive topologyChanged, whose pairing by position cannot
-    // tell the new points from the old ones under them.
-    object.touch();
-    const int made = extrudeFacesSeparately(static_cast<InnerShape&>(object), faces, frame);
-    std::vector<Vertex*> vertexMirrors;
-    std::vector<Face*> faceMirrors;
-    if (object.hasSymmetry()) {
-        for (const Vertex* v : object.vertices)
-            vertexMirrors.push_back(v->mirror);
-        for (const Face* f : object.faces)
-            faceMirrors.push_back(f->mirror);
-    }
-    object.topologyChanged();
-    if (object.hasSymmetry()) {
-        for (int i = 0; i < object.vertices.count(); ++i) {
-            Vertex* v = object.vertices[i];
-            v->mirror = vertexMirrors[static_cast<size_t>(i)];
-            v->set2(Geometry::OnPlane, v->mirror == v);
-        }
-        for (int i = 0; i < object.faces.count(); ++i)
-            object.faces[i]->mirror = faceMirrors[static_cast<size_t>(i)];
-    }
-    object.update(true, true, -1);
-    return made;
+    return editKeepingPartners(
+        object, [&](InnerShape& mesh) { return extrudeFacesSeparately(mesh, faces, frame); });
 }

@@ -10,6 +10,7 @@
 #include "Mesh/Pool.h"
 #include "Mesh/Selection/WalkSupport.h"
 #include "Mesh/Shape.h"
+#include "Mesh/Topology/SplitFace.h"
 #include "Mesh/Topology/MeshCleanup.h"
 #include "Mesh/Topology/ObjectProtocol.h"
 
@@ -151,33 +152,14 @@ Halves splitEdge(InnerShape& mesh, Edge* e, EdgeSet& outSplit)
 // q back to p, and a new edge joins them. Returns that edge, or null.
 Edge* cutFace(InnerShape& mesh, Face& f, Vertex* p, Vertex* q)
 {
-    const int n = f.cornerCount();
-    int i = -1, j = -1;
-    for (int k = 0; k < n; ++k) {
-        if (f.corners[k].vertex == p)
-            i = k;
-        if (f.corners[k].vertex == q)
-            j = k;
-    }
-    if (i < 0 || j < 0 || i == j || (i + 1) % n == j || (j + 1) % n == i)
-        return nullptr;
-    Face* g = take<Face>(f.material);
-    copyFlags(f, *g);
     Edge* chord = take<Edge>(p, q);
-    std::vector<Corner> kept;
-    for (int k = i;; k = (k + 1) % n) {
-        kept.push_back(f.corners[k]);
-        if (k == j)
-            break;
+    if (!chord)
+        return nullptr;
+    Face* g = splitFaceAlong(mesh, f, p, q);
+    if (!g) {
+        chord->release();
+        return nullptr;
     }
-    for (int k = j;; k = (k + 1) % n) {
-        g->corners.append(f.corners[k]);
-        if (k == i)
-            break;
-    }
-    f.corners.clear();
-    for (const Corner& c : kept)
-        f.corners.append(c);
     f.corners.last().edge = chord;
     g->corners.last().edge = chord;
     // The sides that moved to g name it where they named f, keeping their order.
@@ -192,7 +174,6 @@ Edge* cutFace(InnerShape& mesh, Face& f, Vertex* p, Vertex* q)
     f.computeNormal();
     g->computeNormal();
     mesh.addEdge(chord);
-    mesh.addFace(g);
     return chord;
 }
 
