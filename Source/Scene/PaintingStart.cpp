@@ -15,18 +15,9 @@ void SceneToolManager::startPainting(int commandId)
             exitTools();
         return;
     }
-    for (Tool* t : activeTools)
-        if (t->isTransformManipulator()) {
-            rememberedManipulator = t;
-            break;
-        }
-    List<Tool*> tools = activeTools;
-    for (Tool* t : tools)
-        t->deactivate();
-    activeTools.clear();
-    activeTools.append(&paint);
+    // A drawing-style start: the tool joins first, its activate cannot refuse.
+    replaceActiveTools(paint);
     paint.activate();
-    redrawRequested = true;
     sceneChanged = true;
 }
 

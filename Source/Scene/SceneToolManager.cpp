@@ -374,6 +374,12 @@ bool SceneToolManager::startTool(Tool& tool, bool initRecord)
         return false;
     if (initRecord && managers && managers->commandManager)
         managers->commandManager->pushUndo(new URinitTool(*this));
+    replaceActiveTools(tool);
+    return true;
+}
+
+void SceneToolManager::replaceActiveTools(Tool& tool)
+{
     for (Tool* t : activeTools)
         if (t->isTransformManipulator()) {
             rememberedManipulator = t;
@@ -385,7 +391,6 @@ bool SceneToolManager::startTool(Tool& tool, bool initRecord)
     activeTools.clear();
     activeTools.append(&tool);
     redrawRequested = true;
-    return true;
 }
 
 Manipulator& SceneToolManager::currentManipulator() const

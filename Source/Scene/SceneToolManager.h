@@ -155,6 +155,9 @@ public:
     float penPressure = 1.0f;                  // of the last tablet event, 0 to 1; a mouse presses fully
 
 private:
+    // Steps 2 to 4 of a start: remembers the transform manipulator,
+    // deactivates every active tool and leaves `tool` alone in the list.
+    void replaceActiveTools(Tool& tool);
     // Grid or component snapping after a tool took a press or a drag.
     // Also finds the element the drag snaps to, for the highlight.
     void snapAfterEvent(Tool& tool, int x, int y);
