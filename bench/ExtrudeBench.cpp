@@ -76,17 +76,7 @@ bool runTavo(Sample& outSample)
 struct Arrays {
     Arrays()
     {
-        positions.resize(size_t(Side) * Side * 3);
-        for (int j = 0; j < Side; ++j)
-            for (int i = 0; i < Side; ++i) {
-                float* p = &positions[(size_t(j) * Side + i) * 3];
-                p[0] = float(i) / QuadsPerSide, p[1] = 0, p[2] = float(j) / QuadsPerSide;
-            }
-        for (int j = 0; j < QuadsPerSide; ++j)
-            for (int i = 0; i < QuadsPerSide; ++i) {
-                const int v = j * Side + i;
-                quads.insert(quads.end(), {v, v + Side, v + Side + 1, v + 1});
-            }
+        gridArrays(QuadsPerSide, positions, quads);
         faceNormals.resize(quads.size() / 4 * 3);
     }
     std::vector<float> positions, faceNormals;

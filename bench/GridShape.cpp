@@ -27,3 +27,21 @@ Shape* gridShape(int quadsPerSide)
     grid->renumber();
     return grid;
 }
+
+void gridArrays(int quadsPerSide, std::vector<float>& outPositions, std::vector<int>& outQuads)
+{
+    const int side = quadsPerSide + 1;
+    outPositions.resize(size_t(side) * side * 3);
+    for (int j = 0; j < side; ++j)
+        for (int i = 0; i < side; ++i) {
+            float* p = &outPositions[(size_t(j) * side + i) * 3];
+            p[0] = float(i) / quadsPerSide, p[1] = 0, p[2] = float(j) / quadsPerSide;
+        }
+    outQuads.clear();
+    outQuads.reserve(size_t(quadsPerSide) * quadsPerSide * 4);
+    for (int j = 0; j < quadsPerSide; ++j)
+        for (int i = 0; i < quadsPerSide; ++i) {
+            const int v = j * side + i;
+            outQuads.insert(outQuads.end(), {v, v + side, v + side + 1, v + 1});
+        }
+}

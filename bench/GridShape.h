@@ -1,5 +1,7 @@
 #pragma once
 // The big flat object several comparisons work on, made outside their timing.
+#include <vector>
+
 class Shape;
 
 // A Shape of `quadsPerSide` x `quadsPerSide` quads on the XZ unit square
@@ -7,3 +9,7 @@ class Shape;
 // of each quad at texture coordinates (1, 1); edges, normals and list
 // positions made.
 Shape* gridShape(int quadsPerSide);
+
+// The same grid as flat arrays for the peers: three floats per vertex and
+// four vertex numbers per quad, in the same order as gridShape's lists.
+void gridArrays(int quadsPerSide, std::vector<float>& outPositions, std::vector<int>& outQuads);

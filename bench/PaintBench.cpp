@@ -90,18 +90,7 @@ bool runTavo(Sample& outSample)
 struct Arrays {
     Arrays()
     {
-        const int n = LevelSide - 1;
-        positions.resize(size_t(LevelSide) * LevelSide * 3);
-        for (int j = 0; j < LevelSide; ++j)
-            for (int i = 0; i < LevelSide; ++i) {
-                float* p = &positions[(size_t(j) * LevelSide + i) * 3];
-                p[0] = float(i) / n, p[1] = 0, p[2] = float(j) / n;
-            }
-        for (int j = 0; j < n; ++j)
-            for (int i = 0; i < n; ++i) {
-                const int v = j * LevelSide + i;
-                quads.insert(quads.end(), {v, v + LevelSide, v + LevelSide + 1, v + 1});
-            }
+        gridArrays(LevelSide - 1, positions, quads);
         flat = positions;
         const size_t faces = quads.size() / 4;
         faceNormals.assign(faces * 3, 0.0f);
