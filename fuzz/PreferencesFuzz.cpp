@@ -1,5 +1,6 @@
 // Any text as a preferences file, read into the full registry (which is
-// what the program does at start-up) and written back.
+// what the program does at start-up), the brushes taken from it, and
+// written back.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -9,7 +10,9 @@
 
 #include "Settings/BuildRegistry.h"
 #include "Settings/PreferencesFile.h"
+#include "Settings/CommandIds.h"
 #include "Settings/SettingsRegistry.h"
+#include "Tools/Paint/BrushSettings.h"
 
 namespace {
 
@@ -30,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SettingsRegistry registry;
     buildRegistry(registry);
     loadPreferences(input, registry);
+    BrushList brushes;
+    if (const OptionGroup* group = registry.findGroup(CommandId::BrushEditor))
+        loadBrushes(*group, brushes);
     savePreferences(registry, output);
     return 0;
 }

@@ -209,9 +209,8 @@ bool LevelDrawCache::uploadMoved(const InnerShape& mesh, bool vertexNormals)
         return false;
     const size_t first = from == notes.stamps.begin() ? 0 : notes.ends[from - notes.stamps.begin() - 1];
     std::vector<int32_t> vertices(notes.vertices.begin() + static_cast<std::ptrdiff_t>(first), notes.vertices.end());
-    std::ranges::sort(vertices);
-    const auto [last, end] = std::ranges::unique(vertices);
-    vertices.erase(last, end);
+    std::sort(vertices.begin(), vertices.end());
+    vertices.erase(std::unique(vertices.begin(), vertices.end()), vertices.end());
     // Both shading kinds read the vertex normals here: the brush leaves
     // every noted vertex with the mean of its face normals, which is what a
     // flat rebuild would compute.

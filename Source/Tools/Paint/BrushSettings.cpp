@@ -1,6 +1,7 @@
 #include "Tools/Paint/BrushSettings.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -59,8 +60,12 @@ bool readNumber(const OptionGroup& group, const std::string& name, float& out)
         out = *b ? 1.0f : 0.0f;
     else
         return false;
-    return true;
+    // A hand-edited or hostile file may hold anything: only finite numbers
+    // within the range of an int reach the brush.
+    return std::isfinite(out) && std::fabs(out) < 1e9f;
 }
+
+int wholeNumber(float number) { return static_cast<int>(number); }
 
 std::string readString(const OptionGroup& group, const std::string& name)
 {
@@ -134,7 +139,7 @@ bool loadBrushes(const OptionGroup& group, BrushList& outList)
     float number = 0;
     for (int n = 0; readNumber(group, keyed("Operation", n), number); ++n) {
         Brush b;
-        b.operation = static_cast<BrushOperation>(std::clamp(static_cast<int>(number), 0, brushOperationCount - 1));
+        b.operation = static_cast<BrushOperation>(std::clamp(wholeNumber(number), 0, brushOperationCount - 1));
         if (readNumber(group, keyed("ScreenRadius", n), number) && number > 0)
             b.screenRadius = number;
         if (readNumber(group, keyed("WorldRadius", n), number) && number > 0)
@@ -154,13 +159,13 @@ bool loadBrushes(const OptionGroup& group, BrushList& outList)
         b.curve = decodeCurve(readString(group, keyed("CurvePoint", n)));
         b.imageFile = readString(group, keyed("ImageFile", n));
         if (readNumber(group, keyed("ShortcutKey", n), number))
-            b.shortcutKey = static_cast<int>(number);
+            b.shortcutKey = wholeNumber(number);
         list.brushes.push_back(std::move(b));
     }
     if (list.brushes.empty())
         return false;
     if (readNumber(group, "ActiveBrush", number))
-        list.active = std::clamp(static_cast<int>(number), 0, static_cast<int>(list.brushes.size()) - 1);
+        list.active = std::clamp(wholeNumber(number), 0, static_cast<int>(list.brushes.size()) - 1);
     outList = std::move(list);
     return true;
 }
