@@ -31,15 +31,12 @@ std::vector<Vertex*> touched(const ComponentLists& selected)
     return out;
 }
 
-Point3D vertexNormal(const Vertex& v)
-{
-    return Point3D(v.normal[0], v.normal[1], v.normal[2]).normalized();
-}
+using Normals = std::unordered_map<const Vertex*, Point3D>;
 
 // The unit mean normal of the listed faces around each of their corners.
-std::unordered_map<const Vertex*, Point3D> faceNormalsAround(const List<Face*>& faces)
+Normals faceNormalsAround(const List<Face*>& faces)
 {
-    std::unordered_map<const Vertex*, Point3D> sums;
+    Normals sums;
     for (const Face* f : faces)
         for (const Corner& c : f->corners) {
             auto [it, fresh] = sums.try_emplace(c.vertex, f->normal);
@@ -51,6 +48,27 @@ std::unordered_map<const Vertex*, Point3D> faceNormalsAround(const List<Face*>& 
     return sums;
 }
 
+// The normal each of `vertices` moves along: the mean of the selected faces
+// around it, else of all the object's faces around it. Vertex normals are
+// not read: flat-shaded objects do not keep them.
+Normals normalsAround(const Shape& object, const List<Face*>& selectedFaces, const std::vector<Vertex*>& vertices)
+{
+    Normals out = faceNormalsAround(selectedFaces);
+    Normals rest;
+    for (const Vertex* v : vertices)
+        if (!out.contains(v))
+            rest.emplace(v, Point3D(0, 0, 0));
+    if (rest.empty())
+        return out;
+    for (const Face* f : object.faces)
+        for (const Corner& c : f->corners)
+            if (auto it = rest.find(c.vertex); it != rest.end())
+                it->second = it->second + f->normal;
+    for (auto& [v, n] : rest)
+        out.emplace(v, n.normalized());
+    return out;
+}
+
 int find(std::vector<int>& parent, int i)
 {
     while (parent[i] != i)
@@ -60,16 +78,13 @@ int find(std::vector<int>& parent, int i)
 
 } // namespace
 
-int localMoveDirections(Shape&, const ComponentLists& selected, PointDirections& out)
+int localMoveDirections(Shape& object, const ComponentLists& selected, PointDirections& out)
 {
-    const auto aroundFaces = faceNormalsAround(selected.faces);
-    int entered = 0;
-    for (Vertex* v : touched(selected)) {
-        auto it = aroundFaces.find(v);
-        out.addPoint(v, it != aroundFaces.end() ? it->second : vertexNormal(*v));
-        ++entered;
-    }
-    return entered;
+    const std::vector<Vertex*> vertices = touched(selected);
+    const Normals normals = normalsAround(object, selected.faces, vertices);
+    for (Vertex* v : vertices)
+        out.addPoint(v, normals.at(v));
+    return static_cast<int>(vertices.size());
 }
 
 std::vector<ComponentGroup> componentGroups(Shape& object, const ComponentLists& selected)
@@ -100,7 +115,7 @@ std::vector<ComponentGroup> componentGroups(Shape& object, const ComponentLists&
                 join(e->startVertex, e->endVertex);
     }
 
-    const auto aroundFaces = faceNormalsAround(selected.faces);
+    const Normals normals = normalsAround(object, selected.faces, vertices);
     std::vector<ComponentGroup> groups;
     std::unordered_map<int, int> groupOf;
     for (int i = 0; i < static_cast<int>(vertices.size()); ++i) {
@@ -111,8 +126,7 @@ std::vector<ComponentGroup> componentGroups(Shape& object, const ComponentLists&
         Vertex* v = vertices[i];
         g.vertices.append(v);
         g.centre = g.centre + *v;
-        auto n = aroundFaces.find(v);
-        g.normal = g.normal + (n != aroundFaces.end() ? n->second : vertexNormal(*v));
+        g.normal = g.normal + normals.at(v);
     }
     for (ComponentGroup& g : groups) {
         g.centre = g.centre * (1.0f / static_cast<float>(g.vertices.count()));

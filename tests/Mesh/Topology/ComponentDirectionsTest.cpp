@@ -32,6 +32,7 @@ void expectNear(const Point3D& a, const Point3D& b)
 TEST(ComponentDirections, LocalMoveFollowsTheSelectedFacesAroundEachVertex)
 {
     ShapePtr s(take<Shape>(*cube()));
+    s->setShadingMode(InnerShape::FlatShade);
     s->update(true, true, -1);
     ComponentLists faces;
     faces.faces.append(s->faces[0]);
@@ -47,6 +48,20 @@ TEST(ComponentDirections, LocalMoveFollowsTheSelectedFacesAroundEachVertex)
     const float r = 1 / std::sqrt(2.0f);
     expectNear(both.points[s->vertices[0]], Point3D(0, -r, -r));
     expectNear(both.points[s->vertices[4]], Point3D(0, -1, 0));
+
+    // A lone vertex of a flat-shaded cube (whose vertex normals are not kept)
+    // goes along the mean of the three faces around it.
+    ComponentLists corner;
+    corner.vertices.append(s->vertices[0]);
+    Recorded alone;
+    EXPECT_EQ(localMoveDirections(*s, corner, alone), 1);
+    Point3D mean(0, 0, 0);
+    for (const Face* f : s->faces)
+        for (const Corner& c : f->corners)
+            if (c.vertex == s->vertices[0])
+                mean = mean + f->normal;
+    EXPECT_NEAR(mean.length(), std::sqrt(3.0f), 1e-4f);
+    expectNear(alone.points[s->vertices[0]], mean.normalized());
 }
 
 TEST(ComponentDirections, GroupsJoinBySharedVerticesAndScaleAboutTheirOwnCentres)
