@@ -1,5 +1,9 @@
+#include <algorithm>
+
+#include "Mesh/Edge.h"
 #include "Mesh/Topology/ExtrudeFacesSeparately.h"
 #include "Mesh/Topology/ExtrudeRegions.h"
+#include "Scene/Commands/CommandRefusals.h"
 #include "Scene/Commands/CommandTable.h"
 #include "Scene/Commands/DispatchMessages.h"
 #include "Settings/SettingsVariables.h"
@@ -41,6 +45,17 @@ bool NormalMoveManipulator::startExtrusion()
                   [](const ObjectSelection& s) { return s.whole || (s.faces.empty() && s.edges.empty()); });
     if (selected.empty()) {
         tell(refusalMessage(CommandId::Extrude, 0));
+        return false;
+    }
+    // A strip would give an edge between two faces a third one: such edges
+    // are left alone, and when nothing else is selected the tool says so
+    // instead of starting with nothing to move.
+    const bool growsSomething = std::ranges::any_of(selected.perObject(), [](const ObjectSelection& s) {
+        return !s.faces.empty() ||
+               std::ranges::any_of(s.edges, [](const Edge* e) { return e->faces.count() < 2; });
+    });
+    if (!growsSomething) {
+        tell(Refusal::ExtrudeInnerEdges);
         return false;
     }
     label = commandName(CommandId::Extrude);

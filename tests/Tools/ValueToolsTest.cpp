@@ -71,6 +71,8 @@ TEST_F(ValueToolsTest, RefusedStartsSayTheirSentenceAndChangeNothing)
     EXPECT_EQ(window.statusMessages.back(), "You must select at least one face to use the orient tool");
     run(CommandId::Shell);
     EXPECT_EQ(window.statusMessages.back(), "You must select at least one object to perform a shell operation");
+    run(CommandId::Extrude); // a closed cube's edges all have two faces
+    EXPECT_EQ(window.statusMessages.back(), "Only edges on a border of the surface can be extruded");
     EXPECT_EQ(sceneAsText(scene), before);
     EXPECT_EQ(undoSteps(), 0);
     EXPECT_EQ(tools().activeToolNames(), "Move");

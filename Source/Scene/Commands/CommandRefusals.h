@@ -18,6 +18,8 @@ inline constexpr std::string_view HideUnselectedFaces = "You must select at leas
 inline constexpr std::string_view HideUnselected = "You must select at least one face or object to hide unselected";
 inline constexpr std::string_view NothingSelected = "Nothing is selected";
 inline constexpr std::string_view Extrude = "You must select edges or faces to perform an extrude";
+// Edges between two faces have no side to grow a strip on.
+inline constexpr std::string_view ExtrudeInnerEdges = "Only edges on a border of the surface can be extruded";
 inline constexpr std::string_view CalculateSymmetry =
     "You must select at least one object or edge to calculate symmetry";
 inline constexpr std::string_view Bevel = "You must select vertices, edges, faces, or objects to bevel";
