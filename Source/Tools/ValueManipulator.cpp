@@ -46,6 +46,19 @@ ValueManipulator::ValueManipulator(ManipulatorFrame& target, int id)
 
 std::span<const Handle> ValueManipulator::handles() const { return table; }
 
+Point3D ValueManipulator::handleCentre() const
+{
+    if (useCustomPosition)
+        return position;
+    const int n = std::min(frame->points.count(), static_cast<int>(startPositions.size()));
+    if (n == 0)
+        return frame->centre;
+    Point3D travel(0, 0, 0);
+    for (int i = 0; i < n; ++i)
+        travel = travel + (*frame->points[i] - startPositions[i]);
+    return frame->centre + travel * (1.0f / static_cast<float>(n));
+}
+
 int ValueManipulator::pickHandle(int x, int y, Camera*)
 {
     if (!frame->hasTarget())
@@ -53,7 +66,7 @@ int ValueManipulator::pickHandle(int x, int y, Camera*)
     const ViewProjection view = viewAt(x, y);
     measure(view);
     double cx, cy, depth;
-    if (!view.project(centre(), cx, cy, depth))
+    if (!view.project(handleCentre(), cx, cy, depth))
         return -1;
     return std::hypot(x - cx, y - cy) <= grabRadius * settingsVariables().manipulatorSize ? 0 : -1;
 }

@@ -52,7 +52,7 @@ public:
     bool allowsSelectionClick() override { return allowsClick; }
     bool snapsToSurface() override { return false; }
     bool snapPoints(List<Vertex*>&) override { return false; }
-    // The centre sphere, then the value text next to it.
+    // The centre sphere, then the value text next to it, at handleCentre.
     void draw() override;
 
     // --- Manipulator ---
@@ -68,6 +68,10 @@ public:
     void applyDefaultAmount(bool asked);
     // "Label: value" as the viewport shows it.
     std::string valueText() const;
+    // Where the handle and the text stand: the frame centre carried along by
+    // the mean travel of the points, so that they ride on what the value
+    // moves. The value step keeps measuring at the frame centre.
+    Point3D handleCentre() const;
     float value() const;
 
     std::string label;           // the command name; shown with the value
@@ -121,6 +125,7 @@ protected:
     std::vector<Point3D> startPositions;
 
 private:
+    void drawAtPosition();
     bool sameSelectionAsStarted();
     void rememberSelection();
     std::vector<const void*> startedSelection_; // what was selected when the start finished

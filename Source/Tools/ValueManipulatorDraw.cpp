@@ -19,6 +19,17 @@ constexpr double textOffset = 12;
 
 void ValueManipulator::draw()
 {
+    const bool ownPosition = useCustomPosition;
+    if (!ownPosition) {
+        position = handleCentre();
+        useCustomPosition = true;
+    }
+    drawAtPosition();
+    useCustomPosition = ownPosition;
+}
+
+void ValueManipulator::drawAtPosition()
+{
     Manipulator::draw();
     ViewportTextFunction text = viewportTextFunction();
     if (!showsValue || !text || !frame->hasTarget() || !scene || !scene->displayManager)

@@ -349,6 +349,9 @@ TEST_F(ValueToolsTest, ExtrudeLiftsTheNewCornersAndStartedAgainKeepsFollowing)
     for (int i = 9; i < 13; ++i)
         EXPECT_FLOAT_EQ(grid->vertices[i]->z, 0.25f);
     EXPECT_EQ(tools().frame.points.count(), 4);
+    // The handle rides on the lifted face; the frame centre stays at value 0.
+    EXPECT_FLOAT_EQ(set().localMove.handleCentre().z, 0.25f);
+    EXPECT_FLOAT_EQ(tools().frame.centre.z, 0.0f);
 
     // Local move on the lifted face, started while the extrusion runs.
     run(CommandId::Slide); // refused: no edge; the extrusion keeps running
