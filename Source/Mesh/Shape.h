@@ -110,6 +110,9 @@ public:
     bool hasMirrorVertices() const;
     void setUvFlag(bool on) { uvFlag = on; }
     int currentLevel() const { return levelStack.currentLevel; }
+    // The mode `update` shades with: the object's own, or smooth under the
+    // smooth-at-level rule.
+    int levelShadingMode() const;
     // Gives every level the object's Symmetry bit and mirror plane and, with
     // Symmetry on, pairs the level's own vertices and faces.
     void syncLevelSymmetry();
@@ -128,8 +131,6 @@ protected:
     void releaseObjectState();
 
 private:
-    // The mode the levels are shaded with under the smooth-at-level rule.
-    int levelShadingMode() const;
     void applyLevelShading();
     // Shading, symmetry and normals of the levels after a level change.
     void refreshLevels();

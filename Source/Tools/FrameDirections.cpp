@@ -37,6 +37,9 @@ int FrameDirections::commit()
         ++entered;
     }
     pending_.clear();
+    if (!changedFaces_.empty() && entered > 0)
+        frame_.setChangedFaces(object_, std::move(changedFaces_));
+    changedFaces_.clear();
     return entered;
 }
 

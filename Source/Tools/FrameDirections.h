@@ -13,6 +13,7 @@ public:
     FrameDirections(ManipulatorFrame& frame, Shape& object) : frame_(frame), object_(object) {}
     void addPoint(Vertex* v, const Point3D& direction, const Point3D& negative, float weight) override;
     void finishObject(InnerShape&) override {}
+    void addChangedFace(Face* face) override { changedFaces_.push_back(face); }
     // After the edit (when the object's vertex list is final): enters every
     // collected point in the frame with its directions, and enables the
     // negative list when some point has one of its own. Returns the count.
@@ -30,4 +31,5 @@ private:
     ManipulatorFrame& frame_;
     Shape& object_;
     std::vector<Pending> pending_;
+    std::vector<Face*> changedFaces_;
 };

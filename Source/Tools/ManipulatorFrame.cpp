@@ -34,6 +34,7 @@ void ManipulatorFrame::clear()
     touched_.clear();
     moved_.clear();
     objectAxes_.clear();
+    regions_.clear();
     collected_ = false;
 }
 
@@ -42,6 +43,7 @@ void ManipulatorFrame::addPoint(Shape& object, int index, float weight)
     points.append(object.vertices[index]);
     weights.push_back(weight);
     owners_.push_back({&object, index});
+    regions_.clear();
     if (touched_.empty() || touched_.back() != &object)
         if (std::find(touched_.begin(), touched_.end(), &object) == touched_.end())
             touched_.push_back(&object);
@@ -180,10 +182,52 @@ void ManipulatorFrame::setValue(float v)
 
 void ManipulatorFrame::finish()
 {
-    // Objects above level 0 recompute their levels from the moved control
-    // mesh (displacement stays on top).
-    for (Shape* o : touched_)
-        o->update(true, o->currentLevel() > 0, -1);
+    for (Shape* o : touched_) {
+        // Objects above level 0 recompute their levels from the moved control
+        // mesh (displacement stays on top); whole objects move every point.
+        if (o->currentLevel() > 0 || objects.contains(o)) {
+            o->update(true, o->currentLevel() > 0, -1);
+            continue;
+        }
+        Region& region = regionOf(*o);
+        if (!region.whole && !region.normals.hasFaces()) {
+            std::vector<Vertex*> mine;
+            for (int i = 0; i < points.count(); ++i)
+                if (owners_[static_cast<size_t>(i)].object == o)
+                    mine.push_back(points[i]);
+            // Moving much of the object: the whole update is the cheaper one,
+            // and searching for the part would only add a pass.
+            if (mine.size() * 4 > static_cast<size_t>(o->vertices.count()))
+                region.whole = true;
+            else
+                region.normals.findFaces(*o, mine);
+        }
+        if (region.whole)
+            o->update(true, false, -1);
+        else
+            updateObjectRegion(*o, region.normals);
+    }
+}
+
+void ManipulatorFrame::setChangedFaces(Shape& object, std::vector<Face*> faces)
+{
+    Region& region = regionOf(object);
+    region.normals.setFaces(std::move(faces));
+}
+
+ManipulatorFrame::Region& ManipulatorFrame::regionOf(Shape& object)
+{
+    auto it = std::find_if(regions_.begin(), regions_.end(), [&](const Region& r) { return r.object == &object; });
+    // A topology change since leaves the faces stale.
+    if (it != regions_.end() && it->changeCount != object.changeCount) {
+        regions_.erase(it);
+        it = regions_.end();
+    }
+    if (it == regions_.end()) {
+        regions_.push_back(Region{&object, object.changeCount, false, {}});
+        it = regions_.end() - 1;
+    }
+    return *it;
 }
 
 URmovePoints* ManipulatorFrame::makeUndoRecord() const

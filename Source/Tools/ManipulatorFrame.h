@@ -8,7 +8,9 @@
 
 #include "Mesh/List.h"
 #include "Mesh/Point3D.h"
+#include "Mesh/RegionNormals.h"
 
+class Face;
 class Shape;
 class URmovePoints;
 class Vertex;
@@ -48,8 +50,14 @@ public:
     // direction taken from `negativeDirections` when they are enabled and
     // v < 0; a missing direction counts as zero.
     void setValue(float v);
-    // Normals, levels and display data of every changed object.
+    // Normals, levels and display data of every changed object. At level 0
+    // only the faces around the frame's points (and their vertices) are
+    // worked on, found once per set of points or told by setChangedFaces.
     void finish();
+    // Every face of `object` that has one of the frame's points among its
+    // corners, as the edit that made the points knows them: finish then
+    // needs no search.
+    void setChangedFaces(Shape& object, std::vector<Face*> faces);
 
     // An undo record of every point the frame may move, at its current
     // position; the caller owns it.
@@ -99,5 +107,15 @@ private:
     std::vector<Moved> moved_;
     std::vector<Moved> objectAxes_;      // X, Y, Z directions of whole objects, turned by rotate
     std::vector<Shape*> touched_;        // distinct objects that own moved points
+    // The part of each touched object whose normals a step changes, kept
+    // while the object's topology and the points stay the same.
+    struct Region {
+        Shape* object;
+        int32_t changeCount;
+        bool whole;            // so much of it moves that every step updates all of it
+        RegionNormals normals;
+    };
+    std::vector<Region> regions_;
+    Region& regionOf(Shape& object);
     bool collected_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "Mesh/Pool.h"
 #include "Mesh/Shape.h"
+#include "Mesh/RegionNormals.h"
 #include "Mesh/Topology/PartnersByConstruction.h"
 #include "Mesh/Topology/PassNumber.h"
 
@@ -177,6 +178,19 @@ public:
             w.face->computeNormal();
     }
 
+    // The faces the new points belong to: the region's and its walls.
+    void nameChangedFaces(PointDirections& directions) const
+    {
+        const Face* last = nullptr;
+        for (const Contour& c : contours_)
+            if (c.owner != last) {
+                directions.addChangedFace(c.owner);
+                last = c.owner;
+            }
+        for (const Wall& w : walls_)
+            directions.addChangedFace(w.face);
+    }
+
     // New points and walls start on top of old ones, so partners come from
     // the construction: the fan vertex of (face, v) mirrors that of
     // (face's partner, v's partner), and the wall standing on the edge from v
@@ -301,12 +315,23 @@ int extrudeFaceRegions(InnerShape& mesh, const List<Face*>& faces, PointDirectio
     extrusion.buildWalls();
     if (mesh.hasSymmetry())
         extrusion.pairAcrossThePlane();
-    if (directions)
+    if (directions) {
+        extrusion.nameChangedFaces(*directions);
         directions->finishObject(mesh);
+    }
     return extrusion.faceCount();
 }
 
 int extrudeFaceRegions(Shape& object, const List<Face*>& faces, PointDirections* directions)
 {
-    return editKeepingPartners(object, [&](InnerShape& mesh) { return extrudeFaceRegions(mesh, faces, directions); });
+    // The region and its walls are all that changed shape: the update after
+    // the edit need not visit the rest of a big object.
+    NamingFaces named(directions);
+    object.touch();
+    const int made = extrudeFaceRegions(static_cast<InnerShape&>(object), faces, &named);
+    topologyChangedKeepingPartners(object);
+    RegionNormals changed;
+    changed.setFaces(named.takeFaces());
+    updateObjectRegion(object, changed);
+    return made;
 }
