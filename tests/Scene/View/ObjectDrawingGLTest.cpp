@@ -25,7 +25,6 @@
 
 namespace {
 
-using Image = std::vector<unsigned char>; // RGBA rows from the bottom
 
 class LevelFrame : public OffscreenSceneTest {
 protected:
@@ -60,14 +59,6 @@ protected:
         EXPECT_EQ(validateTopology(*cube_->currentLevelMesh()), "");
     }
 
-    Image draw()
-    {
-        scene_->draw();
-        glFinish();
-        Image out(Size * Size * 4);
-        glReadPixels(0, 0, Size, Size, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
-        return out;
-    }
 
     const unsigned char* at(const Image& image, int x, int y) const { return &image[(y * Size + x) * 4]; }
 

@@ -22,7 +22,6 @@
 
 namespace {
 
-using Image = std::vector<unsigned char>;
 
 class PaintDraw : public OffscreenSceneTest {
 protected:
@@ -48,14 +47,6 @@ protected:
     {
         OffscreenSceneTest::TearDown();
         settingsVariables().optimizedFaceDrawLimit = 20000;
-    }
-    Image draw()
-    {
-        scene_->draw();
-        glFinish();
-        Image out(Size * Size * 4);
-        glReadPixels(0, 0, Size, Size, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
-        return out;
     }
     Shape* cube_ = nullptr;
 };
