@@ -171,6 +171,14 @@ public:
     // changes anything can take them as they are (`takeLists`).
     bool listsFresh = false;
 
+    // For tools that act on what is under the mouse: the front-most face of
+    // the current levels under (x, y) in `view`, with its object, read from
+    // the same buffer the selection clicks use. `refresh`: bring the buffer
+    // up to date first (a press); otherwise it is read as it stands, so that
+    // a stroke that moves the surface does not draw it again. False over
+    // empty space.
+    bool frontFaceAt(const ViewProjection& view, int x, int y, bool refresh, Shape*& outObject, int& outFace);
+
 protected:
     // Which component lists a mode works on.
     struct Kinds {
@@ -274,6 +282,7 @@ protected:
     LevelMappings levelMappings; // current level to control elements, per object
 
 private:
+    std::vector<PickObject> pickedObjects_; // of the last frontFaceAt refresh
     struct ObjectWeights {
         const Shape* object;
         std::vector<float> weights;

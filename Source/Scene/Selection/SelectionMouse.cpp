@@ -32,6 +32,18 @@ std::vector<PickObject> SceneSelectionManager::preparePick(const ViewProjection&
     return objects;
 }
 
+bool SceneSelectionManager::frontFaceAt(const ViewProjection& view, int x, int y, bool refresh, Shape*& outObject,
+                                        int& outFace)
+{
+    if (refresh)
+        pickedObjects_ = preparePick(view);
+    int object = -1;
+    if (!pickView.faceAt(x, y, object, outFace) || object < 0 || object >= static_cast<int>(pickedObjects_.size()))
+        return false;
+    outObject = pickedObjects_[static_cast<size_t>(object)].object;
+    return true;
+}
+
 void SceneSelectionManager::applyHits(int kind, const std::vector<PickHit>& hits,
                                       const std::vector<PickObject>& objects, int operation, bool keepLast)
 {

@@ -11,6 +11,7 @@
 #include "Scene/SceneManagers.h"
 #include "Scene/SceneObjectManager.h"
 #include "Scene/SceneToolManager.h"
+#include "Scene/Selection/SceneSelectionManager.h"
 #include "Scene/TavoApplicationWindow.h"
 #include "Scene/View/LevelDrawCache.h"
 #include "Scene/View/SceneDisplayManager.h"
@@ -183,23 +184,10 @@ bool DisplacementTool::startStroke(int x, int y, BrushOperation operation, bool 
     if (!scene->displayManager->viewAt(x, y, view))
         return false;
     // The objects as the user sees them: visible, at their current levels.
-    std::vector<PickObject> objects;
-    std::vector<Shape*> shown;
-    const List<Shape*>& all = scene->objectManager->objects;
-    for (int i = 0; i < all.count(); ++i) {
-        Shape* o = all[i];
-        if (o->isHidden() || o->shapeKind() != InnerShape::KindShape || o->faces.empty())
-            continue;
-        const LevelMapping& map = levelMappings_.of(*o);
-        objects.push_back(PickObject{o, i, map.mesh, &map});
-        shown.push_back(o);
-    }
-    levelMappings_.retainOnly(shown);
-    pickView_.prepare(view, objects);
-    int object = -1, face = -1;
-    if (!pickView_.faceAt(x, y, object, face))
+    Shape* shape = nullptr;
+    int face = -1;
+    if (!scene->selectionManager->frontFaceAt(view, x, y, true, shape, face))
         return false;
-    Shape* shape = objects[object].object;
     if (!shape || shape->displayFlags & InnerShape::Locked || shape->shapeKind() != InnerShape::KindShape)
         return false;
     Stroke& s = stroke_;
@@ -208,7 +196,6 @@ bool DisplacementTool::startStroke(int x, int y, BrushOperation operation, bool 
     s.object = shape;
     s.mesh = shape->currentLevelMesh();
     s.level = shape->currentLevel();
-    s.pickObject = object;
     s.brush = brushes.current();
     s.operation = operation;
     s.function = &function(operation);
@@ -226,9 +213,9 @@ bool DisplacementTool::startStroke(int x, int y, BrushOperation operation, bool 
 
 bool DisplacementTool::surfacePoint(int x, int y, int& outFace, Point3D& outPoint, Point3D& outDirection) const
 {
-    int object = -1;
-    if (!pickView_.faceAt(x, y, object, outFace) || object != stroke_.pickObject ||
-        outFace < 0 || outFace >= stroke_.mesh->faces.count())
+    Shape* object = nullptr;
+    if (!scene->selectionManager->frontFaceAt(stroke_.view, x, y, false, object, outFace) ||
+        object != stroke_.object || outFace < 0 || outFace >= stroke_.mesh->faces.count())
         return false;
     Face& f = *stroke_.mesh->faces[outFace];
     outDirection = f.computeNormal();

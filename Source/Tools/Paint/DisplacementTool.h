@@ -33,8 +33,6 @@
 #include <string>
 #include <vector>
 
-#include "Scene/Selection/PickLevelMap.h"
-#include "Scene/Selection/PickVisibility.h"
 #include "Scene/View/Camera.h"
 #include "Tools/Paint/Brush.h"
 #include "Tools/Paint/BrushCursor.h"
@@ -96,7 +94,6 @@ private:
         Shape* object = nullptr;
         InnerShape* mesh = nullptr;
         int level = 0;
-        int pickObject = -1;  // the object's index among those picked at the press
         Brush brush;          // as at the press
         DisplacementFunction* function = nullptr;
         BrushOperation operation = BrushOperation::PushPull;
@@ -127,10 +124,6 @@ private:
 
     std::vector<std::unique_ptr<DisplacementFunction>> functions_;
     LevelAdjacency adjacency_;
-    // The faces under the mouse, rasterised at each press; the stroke's dabs
-    // look their faces up in it without drawing it again.
-    PickView pickView_;
-    LevelMappings levelMappings_;
     Stroke stroke_;
     Resize resize_;
     std::vector<GatheredVertex> gathered_;
